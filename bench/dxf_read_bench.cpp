@@ -1,0 +1,58 @@
+// Reads a large generated drawing and reports MB/s and peak memory, against a
+// bare tokenizer that only splits the file into groups, in the same run.
+//   dxf_read_bench [ENTITIES] [FILE]
+
+#include "BenchDrawing.h"
+#include "DxfReader.h"
+#include "DxfTokenizer.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool tokenizeOnly(const std::string& path) {
+  int fd = open(path.c_str(), O_RDONLY);
+  struct stat st {};
+  fstat(fd, &st);
+  auto* data = static_cast<const char*>(mmap(nullptr, st.st_size, PROT_READ, MAP_PRIVATE, fd, 0));
+  DxfTokenizer tokens(std::string_view(data, st.st_size));
+  dxf::Group g;
+  size_t groups = 0;
+  while (tokens.next(g)) ++groups;
+  munmap(const_cast<char*>(data), st.st_size);
+  close(fd);
+  return groups > 0;
+}
+
+void report(const char* what, const ChildRun& run, double megabytes) {
+  std::printf("%-22s %8.2f s %9.1f MB/s   peak %8.1f MB (%.2f x file)%s\n", what, run.seconds,
+              megabytes / run.seconds, run.peakBytes / 1e6, run.peakBytes / 1e6 / megabytes, run.ok ? "" : "  FAILED");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  size_t entities = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
+  std::string path = argc > 2 ? argv[2] : "/tmp/dc_bench_" + std::to_string(entities) + ".dxf";
+  size_t bytes = makeBenchDrawing(path, entities);
+  if (!bytes) {
+    std::fprintf(stderr, "dxf_read_bench: cannot write %s\n", path.c_str());
+    return 1;
+  }
+  double megabytes = bytes / 1e6;
+  std::printf("drawing: %s, %zu entities, %.1f MB\n", path.c_str(), entities, megabytes);
+  ChildRun tokenizer = runInChild([&] { return tokenizeOnly(path); });
+  ChildRun database = runInChild([&] { return odDxfReadFile(OdString(path)).get() != nullptr; });
+  report("bare tokenizer", tokenizer, megabytes);
+  report("read into database", database, megabytes);
+  std::printf("database read speed: %.2f of the tokenizer's\n", tokenizer.seconds / database.seconds);
+  return tokenizer.ok && database.ok ? 0 : 1;
+}

@@ -1,0 +1,3 @@
+#include "DbDxfFiler.h"
+
+ODRX_DEFINE_NAMED(OdDbDxfFiler, "OdDbDxfFiler", OdRxObject, "", nullptr)

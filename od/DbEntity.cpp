@@ -1,0 +1,118 @@
+#include "DbEntity.h"
+
+#include "DbDatabase.h"
+#include "DbSymbolTable.h"
+
+ODRX_DEFINE_NAMED(OdDbEntity, "AcDbEntity", OdDbObject, "", nullptr)
+ODRX_DEFINE_NAMED(OdDbCurve, "AcDbCurve", OdDbEntity, "", nullptr)
+
+const dxf::ClassLayout& OdDbEntity::layout() {
+  static const dxf::Custom common{&OdDbEntity::readCommon, &OdDbEntity::writeCommon};
+  static const dxf::Field fields[] = {dxf::marker("AcDbEntity"), dxf::custom(common)};
+  static const dxf::ClassLayout layout(&OdDbObject::layout(), fields);
+  return layout;
+}
+
+OdDbEntity::OdDbEntity() = default;
+
+bool OdDbEntity::readCommon(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx) {
+  auto* e = static_cast<OdDbEntity*>(obj);
+  switch (g.code) {
+    case 67: e->m_paperSpace = dxf::toInt(g.value) != 0; return true;
+    case 8: e->m_layer = ctx.symbolByRawName(dxf::SymbolTable::Layer, g.value); return true;
+    case 6: e->m_linetype = ctx.symbolByRawName(dxf::SymbolTable::Linetype, g.value); return true;
+    case 62: {
+      OdCmEntityColor c(e->m_color);
+      if (c.isByColor()) return true;  // a true colour given too wins over its index
+      c.setColorIndex(static_cast<int16_t>(dxf::toInt(g.value)));
+      e->m_color = c.color();
+      return true;
+    }
+    case 420: {
+      auto rgb = static_cast<uint32_t>(dxf::toInt(g.value));
+      e->m_color = (uint32_t(OdCmEntityColor::kByColor) << 24) | (rgb & 0xFFFFFF);
+      return true;
+    }
+    case 370: e->m_lineweight = static_cast<int16_t>(dxf::toInt(g.value)); return true;
+    case 48: e->m_linetypeScale = dxf::toDouble(g.value); return true;
+    case 60: e->m_invisible = dxf::toInt(g.value) != 0; return true;
+    case 440: e->m_transparency = static_cast<uint32_t>(dxf::toInt(g.value)); return true;
+    default: return false;  // colour names, materials, plot styles, proxy graphics: kept as read
+  }
+}
+
+void OdDbEntity::writeCommon(const OdDbObject* obj, OdDbDxfFiler* filer) {
+  auto* e = static_cast<const OdDbEntity*>(obj);
+  bool all = filer->includesDefaultValues();
+  if (all || e->m_paperSpace) filer->wrInt16(67, e->m_paperSpace ? 1 : 0);
+  filer->wrName(8, e->layer());
+  if (all || !e->m_linetype.isNull()) filer->wrName(6, e->linetype().isEmpty() ? OdString("ByLayer") : e->linetype());
+  OdCmEntityColor color(e->m_color);
+  if (all || !color.isByLayer()) filer->wrInt16(62, color.colorIndex());
+  if (color.isByColor()) filer->wrInt32(420, static_cast<int32_t>(color.color() & 0xFFFFFF));
+  if (all || e->m_lineweight != OdDb::kLnWtByLayer) filer->wrInt16(370, e->m_lineweight);
+  if (all || e->m_linetypeScale != 1.0) filer->wrDouble(48, e->m_linetypeScale);
+  if (all || e->m_invisible) filer->wrInt16(60, e->m_invisible ? 1 : 0);
+  if (all || e->m_transparency != 0) filer->wrInt32(440, static_cast<int32_t>(e->m_transparency));
+}
+
+OdString OdDbEntity::layer() const {
+  OdString name = dxf::symbolNameOf(m_layer.openObject(OdDb::kForRead, true).get());
+  return name.isEmpty() ? OdString("0") : name;
+}
+
+bool OdDbEntity::setLayer(const OdString& name) {
+  OdDbDatabase* db = database();
+  if (!db) return false;
+  OdDbObjectId id = db->layerTable()->getAt(name);
+  if (id.isNull()) return false;
+  m_layer = id;
+  return true;
+}
+
+OdString OdDbEntity::linetype() const {
+  return dxf::symbolNameOf(m_linetype.openObject(OdDb::kForRead, true).get());
+}
+
+OdCmColor OdDbEntity::color() const {
+  OdCmColor c{OdCmEntityColor(m_color)};
+  if (const auto* kept = keptGroupsIfAny())
+    for (const auto& g : *kept)
+      if (g.code == 430) {
+        OdString full(g.text);
+        int dollar = full.find(u'$');
+        if (dollar < 0) c.setNames(full);
+        else c.setNames(full.mid(dollar + 1), full.left(dollar));
+      }
+  return c;
+}
+
+void OdDbEntity::setColor(const OdCmColor& color) {
+  m_color = color.color();
+  auto& kept = keptGroups();
+  kept.erase(std::remove_if(kept.begin(), kept.end(), [](const dxf::KeptGroup& g) { return g.code == 430; }),
+             kept.end());
+  if (!color.colorName().isEmpty()) {
+    OdString full = color.bookName().isEmpty() ? color.colorName() : color.bookName() + "$" + color.colorName();
+    // Colour names belong to the AcDbEntity section, the first section after the header.
+    kept.push_back(dxf::KeptGroup{0, 430, OdDbObjectId(), full.utf8()});
+  }
+}
+
+void OdDbEntity::setColorIndex(int16_t index) {
+  OdCmEntityColor c;
+  c.setColorIndex(index);
+  m_color = c.color();
+}
+
+void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
+  if (!db) db = database();
+  if (!db) return;
+  setDatabase(db);
+  m_layer = db->layerZeroId();
+  m_linetype = db->linetypeByLayerId();
+  m_color = uint32_t(OdCmEntityColor::kByLayer) << 24;
+  m_lineweight = OdDb::kLnWtByLayer;
+  m_linetypeScale = 1;
+  m_transparency = 0;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "CmColor.h"
+#include "DbObject.h"
+
+namespace OdDb {
+enum LineWeight : int16_t { kLnWtByLayer = -1, kLnWtByBlock = -2, kLnWtByLwDefault = -3 };
+enum Visibility { kVisible = 0, kInvisible = 1 };
+}
+
+// Base of everything drawn: the properties every entity has.
+class OdDbEntity : public OdDbObject {
+  OD_DXF_CLASS(OdDbEntity);
+
+ public:
+  OdDbEntity();
+
+  // The block table record that owns this entity.
+  OdDbObjectId blockId() const { return ownerId(); }
+
+  OdDbObjectId layerId() const { return m_layer; }
+  OdString layer() const;
+  void setLayer(OdDbObjectId id) { m_layer = id; }
+  // Sets the layer by name; answers false when the database has no such layer.
+  bool setLayer(const OdString& name);
+  OdDbObjectId linetypeId() const { return m_linetype; }
+  OdString linetype() const;
+  void setLinetype(OdDbObjectId id) { m_linetype = id; }
+  OdCmColor color() const;
+  void setColor(const OdCmColor& color);
+  OdCmEntityColor entityColor() const { return OdCmEntityColor(m_color); }
+  int16_t colorIndex() const { return entityColor().colorIndex(); }
+  void setColorIndex(int16_t index);
+  double linetypeScale() const { return m_linetypeScale; }
+  void setLinetypeScale(double scale) { m_linetypeScale = scale; }
+  OdDb::LineWeight lineWeight() const { return static_cast<OdDb::LineWeight>(m_lineweight); }
+  void setLineWeight(OdDb::LineWeight lw) { m_lineweight = lw; }
+  OdCmTransparency transparency() const { return OdCmTransparency::fromSerialized(m_transparency); }
+  void setTransparency(const OdCmTransparency& t) { m_transparency = t.serializeOut(); }
+  OdDb::Visibility visibility() const { return m_invisible ? OdDb::kInvisible : OdDb::kVisible; }
+  void setVisibility(OdDb::Visibility v) { m_invisible = v == OdDb::kInvisible; }
+  bool isInPaperSpace() const { return m_paperSpace; }
+  void setInPaperSpace(bool ps) { m_paperSpace = ps; }
+
+  // Layer "0", linetype and colour by layer, from the given database (or the
+  // entity's own).
+  void setDatabaseDefaults(OdDbDatabase* db = nullptr);
+
+  // Entities written after this one in a DXF file and owned by it (vertices
+  // and attributes, ending with a SEQEND).
+  virtual std::vector<OdDbObjectId> subentityIds() const { return {}; }
+  // Takes an owned entity read after this one; false when it owns none of that kind.
+  virtual bool appendSubentity(OdDbObjectId) { return false; }
+
+ private:
+  static bool readCommon(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
+  static void writeCommon(const OdDbObject* obj, OdDbDxfFiler* filer);
+
+  OdDbObjectId m_layer;
+  OdDbObjectId m_linetype;
+  uint32_t m_color = uint32_t(OdCmEntityColor::kByLayer) << 24;
+  uint32_t m_transparency = 0;
+  double m_linetypeScale = 1;
+  int16_t m_lineweight = OdDb::kLnWtByLayer;
+  bool m_invisible = false;
+  bool m_paperSpace = false;
+};
+using OdDbEntityPtr = OdSmartPtr<OdDbEntity>;
+
+// Entities with a start and an end (lines, arcs, polylines...).
+class OdDbCurve : public OdDbEntity {
+  ODRX_DECLARE_MEMBERS(OdDbCurve);
+};

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "DbObjectId.h"
+#include "DxfFields.h"
+#include "RxObject.h"
+
+#include <memory>
+#include <vector>
+
+class OdDbDatabase;
+class OdDbDxfFiler;
+class OdResBuf;
+using OdResBufPtr = OdSmartPtr<OdResBuf>;
+
+namespace OdDb {
+enum DuplicateRecordCloning {
+  kDrcNotApplicable = 0, kDrcIgnore = 1, kDrcReplace = 2, kDrcXrefMangleName = 3, kDrcMangleName = 4,
+  kDrcUnmangleName = 5
+};
+}
+
+// Base of everything stored in a database.
+class OdDbObject : public OdRxObject {
+  ODRX_DECLARE_MEMBERS(OdDbObject);
+
+ public:
+  static const dxf::ClassLayout& layout();
+  OdDbObject();
+  ~OdDbObject() override;
+  OdDbObject(const OdDbObject&) = delete;
+  OdDbObject& operator=(const OdDbObject&) = delete;
+
+  void addRef() const override { ++m_refs; }
+  void release() const override;
+  long numRefs() const override { return m_refs; }
+
+  OdDbObjectId objectId() const { return OdDbObjectId(m_stub); }
+  OdDbHandle getDbHandle() const { return m_stub ? m_stub->handle : OdDbHandle(); }
+  OdDbDatabase* database() const { return m_stub ? m_stub->database : m_database; }
+  bool isDBRO() const { return m_stub != nullptr; }
+  OdDbObjectId ownerId() const { return m_owner; }
+  virtual void setOwnerId(OdDbObjectId owner) { m_owner = owner; }
+
+  // Open state. Objects live in memory; the state records what the holder may do.
+  bool isReadEnabled() const { return m_openMode != OdDb::kNotOpen; }
+  bool isWriteEnabled() const { return m_openMode == OdDb::kForWrite; }
+  void upgradeOpen();
+  void downgradeOpen();
+  void setOpenMode(OdDb::OpenMode mode) { m_openMode = mode; }
+  void close() {}
+
+  bool isErased() const { return m_stub && m_stub->erased; }
+  virtual OdResult erase(bool erasing = true);
+
+  OdDbObjectId extensionDictionary() const;
+  // Makes the extension dictionary if the object has none; the object must be in a database.
+  void createExtensionDictionary();
+  void setExtensionDictionary(OdDbObjectId id);
+
+  const std::vector<OdDbObjectId>& persistentReactors() const;
+  void addPersistentReactor(OdDbObjectId id);
+
+  // Extended data: the chain of one registered application, or of all.
+  OdResBufPtr xData(const OdString& appName = OdString()) const;
+  void setXData(const OdResBuf* chain);
+
+  // The object's fields as the DXF format orders them: its header (handle,
+  // reactors, extension dictionary, owner), every subclass section with its
+  // marker, and its extended data last, after writeXDataStart.
+  virtual void dxfOutFields(OdDbDxfFiler* filer) const;
+  // The name of the object's record in a DXF file ("LINE", "DICTIONARY").
+  virtual OdString dxfRecordName() const;
+  virtual const dxf::ClassLayout& dxfLayout() const;
+  // Group code of the handle in DXF files: 105 for dimension styles, else 5.
+  virtual int dxfHandleCode() const { return 5; }
+
+  // Copies the fields of another object of a compatible class.
+  virtual void copyFrom(const OdRxObject* source);
+
+  // The kept groups of the DXF file this object came from, and its extended data groups.
+  std::vector<dxf::KeptGroup>& keptGroups();
+  const std::vector<dxf::KeptGroup>* keptGroupsIfAny() const;
+  std::vector<dxf::KeptGroup>& xdataGroups();
+  const std::vector<dxf::KeptGroup>* xdataGroupsIfAny() const;
+
+  // Called by the database when it takes the object in.
+  void attachToDatabase(OdDbStub* stub) { m_stub = stub; }
+  void setDatabase(OdDbDatabase* db) { m_database = db; }
+
+ protected:
+  struct Extras;
+  Extras& extras();
+  const Extras* extrasIfAny() const { return m_extras.get(); }
+  void writeHeader(OdDbDxfFiler* filer) const;
+  void writeXData(OdDbDxfFiler* filer) const;
+
+ private:
+  mutable int m_refs = 0;
+  OdDb::OpenMode m_openMode = OdDb::kForRead;
+  OdDbStub* m_stub = nullptr;
+  OdDbDatabase* m_database = nullptr;  // for objects not yet in a database
+  OdDbObjectId m_owner;
+  std::unique_ptr<Extras> m_extras;
+};
+
+// What most objects lack: kept in one block allocated on demand.
+struct OdDbObject::Extras {
+  OdDbObjectId extensionDictionary;
+  std::vector<OdDbObjectId> reactors;
+  std::vector<dxf::KeptGroup> kept;
+  std::vector<dxf::KeptGroup> xdata;
+};
+
+// Declares the layout of a class: ODRX members plus its field table.
+#define OD_DXF_CLASS(ClassName)                                         \
+  ODRX_DECLARE_MEMBERS(ClassName);                                      \
+                                                                        \
+ public:                                                                \
+  static const dxf::ClassLayout& layout();                              \
+  const dxf::ClassLayout& dxfLayout() const override { return layout(); }

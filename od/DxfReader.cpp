@@ -1,0 +1,618 @@
+#include "DxfReader.h"
+
+#include "DbBlockTableRecord.h"
+#include "DbDictionary.h"
+#include "DbGenericObject.h"
+#include "DbSymbolTable.h"
+#include "DxfTextDecoder.h"
+#include "DxfTokenizer.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <map>
+#include <unordered_map>
+
+namespace dxf {
+namespace {
+std::map<OdString, ClassChooser>& choosers() {
+  static std::map<OdString, ClassChooser> all;
+  return all;
+}
+}  // namespace
+
+void registerClassChooser(const OdString& dxfName, ClassChooser chooser) { choosers()[dxfName] = chooser; }
+}  // namespace dxf
+
+namespace {
+
+using dxf::Group;
+using Table = OdDbDatabase::Table;
+
+struct TableName {
+  const char* dxfName;
+  Table table;
+};
+constexpr TableName kTables[] = {
+    {"VPORT", Table::Viewport}, {"LTYPE", Table::Linetype}, {"LAYER", Table::Layer},
+    {"STYLE", Table::TextStyle}, {"VIEW", Table::View},    {"UCS", Table::Ucs},
+    {"APPID", Table::RegApp},    {"DIMSTYLE", Table::DimStyle}, {"BLOCK_RECORD", Table::Block},
+};
+
+Table tableOf(dxf::SymbolTable t) {
+  switch (t) {
+    case dxf::SymbolTable::Block: return Table::Block;
+    case dxf::SymbolTable::Layer: return Table::Layer;
+    case dxf::SymbolTable::Linetype: return Table::Linetype;
+    case dxf::SymbolTable::TextStyle: return Table::TextStyle;
+    case dxf::SymbolTable::View: return Table::View;
+    case dxf::SymbolTable::Ucs: return Table::Ucs;
+    case dxf::SymbolTable::Viewport: return Table::Viewport;
+    case dxf::SymbolTable::DimStyle: return Table::DimStyle;
+    case dxf::SymbolTable::RegApp: return Table::RegApp;
+  }
+  return Table::Layer;
+}
+
+OdRxClass* recordClassOf(Table t) {
+  switch (t) {
+    case Table::Block: return OdDbBlockTableRecord::desc();
+    case Table::Layer: return OdDbLayerTableRecord::desc();
+    case Table::Linetype: return OdDbLinetypeTableRecord::desc();
+    case Table::TextStyle: return OdDbTextStyleTableRecord::desc();
+    case Table::View: return OdDbViewTableRecord::desc();
+    case Table::Ucs: return OdDbUCSTableRecord::desc();
+    case Table::Viewport: return OdDbViewportTableRecord::desc();
+    case Table::DimStyle: return OdDbDimStyleTableRecord::desc();
+    case Table::RegApp: return OdDbRegAppTableRecord::desc();
+    default: return nullptr;
+  }
+}
+
+bool isCommonEntityCode(int code) {
+  switch (code) {
+    case 6: case 8: case 48: case 60: case 62: case 67: case 370: case 420: case 440: return true;
+    default: return false;
+  }
+}
+
+bool isSubentityRecord(std::string_view type) { return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND"; }
+
+class DxfReader : public dxf::ReadContext {
+ public:
+  DxfReader(std::string_view data, const OdString& fileName)
+      : m_tokens(data), m_fileName(fileName), m_db(OdDbDatabase::create(false)) {}
+
+  OdDbDatabasePtr read();
+
+  OdString decodeString(std::string_view raw) override { return m_decoder.decode(raw); }
+  OdDbObjectId idFromHandle(std::string_view hex) override {
+    return m_db->getOdDbObjectId(OdDbHandle(OdDbHandle::parse(hex)), true);
+  }
+  OdDbObjectId symbolByName(dxf::SymbolTable table, const OdString& name) override;
+  OdDbObjectId symbolByRawName(dxf::SymbolTable table, std::string_view raw) override;
+  OdDbDatabase* database() override { return m_db.get(); }
+  int version() const override { return m_version; }
+
+ private:
+  enum class Where { Entity, Object, TableRecord };
+
+  bool nextGroup(Group& g);
+  void expectRecordStart();
+  bool readRecord();
+  [[noreturn]] void fail(const std::string& what) const;
+
+  void readHeader();
+  void readClasses();
+  void readTables();
+  void readBlocks();
+  void readEntities();
+  void readObjects();
+  void readOtherSection(const std::string& name, std::vector<dxf::KeptGroup>* keep);
+
+  OdDbObjectPtr makeObject(std::string_view type, Where where);
+  OdDbObjectId addRecordObject(OdDbObject* obj, std::span<const Group> groups);
+  void fillObject(OdDbObject* obj, std::span<const Group> groups, OdDbHandle& handle);
+  OdDbObjectId readEntity(OdDbObjectId block);
+  void placeEntity(OdDbEntity* entity, OdDbObjectId id, OdDbObjectId block, std::string_view type);
+  OdDbObjectId blockForName(const OdString& name);
+  OdDbObjectId modelSpace();
+  OdDbObjectId paperSpace();
+
+  DxfTokenizer m_tokens;
+  OdString m_fileName;
+  OdDbDatabasePtr m_db;
+  DxfTextDecoder m_decoder;
+  int m_version = 1009;
+
+  Group m_peek{};
+  bool m_hasPeek = false;
+  std::string_view m_recordType;
+  std::vector<Group> m_record;  // groups of the current record, its type excluded
+
+  struct ClassInfo {
+    OdString className;
+    bool isEntity = false;
+  };
+  std::unordered_map<std::string, ClassInfo> m_classes;
+  struct KnownType {
+    dxf::ClassChooser chooser;
+    OdRxClass* cls;
+  };
+  std::unordered_map<std::string, KnownType> m_classByType;
+  // Symbols by the bytes of their names in the file: entities name the same few layers over and over.
+  std::unordered_map<std::string, OdDbObjectId> m_symbolsByRawName[static_cast<int>(Table::Count)];
+  OdDbObjectId m_modelSpace, m_paperSpace;
+  OdDbObjectId m_parentEntity;  // the entity that VERTEX, ATTRIB and SEQEND records belong to
+  OdDbHandle m_headerSeed;
+};
+
+void DxfReader::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, m_tokens.position() + ": " + what); }
+
+bool DxfReader::nextGroup(Group& g) {
+  if (m_hasPeek) {
+    g = m_peek;
+    m_hasPeek = false;
+    return true;
+  }
+  return m_tokens.next(g);
+}
+
+// Collects the groups of the record whose type (group 0) is next; false at the end of the data.
+bool DxfReader::readRecord() {
+  Group g;
+  do {
+    if (!nextGroup(g)) return false;
+  } while (g.code == 999);  // comments may stand before any record
+  if (g.code != 0) fail("expected the start of a record (group 0), found group " + std::to_string(g.code));
+  m_tokens.releaseValues();
+  m_recordType = g.value;
+  while (!m_recordType.empty() && m_recordType.back() == ' ') m_recordType.remove_suffix(1);
+  m_record.clear();
+  while (m_tokens.next(g)) {
+    if (g.code == 0) {
+      m_peek = g;
+      m_hasPeek = true;
+      return true;
+    }
+    if (g.code != 999) m_record.push_back(g);
+  }
+  return true;
+}
+
+OdDbDatabasePtr DxfReader::read() {
+  m_db->deferNewHandles(true);
+  m_db->reserveHandles(m_tokens.size() / 150);  // about one object per 150 bytes of DXF
+  bool anySection = false;
+  while (readRecord()) {
+    if (m_recordType == "EOF") break;
+    if (m_recordType != "SECTION") {
+      if (!anySection) fail("this is not a DXF file (it does not start with a SECTION)");
+      fail("expected SECTION, found '" + std::string(m_recordType) + "'");
+    }
+    anySection = true;
+    std::string name;
+    for (const Group& g : m_record)
+      if (g.code == 2 && name.empty()) name = std::string(g.value);
+    if (name == "HEADER") readHeader();
+    else if (name == "CLASSES") readClasses();
+    else if (name == "TABLES") readTables();
+    else if (name == "BLOCKS") readBlocks();
+    else if (name == "ENTITIES") readEntities();
+    else if (name == "OBJECTS") readObjects();
+    else if (name == "THUMBNAILIMAGE") readOtherSection(name, &m_db->thumbnail());
+    else readOtherSection(name, nullptr);
+  }
+  if (!anySection) fail("this is not a DXF file (no SECTION found)");
+  m_db->ensureStandardObjects();
+  m_db->setHandseed(m_headerSeed);
+  m_db->deferNewHandles(false);
+  m_db->setFilename(m_fileName);
+  return m_db;
+}
+
+
+// Reads records until ENDSEC; a file that ends first is truncated.
+#define OD_FOR_EACH_RECORD_OF_SECTION(sectionName)                                                \
+  while (true)                                                                                    \
+    if (!readRecord()) fail("the file ends inside the " sectionName " section (no ENDSEC)");      \
+    else if (m_recordType == "ENDSEC") break;                                                     \
+    else
+
+void DxfReader::readHeader() {
+  // The variables are the groups of the SECTION record itself (they have no
+  // group 0). The code page decides how every string reads and may come
+  // after other variables, so it is looked for first.
+  std::vector<Group> groups;
+  for (const Group& g : m_record)
+    if (g.code != 2 || !groups.empty()) groups.push_back(g);
+  for (size_t i = 0; i + 1 < groups.size(); ++i) {
+    if (groups[i].code != 9) continue;
+    if (groups[i].value == "$ACADVER") {
+      std::string_view v = groups[i + 1].value;
+      if (v.size() >= 6 && v.substr(0, 2) == "AC") m_version = static_cast<int>(dxf::toInt(v.substr(2, 4)));
+      m_db->setOriginalFileVersion(OdString(v));
+    } else if (groups[i].value == "$DWGCODEPAGE") {
+      m_decoder.setCodePage(groups[i + 1].value);
+    }
+  }
+  m_decoder.setUtf8(m_version >= 1021);
+  m_db->setCodePage(OdString(m_version >= 1021 ? std::string("UTF-8") : m_decoder.codePageName()));
+  std::string name;
+  std::vector<dxf::KeptGroup> values;
+  auto flush = [&] {
+    if (!name.empty()) m_db->setHeaderVariable(name, std::move(values));
+    values.clear();
+  };
+  for (const Group& h : groups) {
+    if (h.code == 9) {
+      flush();
+      name = std::string(h.value);
+      continue;
+    }
+    if (name == "$HANDSEED") m_headerSeed = OdDbHandle(OdDbHandle::parse(h.value));
+    values.push_back(dxf::keepGroup(0, h, *this));
+  }
+  flush();
+  if (!readRecord()) fail("the file ends inside the HEADER section (no ENDSEC)");
+  if (m_recordType != "ENDSEC") fail("expected ENDSEC after the header, found '" + std::string(m_recordType) + "'");
+}
+
+void DxfReader::readClasses() {
+  OD_FOR_EACH_RECORD_OF_SECTION("CLASSES") {
+    std::vector<dxf::KeptGroup> kept;
+    ClassInfo info;
+    std::string dxfName;
+    for (const Group& g : m_record) {
+      kept.push_back(dxf::keepGroup(0, g, *this));
+      if (g.code == 1) dxfName = std::string(g.value);
+      if (g.code == 2) info.className = decodeString(g.value);
+      if (g.code == 281) info.isEntity = dxf::toInt(g.value) != 0;
+    }
+    if (!dxfName.empty()) m_classes[dxfName] = info;
+    m_db->dxfClasses().push_back(std::move(kept));
+  }
+}
+
+void DxfReader::readOtherSection(const std::string& name, std::vector<dxf::KeptGroup>* keep) {
+  std::vector<dxf::KeptGroup> groups;
+  OD_FOR_EACH_RECORD_OF_SECTION("other") {
+    groups.push_back(dxf::KeptGroup{0, 0, OdDbObjectId(), std::string(m_recordType)});
+    for (const Group& g : m_record) groups.push_back(dxf::keepGroup(0, g, *this));
+  }
+  if (keep) *keep = std::move(groups);
+  else m_db->otherSections().push_back(OdDbDatabase::OtherSection{name, std::move(groups)});
+}
+
+OdDbObjectPtr DxfReader::makeObject(std::string_view type, Where where) {
+  OdString typeName(type);
+  OdRxClass* cls = nullptr;
+  auto known = m_classByType.find(std::string(type));
+  if (known == m_classByType.end()) {
+    auto chooser = dxf::choosers().find(typeName);
+    KnownType entry{chooser != dxf::choosers().end() ? chooser->second : nullptr, odrxClassByDxfName(typeName)};
+    known = m_classByType.emplace(std::string(type), entry).first;
+  }
+  if (known->second.chooser) cls = known->second.chooser(m_record);
+  if (!cls) cls = known->second.cls;
+  bool wantEntity = where == Where::Entity;
+  if (cls && cls->isDerivedFrom(OdDbObject::desc()) &&
+      cls->isDerivedFrom(OdDbEntity::desc()) == wantEntity && !cls->isDerivedFrom(OdDbGenericObject::desc()) &&
+      !cls->isDerivedFrom(OdDbGenericEntity::desc())) {
+    if (OdRxObjectPtr made = cls->create()) return OdDbObjectPtr::fromObject(made.get());
+  }
+  auto info = m_classes.find(std::string(type));
+  OdString className = info != m_classes.end() && !info->second.className.isEmpty() ? info->second.className
+                                                                                    : OdString("AcDb") + typeName;
+  OdRxClass* generic = odDbGenericClass(className, typeName, wantEntity);
+  if (wantEntity) {
+    auto entity = OdDbGenericEntity::createObject();
+    entity->setDxfRecordName(typeName);
+    if (generic->isDerivedFrom(OdDbGenericEntity::desc())) entity->setRuntimeClass(generic);
+    return OdDbObjectPtr(entity.get());
+  }
+  auto object = OdDbGenericObject::createObject();
+  object->setDxfRecordName(typeName);
+  if (generic->isDerivedFrom(OdDbGenericObject::desc())) object->setRuntimeClass(generic);
+  return OdDbObjectPtr(object.get());
+}
+
+void DxfReader::fillObject(OdDbObject* obj, std::span<const Group> groups, OdDbHandle& handle) {
+  const dxf::ClassLayout& layout = obj->dxfLayout();
+  const int handleCode = obj->dxfHandleCode();
+  const bool isEntity = obj->isKindOf(OdDbEntity::desc());
+  int section = -1;
+  uint8_t keepSection = dxf::KeptGroup::kAfterHeader;
+  bool markersSeen = false, inHeader = true, handleSeen = false, ownerSeen = false, inXData = false;
+  for (size_t i = 0; i < groups.size(); ++i) {
+    const Group& g = groups[i];
+    if (inXData || (g.code >= 1000 && g.code <= 1071)) {
+      inXData = true;
+      obj->xdataGroups().push_back(dxf::keepGroup(0, g, *this));
+      continue;
+    }
+    if (g.code == handleCode && !handleSeen) {
+      handle = OdDbHandle(OdDbHandle::parse(g.value));
+      handleSeen = true;
+      continue;
+    }
+    if (inHeader && g.code == 102 && !g.value.empty() && g.value.front() == '{') {
+      std::string_view app = g.value;
+      size_t end = i + 1;
+      while (end < groups.size() && !(groups[end].code == 102 && groups[end].value.substr(0, 1) == "}")) ++end;
+      for (size_t k = i + 1; k < end; ++k) {
+        if (app == "{ACAD_XDICTIONARY" && groups[k].code == 360) obj->setExtensionDictionary(idFromHandle(groups[k].value));
+        else if (app == "{ACAD_REACTORS" && groups[k].code == 330) obj->addPersistentReactor(idFromHandle(groups[k].value));
+      }
+      if (app != "{ACAD_XDICTIONARY" && app != "{ACAD_REACTORS")
+        for (size_t k = i; k <= end && k < groups.size(); ++k)
+          obj->keptGroups().push_back(dxf::keepGroup(dxf::KeptGroup::kAppData, groups[k], *this));
+      i = end;
+      continue;
+    }
+    if (inHeader && g.code == 330 && !ownerSeen) {
+      obj->setOwnerId(idFromHandle(g.value));
+      ownerSeen = true;
+      continue;
+    }
+    inHeader = false;
+    if (g.code == 100) {
+      markersSeen = true;
+      int found = layout.findSection(g.value, section);
+      if (found >= 0) {
+        section = found;
+        keepSection = static_cast<uint8_t>(found);
+        continue;
+      }
+      section = -2;  // a subclass this library does not know: its groups are kept
+      obj->keptGroups().push_back(dxf::keepGroup(keepSection, g, *this));
+      continue;
+    }
+    if (section != -2 && layout.readGroup(obj, g, section, markersSeen, *this)) {
+      if (section >= 0) keepSection = static_cast<uint8_t>(section);
+      continue;
+    }
+    if (isEntity && isCommonEntityCode(g.code)) {
+      // Some writers put the common properties after the subclass data.
+      int common = 0;
+      if (layout.readGroup(obj, g, common, true, *this)) continue;
+    }
+    obj->keptGroups().push_back(dxf::keepGroup(keepSection, g, *this));
+  }
+}
+
+OdDbObjectId DxfReader::addRecordObject(OdDbObject* obj, std::span<const Group> groups) {
+  OdDbHandle handle;
+  fillObject(obj, groups, handle);
+  if (!handle.isNull()) {
+    OdDbObjectId id = m_db->getOdDbObjectId(handle, true);
+    if (!id.stub()->object) {
+      m_db->attachObject(id, obj);
+      return id;
+    }
+  }
+  // No handle, or one another object already has: a fresh one.
+  return m_db->addOdDbObject(obj);
+}
+
+OdDbObjectId DxfReader::symbolByRawName(dxf::SymbolTable which, std::string_view raw) {
+  auto& cache = m_symbolsByRawName[static_cast<int>(tableOf(which))];
+  auto it = cache.find(std::string(raw));
+  if (it != cache.end() && !it->second.isErased()) return it->second;
+  OdDbObjectId id = symbolByName(which, decodeString(raw));
+  cache[std::string(raw)] = id;
+  return id;
+}
+
+OdDbObjectId DxfReader::symbolByName(dxf::SymbolTable which, const OdString& name) {
+  Table t = tableOf(which);
+  OdDbSymbolTable* table = m_db->table(t);
+  if (!table) {
+    m_db->ensureStandardTablesAndBlocks();
+    table = m_db->table(t);
+  }
+  OdDbObjectId id = table->getAt(name);
+  if (id.isNull() && !name.isEmpty()) {
+    // A name no table entry defines: make the entry, so nothing is lost.
+    OdSmartPtr<OdDbSymbolTableRecord> record = OdSmartPtr<OdDbSymbolTableRecord>::fromObject(recordClassOf(t)->create().get());
+    record->setName(name);
+    id = table->add(record.get());
+  }
+  return id;
+}
+
+void DxfReader::readTables() {
+  OdDbSymbolTable* table = nullptr;
+  Table kind = Table::Count;
+  OD_FOR_EACH_RECORD_OF_SECTION("TABLES") {
+    if (m_recordType == "TABLE") {
+      std::string name;
+      std::vector<Group> rest;
+      for (const Group& g : m_record) {
+        if (g.code == 2 && name.empty()) name = std::string(g.value);
+        else rest.push_back(g);
+      }
+      kind = Table::Count;
+      for (const TableName& t : kTables)
+        if (name == t.dxfName) kind = t.table;
+      if (kind != Table::Count && m_db->table(kind)) {
+        table = m_db->table(kind);  // a second table of the same kind joins the first
+        continue;
+      }
+      OdSmartPtr<OdDbSymbolTable> made = OdDbSymbolTable::createObject();
+      made->setTableName(OdString(name));
+      OdDbObjectId id = addRecordObject(made.get(), rest);
+      if (kind != Table::Count) m_db->setTableId(kind, id);
+      table = made.get();
+      continue;
+    }
+    if (m_recordType == "ENDTAB") {
+      table = nullptr;
+      continue;
+    }
+    if (!table) fail("a table entry (" + std::string(m_recordType) + ") outside a TABLE");
+    OdRxClass* cls = kind != Table::Count ? recordClassOf(kind) : nullptr;
+    OdDbObjectPtr obj = cls ? OdDbObjectPtr::fromObject(cls->create().get()) : makeObject(m_recordType, Where::TableRecord);
+    OdDbObjectId id = addRecordObject(obj.get(), m_record);
+    if (obj->ownerId().isNull()) obj->setOwnerId(table->objectId());
+    auto* record = dynamic_cast<OdDbSymbolTableRecord*>(obj.get());
+    OdString name = record ? record->getName() : OdString();
+    if (record && table->has(name)) continue;  // a duplicate name: the first entry keeps it
+    table->attach(id, name);
+  }
+}
+
+OdDbObjectId DxfReader::modelSpace() {
+  if (m_modelSpace.isNull()) {
+    m_db->ensureStandardTablesAndBlocks();
+    m_modelSpace = m_db->getModelSpaceId();
+  }
+  return m_modelSpace;
+}
+
+OdDbObjectId DxfReader::paperSpace() {
+  if (m_paperSpace.isNull()) {
+    m_db->ensureStandardTablesAndBlocks();
+    m_paperSpace = m_db->getPaperSpaceId();
+  }
+  return m_paperSpace;
+}
+
+OdDbObjectId DxfReader::blockForName(const OdString& name) { return symbolByName(dxf::SymbolTable::Block, name); }
+
+void DxfReader::placeEntity(OdDbEntity* entity, OdDbObjectId id, OdDbObjectId block, std::string_view type) {
+  if (isSubentityRecord(type) && !m_parentEntity.isNull()) {
+    OdDbObjectPtr parent = m_parentEntity.openObject(OdDb::kForWrite);
+    auto* owner = static_cast<OdDbEntity*>(parent.get());
+    if (owner && owner->appendSubentity(id)) {
+      entity->setOwnerId(m_parentEntity);
+      if (type == "SEQEND") m_parentEntity = OdDbObjectId();
+      return;
+    }
+  }
+  m_parentEntity = id;
+  if (block.isNull()) {
+    OdDbObjectPtr owner = entity->ownerId().openObject();
+    if (owner && owner->isKindOf(OdDbBlockTableRecord::desc())) block = entity->ownerId();
+    else block = entity->isInPaperSpace() ? paperSpace() : modelSpace();
+  }
+  entity->setOwnerId(block);
+  OdDbBlockTableRecordPtr btr = OdDbBlockTableRecord::cast(block.openObject(OdDb::kForWrite).get());
+  btr->attachEntity(id);
+}
+
+OdDbObjectId DxfReader::readEntity(OdDbObjectId block) {
+  OdDbObjectPtr obj = makeObject(m_recordType, Where::Entity);
+  auto* entity = static_cast<OdDbEntity*>(obj.get());
+  OdDbObjectId id = addRecordObject(obj.get(), m_record);
+  if (entity->layerId().isNull()) entity->setLayer(symbolByRawName(dxf::SymbolTable::Layer, "0"));
+  placeEntity(entity, id, block, m_recordType);
+  return id;
+}
+
+void DxfReader::readBlocks() {
+  OdDbObjectId current;
+  OD_FOR_EACH_RECORD_OF_SECTION("BLOCKS") {
+    if (m_recordType == "BLOCK") {
+      OdSmartPtr<OdDbBlockBegin> begin = OdDbBlockBegin::createObject();
+      OdDbObjectId beginId = addRecordObject(begin.get(), m_record);
+      OdDbObjectPtr owner = begin->ownerId().openObject();
+      current = owner && owner->isKindOf(OdDbBlockTableRecord::desc()) ? begin->ownerId()
+                                                                        : blockForName(begin->readValues().name);
+      if (current.isNull()) fail("a BLOCK without a name");
+      OdDbBlockTableRecordPtr btr = OdDbBlockTableRecord::cast(current.openObject(OdDb::kForWrite).get());
+      begin->applyTo(btr.get());
+      begin->setOwnerId(current);
+      if (btr->blockBeginId().isNull()) btr->setBlockBeginId(beginId);
+      m_parentEntity = OdDbObjectId();
+      continue;
+    }
+    if (m_recordType == "ENDBLK") {
+      OdSmartPtr<OdDbBlockEnd> end = OdDbBlockEnd::createObject();
+      OdDbObjectId endId = addRecordObject(end.get(), m_record);
+      if (!current.isNull()) {
+        end->setOwnerId(current);
+        OdDbBlockTableRecordPtr btr = OdDbBlockTableRecord::cast(current.openObject(OdDb::kForWrite).get());
+        if (btr->blockEndId().isNull()) btr->setBlockEndId(endId);
+      }
+      current = OdDbObjectId();
+      m_parentEntity = OdDbObjectId();
+      continue;
+    }
+    if (current.isNull()) fail("an entity (" + std::string(m_recordType) + ") outside a BLOCK");
+    readEntity(current);
+  }
+}
+
+void DxfReader::readEntities() {
+  m_parentEntity = OdDbObjectId();
+  OD_FOR_EACH_RECORD_OF_SECTION("ENTITIES") { readEntity(OdDbObjectId()); }
+}
+
+void DxfReader::readObjects() {
+  OD_FOR_EACH_RECORD_OF_SECTION("OBJECTS") {
+    OdDbObjectPtr obj = makeObject(m_recordType, Where::Object);
+    OdDbObjectId id = addRecordObject(obj.get(), m_record);
+    if (m_db->getNamedObjectsDictionaryId().isNull() && obj->isKindOf(OdDbDictionary::desc()))
+      m_db->setNamedObjectsDictionaryId(id);
+  }
+}
+
+std::string readWholeFile(const OdString& path, std::string& storage, std::string_view& view) {
+  std::string native = path.utf8();
+  int fd = ::open(native.c_str(), O_RDONLY);
+  if (fd < 0) return std::string(std::strerror(errno));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return "not a regular file";
+  }
+  size_t size = static_cast<size_t>(st.st_size);
+  if (size == 0) {
+    ::close(fd);
+    return "the file is empty";
+  }
+  void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+  if (mapped != MAP_FAILED) {
+    ::madvise(mapped, size, MADV_SEQUENTIAL);
+    view = std::string_view(static_cast<const char*>(mapped), size);
+  } else {
+    storage.resize(size);
+    ssize_t got = ::read(fd, storage.data(), size);
+    if (got != static_cast<ssize_t>(size)) storage.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    view = storage;
+  }
+  ::close(fd);
+  return std::string();
+}
+
+}  // namespace
+
+OdDbDatabasePtr odDxfReadBuffer(std::string_view data, const OdString& fileName) {
+  try {
+    DxfReader reader(data, fileName);
+    return reader.read();
+  } catch (const OdError& e) {
+    throw OdError(e.code(), fileName + ": " + e.description());
+  } catch (const std::bad_alloc&) {
+    throw OdError(eOutOfMemory, fileName + ": out of memory while reading");
+  }
+}
+
+OdDbDatabasePtr odDxfReadFile(const OdString& path) {
+  std::string storage;
+  std::string_view view;
+  std::string problem = readWholeFile(path, storage, view);
+  if (!problem.empty()) throw OdError(eCantOpenFile, path + ": " + OdString(problem));
+  struct Unmap {
+    std::string_view view;
+    bool mapped;
+    ~Unmap() {
+      if (mapped) ::munmap(const_cast<char*>(view.data()), view.size());
+    }
+  } unmap{view, storage.empty()};
+  return odDxfReadBuffer(view, path);
+}

@@ -1,0 +1,163 @@
+#include "DxfTokenizer.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace {
+constexpr std::string_view kBinarySentinel("AutoCAD Binary DXF\r\n\x1a\0", 22);
+
+enum class BinaryType { String, Double, Int16, Int32, Int64, Bool, Chunk };
+
+BinaryType binaryTypeOf(int code) {
+  if ((code >= 10 && code <= 59) || (code >= 110 && code <= 149) || (code >= 210 && code <= 239) ||
+      (code >= 460 && code <= 469) || (code >= 1010 && code <= 1059))
+    return BinaryType::Double;
+  if ((code >= 60 && code <= 79) || (code >= 170 && code <= 179) || (code >= 270 && code <= 289) ||
+      (code >= 370 && code <= 389) || (code >= 400 && code <= 409) || (code >= 1060 && code <= 1070))
+    return BinaryType::Int16;
+  if ((code >= 90 && code <= 99) || (code >= 420 && code <= 429) || (code >= 440 && code <= 459) || code == 1071)
+    return BinaryType::Int32;
+  if (code >= 160 && code <= 169) return BinaryType::Int64;
+  if (code >= 290 && code <= 299) return BinaryType::Bool;
+  if ((code >= 310 && code <= 319) || code == 1004) return BinaryType::Chunk;
+  return BinaryType::String;
+}
+
+template <class T>
+T readLittleEndian(const char* p) {
+  T value;
+  std::memcpy(&value, p, sizeof value);
+  return value;
+}
+}  // namespace
+
+DxfTokenizer::DxfTokenizer(std::string_view data) : m_data(data) {
+  if (m_data.substr(0, kBinarySentinel.size()) == kBinarySentinel) {
+    m_binary = true;
+    m_pos = kBinarySentinel.size();
+    // The first group is 0/SECTION: one code byte before R13, two after.
+    m_shortCodes = m_data.size() > m_pos + 1 && m_data[m_pos + 1] == 'S';
+  } else if (m_data.substr(0, 3) == "\xEF\xBB\xBF") {
+    m_pos = 3;  // byte order mark
+  }
+}
+
+void DxfTokenizer::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, position() + ": " + what); }
+
+std::string DxfTokenizer::position() const {
+  return m_binary ? "byte " + std::to_string(m_groupStart) : "line " + std::to_string(m_groupLine);
+}
+
+bool DxfTokenizer::next(dxf::Group& group) { return m_binary ? nextBinary(group) : nextAscii(group); }
+
+std::string_view DxfTokenizer::readLine() {
+  size_t end = m_data.find('\n', m_pos);
+  size_t stop = end == std::string_view::npos ? m_data.size() : end;
+  std::string_view line = m_data.substr(m_pos, stop - m_pos);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  m_pos = end == std::string_view::npos ? m_data.size() : end + 1;
+  ++m_line;
+  return line;
+}
+
+bool DxfTokenizer::nextAscii(dxf::Group& group) {
+  // Blank lines at the very end are not a group.
+  size_t probe = m_pos;
+  while (probe < m_data.size() && (m_data[probe] == '\r' || m_data[probe] == '\n' || m_data[probe] == ' ' ||
+                                   m_data[probe] == '\t' || m_data[probe] == '\x1a' || m_data[probe] == '\0'))
+    ++probe;
+  if (probe >= m_data.size()) return false;
+  m_groupLine = m_line + 1;
+  m_groupStart = m_pos;
+  std::string_view codeText = readLine();
+  size_t a = 0, b = codeText.size();
+  while (a < b && (codeText[a] == ' ' || codeText[a] == '\t')) ++a;
+  while (b > a && (codeText[b - 1] == ' ' || codeText[b - 1] == '\t')) --b;
+  int code = 0;
+  auto [end, ec] = std::from_chars(codeText.data() + a, codeText.data() + b, code);
+  if (a == b || ec != std::errc() || end != codeText.data() + b)
+    fail("expected a group code, found '" + std::string(codeText.substr(0, 40)) + "'");
+  if (m_pos >= m_data.size()) fail("the file ends after group code " + std::to_string(code) + " without its value");
+  group.code = code;
+  group.value = readLine();
+  return true;
+}
+
+std::string_view DxfTokenizer::keep(std::string text) {
+  m_values.push_back(std::move(text));
+  return m_values.back();
+}
+
+bool DxfTokenizer::nextBinary(dxf::Group& group) {
+  if (m_pos >= m_data.size()) return false;
+  m_groupStart = m_pos;
+  auto need = [&](size_t n) {
+    if (m_pos + n > m_data.size()) fail("the file ends inside a group");
+  };
+  int code;
+  if (m_shortCodes) {
+    need(1);
+    code = static_cast<uint8_t>(m_data[m_pos++]);
+    if (code == 255) {
+      need(2);
+      code = readLittleEndian<int16_t>(m_data.data() + m_pos);
+      m_pos += 2;
+    }
+  } else {
+    need(2);
+    code = readLittleEndian<uint16_t>(m_data.data() + m_pos);
+    m_pos += 2;
+  }
+  group.code = code;
+  switch (binaryTypeOf(code)) {
+    case BinaryType::String: {
+      size_t end = m_data.find('\0', m_pos);
+      if (end == std::string_view::npos) fail("the file ends inside a text value");
+      group.value = m_data.substr(m_pos, end - m_pos);
+      m_pos = end + 1;
+      break;
+    }
+    case BinaryType::Double:
+      need(8);
+      group.value = keep(dxf::formatDouble(readLittleEndian<double>(m_data.data() + m_pos)));
+      m_pos += 8;
+      break;
+    case BinaryType::Int16:
+      need(2);
+      group.value = keep(std::to_string(readLittleEndian<int16_t>(m_data.data() + m_pos)));
+      m_pos += 2;
+      break;
+    case BinaryType::Int32:
+      need(4);
+      group.value = keep(std::to_string(readLittleEndian<int32_t>(m_data.data() + m_pos)));
+      m_pos += 4;
+      break;
+    case BinaryType::Int64:
+      need(8);
+      group.value = keep(std::to_string(readLittleEndian<int64_t>(m_data.data() + m_pos)));
+      m_pos += 8;
+      break;
+    case BinaryType::Bool:
+      need(1);
+      group.value = keep(std::to_string(static_cast<uint8_t>(m_data[m_pos])));
+      m_pos += 1;
+      break;
+    case BinaryType::Chunk: {
+      need(1);
+      size_t length = static_cast<uint8_t>(m_data[m_pos++]);
+      need(length);
+      static const char* digits = "0123456789ABCDEF";
+      std::string hex;
+      hex.reserve(length * 2);
+      for (size_t i = 0; i < length; ++i) {
+        auto byte = static_cast<uint8_t>(m_data[m_pos + i]);
+        hex += digits[byte >> 4];
+        hex += digits[byte & 15];
+      }
+      group.value = keep(std::move(hex));
+      m_pos += length;
+      break;
+    }
+  }
+  return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "DxfFields.h"
+
+#include <deque>
+#include <string>
+#include <string_view>
+
+// Splits DXF file contents into groups: ASCII (LF or CR LF lines) or binary.
+// Malformed input throws OdError with the line or byte offset.
+class DxfTokenizer {
+ public:
+  explicit DxfTokenizer(std::string_view data);
+
+  bool isBinary() const { return m_binary; }
+  size_t size() const { return m_data.size(); }
+  // The next group; false at the end of the data.
+  bool next(dxf::Group& group);
+  // Where the last group started, for messages ("line 120", "byte 4711").
+  std::string position() const;
+  // Binary values are turned into text held here; cleared between records.
+  void releaseValues() { m_values.clear(); }
+
+ private:
+  bool nextAscii(dxf::Group& group);
+  bool nextBinary(dxf::Group& group);
+  std::string_view readLine();
+  [[noreturn]] void fail(const std::string& what) const;
+  std::string_view keep(std::string text);
+
+  std::string_view m_data;
+  size_t m_pos = 0;
+  size_t m_line = 0;
+  size_t m_groupStart = 0;
+  size_t m_groupLine = 0;
+  bool m_binary = false;
+  bool m_shortCodes = false;  // binary files before R13 use one-byte group codes
+  std::deque<std::string> m_values;
+};

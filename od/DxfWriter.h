@@ -1,0 +1,11 @@
+#pragma once
+
+#include "DbDatabase.h"
+
+#include <string>
+
+// Writes a database as an ASCII DXF file of the 2018 format (AC1032).
+std::string odDxfWriteString(OdDbDatabase* db);
+// Writes the file atomically: a temporary file beside it, then a rename.
+// Throws OdError naming the file when it cannot be written.
+void odDxfWriteFile(OdDbDatabase* db, const OdString& path);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cmath>
+
+struct OdGeVector3d {
+  double x = 0, y = 0, z = 0;
+  OdGeVector3d() = default;
+  OdGeVector3d(double xx, double yy, double zz) : x(xx), y(yy), z(zz) {}
+  static const OdGeVector3d kXAxis, kYAxis, kZAxis;
+
+  double length() const { return std::sqrt(x * x + y * y + z * z); }
+  double dotProduct(const OdGeVector3d& o) const { return x * o.x + y * o.y + z * o.z; }
+  OdGeVector3d crossProduct(const OdGeVector3d& o) const {
+    return {y * o.z - z * o.y, z * o.x - x * o.z, x * o.y - y * o.x};
+  }
+  OdGeVector3d normal() const {
+    double l = length();
+    return l > 0 ? OdGeVector3d(x / l, y / l, z / l) : *this;
+  }
+  OdGeVector3d operator*(double s) const { return {x * s, y * s, z * s}; }
+  OdGeVector3d operator+(const OdGeVector3d& o) const { return {x + o.x, y + o.y, z + o.z}; }
+  OdGeVector3d operator-(const OdGeVector3d& o) const { return {x - o.x, y - o.y, z - o.z}; }
+  OdGeVector3d operator-() const { return {-x, -y, -z}; }
+  bool operator==(const OdGeVector3d& o) const { return x == o.x && y == o.y && z == o.z; }
+  bool operator!=(const OdGeVector3d& o) const { return !(*this == o); }
+};
+
+inline const OdGeVector3d OdGeVector3d::kXAxis{1, 0, 0};
+inline const OdGeVector3d OdGeVector3d::kYAxis{0, 1, 0};
+inline const OdGeVector3d OdGeVector3d::kZAxis{0, 0, 1};

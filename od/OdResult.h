@@ -1,0 +1,35 @@
+#pragma once
+
+// Result codes of the drawing library. The numbers are part of the library's
+// contract: callers compare them and store them.
+enum OdResult : int {
+  eOk = 0,
+  eNotImplementedYet = 1,
+  eNotApplicable = 2,
+  eInvalidInput = 3,
+  eAmbiguousOutput = 4,
+  eNoXrefDefinitionBlock = 5,
+  eInvalidIndex = 7,
+  eKeyNotFound = 15,
+  eNullObjectId = 20,
+  eWasErased = 22,
+  eInvalidOpenState = 24,
+  eDuplicateKey = 35,
+  eNotThatKindOfClass = 38,
+  eInvalidDxfCode = 42,
+  eOutOfMemory = 60,
+  eFileNotFound = 81,
+  eCantOpenFile = 82,
+  eFileAccessErr = 83,
+  eDwgNeedsRecovery = 84,
+  eDxfFileCorrupt = 85,
+  eNotAnEntity = 90,
+  eIllegalReplacement = 100,
+  eFileWriteError = 110,
+  eBadDxfSequence = 128,
+  eUnknownCodePage = 140,
+  eClassNotRegistered = 255,
+  eUserBreak = 293,
+  eAlreadyRegistered = 313,
+  eInvalidFileVersion = 316,
+};

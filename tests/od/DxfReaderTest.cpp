@@ -1,0 +1,187 @@
+#include "DbBlockTableRecord.h"
+#include "DbDatabase.h"
+#include "DbLine.h"
+#include "DbSymbolTable.h"
+#include "DxfReader.h"
+#include "DxfWriter.h"
+#include "TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace {
+
+std::string fileContents(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// The first line where two texts differ, to keep failure messages short.
+std::string firstDifference(const std::string& a, const std::string& b) {
+  std::istringstream sa(a), sb(b);
+  std::string la, lb;
+  for (int line = 1;; ++line) {
+    bool moreA = static_cast<bool>(std::getline(sa, la)), moreB = static_cast<bool>(std::getline(sb, lb));
+    if (!moreA && !moreB) return std::string();
+    if (la != lb || moreA != moreB) return "line " + std::to_string(line) + ": '" + la + "' vs '" + lb + "'";
+  }
+}
+
+std::map<std::string, int> modelSpaceCounts(OdDbDatabase* db) {
+  std::map<std::string, int> counts;
+  OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
+  for (OdDbObjectId id : ms->entityIds())
+    if (OdDbObjectPtr e = id.openObject()) ++counts[e->isA()->name().utf8()];
+  return counts;
+}
+
+std::vector<OdDbLinePtr> modelSpaceLines(OdDbDatabase* db) {
+  std::vector<OdDbLinePtr> lines;
+  OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
+  for (OdDbObjectId id : ms->entityIds())
+    if (OdDbLinePtr line = OdDbLine::cast(id.openObject().get())) lines.push_back(line);
+  return lines;
+}
+
+// A drawing of the oldest kind: no handles, no tables, one header variable.
+const char* kR12WithoutHandles =
+    "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n0\nENDSEC\n"
+    "0\nSECTION\n2\nENTITIES\n"
+    "0\nLINE\n8\nWALLS\n62\n1\n10\n0.0\n20\n0.0\n30\n0.0\n11\n10.0\n21\n5.0\n31\n0.0\n"
+    "0\nLINE\n8\n0\n10\n1\n20\n1\n11\n2\n21\n2\n"
+    "0\nENDSEC\n0\nEOF\n";
+
+TEST(DxfReader, OldFileWithoutHandlesOrTablesGetsUniqueHandlesAndStandardTables) {
+  OdDbDatabasePtr db = odDxfReadBuffer(kR12WithoutHandles, OdString("r12.dxf"));
+  auto lines = modelSpaceLines(db.get());
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_FALSE(lines[0]->getDbHandle().isNull());
+  EXPECT_NE(lines[0]->getDbHandle(), lines[1]->getDbHandle());
+  EXPECT_EQ(lines[0]->layer(), OdString("WALLS"));
+  EXPECT_EQ(lines[0]->colorIndex(), 1);
+  EXPECT_EQ(lines[0]->endPoint(), OdGePoint3d(10, 5, 0));
+  EXPECT_TRUE(db->layerTable()->has(OdString("WALLS")));  // made for the entity that names it
+  EXPECT_FALSE(db->layerZeroId().isNull());
+  EXPECT_FALSE(db->getPaperSpaceId().isNull());
+  EXPECT_FALSE(db->getLayoutDictionaryId().isNull());
+  EXPECT_EQ(db->originalFileVersion(), OdString("AC1009"));
+}
+
+TEST(DxfReader, DuplicateHandlesGetFreshOnes) {
+  const char* text =
+      "0\nSECTION\n2\nENTITIES\n"
+      "0\nLINE\n5\n2A\n8\n0\n10\n0\n20\n0\n11\n1\n21\n1\n"
+      "0\nLINE\n5\n2A\n8\n0\n10\n5\n20\n5\n11\n6\n21\n6\n"
+      "0\nENDSEC\n0\nEOF\n";
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("dup.dxf"));
+  auto lines = modelSpaceLines(db.get());
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0]->getDbHandle().value(), 0x2Au);
+  EXPECT_NE(lines[1]->getDbHandle().value(), 0x2Au);
+  EXPECT_EQ(lines[1]->startPoint(), OdGePoint3d(5, 5, 0));
+}
+
+TEST(DxfReader, CodePageMayComeAfterTheStringsItDecodes) {
+  const std::string text =
+      "0\nSECTION\n2\nHEADER\n9\n$LASTSAVEDBY\n1\n\xC4\xE6\xEE\xED\n9\n$ACADVER\n1\nAC1015\n"
+      "9\n$DWGCODEPAGE\n3\nansi_1251\n0\nENDSEC\n0\nEOF\n";
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("cp.dxf"));
+  EXPECT_EQ(db->lastSavedBy().utf8(), "\xD0\x94\xD0\xB6\xD0\xBE\xD0\xBD");  // Джон
+}
+
+TEST(DxfReader, ValuesKeepTrailingBlanksAndOnlyOneCarriageReturnGoes) {
+  const std::string text =
+      "  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9\r\n$LASTSAVEDBY\r\n  1\r\nname  \r\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("blanks.dxf"));
+  EXPECT_EQ(db->lastSavedBy().utf8(), "name  \r");
+}
+
+void expectReadError(const std::string& data, const std::string& mention) {
+  try {
+    odDxfReadBuffer(data, OdString("bad.dxf"));
+    FAIL() << "no error for: " << data.substr(0, 60);
+  } catch (const OdError& e) {
+    std::string text = e.description().utf8();
+    EXPECT_NE(text.find("bad.dxf"), std::string::npos) << text;
+    EXPECT_NE(text.find(mention), std::string::npos) << text;
+  }
+}
+
+TEST(DxfReader, MalformedFilesGiveAClearError) {
+  expectReadError("", "not a DXF file");
+  expectReadError("hello world\n", "line 1");
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n", "line 7");
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n", "ENTITIES");
+  expectReadError("0\nSECTION\n2\nENTITIES\nten\nLINE\n", "group code");
+  expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0\0\0SECTION\0\x02\0", 34), "byte");
+}
+
+TEST(DxfReader, MissingFileNamesTheFile) {
+  try {
+    odDxfReadFile(OdString("/no/such/dir/plan.dxf"));
+    FAIL();
+  } catch (const OdError& e) {
+    EXPECT_NE(e.description().utf8().find("/no/such/dir/plan.dxf"), std::string::npos);
+  }
+}
+
+TEST(DxfReader, TruncatedRealFilesNeverCrash) {
+  SKIP_WITHOUT_TESTDATA();
+  for (const auto& name : {"dxf/example_r12_AC1009.dxf", "dxf/sample_binary_AC1027.dxf", "dxf/ceco_architecture_AC1015.dxf"}) {
+    std::string data = fileContents(testDataDir() / name);
+    if (data.empty()) continue;
+    for (size_t cut : {data.size() / 7, data.size() / 3, data.size() / 2 + 3, data.size() - 20}) {
+      try {
+        odDxfReadBuffer(std::string_view(data).substr(0, cut), OdString(name));
+      } catch (const OdError& e) {
+        EXPECT_NE(e.description().utf8().find(name), std::string::npos);
+      }
+    }
+    std::string garbled = data;
+    for (size_t i = garbled.size() / 5; i < garbled.size(); i += garbled.size() / 9) garbled[i] = '\x7f';
+    try {
+      odDxfReadBuffer(garbled, OdString(name));
+    } catch (const OdError&) {
+    }
+  }
+}
+
+TEST(DxfReader, EveryRealDrawingReadsAndWritesTheSameBytesTwice) {
+  SKIP_WITHOUT_TESTDATA();
+  auto files = testDataFiles("dxf", ".dxf");
+  auto pairs = testDataFiles("pairs", ".dxf");
+  files.insert(files.end(), pairs.begin(), pairs.end());
+  ASSERT_FALSE(files.empty());
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.string());
+    OdDbDatabasePtr db = odDxfReadFile(OdString(file.string()));
+    std::string first = odDxfWriteString(db.get());
+    OdDbDatabasePtr again = odDxfReadBuffer(first, OdString("written"));
+    EXPECT_EQ(modelSpaceCounts(db.get()), modelSpaceCounts(again.get()));
+    EXPECT_EQ(firstDifference(first, odDxfWriteString(again.get())), "");
+  }
+}
+
+TEST(DxfReader, BinaryAndAsciiTwinsHoldTheSameDrawing) {
+  SKIP_WITHOUT_TESTDATA();
+  auto dir = testDataDir() / "pairs" / "twin_ascii_vs_binary_AC1024";
+  if (!std::filesystem::exists(dir / "a.dxf")) GTEST_SKIP();
+  OdDbDatabasePtr a = odDxfReadFile(OdString((dir / "a.dxf").string()));
+  OdDbDatabasePtr b = odDxfReadFile(OdString((dir / "b.dxf").string()));
+  EXPECT_EQ(a->objectCount(), b->objectCount());
+  EXPECT_EQ(modelSpaceCounts(a.get()), modelSpaceCounts(b.get()));
+  EXPECT_FALSE(modelSpaceCounts(a.get()).empty());
+}
+
+TEST(DxfReader, OldBinaryDrawingReads) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = odDxfReadFile(OdString((testDataDir() / "dxf" / "bin_dxf_r12.dxf").string()));
+  EXPECT_FALSE(modelSpaceCounts(db.get()).empty());
+}
+
+}  // namespace

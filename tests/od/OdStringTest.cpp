@@ -1,0 +1,47 @@
+#include "DbHandle.h"
+#include "OdArray.h"
+#include "OdString.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(OdString, Utf8RoundTripIsExactIncludingSurrogatePairs) {
+  const std::string text = "a\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80z";  // a ä € 😀 z
+  OdString s(text);
+  ASSERT_EQ(s.getLength(), 6);  // the emoji is two UTF-16 code units
+  EXPECT_EQ(s.c_str()[3], 0xD83D);
+  EXPECT_EQ(s.c_str()[4], 0xDE00);
+  EXPECT_EQ(s.utf8(), text);
+}
+
+TEST(OdString, CaseInsensitiveComparisonCoversCyrillicAndLatin1) {
+  EXPECT_EQ(OdString("Layer\xC3\xA4").iCompare(OdString("LAYER\xC3\x84")), 0);
+  EXPECT_EQ(OdString("\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB9").iCompare(OdString("\xD0\xA1\xD0\x9B\xD0\x9E\xD0\x99")), 0);
+  EXPECT_LT(OdString("A").iCompare(OdString("b")), 0);
+}
+
+TEST(OdString, FormatTakesUtf8AndOdStrings) {
+  OdString name("plan");
+  EXPECT_EQ(OdString::format("%s_%ls (%d)", "Result", &name, 2), OdString("Result_plan (2)"));
+}
+
+TEST(OdDbHandle, HexTextRoundTrips) {
+  EXPECT_EQ(OdDbHandle(0x1F2A).ascii(), OdString("1F2A"));
+  EXPECT_EQ(OdDbHandle(OdString("1f2a")).value(), 0x1F2Au);
+  EXPECT_EQ(OdDbHandle(0).ascii(), OdString("0"));
+  EXPECT_EQ(OdDbHandle::parse("not hex"), 0u);
+}
+
+TEST(OdArray, AtThrowsTheInvalidIndexError) {
+  OdArray<int> a{1, 2};
+  EXPECT_EQ(a.at(1), 2);
+  EXPECT_THROW(a.at(2), OdError_InvalidIndex);
+  try {
+    a.at(-1);
+  } catch (const OdError& e) {
+    EXPECT_EQ(e.code(), eInvalidIndex);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// odtool: looks into drawings and rewrites them with the drawing library.
+//   odtool info FILE             prints a JSON summary of the drawing
+//   odtool roundtrip IN OUT      reads IN and writes it as DXF to OUT
+
+#include "DbBlockTableRecord.h"
+#include "DbDatabase.h"
+#include "DxfReader.h"
+#include "DxfWriter.h"
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+
+namespace {
+
+std::string jsonString(const std::string& text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", c);
+      out += buf;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+int info(const char* path) {
+  OdDbDatabasePtr db = odDxfReadFile(OdString(path));
+  std::map<std::string, int> modelSpace;
+  OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
+  for (OdDbObjectId id : ms->entityIds())
+    if (OdDbObjectPtr e = id.openObject()) ++modelSpace[e->isA()->name().utf8()];
+  std::printf("{\n  \"version\": %s,\n  \"codepage\": %s,\n  \"objects\": %zu,\n  \"modelSpace\": {",
+              jsonString(db->originalFileVersion().utf8()).c_str(), jsonString(db->codePage().utf8()).c_str(),
+              db->objectCount());
+  const char* separator = "\n";
+  for (const auto& [name, count] : modelSpace) {
+    std::printf("%s    %s: %d", separator, jsonString(name).c_str(), count);
+    separator = ",\n";
+  }
+  std::printf("%s}\n}\n", modelSpace.empty() ? "" : "\n  ");
+  return 0;
+}
+
+int roundtrip(const char* in, const char* out) {
+  OdDbDatabasePtr db = odDxfReadFile(OdString(in));
+  odDxfWriteFile(db.get(), OdString(out));
+  return 0;
+}
+
+int usage() {
+  std::fprintf(stderr, "usage: odtool info FILE | odtool roundtrip IN OUT\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  std::string command = argv[1];
+  try {
+    if (command == "info" && argc == 3) return info(argv[2]);
+    if (command == "roundtrip" && argc == 4) return roundtrip(argv[2], argv[3]);
+  } catch (const OdError& e) {
+    std::fprintf(stderr, "odtool: %s\n", e.description().utf8().c_str());
+    return 1;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "odtool: %s: %s\n", argv[2], e.what());
+    return 1;
+  }
+  return usage();
+}
