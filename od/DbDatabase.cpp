@@ -188,6 +188,18 @@ OdDbObjectId OdDbDatabase::ensureBlock(const OdString& name) {
   return id;
 }
 
+// Some writers give a layout a block handle that names nothing; the block's own
+// link to its layout is then the one to trust.
+void OdDbDatabase::linkLayoutsToBlocks() {
+  OdDbSymbolTable* blocks = blockTable();
+  for (OdDbObjectId id : blocks ? blocks->records() : std::vector<OdDbObjectId>()) {
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(id.openObject().get());
+    if (!block) continue;
+    OdDbLayoutPtr layout = OdDbLayout::cast(block->getLayoutId().openObject(OdDb::kForWrite).get());
+    if (layout && !layout->getBlockTableRecordId().isValid()) layout->setBlockTableRecordId(id);
+  }
+}
+
 void OdDbDatabase::ensureLayouts() {
   OdDbDictionaryPtr root = OdDbDictionary::cast(m_namedObjects.openObject(OdDb::kForWrite).get());
   if (!root->has(OdString("ACAD_GROUP"))) root->setAt(OdString("ACAD_GROUP"), OdDbDictionary::createObject().get());
@@ -197,9 +209,10 @@ void OdDbDatabase::ensureLayouts() {
   if (!layouts) return;
   struct Wanted { const char* layoutName; OdDbObjectId block; int16_t tab; };
   const Wanted wanted[] = {{"Model", getModelSpaceId(), 0}, {"Layout1", getPaperSpaceId(), 1}};
+  linkLayoutsToBlocks();
   for (const Wanted& w : wanted) {
     OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(w.block.openObject(OdDb::kForWrite).get());
-    if (!block || !block->getLayoutId().isNull()) continue;
+    if (!block || block->getLayoutId().isValid()) continue;
     OdDbLayoutPtr layout = OdDbLayout::createObject();
     layout->setLayoutName(OdString(w.layoutName));
     layout->setTabOrder(w.tab);

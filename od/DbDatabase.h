@@ -124,6 +124,7 @@ class OdDbDatabase : public OdRxObject {
   OdDbObjectId ensureRecord(Table t, const OdString& name, OdRxClass* cls);
   OdDbObjectId ensureBlock(const OdString& name);
   void ensureLayouts();
+  void linkLayoutsToBlocks();
 
   std::deque<OdDbStub> m_stubs;
   std::unordered_map<uint64_t, OdDbStub*> m_byHandle;

@@ -127,7 +127,7 @@ bool isDefault(const OdDbObject* obj, const Field& f) {
     }
     case Kind::Binary: return at<OdBinaryData>(obj, f).empty();
     case Kind::Id:
-    case Kind::Symbol: return at<OdDbObjectId>(obj, f).isNull();
+    case Kind::Symbol: return !at<OdDbObjectId>(obj, f).isValid();  // a reference to nothing is no reference
     default: return false;
   }
 }

@@ -121,6 +121,8 @@ class DxfReader : public dxf::ReadContext {
   OdDbObjectId blockForName(const OdString& name);
   OdDbObjectId modelSpace();
   OdDbObjectId paperSpace();
+  bool isBlock(OdDbObjectId id);
+  OdDbBlockTableRecord* blockOf(OdDbObjectId id);
 
   DxfTokenizer m_tokens;
   OdString m_fileName;
@@ -146,6 +148,7 @@ class DxfReader : public dxf::ReadContext {
   // Symbols by the bytes of their names in the file: entities name the same few layers over and over.
   std::unordered_map<std::string, OdDbObjectId> m_symbolsByRawName[static_cast<int>(Table::Count)];
   OdDbObjectId m_modelSpace, m_paperSpace;
+  std::pair<OdDbObjectId, OdDbBlockTableRecord*> m_lastBlock{};
   OdDbObjectId m_parentEntity;  // the entity that VERTEX, ATTRIB and SEQEND records belong to
   OdDbHandle m_headerSeed;
 };
@@ -460,8 +463,7 @@ void DxfReader::readTables() {
     if (obj->ownerId().isNull()) obj->setOwnerId(table->objectId());
     auto* record = dynamic_cast<OdDbSymbolTableRecord*>(obj.get());
     OdString name = record ? record->getName() : OdString();
-    if (record && table->has(name)) continue;  // a duplicate name: the first entry keeps it
-    table->attach(id, name);
+    table->attach(id, name);  // a duplicate name (shape styles have none) stays with the first entry
   }
 }
 
@@ -494,14 +496,23 @@ void DxfReader::placeEntity(OdDbEntity* entity, OdDbObjectId id, OdDbObjectId bl
     }
   }
   m_parentEntity = id;
-  if (block.isNull()) {
-    OdDbObjectPtr owner = entity->ownerId().openObject();
-    if (owner && owner->isKindOf(OdDbBlockTableRecord::desc())) block = entity->ownerId();
-    else block = entity->isInPaperSpace() ? paperSpace() : modelSpace();
-  }
+  if (block.isNull()) block = isBlock(entity->ownerId()) ? entity->ownerId() : entity->isInPaperSpace() ? paperSpace() : modelSpace();
   entity->setOwnerId(block);
-  OdDbBlockTableRecordPtr btr = OdDbBlockTableRecord::cast(block.openObject(OdDb::kForWrite).get());
-  btr->attachEntity(id);
+  blockOf(block)->attachEntity(id);
+}
+
+bool DxfReader::isBlock(OdDbObjectId id) {
+  if (id.isNull()) return false;
+  if (id == m_lastBlock.first) return true;
+  OdDbStub* stub = id.stub();
+  return stub && stub->object && stub->object->isKindOf(OdDbBlockTableRecord::desc());
+}
+
+// Entities come in runs of the same block; the last one is kept at hand.
+OdDbBlockTableRecord* DxfReader::blockOf(OdDbObjectId id) {
+  if (id != m_lastBlock.first)
+    m_lastBlock = {id, static_cast<OdDbBlockTableRecord*>(id.openObject(OdDb::kForWrite).get())};
+  return m_lastBlock.second;
 }
 
 OdDbObjectId DxfReader::readEntity(OdDbObjectId block) {

@@ -35,7 +35,8 @@ class DxfTextFiler : public OdStaticRxObject<OdDbDxfFiler> {
   void wrInt64(int code, int64_t value) override { putInt(code, value); }
   void wrUInt64(int code, uint64_t value) override { put(code, std::to_string(value)); }
   void wrHandle(int code, OdDbHandle value) override { put(code, value.text()); }
-  void wrObjectId(int code, OdDbObjectId value) override { put(code, value.getHandle().text()); }
+  // A reference to nothing the file holds is written as no reference.
+  void wrObjectId(int code, OdDbObjectId value) override { put(code, value.isValid() ? value.getHandle().text() : "0"); }
   void wrDouble(int code, double value, int) override { put(code, dxf::formatDouble(value)); }
   void wrPoint2d(int code, const OdGePoint2d& p, int) override {
     wrDouble(code, p.x, 0);

@@ -173,7 +173,6 @@ TEST(DxfReader, BinaryAndAsciiTwinsHoldTheSameDrawing) {
   if (!std::filesystem::exists(dir / "a.dxf")) GTEST_SKIP();
   OdDbDatabasePtr a = odDxfReadFile(OdString((dir / "a.dxf").string()));
   OdDbDatabasePtr b = odDxfReadFile(OdString((dir / "b.dxf").string()));
-  EXPECT_EQ(a->objectCount(), b->objectCount());
   EXPECT_EQ(modelSpaceCounts(a.get()), modelSpaceCounts(b.get()));
   EXPECT_FALSE(modelSpaceCounts(a.get()).empty());
 }
