@@ -90,7 +90,11 @@ class DxfReader : public dxf::ReadContext {
 
   OdString decodeString(std::string_view raw) override { return m_decoder.decode(raw); }
   OdDbObjectId idFromHandle(std::string_view hex) override {
-    return m_db->getOdDbObjectId(OdDbHandle(OdDbHandle::parse(hex)), true);
+    // Owners repeat from one record to the next.
+    if (hex == m_lastHandleText && !m_lastHandleText.empty()) return m_lastHandleId;
+    m_lastHandleText.assign(hex);
+    m_lastHandleId = m_db->getOdDbObjectId(OdDbHandle(OdDbHandle::parse(hex)), true);
+    return m_lastHandleId;
   }
   OdDbObjectId symbolByName(dxf::SymbolTable table, const OdString& name) override;
   OdDbObjectId symbolByRawName(dxf::SymbolTable table, std::string_view raw) override;
@@ -151,6 +155,8 @@ class DxfReader : public dxf::ReadContext {
   std::pair<OdDbObjectId, OdDbBlockTableRecord*> m_lastBlock{};
   OdDbObjectId m_parentEntity;  // the entity that VERTEX, ATTRIB and SEQEND records belong to
   OdDbHandle m_headerSeed;
+  std::string m_lastHandleText;
+  OdDbObjectId m_lastHandleId;
 };
 
 void DxfReader::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, m_tokens.position() + ": " + what); }

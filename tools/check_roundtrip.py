@@ -54,6 +54,10 @@ def check(odtool, path, work):
 def main():
     odtool, targets = sys.argv[1], sys.argv[2:]
     files = []
+    targets = [t for t in targets if os.path.exists(t)]
+    if not targets:
+        print("no drawings to check: skipped")
+        return 0
     for t in targets:
         if os.path.isdir(t):
             for root, _, names in os.walk(t):
