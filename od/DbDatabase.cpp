@@ -174,18 +174,21 @@ OdDbObjectId OdDbDatabase::ensureRecord(Table t, const OdString& name, OdRxClass
 
 OdDbObjectId OdDbDatabase::ensureBlock(const OdString& name) {
   OdDbObjectId id = ensureRecord(Table::Block, name, OdDbBlockTableRecord::desc());
-  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(id.openObject(OdDb::kForWrite).get());
+  ensureBlockBeginAndEnd(OdDbBlockTableRecord::cast(id.openObject(OdDb::kForWrite).get()).get());
+  return id;
+}
+
+void OdDbDatabase::ensureBlockBeginAndEnd(OdDbBlockTableRecord* block) {
   if (block->blockBeginId().isNull()) {
     OdSmartPtr<OdDbBlockBegin> begin = OdDbBlockBegin::createObject();
     begin->setDatabaseDefaults(this);
-    block->setBlockBeginId(addOdDbObject(begin.get(), id));
+    block->setBlockBeginId(addOdDbObject(begin.get(), block->objectId()));
   }
   if (block->blockEndId().isNull()) {
     OdSmartPtr<OdDbBlockEnd> end = OdDbBlockEnd::createObject();
     end->setDatabaseDefaults(this);
-    block->setBlockEndId(addOdDbObject(end.get(), id));
+    block->setBlockEndId(addOdDbObject(end.get(), block->objectId()));
   }
-  return id;
 }
 
 // Some writers give a layout a block handle that names nothing; the block's own

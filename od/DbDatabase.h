@@ -34,6 +34,8 @@ class OdDbDatabase : public OdRxObject {
   void ensureStandardObjects();
   // The part of it that entities need: tables, standard records, model and paper space.
   void ensureStandardTablesAndBlocks();
+  // Every block has its BLOCK and ENDBLK records.
+  void ensureBlockBeginAndEnd(OdDbBlockTableRecord* block);
 
   // Adds an object with a fresh handle (or the given one, when free).
   OdDbObjectId addOdDbObject(OdDbObject* object, OdDbObjectId ownerId = OdDbObjectId(), OdDbHandle handle = 0);

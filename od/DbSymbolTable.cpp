@@ -1,5 +1,6 @@
 #include "DbSymbolTable.h"
 
+#include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
 
 ODRX_DEFINE_NAMED(OdDbSymbolTable, "AcDbSymbolTable", OdDbObject, "TABLE", odrxNewReferenced<OdDbSymbolTable>)
@@ -61,6 +62,7 @@ OdDbObjectId OdDbSymbolTable::add(OdDbSymbolTableRecord* record) {
   record->setOwnerId(objectId());
   OdDbObjectId id = db->addOdDbObject(record);
   attach(id, record->getName());
+  if (auto* block = dynamic_cast<OdDbBlockTableRecord*>(record)) db->ensureBlockBeginAndEnd(block);
   return id;
 }
 

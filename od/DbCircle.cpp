@@ -1,0 +1,22 @@
+#include "DbCircle.h"
+
+#include <numbers>
+
+ODRX_DEFINE_NAMED(OdDbCircle, "AcDbCircle", OdDbCurve, "CIRCLE", odrxNewReferenced<OdDbCircle>)
+
+const dxf::ClassLayout& OdDbCircle::layout() {
+  static const dxf::Field fields[] = {
+      dxf::marker("AcDbCircle"),
+      dxf::optional<&OdDbCircle::m_thickness>(39),
+      dxf::field<&OdDbCircle::m_center>(10),
+      dxf::field<&OdDbCircle::m_radius>(40),
+      dxf::optional<&OdDbCircle::m_normal>(210, dxf::kNormal),
+  };
+  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  return layout;
+}
+
+OdDbCircle::OdDbCircle() { layout().applyOwnDefaults(this); }
+
+double OdDbCircle::circumference() const { return 2 * std::numbers::pi * m_radius; }
+double OdDbCircle::area() const { return std::numbers::pi * m_radius * m_radius; }

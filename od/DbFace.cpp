@@ -1,0 +1,46 @@
+#include "DbFace.h"
+
+ODRX_DEFINE_NAMED(OdDbFace, "AcDbFace", OdDbEntity, "3DFACE", odrxNewReferenced<OdDbFace>)
+
+const dxf::ClassLayout& OdDbFace::layout() {
+  static const dxf::Field fields[] = {
+      dxf::marker("AcDbFace"),
+      dxf::field<&OdDbFace::m_p0>(10),
+      dxf::field<&OdDbFace::m_p1>(11),
+      dxf::field<&OdDbFace::m_p2>(12),
+      dxf::field<&OdDbFace::m_p3>(13),
+      dxf::optional<&OdDbFace::m_invisibleEdges>(70),
+  };
+  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  return layout;
+}
+
+OdDbFace::OdDbFace() { layout().applyOwnDefaults(this); }
+
+OdGePoint3d& OdDbFace::corner(int index) {
+  switch (index) {
+    case 0: return m_p0;
+    case 1: return m_p1;
+    case 2: return m_p2;
+    case 3: return m_p3;
+    default: throw OdError_InvalidIndex();
+  }
+}
+
+OdGePoint3d OdDbFace::getVertexAt(int index) const { return const_cast<OdDbFace*>(this)->corner(index); }
+void OdDbFace::setVertexAt(int index, const OdGePoint3d& p) { corner(index) = p; }
+
+bool OdDbFace::isEdgeVisibleAt(int index) const {
+  if (index < 0 || index > 3) throw OdError_InvalidIndex();
+  return (m_invisibleEdges & (1 << index)) == 0;
+}
+
+void OdDbFace::makeEdgeVisibleAt(int index) {
+  if (index < 0 || index > 3) throw OdError_InvalidIndex();
+  m_invisibleEdges = static_cast<int16_t>(m_invisibleEdges & ~(1 << index));
+}
+
+void OdDbFace::makeEdgeInvisibleAt(int index) {
+  if (index < 0 || index > 3) throw OdError_InvalidIndex();
+  m_invisibleEdges = static_cast<int16_t>(m_invisibleEdges | (1 << index));
+}

@@ -1,0 +1,27 @@
+#include "DbOle2Frame.h"
+
+ODRX_DEFINE_NAMED(OdDbOle2Frame, "AcDbOle2Frame", OdDbOleFrame, "OLE2FRAME", odrxNewReferenced<OdDbOle2Frame>)
+
+// Files give the frame's fields and the data under one subclass marker.
+const dxf::ClassLayout& OdDbOle2Frame::layout() {
+  static const dxf::Field fields[] = {
+      dxf::marker("AcDbOle2Frame"),
+      dxf::field<&OdDbOle2Frame::m_oleVersion>(70, dxf::defInt(2)),
+      dxf::field<&OdDbOle2Frame::m_userType>(3),
+      dxf::field<&OdDbOle2Frame::m_upperLeft>(10),
+      dxf::field<&OdDbOle2Frame::m_lowerRight>(11),
+      dxf::field<&OdDbOle2Frame::m_type>(71, dxf::defInt(kEmbedded)),
+      dxf::field<&OdDbOle2Frame::m_tileMode>(72),
+      dxf::custom(dataField()),
+      dxf::field<&OdDbOle2Frame::m_endMarker>(1, dxf::defStr("OLE")),
+  };
+  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  return layout;
+}
+
+OdDbOle2Frame::OdDbOle2Frame() { layout().applyOwnDefaults(this); }
+
+void OdDbOle2Frame::setCorners(const OdGePoint3d& upperLeft, const OdGePoint3d& lowerRight) {
+  m_upperLeft = upperLeft;
+  m_lowerRight = lowerRight;
+}

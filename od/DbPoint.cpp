@@ -1,0 +1,24 @@
+#include "DbPoint.h"
+
+#include <numbers>
+
+ODRX_DEFINE_NAMED(OdDbPoint, "AcDbPoint", OdDbEntity, "POINT", odrxNewReferenced<OdDbPoint>)
+
+const dxf::ClassLayout& OdDbPoint::layout() {
+  static const dxf::Field fields[] = {
+      dxf::marker("AcDbPoint"),
+      dxf::field<&OdDbPoint::m_position>(10),
+      dxf::optional<&OdDbPoint::m_thickness>(39),
+      dxf::optional<&OdDbPoint::m_normal>(210, dxf::kNormal),
+      dxf::angle<&OdDbPoint::m_rotation>(50, 0, dxf::kOmitDefault),
+  };
+  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  return layout;
+}
+
+OdDbPoint::OdDbPoint() { layout().applyOwnDefaults(this); }
+
+OdDbPoint::OdDbPoint(const OdGePoint3d& position) : OdDbPoint() { m_position = position; }
+
+double OdDbPoint::ecsRotation() const { return m_rotation * std::numbers::pi / 180; }
+void OdDbPoint::setEcsRotation(double radians) { m_rotation = radians * 180 / std::numbers::pi; }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "DbEntity.h"
+
+// The end of the entities a POLYLINE or INSERT owns (SEQEND); it has no
+// fields of its own.
+class OdDbSequenceEnd : public OdDbEntity {
+  OD_DXF_CLASS(OdDbSequenceEnd);
+
+ public:
+  OdDbSequenceEnd();
+};
+using OdDbSequenceEndPtr = OdSmartPtr<OdDbSequenceEnd>;

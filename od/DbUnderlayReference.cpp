@@ -1,0 +1,62 @@
+#include "DbUnderlayReference.h"
+
+#include <numbers>
+
+ODRX_DEFINE_NAMED(OdDbUnderlayReference, "AcDbUnderlayReference", OdDbEntity, "", nullptr)
+ODRX_DEFINE_NAMED(OdDbPdfReference, "AcDbPdfReference", OdDbUnderlayReference, "PDFUNDERLAY",
+                  odrxNewReferenced<OdDbPdfReference>)
+ODRX_DEFINE_NAMED(OdDbDwfReference, "AcDbDwfReference", OdDbUnderlayReference, "DWFUNDERLAY",
+                  odrxNewReferenced<OdDbDwfReference>)
+ODRX_DEFINE_NAMED(OdDbDgnReference, "AcDbDgnReference", OdDbUnderlayReference, "DGNUNDERLAY",
+                  odrxNewReferenced<OdDbDgnReference>)
+
+const dxf::ClassLayout& OdDbUnderlayReference::layout() {
+  static const dxf::Custom boundary{&OdDbUnderlayReference::readBoundary, &OdDbUnderlayReference::writeBoundary};
+  static const dxf::Field fields[] = {
+      dxf::marker("AcDbUnderlayReference"),
+      dxf::field<&OdDbUnderlayReference::m_definition>(340),
+      dxf::field<&OdDbUnderlayReference::m_position>(10),
+      dxf::optional<&OdDbUnderlayReference::m_scaleX>(41, dxf::def(1)),
+      dxf::optional<&OdDbUnderlayReference::m_scaleY>(42, dxf::def(1)),
+      dxf::optional<&OdDbUnderlayReference::m_scaleZ>(43, dxf::def(1)),
+      dxf::angle<&OdDbUnderlayReference::m_rotation>(50, 0, dxf::kOmitDefault),
+      dxf::optional<&OdDbUnderlayReference::m_normal>(210, dxf::kNormal),
+      dxf::field<&OdDbUnderlayReference::m_flags>(280, dxf::defInt(kOn)),
+      dxf::field<&OdDbUnderlayReference::m_contrast>(281, dxf::defInt(100)),
+      dxf::field<&OdDbUnderlayReference::m_fade>(282),
+      dxf::custom(boundary),
+  };
+  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  return layout;
+}
+
+OdDbUnderlayReference::OdDbUnderlayReference() { layout().applyOwnDefaults(this); }
+
+// Every kind writes the underlay's fields under the underlay's marker.
+const dxf::ClassLayout& OdDbPdfReference::layout() { return OdDbUnderlayReference::layout(); }
+const dxf::ClassLayout& OdDbDwfReference::layout() { return OdDbUnderlayReference::layout(); }
+const dxf::ClassLayout& OdDbDgnReference::layout() { return OdDbUnderlayReference::layout(); }
+
+bool OdDbUnderlayReference::readBoundary(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
+  auto& points = static_cast<OdDbUnderlayReference*>(obj)->m_boundary;
+  if (g.code == 11) {
+    points.emplace_back(dxf::toDouble(g.value), 0.0);
+    return true;
+  }
+  if (g.code != 21 || points.empty()) return false;
+  points.back().y = dxf::toDouble(g.value);
+  return true;
+}
+
+void OdDbUnderlayReference::writeBoundary(const OdDbObject* obj, OdDbDxfFiler* filer) {
+  for (const OdGePoint2d& p : static_cast<const OdDbUnderlayReference*>(obj)->m_boundary) filer->wrPoint2d(11, p);
+}
+
+void OdDbUnderlayReference::setScaleFactors(const OdGeScale3d& s) {
+  m_scaleX = s.sx;
+  m_scaleY = s.sy;
+  m_scaleZ = s.sz;
+}
+
+double OdDbUnderlayReference::rotation() const { return m_rotation * std::numbers::pi / 180; }
+void OdDbUnderlayReference::setRotation(double radians) { m_rotation = radians * 180 / std::numbers::pi; }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "DbEntity.h"
+#include "GePoint3d.h"
+
+// Base of the vertices a POLYLINE owns (VERTEX records written after it).
+class OdDbVertex : public OdDbEntity {
+  OD_DXF_CLASS(OdDbVertex);
+
+ public:
+  OdDbVertex();
+};
+using OdDbVertexPtr = OdSmartPtr<OdDbVertex>;
