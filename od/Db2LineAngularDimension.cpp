@@ -1,0 +1,18 @@
+#include "Db2LineAngularDimension.h"
+
+ODRX_DEFINE_NAMED(OdDb2LineAngularDimension, "AcDb2LineAngularDimension", OdDbDimension, "DIMENSION",
+                  odrxNewReferenced<OdDb2LineAngularDimension>)
+
+const dxf::ClassLayout& OdDb2LineAngularDimension::layout() {
+  static const dxf::Field fields[] = {
+      dxf::marker("AcDb2LineAngularDimension"),
+      dxf::field<&OdDb2LineAngularDimension::m_xLine1Start>(13),
+      dxf::field<&OdDb2LineAngularDimension::m_xLine1End>(14),
+      dxf::field<&OdDb2LineAngularDimension::m_xLine2Start>(15),
+      dxf::field<&OdDb2LineAngularDimension::m_arcPoint>(16),
+  };
+  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  return layout;
+}
+
+OdDb2LineAngularDimension::OdDb2LineAngularDimension() { layout().applyOwnDefaults(this); }

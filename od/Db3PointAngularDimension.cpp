@@ -1,0 +1,17 @@
+#include "Db3PointAngularDimension.h"
+
+ODRX_DEFINE_NAMED(OdDb3PointAngularDimension, "AcDb3PointAngularDimension", OdDbDimension, "DIMENSION",
+                  odrxNewReferenced<OdDb3PointAngularDimension>)
+
+const dxf::ClassLayout& OdDb3PointAngularDimension::layout() {
+  static const dxf::Field fields[] = {
+      dxf::marker("AcDb3PointAngularDimension"),
+      dxf::field<&OdDb3PointAngularDimension::m_xLine1>(13),
+      dxf::field<&OdDb3PointAngularDimension::m_xLine2>(14),
+      dxf::field<&OdDb3PointAngularDimension::m_center>(15),
+  };
+  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  return layout;
+}
+
+OdDb3PointAngularDimension::OdDb3PointAngularDimension() { layout().applyOwnDefaults(this); }

@@ -1,0 +1,23 @@
+#include "DbAlignedDimension.h"
+
+#include "DxfGroupList.h"
+
+ODRX_DEFINE_NAMED(OdDbAlignedDimension, "AcDbAlignedDimension", OdDbDimension, "DIMENSION",
+                  odrxNewReferenced<OdDbAlignedDimension>)
+
+const dxf::ClassLayout& OdDbAlignedDimension::layout() {
+  static const dxf::Field fields[] = {
+      dxf::marker("AcDbAlignedDimension"),
+      dxf::field<&OdDbAlignedDimension::m_xLine1>(13),
+      dxf::field<&OdDbAlignedDimension::m_xLine2>(14),
+      dxf::angle<&OdDbAlignedDimension::m_rotation>(50, 0, dxf::kOmitDefault),
+      dxf::angle<&OdDbAlignedDimension::m_oblique>(52, 0, dxf::kOmitDefault),
+  };
+  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  return layout;
+}
+
+OdDbAlignedDimension::OdDbAlignedDimension() { layout().applyOwnDefaults(this); }
+
+double OdDbAlignedDimension::oblique() const { return dxf::toRadians(m_oblique); }
+void OdDbAlignedDimension::setOblique(double radians) { m_oblique = dxf::toDegrees(radians); }

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "DbEntity.h"
+#include "GePoint3d.h"
+#include "GeScale3d.h"
+
+#include <array>
+
+class OdDbAttribute;
+
+// A reference to a block (INSERT), owning its attributes (ATTRIB records
+// written after it, ending in a SEQEND). Angles are given in radians.
+class OdDbBlockReference : public OdDbEntity {
+  OD_DXF_CLASS(OdDbBlockReference);
+
+ public:
+  OdDbBlockReference();
+
+  OdDbObjectId blockTableRecord() const { return m_block; }
+  void setBlockTableRecord(OdDbObjectId id) { m_block = id; }
+  OdGePoint3d position() const { return m_position; }
+  void setPosition(const OdGePoint3d& p) { m_position = p; }
+  OdGeScale3d scaleFactors() const { return OdGeScale3d(m_xScale, m_yScale, m_zScale); }
+  void setScaleFactors(const OdGeScale3d& s);
+  double rotation() const;
+  void setRotation(double radians);
+  OdGeVector3d normal() const { return m_normal; }
+  void setNormal(const OdGeVector3d& n) { m_normal = n; }
+
+  // The attributes in file order.
+  const std::vector<OdDbObjectId>& attributeIds() const { return m_attributes; }
+  // Adds the attribute to the reference's database and makes the reference
+  // its owner; a SEQEND to close the list is made when there is none.
+  OdDbObjectId appendAttribute(OdDbAttribute* attribute);
+  OdDbObjectId seqendId() const { return m_seqEnd; }
+
+  std::vector<OdDbObjectId> subentityIds() const override;
+  bool appendSubentity(OdDbObjectId id) override;
+
+ protected:
+  // The AcDbBlockReference fields up to the rotation, and the normal that
+  // ends the section; MINSERT repeats them around its own.
+  static std::array<dxf::Field, 7> referenceFields();
+  static std::array<dxf::Field, 1> normalFields();
+
+ private:
+  int16_t m_attributesFollow;
+  OdDbObjectId m_block;
+  OdGePoint3d m_position;
+  double m_xScale;
+  double m_yScale;
+  double m_zScale;
+  double m_rotation;  // degrees, as files hold it
+  OdGeVector3d m_normal;
+  std::vector<OdDbObjectId> m_attributes;
+  OdDbObjectId m_seqEnd;
+};
+using OdDbBlockReferencePtr = OdSmartPtr<OdDbBlockReference>;

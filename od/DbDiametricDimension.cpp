@@ -1,0 +1,16 @@
+#include "DbDiametricDimension.h"
+
+ODRX_DEFINE_NAMED(OdDbDiametricDimension, "AcDbDiametricDimension", OdDbDimension, "DIMENSION",
+                  odrxNewReferenced<OdDbDiametricDimension>)
+
+const dxf::ClassLayout& OdDbDiametricDimension::layout() {
+  static const dxf::Field fields[] = {
+      dxf::marker("AcDbDiametricDimension"),
+      dxf::field<&OdDbDiametricDimension::m_farChordPoint>(15),
+      dxf::field<&OdDbDiametricDimension::m_leaderLength>(40),
+  };
+  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  return layout;
+}
+
+OdDbDiametricDimension::OdDbDiametricDimension() { layout().applyOwnDefaults(this); }

@@ -1,0 +1,391 @@
+#include "DbHatch.h"
+
+#include <cmath>
+
+ODRX_DEFINE_NAMED(OdDbHatch, "AcDbHatch", OdDbEntity, "HATCH", odrxNewReferenced<OdDbHatch>)
+
+const dxf::ClassLayout& OdDbHatch::layout() {
+  // The boundary loops, the pattern, the seeds and the gradient repeat and
+  // nest: one handler reads them all, from the loop count (91) on.
+  static const dxf::Custom body{&OdDbHatch::readBody, &OdDbHatch::writeBody};
+  static const dxf::Field fields[] = {
+      dxf::marker("AcDbHatch"),
+      dxf::field<&OdDbHatch::m_elevation>(10),
+      dxf::field<&OdDbHatch::m_normal>(210, dxf::kNormal),
+      dxf::field<&OdDbHatch::m_patternName>(2, dxf::defStr("SOLID")),
+      dxf::field<&OdDbHatch::m_solidFill>(70, dxf::defInt(1)),
+      dxf::field<&OdDbHatch::m_associative>(71),
+      dxf::custom(body),
+  };
+  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  return layout;
+}
+
+OdDbHatch::OdDbHatch() {
+  layout().applyOwnDefaults(this);
+  m_style = kNormal;
+  m_patternType = kPreDefined;
+  m_patternAngle = 0;
+  m_patternScale = 1;
+  m_patternDouble = 0;
+  m_hasPatternData = false;
+  m_hasPixelSize = false;
+  m_pixelSize = 0;
+  m_hasGradient = false;
+  m_gradientType = 0;
+  m_gradientReserved = 0;
+  m_gradientAngle = 0;
+  m_gradientShift = 0;
+  m_gradientOneColor = 0;
+  m_gradientTint = 0;
+  m_phase = Phase::Header;
+}
+
+double OdDbHatch::Edge::startRadians() const { return dxf::toRadians(counterClockwise ? startAngle : 360 - startAngle); }
+double OdDbHatch::Edge::endRadians() const { return dxf::toRadians(counterClockwise ? endAngle : 360 - endAngle); }
+
+std::vector<OdDbHatch::Edge> OdDbHatch::loopEdges(int i) const {
+  const Loop& loop = m_loops.at(static_cast<size_t>(i));
+  if (!loop.isPolyline()) return loop.edges;
+  std::vector<Edge> edges;
+  size_t n = loop.vertices.size();
+  size_t segments = n > 1 && (loop.closed || loop.vertices.front() != loop.vertices.back()) ? n : n - 1;
+  for (size_t k = 0; n > 1 && k < segments; ++k) {
+    const OdGePoint2d& p1 = loop.vertices[k];
+    const OdGePoint2d& p2 = loop.vertices[(k + 1) % n];
+    if (p1 == p2) continue;
+    double bulge = k < loop.bulges.size() ? loop.bulges[k] : 0.0;
+    Edge e;
+    if (bulge == 0) {
+      e.type = kLine;
+      e.start = p1;
+      e.end = p2;
+      edges.push_back(e);
+      continue;
+    }
+    // The bulge is the tangent of a quarter of the included angle; the
+    // centre lies left of the chord for counter-clockwise (positive) bulges.
+    double dx = p2.x - p1.x, dy = p2.y - p1.y;
+    double chord = std::hypot(dx, dy);
+    double theta = 4 * std::atan(std::fabs(bulge));
+    double offset = chord / (2 * std::tan(theta / 2)) * (bulge > 0 ? 1 : -1);
+    e.type = kCirArc;
+    e.center = OdGePoint2d((p1.x + p2.x) / 2 - dy / chord * offset, (p1.y + p2.y) / 2 + dx / chord * offset);
+    e.radius = chord / (2 * std::sin(theta / 2));
+    e.counterClockwise = bulge > 0;
+    auto degrees = [&](const OdGePoint2d& p) {
+      double a = dxf::toDegrees(std::atan2(p.y - e.center.y, p.x - e.center.x));
+      if (!e.counterClockwise) a = -a;  // clockwise angles are held as 360 minus the angle
+      return a < 0 ? a + 360 : a;
+    };
+    e.startAngle = degrees(p1);
+    e.endAngle = degrees(p2);
+    edges.push_back(e);
+  }
+  return edges;
+}
+
+bool OdDbHatch::readBody(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx) {
+  auto* hatch = static_cast<OdDbHatch*>(obj);
+  switch (hatch->m_phase) {
+    case Phase::Header:
+      // Before the loops the plain fields read; the count itself follows from the loops.
+      if (g.code != 91) return false;
+      hatch->m_phase = Phase::Paths;
+      return true;
+    case Phase::Paths:
+    case Phase::Sources:
+      if (hatch->readPathGroup(g, ctx)) return true;
+      hatch->m_phase = Phase::Tail;
+      break;
+    default: break;
+  }
+  if (hatch->readTailGroup(g, ctx)) return true;
+  // Kept in place so that no field before the loops takes it.
+  dxf::appendGroup(hatch->m_extra, g, ctx);
+  return true;
+}
+
+bool OdDbHatch::readPathGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
+  if (g.code == 92) {
+    m_loops.emplace_back();
+    m_loops.back().type = static_cast<int32_t>(dxf::toInt(g.value));
+    m_phase = Phase::Paths;
+    return true;
+  }
+  if (m_loops.empty()) return false;
+  Loop& loop = m_loops.back();
+  if (m_phase == Phase::Sources) {
+    if (g.code != 330) return false;
+    loop.sourceIds.push_back(ctx.idFromHandle(g.value));
+    return true;
+  }
+  if (g.code == 97) {
+    // Splines of R2010 and later files count their fit points with a 97 of
+    // their own, before the loop's count of source objects.
+    if (!loop.isPolyline() && !loop.edges.empty() && loop.edges.back().type == kSpline &&
+        !loop.edges.back().fitCountRead && ctx.version() >= 1024) {
+      loop.edges.back().fitCountRead = true;
+      return true;
+    }
+    m_phase = Phase::Sources;
+    return true;
+  }
+  double v = 0;
+  if (g.code >= 10 && g.code < 60) v = dxf::toDouble(g.value);
+  if (loop.isPolyline()) {
+    switch (g.code) {
+      case 72: loop.hasBulges = dxf::toInt(g.value) != 0; return true;
+      case 73: loop.closed = dxf::toInt(g.value) != 0; return true;
+      case 93: return true;  // the vertex count: the vertices tell it
+      case 10:
+        loop.vertices.push_back(OdGePoint2d(v, 0));
+        loop.bulges.push_back(0);
+        return true;
+      case 20: if (loop.vertices.empty()) return false; loop.vertices.back().y = v; return true;
+      case 42: if (loop.bulges.empty()) return false; loop.bulges.back() = v; return true;
+      default: return false;
+    }
+  }
+  if (g.code == 93) return true;  // the edge count
+  if (g.code == 72) {
+    loop.edges.emplace_back();
+    loop.edges.back().type = static_cast<EdgeType>(dxf::toInt(g.value));
+    return true;
+  }
+  if (loop.edges.empty()) return false;
+  return readEdgeGroup(loop.edges.back(), g, ctx);
+}
+
+bool OdDbHatch::readEdgeGroup(Edge& e, const dxf::Group& g, dxf::ReadContext&) {
+  double v = g.code >= 10 && g.code < 60 ? dxf::toDouble(g.value) : 0;
+  auto flag = [&] { return dxf::toInt(g.value) != 0; };
+  switch (e.type) {
+    case kLine:
+      switch (g.code) {
+        case 10: e.start.x = v; return true;
+        case 20: e.start.y = v; return true;
+        case 11: e.end.x = v; return true;
+        case 21: e.end.y = v; return true;
+        default: return false;
+      }
+    case kCirArc:
+    case kEllArc:
+      switch (g.code) {
+        case 10: e.center.x = v; return true;
+        case 20: e.center.y = v; return true;
+        case 11: if (e.type != kEllArc) return false; e.majorAxis.x = v; return true;
+        case 21: if (e.type != kEllArc) return false; e.majorAxis.y = v; return true;
+        case 40: (e.type == kCirArc ? e.radius : e.minorRatio) = v; return true;
+        case 50: e.startAngle = v; return true;
+        case 51: e.endAngle = v; return true;
+        case 73: e.counterClockwise = flag(); return true;
+        default: return false;
+      }
+    case kSpline:
+      switch (g.code) {
+        case 94: e.degree = static_cast<int32_t>(dxf::toInt(g.value)); return true;
+        case 73: e.rational = flag(); return true;
+        case 74: e.periodic = flag(); return true;
+        case 95: case 96: return true;  // knot and control point counts
+        case 40: e.knots.push_back(v); return true;
+        case 10: e.controlPoints.push_back(OdGePoint2d(v, 0)); return true;
+        case 20: if (e.controlPoints.empty()) return false; e.controlPoints.back().y = v; return true;
+        case 42: e.weights.push_back(v); return true;
+        case 11: e.fitPoints.push_back(OdGePoint2d(v, 0)); return true;
+        case 21: if (e.fitPoints.empty()) return false; e.fitPoints.back().y = v; return true;
+        case 12: e.startTangent.x = v; e.hasStartTangent = true; return true;
+        case 22: e.startTangent.y = v; return true;
+        case 13: e.endTangent.x = v; e.hasEndTangent = true; return true;
+        case 23: e.endTangent.y = v; return true;
+        default: return false;
+      }
+  }
+  return false;
+}
+
+bool OdDbHatch::readTailGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
+  double v = (g.code >= 10 && g.code < 60) || (g.code >= 460 && g.code < 470) ? dxf::toDouble(g.value) : 0;
+  auto i = [&] { return dxf::toInt(g.value); };
+  switch (g.code) {
+    case 75: m_style = static_cast<int16_t>(i()); return true;
+    case 76: m_patternType = static_cast<int16_t>(i()); return true;
+    case 52: m_patternAngle = v; m_hasPatternData = true; return true;
+    case 41: m_patternScale = v; m_hasPatternData = true; return true;
+    case 77: m_patternDouble = static_cast<int16_t>(i()); m_hasPatternData = true; return true;
+    case 78: m_hasPatternData = true; m_phase = Phase::PatternLines; return true;  // the line count
+    case 53:
+      if (m_phase != Phase::PatternLines) return false;
+      m_patternLines.emplace_back();
+      m_patternLines.back().angle = v;
+      return true;
+    case 43: case 44: case 45: case 46: case 79: case 49: {
+      if (m_phase != Phase::PatternLines || m_patternLines.empty()) return false;
+      PatternLine& line = m_patternLines.back();
+      if (g.code == 43) line.base.x = v;
+      else if (g.code == 44) line.base.y = v;
+      else if (g.code == 45) line.offset.x = v;
+      else if (g.code == 46) line.offset.y = v;
+      else if (g.code == 49) line.dashes.push_back(v);
+      return true;  // 79, the dash count, follows from the dashes
+    }
+    case 47: m_pixelSize = v; m_hasPixelSize = true; return true;
+    case 98: m_phase = Phase::Seeds; return true;  // the seed count
+    case 10: if (m_phase != Phase::Seeds) return false; m_seeds.push_back(OdGePoint2d(v, 0)); return true;
+    case 20: if (m_phase != Phase::Seeds || m_seeds.empty()) return false; m_seeds.back().y = v; return true;
+    case 450: m_gradientType = static_cast<int32_t>(i()); m_hasGradient = true; return true;
+    case 451: m_gradientReserved = static_cast<int32_t>(i()); return true;
+    case 452: m_gradientOneColor = static_cast<int32_t>(i()); return true;
+    case 453: return true;  // the colour count
+    case 460: m_gradientAngle = v; return true;
+    case 461: m_gradientShift = v; return true;
+    case 462: m_gradientTint = v; return true;
+    case 463: m_gradientColors.emplace_back(); m_gradientColors.back().value = v; return true;
+    case 63:
+      if (m_gradientColors.empty()) return false;
+      m_gradientColors.back().colorIndex = static_cast<int16_t>(i());
+      m_gradientColors.back().hasIndex = true;
+      return true;
+    case 421:
+      if (m_gradientColors.empty()) return false;
+      m_gradientColors.back().rgb = static_cast<int32_t>(i());
+      m_gradientColors.back().hasRgb = true;
+      return true;
+    case 470: m_gradientName = ctx.decodeString(g.value); return true;
+    default: return false;
+  }
+}
+
+void OdDbHatch::writeEdge(const Edge& e, OdDbDxfFiler* filer) {
+  filer->wrInt16(72, e.type);
+  switch (e.type) {
+    case kLine:
+      filer->wrPoint2d(10, e.start);
+      filer->wrPoint2d(11, e.end);
+      break;
+    case kCirArc:
+    case kEllArc:
+      filer->wrPoint2d(10, e.center);
+      if (e.type == kEllArc) filer->wrVector2d(11, e.majorAxis);
+      filer->wrDouble(40, e.type == kCirArc ? e.radius : e.minorRatio);
+      filer->wrDouble(50, e.startAngle);
+      filer->wrDouble(51, e.endAngle);
+      filer->wrInt16(73, e.counterClockwise ? 1 : 0);
+      break;
+    case kSpline: {
+      filer->wrInt32(94, e.degree);
+      filer->wrInt16(73, e.rational ? 1 : 0);
+      filer->wrInt16(74, e.periodic ? 1 : 0);
+      filer->wrInt32(95, static_cast<int32_t>(e.knots.size()));
+      filer->wrInt32(96, static_cast<int32_t>(e.controlPoints.size()));
+      for (double k : e.knots) filer->wrDouble(40, k);
+      for (size_t i = 0; i < e.controlPoints.size(); ++i) {
+        filer->wrPoint2d(10, e.controlPoints[i]);
+        if (i < e.weights.size()) filer->wrDouble(42, e.weights[i]);
+      }
+      // Always counted: readers of R2010 and later files expect the fit data.
+      filer->wrInt32(97, static_cast<int32_t>(e.fitPoints.size()));
+      for (const OdGePoint2d& p : e.fitPoints) filer->wrPoint2d(11, p);
+      if (e.hasStartTangent) filer->wrVector2d(12, e.startTangent);
+      if (e.hasEndTangent) filer->wrVector2d(13, e.endTangent);
+      break;
+    }
+  }
+}
+
+void OdDbHatch::writeLoop(const Loop& loop, OdDbDxfFiler* filer) {
+  filer->wrInt32(92, loop.type);
+  if (loop.isPolyline()) {
+    filer->wrInt16(72, loop.hasBulges ? 1 : 0);
+    filer->wrInt16(73, loop.closed ? 1 : 0);
+    filer->wrInt32(93, static_cast<int32_t>(loop.vertices.size()));
+    for (size_t i = 0; i < loop.vertices.size(); ++i) {
+      filer->wrPoint2d(10, loop.vertices[i]);
+      if (loop.hasBulges) filer->wrDouble(42, i < loop.bulges.size() ? loop.bulges[i] : 0.0);
+    }
+  } else {
+    filer->wrInt32(93, static_cast<int32_t>(loop.edges.size()));
+    for (const Edge& e : loop.edges) writeEdge(e, filer);
+  }
+  filer->wrInt32(97, static_cast<int32_t>(loop.sourceIds.size()));
+  for (OdDbObjectId id : loop.sourceIds) filer->wrObjectId(330, id);
+}
+
+void OdDbHatch::writeBody(const OdDbObject* obj, OdDbDxfFiler* filer) {
+  auto* h = static_cast<const OdDbHatch*>(obj);
+  filer->wrInt32(91, static_cast<int32_t>(h->m_loops.size()));
+  for (const Loop& loop : h->m_loops) writeLoop(loop, filer);
+  filer->wrInt16(75, h->m_style);
+  filer->wrInt16(76, h->m_patternType);
+  if (!h->m_solidFill || h->m_hasPatternData) {
+    filer->wrAngle(52, h->m_patternAngle);
+    filer->wrDouble(41, h->m_patternScale);
+    filer->wrInt16(77, h->m_patternDouble);
+    filer->wrInt16(78, static_cast<int16_t>(h->m_patternLines.size()));
+    for (const PatternLine& line : h->m_patternLines) {
+      filer->wrAngle(53, line.angle);
+      filer->wrDouble(43, line.base.x);
+      filer->wrDouble(44, line.base.y);
+      filer->wrDouble(45, line.offset.x);
+      filer->wrDouble(46, line.offset.y);
+      filer->wrInt16(79, static_cast<int16_t>(line.dashes.size()));
+      for (double d : line.dashes) filer->wrDouble(49, d);
+    }
+  }
+  if (h->m_hasPixelSize) filer->wrDouble(47, h->m_pixelSize);
+  filer->wrInt32(98, static_cast<int32_t>(h->m_seeds.size()));
+  for (const OdGePoint2d& p : h->m_seeds) filer->wrPoint2d(10, p);
+  if (h->m_hasGradient) {
+    filer->wrInt32(450, h->m_gradientType);
+    filer->wrInt32(451, h->m_gradientReserved);
+    filer->wrDouble(460, h->m_gradientAngle);
+    filer->wrDouble(461, h->m_gradientShift);
+    filer->wrInt32(452, h->m_gradientOneColor);
+    filer->wrDouble(462, h->m_gradientTint);
+    filer->wrInt32(453, static_cast<int32_t>(h->m_gradientColors.size()));
+    for (const GradientColor& c : h->m_gradientColors) {
+      filer->wrDouble(463, c.value);
+      if (c.hasIndex) filer->wrInt16(63, c.colorIndex);
+      if (c.hasRgb) filer->wrInt32(421, c.rgb);
+    }
+    filer->wrString(470, h->m_gradientName);
+  }
+  dxf::writeGroups(h->m_extra, filer);
+}
+
+double OdDbHatch::patternAngle() const { return dxf::toRadians(m_patternAngle); }
+void OdDbHatch::setPatternAngle(double radians) { m_patternAngle = dxf::toDegrees(radians); }
+
+void OdDbHatch::setPattern(HatchPatternType type, const OdString& name) {
+  m_patternType = type;
+  m_patternName = name;
+  m_solidFill = 0;
+  m_hasPatternData = true;
+}
+
+void OdDbHatch::setSolidFill(bool on) {
+  m_solidFill = on ? 1 : 0;
+  if (on) m_patternName = OdString("SOLID");
+}
+
+void OdDbHatch::setPatternLines(const std::vector<PatternLine>& lines) {
+  m_patternLines = lines;
+  m_hasPatternData = true;
+}
+
+void OdDbHatch::appendLoop(int32_t type, const std::vector<OdGePoint2d>& vertices, const std::vector<double>& bulges) {
+  Loop loop;
+  loop.type = type | kPolyline;
+  loop.vertices = vertices;
+  loop.bulges = bulges;
+  loop.bulges.resize(vertices.size(), 0.0);
+  for (double b : loop.bulges) loop.hasBulges = loop.hasBulges || b != 0;
+  m_loops.push_back(std::move(loop));
+}
+
+void OdDbHatch::appendLoop(int32_t type, const std::vector<Edge>& edges) {
+  Loop loop;
+  loop.type = type & ~kPolyline;
+  loop.edges = edges;
+  m_loops.push_back(std::move(loop));
+}

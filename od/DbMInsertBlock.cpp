@@ -1,0 +1,49 @@
+#include "DbMInsertBlock.h"
+
+#include "DxfGroupList.h"
+#include "DxfReader.h"
+
+ODRX_DEFINE_NAMED(OdDbMInsertBlock, "AcDbMInsertBlock", OdDbBlockReference, "INSERT", odrxNewReferenced<OdDbMInsertBlock>)
+
+const dxf::ClassLayout& OdDbMInsertBlock::layout() {
+  // Its own marker replaces AcDbBlockReference; the grid sits before the normal.
+  static const auto fields = dxf::joinFields(
+      std::array{dxf::marker("AcDbMInsertBlock")}, referenceFields(),
+      std::array{
+          dxf::optional<&OdDbMInsertBlock::m_columns>(70, dxf::defInt(1)),
+          dxf::optional<&OdDbMInsertBlock::m_rows>(71, dxf::defInt(1)),
+          dxf::optional<&OdDbMInsertBlock::m_columnSpacing>(44),
+          dxf::optional<&OdDbMInsertBlock::m_rowSpacing>(45),
+          normalFields()[0],
+      });
+  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  return layout;
+}
+
+OdDbMInsertBlock::OdDbMInsertBlock() { layout().applyOwnDefaults(this); }
+
+namespace {
+// INSERT records are block references unless their marker or, in files
+// without markers, their column or row count says MINSERT.
+OdRxClass* chooseInsertClass(std::span<const dxf::Group> groups) {
+  bool markers = false;
+  int64_t columns = 1, rows = 1;
+  for (const dxf::Group& g : groups) {
+    if (g.code == 100) {
+      if (g.value == "AcDbMInsertBlock") return OdDbMInsertBlock::desc();
+      markers = true;
+    } else if (g.code == 70) {
+      columns = dxf::toInt(g.value);
+    } else if (g.code == 71) {
+      rows = dxf::toInt(g.value);
+    } else if (g.code >= 1000) {
+      break;  // extended data
+    }
+  }
+  if (!markers && (columns > 1 || rows > 1)) return OdDbMInsertBlock::desc();
+  return OdDbBlockReference::desc();
+}
+
+[[maybe_unused]] const bool g_insertChooser =
+    (dxf::registerClassChooser(OdString("INSERT"), &chooseInsertClass), true);
+}  // namespace
