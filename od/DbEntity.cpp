@@ -22,9 +22,11 @@ bool OdDbEntity::readCommon(OdDbObject* obj, const dxf::Group& g, dxf::ReadConte
     case 8: e->m_layer = ctx.symbolByRawName(dxf::SymbolTable::Layer, g.value); return true;
     case 6: e->m_linetype = ctx.symbolByRawName(dxf::SymbolTable::Linetype, g.value); return true;
     case 62: {
+      auto index = static_cast<int16_t>(dxf::toInt(g.value));
+      e->m_indexOfTrueColor = index;
       OdCmEntityColor c(e->m_color);
       if (c.isByColor()) return true;  // a true colour given too wins over its index
-      c.setColorIndex(static_cast<int16_t>(dxf::toInt(g.value)));
+      c.setColorIndex(index);
       e->m_color = c.color();
       return true;
     }
@@ -48,7 +50,8 @@ void OdDbEntity::writeCommon(const OdDbObject* obj, OdDbDxfFiler* filer) {
   filer->wrName(8, e->layer());
   if (all || !e->m_linetype.isNull()) filer->wrName(6, e->linetype().isEmpty() ? OdString("ByLayer") : e->linetype());
   OdCmEntityColor color(e->m_color);
-  if (all || !color.isByLayer()) filer->wrInt16(62, color.colorIndex());
+  if (all || !color.isByLayer())
+    filer->wrInt16(62, color.isByColor() && e->m_indexOfTrueColor ? e->m_indexOfTrueColor : color.colorIndex());
   if (color.isByColor()) filer->wrInt32(420, static_cast<int32_t>(color.color() & 0xFFFFFF));
   if (all || e->m_lineweight != OdDb::kLnWtByLayer) filer->wrInt16(370, e->m_lineweight);
   if (all || e->m_linetypeScale != 1.0) filer->wrDouble(48, e->m_linetypeScale);
@@ -89,6 +92,7 @@ OdCmColor OdDbEntity::color() const {
 
 void OdDbEntity::setColor(const OdCmColor& color) {
   m_color = color.color();
+  m_indexOfTrueColor = 0;
   auto& kept = keptGroups();
   kept.erase(std::remove_if(kept.begin(), kept.end(), [](const dxf::KeptGroup& g) { return g.code == 430; }),
              kept.end());
@@ -103,6 +107,7 @@ void OdDbEntity::setColorIndex(int16_t index) {
   OdCmEntityColor c;
   c.setColorIndex(index);
   m_color = c.color();
+  m_indexOfTrueColor = 0;
 }
 
 void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
@@ -112,6 +117,7 @@ void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
   m_layer = db->layerZeroId();
   m_linetype = db->linetypeByLayerId();
   m_color = uint32_t(OdCmEntityColor::kByLayer) << 24;
+  m_indexOfTrueColor = 0;
   m_lineweight = OdDb::kLnWtByLayer;
   m_linetypeScale = 1;
   m_transparency = 0;

@@ -62,6 +62,7 @@ class OdDbEntity : public OdDbObject {
   uint32_t m_transparency = 0;
   double m_linetypeScale = 1;
   int16_t m_lineweight = OdDb::kLnWtByLayer;
+  int16_t m_indexOfTrueColor = 0;  // the index a file gave beside a true colour; 0 when none
   bool m_invisible = false;
   bool m_paperSpace = false;
 };
