@@ -72,6 +72,13 @@ OdRxClass* recordClassOf(Table t) {
   }
 }
 
+// A class of this library (not a generic stand-in) of the wanted kind, that can be made.
+bool isModelled(const OdRxClass* cls, bool wantEntity) {
+  return cls->constructor() && cls->isDerivedFrom(OdDbObject::desc()) &&
+         cls->isDerivedFrom(OdDbEntity::desc()) == wantEntity && !cls->isDerivedFrom(OdDbGenericObject::desc()) &&
+         !cls->isDerivedFrom(OdDbGenericEntity::desc());
+}
+
 bool isCommonEntityCode(int code) {
   switch (code) {
     case 6: case 8: case 48: case 60: case 62: case 67: case 370: case 420: case 440: return true;
@@ -308,10 +315,9 @@ OdDbObjectPtr DxfReader::makeObject(std::string_view type, Where where) {
   if (known->second.chooser) cls = known->second.chooser(m_record);
   if (!cls) cls = known->second.cls;
   bool wantEntity = where == Where::Entity;
-  if (cls && cls->isDerivedFrom(OdDbObject::desc()) &&
-      cls->isDerivedFrom(OdDbEntity::desc()) == wantEntity && !cls->isDerivedFrom(OdDbGenericObject::desc()) &&
-      !cls->isDerivedFrom(OdDbGenericEntity::desc())) {
-    if (OdRxObjectPtr made = cls->create()) return OdDbObjectPtr::fromObject(made.get());
+  if (cls && isModelled(cls, wantEntity)) {
+    // Modelled classes make objects that count their own references and come with one.
+    return OdDbObjectPtr(static_cast<OdDbObject*>(cls->constructor()()), kOdRxObjAttach);
   }
   auto info = m_classes.find(std::string(type));
   OdString className = info != m_classes.end() && !info->second.className.isEmpty() ? info->second.className
