@@ -1,31 +1,13 @@
 #pragma once
 
-#include "DbEntity.h"
-#include "GePoint3d.h"
+#include "DbTrace.h"
 
-// A filled quadrilateral or triangle: four corners in the plane of its
-// normal (object coordinates), the fourth equal to the third for a triangle.
-// The corners go 0, 1, 3, 2 around the outline.
-class OdDbSolid : public OdDbEntity {
-  OD_DXF_CLASS(OdDbSolid);
+// A filled quadrilateral or triangle. Files store it exactly as a trace
+// (the same AcDbTrace fields), so it shares the trace's fields and accessors.
+class OdDbSolid : public OdDbTrace {
+  ODRX_DECLARE_MEMBERS(OdDbSolid);
 
  public:
-  OdDbSolid();
-  OdDbSolid(const OdGePoint3d& p0, const OdGePoint3d& p1, const OdGePoint3d& p2, const OdGePoint3d& p3);
-
-  // Corner 0 to 3; throws the invalid-index error for others.
-  OdGePoint3d getPointAt(int index) const;
-  void setPointAt(int index, const OdGePoint3d& p);
-  double thickness() const { return m_thickness; }
-  void setThickness(double t) { m_thickness = t; }
-  OdGeVector3d normal() const { return m_normal; }
-  void setNormal(const OdGeVector3d& n) { m_normal = n; }
-
- private:
-  OdGePoint3d& corner(int index);
-
-  OdGePoint3d m_p0, m_p1, m_p2, m_p3;
-  double m_thickness;
-  OdGeVector3d m_normal;
+  using OdDbTrace::OdDbTrace;
 };
 using OdDbSolidPtr = OdSmartPtr<OdDbSolid>;
