@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Runs the benchmarks from a build folder: bench/run_benchmarks.sh BUILD [ENTITIES]
+set -euo pipefail
+build=${1:-build}
+entities=${2:-1000000}
+"$build/bin/dxf_read_bench" "$entities"
