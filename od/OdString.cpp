@@ -88,7 +88,7 @@ OdString OdString::format(const char* fmt, ...) {
     const char* start = p++;
     if (*p == '%') { out += '%'; ++p; continue; }
     while (*p && std::string_view("-+ #0123456789.").find(*p) != std::string_view::npos) ++p;
-    std::string spec(start, p);
+    std::string conversion(start, p);
     if (*p == 'l' && p[1] == 's') {
       out += va_arg(args, const OdString*)->utf8();
       p += 2;
@@ -97,17 +97,17 @@ OdString OdString::format(const char* fmt, ...) {
     bool isLong = false;
     if (*p == 'l') { isLong = true; ++p; if (*p == 'l') ++p; }
     char conv = *p ? *p++ : 's';
-    spec += isLong ? "ll" : "";
-    spec += conv;
+    conversion += isLong ? "ll" : "";
+    conversion += conv;
     char buf[512];
     switch (conv) {
       case 'd': case 'i': case 'u': case 'x': case 'X': case 'o': case 'c':
-        if (isLong) std::snprintf(buf, sizeof buf, spec.c_str(), va_arg(args, long long));
-        else std::snprintf(buf, sizeof buf, spec.c_str(), va_arg(args, int));
+        if (isLong) std::snprintf(buf, sizeof buf, conversion.c_str(), va_arg(args, long long));
+        else std::snprintf(buf, sizeof buf, conversion.c_str(), va_arg(args, int));
         out += buf;
         break;
       case 'f': case 'g': case 'e': case 'G': case 'E':
-        std::snprintf(buf, sizeof buf, spec.c_str(), va_arg(args, double));
+        std::snprintf(buf, sizeof buf, conversion.c_str(), va_arg(args, double));
         out += buf;
         break;
       default:
