@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+class OdGeMatrix3d;
+
 struct OdGeVector3d {
   double x = 0, y = 0, z = 0;
   OdGeVector3d() = default;
@@ -23,6 +25,12 @@ struct OdGeVector3d {
   OdGeVector3d operator-() const { return {-x, -y, -z}; }
   bool operator==(const OdGeVector3d& o) const { return x == o.x && y == o.y && z == o.z; }
   bool operator!=(const OdGeVector3d& o) const { return !(*this == o); }
+
+  OdGeVector3d& normalize() { return *this = normal(); }
+  bool isZeroLength(double tol = 1e-10) const { return length() <= tol; }
+  bool isEqualTo(const OdGeVector3d& o, double tol = 1e-10) const { return (*this - o).length() <= tol; }
+  // Applies the linear part of m (no translation); defined in GeMatrix3d.h.
+  OdGeVector3d& transformBy(const OdGeMatrix3d& m);
 };
 
 inline const OdGeVector3d OdGeVector3d::kXAxis{1, 0, 0};

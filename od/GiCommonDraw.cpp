@@ -1,0 +1,3 @@
+#include "GiCommonDraw.h"
+
+ODRX_DEFINE_NAMED(OdGiCommonDraw, "OdGiCommonDraw", OdRxObject, "", nullptr)

@@ -1,0 +1,3 @@
+#include "GiViewportDraw.h"
+
+ODRX_DEFINE_NAMED(OdGiViewportDraw, "OdGiViewportDraw", OdGiCommonDraw, "", nullptr)

@@ -1,0 +1,3 @@
+#include "GiWorldDraw.h"
+
+ODRX_DEFINE_NAMED(OdGiWorldDraw, "OdGiWorldDraw", OdGiCommonDraw, "", nullptr)
