@@ -4,17 +4,25 @@
 #include "DbDictionary.h"
 #include "DbLayout.h"
 #include "DbSymbolTable.h"
+#include "RxEvent.h"
+#include "GsModel.h"
 
 ODRX_DEFINE_NAMED(OdDbDatabase, "AcDbDatabase", OdRxObject, "", odrxNewImpl<OdDbDatabase>)
 
 OdDbDatabase::OdDbDatabase() = default;
 
 OdDbDatabase::~OdDbDatabase() {
+  if (OdRxEventPtr event = odrxEvent()) event->fire_databaseToBeDestroyed(this);
   for (OdDbStub& stub : m_stubs)
     if (stub.object) {
       stub.object->release();
       stub.object = nullptr;
     }
+}
+
+OdGsModel* OdDbDatabase::graphicsModel() {
+  if (!m_graphicsModel) m_graphicsModel = OdGsModel::createObject();
+  return m_graphicsModel.get();
 }
 
 OdDbDatabasePtr OdDbDatabase::create(bool withDefaults) {
@@ -25,6 +33,7 @@ OdDbDatabasePtr OdDbDatabase::create(bool withDefaults) {
     db->setHeaderString("$DWGCODEPAGE", 3, OdString("ANSI_1252"));
     db->setOriginalFileVersion(OdString("AC1032"));
   }
+  if (OdRxEventPtr event = odrxEvent()) event->fire_databaseConstructed(db.get());
   return db;
 }
 
@@ -84,6 +93,19 @@ void OdDbDatabase::attachObject(OdDbObjectId id, OdDbObject* object) {
   object->attachToDatabase(stub);
 }
 
+void OdDbDatabase::replaceObject(OdDbObjectId id, OdDbObject* object) {
+  OdDbStub* stub = id.stub();
+  if (!stub || stub->database != this || !stub->object) throw OdError(eInvalidInput, "The id names no object to replace");
+  if (!object || object->isDBRO()) throw OdError(eInvalidInput, "No object to put under the id");
+  OdDbObject* old = stub->object;
+  old->attachToDatabase(nullptr);
+  stub->object = object;
+  object->addRef();
+  object->attachToDatabase(stub);
+  stub->erased = false;
+  old->release();
+}
+
 void OdDbDatabase::forEachObject(const std::function<void(OdDbObjectId)>& visit) const {
   for (const OdDbStub& stub : m_stubs)
     if (stub.object) visit(OdDbObjectId(const_cast<OdDbStub*>(&stub)));
@@ -93,6 +115,36 @@ size_t OdDbDatabase::objectCount() const {
   size_t n = 0;
   for (const OdDbStub& stub : m_stubs) n += stub.object ? 1 : 0;
   return n;
+}
+
+OdDbDatabase::Table OdDbDatabase::tableOf(dxf::SymbolTable t) {
+  switch (t) {
+    case dxf::SymbolTable::Block: return Table::Block;
+    case dxf::SymbolTable::Layer: return Table::Layer;
+    case dxf::SymbolTable::Linetype: return Table::Linetype;
+    case dxf::SymbolTable::TextStyle: return Table::TextStyle;
+    case dxf::SymbolTable::View: return Table::View;
+    case dxf::SymbolTable::Ucs: return Table::Ucs;
+    case dxf::SymbolTable::Viewport: return Table::Viewport;
+    case dxf::SymbolTable::DimStyle: return Table::DimStyle;
+    case dxf::SymbolTable::RegApp: return Table::RegApp;
+  }
+  return Table::Layer;
+}
+
+OdRxClass* OdDbDatabase::recordClassOf(Table t) {
+  switch (t) {
+    case Table::Block: return OdDbBlockTableRecord::desc();
+    case Table::Layer: return OdDbLayerTableRecord::desc();
+    case Table::Linetype: return OdDbLinetypeTableRecord::desc();
+    case Table::TextStyle: return OdDbTextStyleTableRecord::desc();
+    case Table::View: return OdDbViewTableRecord::desc();
+    case Table::Ucs: return OdDbUCSTableRecord::desc();
+    case Table::Viewport: return OdDbViewportTableRecord::desc();
+    case Table::DimStyle: return OdDbDimStyleTableRecord::desc();
+    case Table::RegApp: return OdDbRegAppTableRecord::desc();
+    default: return nullptr;
+  }
 }
 
 OdDbSymbolTable* OdDbDatabase::table(Table t) const {

@@ -12,7 +12,9 @@
 class OdDbSymbolTable;
 class OdDbBlockTableRecord;
 class OdDbDictionary;
+class OdDbIdMapping;
 class OdDbDatabase;
+class OdGsModel;
 using OdDbDatabasePtr = OdSmartPtr<OdDbDatabase>;
 
 // A drawing: its objects by handle, its symbol tables, named objects and
@@ -48,13 +50,24 @@ class OdDbDatabase : public OdRxObject {
   void reserveHandles(size_t count) { m_byHandle.reserve(count); }
   // Puts an object under an id that has none yet.
   void attachObject(OdDbObjectId id, OdDbObject* object);
+  // Puts another object under an id that names one, so that references to it
+  // name the new one; the database lets go of the old one.
+  void replaceObject(OdDbObjectId id, OdDbObject* object);
   OdDbHandle handseed() const { return m_handseed; }
   void setHandseed(OdDbHandle seed) { if (seed.value() > m_handseed.value()) m_handseed = seed; }
   // Every id that names an object, in the order the objects were added.
   void forEachObject(const std::function<void(OdDbObjectId)>& visit) const;
   size_t objectCount() const;
 
+  // Clones the objects of this database, with what they own, under owner
+  // (of this database or another), as OdDbDeepCloner does (DbDeepClone.h);
+  // fires beginDeepClone and endDeepClone.
+  void deepCloneObjects(const OdDbObjectIdArray& ids, OdDbObjectId owner, OdDbIdMapping& mapping);
+
   enum class Table { Block, Layer, Linetype, TextStyle, View, Ucs, Viewport, DimStyle, RegApp, Count };
+  static Table tableOf(dxf::SymbolTable t);
+  // The class of the records of table t.
+  static OdRxClass* recordClassOf(Table t);
   OdDbObjectId tableId(Table t) const { return m_tables[static_cast<int>(t)]; }
   void setTableId(Table t, OdDbObjectId id) { m_tables[static_cast<int>(t)] = id; }
   OdDbSymbolTable* table(Table t) const;
@@ -120,6 +133,9 @@ class OdDbDatabase : public OdRxObject {
   std::vector<dxf::KeptGroup>& thumbnail() { return m_thumbnail; }
   const std::vector<dxf::KeptGroup>& thumbnail() const { return m_thumbnail; }
 
+  // The graphics of the drawing as hosts show them (what is highlighted); made on first use.
+  OdGsModel* graphicsModel();
+
  private:
   OdDbStub* newStub(OdDbHandle handle);
   OdDbObjectId makeTable(Table t, const char* dxfName);
@@ -142,4 +158,5 @@ class OdDbDatabase : public OdRxObject {
   OdString m_fileName;
   OdString m_originalVersion;
   OdString m_codePage = "ANSI_1252";
+  OdSmartPtr<OdGsModel> m_graphicsModel;
 };

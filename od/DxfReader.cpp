@@ -4,8 +4,10 @@
 #include "DbDictionary.h"
 #include "DbGenericObject.h"
 #include "DbSymbolTable.h"
+#include "DxfObjectReader.h"
 #include "DxfTextDecoder.h"
 #include "DxfTokenizer.h"
+#include "RxEvent.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -42,48 +44,11 @@ constexpr TableName kTables[] = {
     {"APPID", Table::RegApp},    {"DIMSTYLE", Table::DimStyle}, {"BLOCK_RECORD", Table::Block},
 };
 
-Table tableOf(dxf::SymbolTable t) {
-  switch (t) {
-    case dxf::SymbolTable::Block: return Table::Block;
-    case dxf::SymbolTable::Layer: return Table::Layer;
-    case dxf::SymbolTable::Linetype: return Table::Linetype;
-    case dxf::SymbolTable::TextStyle: return Table::TextStyle;
-    case dxf::SymbolTable::View: return Table::View;
-    case dxf::SymbolTable::Ucs: return Table::Ucs;
-    case dxf::SymbolTable::Viewport: return Table::Viewport;
-    case dxf::SymbolTable::DimStyle: return Table::DimStyle;
-    case dxf::SymbolTable::RegApp: return Table::RegApp;
-  }
-  return Table::Layer;
-}
-
-OdRxClass* recordClassOf(Table t) {
-  switch (t) {
-    case Table::Block: return OdDbBlockTableRecord::desc();
-    case Table::Layer: return OdDbLayerTableRecord::desc();
-    case Table::Linetype: return OdDbLinetypeTableRecord::desc();
-    case Table::TextStyle: return OdDbTextStyleTableRecord::desc();
-    case Table::View: return OdDbViewTableRecord::desc();
-    case Table::Ucs: return OdDbUCSTableRecord::desc();
-    case Table::Viewport: return OdDbViewportTableRecord::desc();
-    case Table::DimStyle: return OdDbDimStyleTableRecord::desc();
-    case Table::RegApp: return OdDbRegAppTableRecord::desc();
-    default: return nullptr;
-  }
-}
-
 // A class of this library (not a generic stand-in) of the wanted kind, that can be made.
 bool isModelled(const OdRxClass* cls, bool wantEntity) {
   return cls->constructor() && cls->isDerivedFrom(OdDbObject::desc()) &&
          cls->isDerivedFrom(OdDbEntity::desc()) == wantEntity && !cls->isDerivedFrom(OdDbGenericObject::desc()) &&
          !cls->isDerivedFrom(OdDbGenericEntity::desc());
-}
-
-bool isCommonEntityCode(int code) {
-  switch (code) {
-    case 6: case 8: case 48: case 60: case 62: case 67: case 370: case 420: case 440: return true;
-    default: return false;
-  }
 }
 
 bool isSubentityRecord(std::string_view type) { return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND"; }
@@ -126,7 +91,6 @@ class DxfReader : public dxf::ReadContext {
 
   OdDbObjectPtr makeObject(std::string_view type, Where where);
   OdDbObjectId addRecordObject(OdDbObject* obj, std::span<const Group> groups);
-  void fillObject(OdDbObject* obj, std::span<const Group> groups, OdDbHandle& handle);
   OdDbObjectId readEntity(OdDbObjectId block);
   void placeEntity(OdDbEntity* entity, OdDbObjectId id, OdDbObjectId block, std::string_view type);
   OdDbObjectId blockForName(const OdString& name);
@@ -335,73 +299,8 @@ OdDbObjectPtr DxfReader::makeObject(std::string_view type, Where where) {
   return OdDbObjectPtr(object.get());
 }
 
-void DxfReader::fillObject(OdDbObject* obj, std::span<const Group> groups, OdDbHandle& handle) {
-  const dxf::ClassLayout& layout = obj->dxfLayout();
-  const int handleCode = obj->dxfHandleCode();
-  const bool isEntity = obj->isKindOf(OdDbEntity::desc());
-  int section = -1;
-  uint8_t keepSection = dxf::KeptGroup::kAfterHeader;
-  bool markersSeen = false, inHeader = true, handleSeen = false, ownerSeen = false, inXData = false;
-  for (size_t i = 0; i < groups.size(); ++i) {
-    const Group& g = groups[i];
-    if (inXData || (g.code >= 1000 && g.code <= 1071)) {
-      inXData = true;
-      obj->xdataGroups().push_back(dxf::keepGroup(0, g, *this));
-      continue;
-    }
-    if (g.code == handleCode && !handleSeen) {
-      handle = OdDbHandle(OdDbHandle::parse(g.value));
-      handleSeen = true;
-      continue;
-    }
-    if (inHeader && g.code == 102 && !g.value.empty() && g.value.front() == '{') {
-      std::string_view app = g.value;
-      size_t end = i + 1;
-      while (end < groups.size() && !(groups[end].code == 102 && groups[end].value.substr(0, 1) == "}")) ++end;
-      for (size_t k = i + 1; k < end; ++k) {
-        if (app == "{ACAD_XDICTIONARY" && groups[k].code == 360) obj->setExtensionDictionary(idFromHandle(groups[k].value));
-        else if (app == "{ACAD_REACTORS" && groups[k].code == 330) obj->addPersistentReactor(idFromHandle(groups[k].value));
-      }
-      if (app != "{ACAD_XDICTIONARY" && app != "{ACAD_REACTORS")
-        for (size_t k = i; k <= end && k < groups.size(); ++k)
-          obj->keptGroups().push_back(dxf::keepGroup(dxf::KeptGroup::kAppData, groups[k], *this));
-      i = end;
-      continue;
-    }
-    if (inHeader && g.code == 330 && !ownerSeen) {
-      obj->setOwnerId(idFromHandle(g.value));
-      ownerSeen = true;
-      continue;
-    }
-    inHeader = false;
-    if (g.code == 100) {
-      markersSeen = true;
-      int found = layout.findSection(g.value, section);
-      if (found >= 0) {
-        section = found;
-        keepSection = static_cast<uint8_t>(found);
-        continue;
-      }
-      section = -2;  // a subclass this library does not know: its groups are kept
-      obj->keptGroups().push_back(dxf::keepGroup(keepSection, g, *this));
-      continue;
-    }
-    if (section != -2 && layout.readGroup(obj, g, section, markersSeen, *this)) {
-      if (section >= 0) keepSection = static_cast<uint8_t>(section);
-      continue;
-    }
-    if (isEntity && isCommonEntityCode(g.code)) {
-      // Some writers put the common properties after the subclass data.
-      int common = 0;
-      if (layout.readGroup(obj, g, common, true, *this)) continue;
-    }
-    obj->keptGroups().push_back(dxf::keepGroup(keepSection, g, *this));
-  }
-}
-
 OdDbObjectId DxfReader::addRecordObject(OdDbObject* obj, std::span<const Group> groups) {
-  OdDbHandle handle;
-  fillObject(obj, groups, handle);
+  OdDbHandle handle = dxf::readObjectGroups(obj, groups, *this);
   if (!handle.isNull()) {
     OdDbObjectId id = m_db->getOdDbObjectId(handle, true);
     if (!id.stub()->object) {
@@ -414,7 +313,7 @@ OdDbObjectId DxfReader::addRecordObject(OdDbObject* obj, std::span<const Group> 
 }
 
 OdDbObjectId DxfReader::symbolByRawName(dxf::SymbolTable which, std::string_view raw) {
-  auto& cache = m_symbolsByRawName[static_cast<int>(tableOf(which))];
+  auto& cache = m_symbolsByRawName[static_cast<int>(OdDbDatabase::tableOf(which))];
   auto it = cache.find(std::string(raw));
   if (it != cache.end() && !it->second.isErased()) return it->second;
   OdDbObjectId id = symbolByName(which, decodeString(raw));
@@ -423,7 +322,7 @@ OdDbObjectId DxfReader::symbolByRawName(dxf::SymbolTable which, std::string_view
 }
 
 OdDbObjectId DxfReader::symbolByName(dxf::SymbolTable which, const OdString& name) {
-  Table t = tableOf(which);
+  Table t = OdDbDatabase::tableOf(which);
   OdDbSymbolTable* table = m_db->table(t);
   if (!table) {
     m_db->ensureStandardTablesAndBlocks();
@@ -432,7 +331,8 @@ OdDbObjectId DxfReader::symbolByName(dxf::SymbolTable which, const OdString& nam
   OdDbObjectId id = table->getAt(name);
   if (id.isNull() && !name.isEmpty()) {
     // A name no table entry defines: make the entry, so nothing is lost.
-    OdSmartPtr<OdDbSymbolTableRecord> record = OdSmartPtr<OdDbSymbolTableRecord>::fromObject(recordClassOf(t)->create().get());
+    OdSmartPtr<OdDbSymbolTableRecord> record =
+        OdSmartPtr<OdDbSymbolTableRecord>::fromObject(OdDbDatabase::recordClassOf(t)->create().get());
     record->setName(name);
     id = table->add(record.get());
   }
@@ -469,7 +369,7 @@ void DxfReader::readTables() {
       continue;
     }
     if (!table) fail("a table entry (" + std::string(m_recordType) + ") outside a TABLE");
-    OdRxClass* cls = kind != Table::Count ? recordClassOf(kind) : nullptr;
+    OdRxClass* cls = kind != Table::Count ? OdDbDatabase::recordClassOf(kind) : nullptr;
     OdDbObjectPtr obj = cls ? OdDbObjectPtr::fromObject(cls->create().get()) : makeObject(m_recordType, Where::TableRecord);
     OdDbObjectId id = addRecordObject(obj.get(), m_record);
     if (obj->ownerId().isNull()) obj->setOwnerId(table->objectId());
@@ -637,5 +537,7 @@ OdDbDatabasePtr odDxfReadFile(const OdString& path) {
       if (mapped) ::munmap(const_cast<char*>(view.data()), view.size());
     }
   } unmap{view, storage.empty()};
-  return odDxfReadBuffer(view, path);
+  OdDbDatabasePtr db = odDxfReadBuffer(view, path);
+  if (OdRxEventPtr event = odrxEvent()) event->fire_dwgFileOpened(db.get(), path);
+  return db;
 }

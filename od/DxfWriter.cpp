@@ -3,6 +3,8 @@
 #include "DbBlockTableRecord.h"
 #include "DbDictionary.h"
 #include "DbSymbolTable.h"
+#include "DxfTextFormat.h"
+#include "RxEvent.h"
 
 #include <algorithm>
 #include <charconv>
@@ -14,8 +16,8 @@
 
 namespace {
 
-// The DXF filer that formats every value as text, one group per two lines.
-class DxfTextFiler : public OdStaticRxObject<OdDbDxfFiler> {
+// The DXF filer that writes every value as text, one group per two lines.
+class DxfTextFiler : public OdStaticRxObject<dxf::TextFormatFiler<DxfTextFiler>> {
  public:
   DxfTextFiler(OdDbDatabase* db, std::string& out) : m_db(db), m_out(out) {}
 
@@ -24,67 +26,19 @@ class DxfTextFiler : public OdStaticRxObject<OdDbDxfFiler> {
   void seek(int64_t, OdDb::FilerSeekType) override {}
   uint64_t tell() const override { return m_out.size(); }
 
-  void wrString(int code, const OdString& value) override { put(code, value.utf8()); }
-  void wrBool(int code, bool value) override { putInt(code, value ? 1 : 0); }
-  void wrInt8(int code, int8_t value) override { putInt(code, value); }
-  void wrUInt8(int code, uint8_t value) override { putInt(code, value); }
-  void wrInt16(int code, int16_t value) override { putInt(code, value); }
-  void wrUInt16(int code, uint16_t value) override { putInt(code, value); }
-  void wrInt32(int code, int32_t value) override { putInt(code, value); }
-  void wrUInt32(int code, uint32_t value) override { putInt(code, value); }
-  void wrInt64(int code, int64_t value) override { putInt(code, value); }
-  void wrUInt64(int code, uint64_t value) override { put(code, std::to_string(value)); }
-  void wrHandle(int code, OdDbHandle value) override { put(code, value.text()); }
-  // A reference to nothing the file holds is written as no reference.
-  void wrObjectId(int code, OdDbObjectId value) override { put(code, value.isValid() ? value.getHandle().text() : "0"); }
-  void wrDouble(int code, double value, int) override { put(code, dxf::formatDouble(value)); }
-  void wrPoint2d(int code, const OdGePoint2d& p, int) override {
-    wrDouble(code, p.x, 0);
-    wrDouble(code + 10, p.y, 0);
-  }
-  void wrPoint3d(int code, const OdGePoint3d& p, int) override { wrTriple(code, p.x, p.y, p.z); }
-  void wrVector2d(int code, const OdGeVector2d& v, int) override {
-    wrDouble(code, v.x, 0);
-    wrDouble(code + 10, v.y, 0);
-  }
-  void wrVector3d(int code, const OdGeVector3d& v, int) override { wrTriple(code, v.x, v.y, v.z); }
-  void wrScale3d(int code, const OdGeScale3d& s, int) override { wrTriple(code, s.sx, s.sy, s.sz); }
-  void wrBinaryChunk(int code, const uint8_t* data, uint32_t length) override {
-    static const char* digits = "0123456789ABCDEF";
-    std::string hex;
-    hex.reserve(length * 2);
-    for (uint32_t i = 0; i < length; ++i) {
-      hex += digits[data[i] >> 4];
-      hex += digits[data[i] & 15];
-    }
-    put(code, hex);
-  }
-
   void put(int code, std::string_view value) {
     putCode(code);
     // A line break inside a value would end the value early in every reader.
     for (char c : value) m_out += (c == '\n' || c == '\r') ? ' ' : c;
     m_out += '\n';
   }
+  void putId(int code, OdDbObjectId, std::string_view text) { put(code, text); }
 
  private:
-  void wrTriple(int code, double x, double y, double z) {
-    wrDouble(code, x, 0);
-    wrDouble(code + 10, y, 0);
-    wrDouble(code + 20, z, 0);
-  }
   void putCode(int code) {
     char buf[16];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, code);
     for (ptrdiff_t pad = 3 - (end - buf); pad > 0; --pad) m_out += ' ';
-    m_out.append(buf, end);
-    m_out += '\n';
-  }
-  template <class T>
-  void putInt(int code, T value) {
-    putCode(code);
-    char buf[32];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
     m_out.append(buf, end);
     m_out += '\n';
   }
@@ -258,6 +212,7 @@ std::string odDxfWriteString(OdDbDatabase* db) {
 }
 
 void odDxfWriteFile(OdDbDatabase* db, const OdString& path) {
+  if (OdRxEventPtr event = odrxEvent()) event->fire_beginSave(db, path);
   std::string text = odDxfWriteString(db);
   std::string target = path.utf8();
   std::string temp = target + ".tmp" + std::to_string(::getpid());

@@ -1,11 +1,17 @@
 // odtool: looks into drawings and rewrites them with the drawing library.
 //   odtool info FILE             prints a JSON summary of the drawing
 //   odtool roundtrip IN OUT      reads IN and writes it as DXF to OUT
+//   odtool bind FILE1 FILE2 OUT  binds both drawings as blocks FILE1 and FILE2 of a new
+//                                drawing, each inserted at the origin, and writes it to OUT
 
+#include "DbBlockReference.h"
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
+#include "DbIdMapping.h"
+#include "DbXRefMan.h"
 #include "DxfReader.h"
 #include "DxfWriter.h"
+#include "RxEvent.h"
 
 #include <cstdio>
 #include <cstring>
@@ -55,8 +61,47 @@ int roundtrip(const char* in, const char* out) {
   return 0;
 }
 
+// Counts the id pairs of each deep clone's mapping.
+class ClonePairCounter : public OdRxEventReactor {
+ public:
+  ClonePairCounter() { odrxEvent()->addReactor(this); }
+  ~ClonePairCounter() override { odrxEvent()->removeReactor(this); }
+  void endDeepClone(OdDbIdMapping& mapping) override {
+    size_t n = 0;
+    for (OdDbIdMappingIterPtr it = mapping.newIterator(); !it->done(); it->next()) ++n;
+    pairs.push_back(n);
+  }
+  std::vector<size_t> pairs;
+};
+
+void bindAtOrigin(OdDbDatabase* db, const char* path, const char* blockName) {
+  OdDbBlockTableRecordPtr block =
+      OdDbXRefManExt::addNewXRefDefBlock(db, OdString(path), OdString(blockName), false);
+  if (!block) throw OdError(eInvalidInput, OdString("cannot make the block ") + blockName);
+  OdDbXRefMan::load(block.get());
+  OdDbXRefMan::bind(block.get());
+  OdDbBlockReferencePtr reference = OdDbBlockReference::createObject();
+  reference->setDatabaseDefaults(db);
+  reference->setBlockTableRecord(block->objectId());
+  reference->setPosition(OdGePoint3d(0, 0, 0));
+  OdDbBlockTableRecordPtr space = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite).get());
+  space->appendOdDbEntity(reference.get());
+}
+
+int bind(const char* first, const char* second, const char* out) {
+  ClonePairCounter counter;
+  OdDbDatabasePtr db = OdDbDatabase::create();
+  const char* names[] = {"FILE1", "FILE2"};
+  const char* paths[] = {first, second};
+  for (int i = 0; i < 2; ++i) bindAtOrigin(db.get(), paths[i], names[i]);
+  odDxfWriteFile(db.get(), OdString(out));
+  for (size_t i = 0; i < counter.pairs.size() && i < 2; ++i)
+    std::printf("%s %s: %zu id pairs\n", names[i], paths[i], counter.pairs[i]);
+  return 0;
+}
+
 int usage() {
-  std::fprintf(stderr, "usage: odtool info FILE | odtool roundtrip IN OUT\n");
+  std::fprintf(stderr, "usage: odtool info FILE | odtool roundtrip IN OUT | odtool bind FILE1 FILE2 OUT\n");
   return 2;
 }
 
@@ -68,6 +113,7 @@ int main(int argc, char** argv) {
   try {
     if (command == "info" && argc == 3) return info(argv[2]);
     if (command == "roundtrip" && argc == 4) return roundtrip(argv[2], argv[3]);
+    if (command == "bind" && argc == 5) return bind(argv[2], argv[3], argv[4]);
   } catch (const OdError& e) {
     std::fprintf(stderr, "odtool: %s\n", e.description().utf8().c_str());
     return 1;

@@ -1,0 +1,3 @@
+#include "DbLayoutManagerReactor.h"
+
+ODRX_DEFINE_NAMED(OdDbLayoutManagerReactor, "OdDbLayoutManagerReactor", OdRxObject, "", nullptr)

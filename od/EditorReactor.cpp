@@ -1,0 +1,3 @@
+#include "EditorReactor.h"
+
+ODRX_DEFINE_NAMED(OdEditorReactor, "OdEditorReactor", OdRxObject, "", nullptr)

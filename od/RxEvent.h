@@ -1,0 +1,54 @@
+#pragma once
+
+#include "RxObject.h"
+
+#include <vector>
+
+class OdDbDatabase;
+class OdDbIdMapping;
+
+// Observer of what happens to databases: files opened and saved, databases
+// made and destroyed, deep clones. Every notification does nothing unless
+// overridden. The observer is not owned by what it is added to.
+class OdRxEventReactor {
+ public:
+  virtual ~OdRxEventReactor() = default;
+
+  virtual void databaseConstructed(OdDbDatabase*) {}
+  virtual void databaseToBeDestroyed(OdDbDatabase*) {}
+  // After a drawing file was read into the database.
+  virtual void dwgFileOpened(OdDbDatabase*, const OdString& /*fileName*/) {}
+  // Before the database is written to the file.
+  virtual void beginSave(OdDbDatabase*, const OdString& /*fileName*/) {}
+  // Before a deep clone into the destination starts, and once when it has ended.
+  virtual void beginDeepClone(OdDbDatabase* /*destination*/, OdDbIdMapping&) {}
+  virtual void endDeepClone(OdDbIdMapping&) {}
+};
+
+// Hands events to the reactors added to it, in the order they were added.
+// The library's instance is in odrxSysRegistry() under "OdRxEvent".
+class OdRxEvent : public OdRxObject {
+  ODRX_DECLARE_MEMBERS(OdRxEvent);
+
+ public:
+  // Adding a reactor that is already there, or removing one that is not, does nothing.
+  void addReactor(OdRxEventReactor* reactor);
+  void removeReactor(OdRxEventReactor* reactor);
+  const std::vector<OdRxEventReactor*>& reactors() const { return m_reactors; }
+
+  void fire_databaseConstructed(OdDbDatabase* db);
+  void fire_databaseToBeDestroyed(OdDbDatabase* db);
+  void fire_dwgFileOpened(OdDbDatabase* db, const OdString& fileName);
+  void fire_beginSave(OdDbDatabase* db, const OdString& fileName);
+  void fire_beginDeepClone(OdDbDatabase* destination, OdDbIdMapping& mapping);
+  void fire_endDeepClone(OdDbIdMapping& mapping);
+
+ private:
+  template <class Call>
+  void fire(const Call& call);
+  std::vector<OdRxEventReactor*> m_reactors;
+};
+using OdRxEventPtr = OdSmartPtr<OdRxEvent>;
+
+// The event object of odrxSysRegistry(), or null when there is none.
+OdRxEventPtr odrxEvent();
