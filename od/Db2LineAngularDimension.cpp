@@ -15,4 +15,7 @@ const dxf::ClassLayout& OdDb2LineAngularDimension::layout() {
   return layout;
 }
 
-OdDb2LineAngularDimension::OdDb2LineAngularDimension() { layout().applyOwnDefaults(this); }
+OdDb2LineAngularDimension::OdDb2LineAngularDimension() {
+  layout().applyOwnDefaults(this);
+  m_flags = 2;  // the type in the flags, for readers that go by them
+}

@@ -2,6 +2,7 @@
 
 #include "Db2dVertex.h"
 #include "DbOcs.h"
+#include "DbPolyline.h"
 
 ODRX_DEFINE_NAMED(OdDb2dPolyline, "AcDb2dPolyline", OdDbCurve, "POLYLINE", odrxNewReferenced<OdDb2dPolyline>)
 
@@ -52,4 +53,20 @@ OdResult OdDb2dPolyline::erase(bool erasing) {
   OdResult result = OdDbCurve::erase(erasing);
   if (result == eOk) m_sequence.erase(erasing);
   return result;
+}
+
+bool OdDb2dPolyline::subWorldDraw(OdGiWorldDraw* wd) const {
+  std::vector<OdDbPolyline::Vertex> fitted, frame;
+  for (OdDbObjectId id : m_sequence.subentityIds())
+    if (OdDb2dVertexPtr v = OdDb2dVertex::cast(id.openObject().get())) {
+      OdDbPolyline::Vertex drawn;
+      drawn.point = OdGePoint2d(v->position().x, v->position().y);
+      drawn.bulge = v->bulge();
+      drawn.startWidth = v->startWidth();
+      drawn.endWidth = v->endWidth();
+      (v->flags() & OdDb2dVertex::kSplineFrameControl ? frame : fitted).push_back(drawn);
+    }
+  // A frame whose fitted vertices are missing is all there is to show.
+  OdDbPolyline::drawVertices(wd, fitted.empty() ? frame : fitted, isClosed(), m_elevation.z, m_normal);
+  return true;
 }

@@ -50,6 +50,9 @@ class OdDb2dPolyline : public OdDbCurve {
   std::vector<double> vertexBulges() const;
   // Appends a vertex; the polyline must be in a database.
   OdDbObjectId appendVertex(OdDb2dVertex* vertex);
+  // As a lightweight polyline of its vertices draws; of a spline-fit polyline
+  // the fitted vertices, not the frame's control points. Thickness is left out.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
   std::vector<OdDbObjectId> subentityIds() const override { return m_sequence.subentityIds(); }
   bool appendSubentity(OdDbObjectId id) override { return m_sequence.take(id); }

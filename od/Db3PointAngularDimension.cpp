@@ -14,4 +14,7 @@ const dxf::ClassLayout& OdDb3PointAngularDimension::layout() {
   return layout;
 }
 
-OdDb3PointAngularDimension::OdDb3PointAngularDimension() { layout().applyOwnDefaults(this); }
+OdDb3PointAngularDimension::OdDb3PointAngularDimension() {
+  layout().applyOwnDefaults(this);
+  m_flags = 5;  // the type in the flags, for readers that go by them
+}

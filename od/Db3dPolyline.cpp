@@ -2,6 +2,7 @@
 
 #include "Db3dPolylineVertex.h"
 #include "Db2dVertex.h"
+#include "GiWorldDraw.h"
 
 ODRX_DEFINE_NAMED(OdDb3dPolyline, "AcDb3dPolyline", OdDbCurve, "POLYLINE", odrxNewReferenced<OdDb3dPolyline>)
 
@@ -40,4 +41,22 @@ OdResult OdDb3dPolyline::erase(bool erasing) {
   OdResult result = OdDbCurve::erase(erasing);
   if (result == eOk) m_sequence.erase(erasing);
   return result;
+}
+
+bool OdDb3dPolyline::subWorldDraw(OdGiWorldDraw* wd) const {
+  constexpr int16_t kFrameControl = 16;  // vertex flag of a spline frame's control point
+  std::vector<OdGePoint3d> fitted, frame;
+  for (OdDbObjectId id : m_sequence.subentityIds()) {
+    OdDbObjectPtr obj = id.openObject();
+    if (OdDb3dPolylineVertexPtr v = OdDb3dPolylineVertex::cast(obj.get()))
+      (v->flags() & kFrameControl ? frame : fitted).push_back(v->position());
+    else if (OdDb2dVertexPtr flat = OdDb2dVertex::cast(obj.get()))
+      (flat->flags() & kFrameControl ? frame : fitted).push_back(flat->position());
+  }
+  // A frame whose fitted vertices are missing is all there is to show.
+  std::vector<OdGePoint3d>& points = fitted.empty() ? frame : fitted;
+  if (points.empty()) return true;
+  if (isClosed() || points.size() == 1) points.push_back(points.front());
+  wd->geometry().polyline(static_cast<int32_t>(points.size()), points.data());
+  return true;
 }

@@ -37,6 +37,9 @@ class OdDb3dPolyline : public OdDbCurve {
   std::vector<OdGePoint3d> vertexPositions() const;
   // Appends a vertex; the polyline must be in a database.
   OdDbObjectId appendVertex(OdDb3dPolylineVertex* vertex);
+  // Straight segments through the vertices; of a spline-fit polyline the
+  // fitted vertices, not the frame's control points.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
   std::vector<OdDbObjectId> subentityIds() const override { return m_sequence.subentityIds(); }
   bool appendSubentity(OdDbObjectId id) override { return m_sequence.take(id); }

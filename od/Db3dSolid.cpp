@@ -14,3 +14,5 @@ const dxf::ClassLayout& OdDb3dSolid::layout() {
 }
 
 OdDb3dSolid::OdDb3dSolid() { layout().applyOwnDefaults(this); }
+
+bool OdDb3dSolid::subWorldDraw(OdGiWorldDraw*) const { return true; }

@@ -12,6 +12,8 @@ class OdDb3dSolid : public OdDbEntity {
   OdDbModelerGeometryData& modelerData() { return m_data; }
   const OdDbModelerGeometryData& modelerData() const { return m_data; }
   bool isNull() const { return m_data.isEmpty(); }
+  // Nothing: the geometry is ACIS data, which only a modeler could turn into edges.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
   OdDbObjectId historyId() const { return m_history; }
   void setHistoryId(OdDbObjectId id) { m_history = id; }
 

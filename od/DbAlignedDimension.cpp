@@ -17,7 +17,10 @@ const dxf::ClassLayout& OdDbAlignedDimension::layout() {
   return layout;
 }
 
-OdDbAlignedDimension::OdDbAlignedDimension() { layout().applyOwnDefaults(this); }
+OdDbAlignedDimension::OdDbAlignedDimension() {
+  layout().applyOwnDefaults(this);
+  m_flags = 1;  // the type in the flags, for readers that go by them
+}
 
 double OdDbAlignedDimension::oblique() const { return dxf::toRadians(m_oblique); }
 void OdDbAlignedDimension::setOblique(double radians) { m_oblique = dxf::toDegrees(radians); }

@@ -1,6 +1,7 @@
 #include "DbArc.h"
 
 #include "DbOcs.h"
+#include "GiWorldDraw.h"
 
 #include <cmath>
 #include <numbers>
@@ -43,4 +44,14 @@ OdGePoint3d OdDbArc::pointAt(double degrees) const {
   double a = degrees * kRadPerDeg;
   OdGePoint3d ocs(m_center.x + m_radius * std::cos(a), m_center.y + m_radius * std::sin(a), m_center.z);
   return odOcsToWcs(ocs, m_normal);
+}
+
+bool OdDbArc::subWorldDraw(OdGiWorldDraw* wd) const {
+  // Angles run from the X axis the arbitrary axis algorithm gives the plane.
+  OdGeVector3d xAxis, yAxis;
+  odOcsAxes(m_normal, xAxis, yAxis);
+  double a = m_startAngle * kRadPerDeg;
+  OdGeVector3d start = xAxis * std::cos(a) + yAxis * std::sin(a);
+  wd->geometry().circularArc(odOcsToWcs(m_center, m_normal), m_radius, m_normal, start, totalAngle());
+  return true;
 }

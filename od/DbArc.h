@@ -33,6 +33,8 @@ class OdDbArc : public OdDbCurve {
   // End points in world coordinates.
   OdGePoint3d startPoint() const { return pointAt(m_startAngle); }
   OdGePoint3d endPoint() const { return pointAt(m_endAngle); }
+  // The arc in its plane, without its thickness.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   OdGePoint3d pointAt(double degrees) const;

@@ -20,4 +20,7 @@ const dxf::ClassLayout& OdDbArcDimension::layout() {
   return layout;
 }
 
-OdDbArcDimension::OdDbArcDimension() { layout().applyOwnDefaults(this); }
+OdDbArcDimension::OdDbArcDimension() {
+  layout().applyOwnDefaults(this);
+  m_flags = 5;  // the type in the flags, for readers that go by them
+}

@@ -1,5 +1,7 @@
 #include "DbAttribute.h"
 
+#include "GiTextFormat.h"
+
 ODRX_DEFINE_NAMED(OdDbAttribute, "AcDbAttribute", OdDbText, "ATTRIB", odrxNewReferenced<OdDbAttribute>)
 
 bool OdDbAttributeFields::read(const dxf::Group& g, dxf::ReadContext& ctx, int16_t& verticalMode, bool definition) {
@@ -56,6 +58,13 @@ bool OdDbAttributeFields::isMText() const {
   return false;
 }
 
+OdString OdDbAttributeFields::shownText(const OdString& text) const {
+  if (!isMText()) return text;
+  OdString joined;
+  for (const OdString& line : odGiMTextLines(text)) joined += joined.isEmpty() ? line : OdString(" ") + line;
+  return joined;
+}
+
 const dxf::ClassLayout& OdDbAttribute::layout() {
   static const dxf::Custom section{&OdDbAttribute::readSection, &OdDbAttribute::writeSection};
   // One AcDbText section only: the vertical alignment moves to group 74 here.
@@ -75,4 +84,9 @@ bool OdDbAttribute::readSection(OdDbObject* obj, const dxf::Group& g, dxf::ReadC
 void OdDbAttribute::writeSection(const OdDbObject* obj, OdDbDxfFiler* filer) {
   auto* attr = static_cast<const OdDbAttribute*>(obj);
   attr->m_attr.write(filer, attr->m_verticalMode, false);
+}
+
+bool OdDbAttribute::subWorldDraw(OdGiWorldDraw* wd) const {
+  if (!isInvisible()) drawText(wd, m_attr.shownText(m_text));
+  return true;
 }

@@ -22,6 +22,8 @@ struct OdDbAttributeFields {
   void write(OdDbDxfFiler* filer, int16_t verticalMode, bool definition) const;
   // A multi-line attribute: its text is the embedded MTEXT.
   bool isMText() const;
+  // The text as drawn on one line: a multi-line text's lines joined.
+  OdString shownText(const OdString& text) const;
 
  private:
   // Version and lock position share group 280 and differ by place: the
@@ -53,6 +55,9 @@ class OdDbAttribute : public OdDbText {
   bool isMTextAttribute() const { return m_attr.isMText(); }
   // The R2018 groups after the lock position, the embedded MTEXT among them.
   const dxf::GroupList& embeddedGroups() const { return m_attr.tail; }
+
+  // Its text, unless invisible.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   void setFlag(int16_t bit, bool on) { m_attr.flags = static_cast<int16_t>(on ? m_attr.flags | bit : m_attr.flags & ~bit); }

@@ -1,5 +1,7 @@
 #include "DbAttributeDefinition.h"
 
+#include "GiWorldDraw.h"
+
 ODRX_DEFINE_NAMED(OdDbAttributeDefinition, "AcDbAttributeDefinition", OdDbText, "ATTDEF",
                   odrxNewReferenced<OdDbAttributeDefinition>)
 
@@ -21,4 +23,13 @@ bool OdDbAttributeDefinition::readSection(OdDbObject* obj, const dxf::Group& g, 
 void OdDbAttributeDefinition::writeSection(const OdDbObject* obj, OdDbDxfFiler* filer) {
   auto* def = static_cast<const OdDbAttributeDefinition*>(obj);
   def->m_attr.write(filer, def->m_verticalMode, true);
+}
+
+bool OdDbAttributeDefinition::subWorldDraw(OdGiWorldDraw* wd) const {
+  // The reference's own attributes stand for the definitions that are not constant.
+  const OdGiPathNode* path = wd->currentGiPath();
+  bool inReference = path && path->parent();
+  if (!inReference) drawText(wd, m_attr.tag);
+  else if (isConstant() && !isInvisible()) drawText(wd, m_attr.shownText(m_text));
+  return true;
 }

@@ -30,6 +30,9 @@ class OdDbAttributeDefinition : public OdDbText {
   // The R2018 groups after the lock position, the embedded MTEXT among them.
   const dxf::GroupList& embeddedGroups() const { return m_attr.tail; }
 
+  // Its tag; inside a block reference only a constant definition shows, with its text.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
  private:
   void setFlag(int16_t bit, bool on) { m_attr.flags = static_cast<int16_t>(on ? m_attr.flags | bit : m_attr.flags & ~bit); }
   static bool readSection(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);

@@ -1,15 +1,18 @@
 #include "DbBlockReference.h"
 
 #include "DbAttribute.h"
+#include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
 #include "DbGenericObject.h"
 #include "DxfGroupList.h"
+#include "GiAnnotationDraw.h"
+#include "GiWorldDraw.h"
 
 ODRX_DEFINE_NAMED(OdDbBlockReference, "AcDbBlockReference", OdDbEntity, "INSERT", odrxNewReferenced<OdDbBlockReference>)
 
 std::array<dxf::Field, 7> OdDbBlockReference::referenceFields() {
   return {
-      dxf::optional<&OdDbBlockReference::m_attributesFollow>(66),
+      dxf::custom(attributesFollowField()),
       dxf::symbol<&OdDbBlockReference::m_block>(2, dxf::SymbolTable::Block),
       dxf::field<&OdDbBlockReference::m_position>(10),
       dxf::optional<&OdDbBlockReference::m_xScale>(41, dxf::def(1)),
@@ -17,6 +20,25 @@ std::array<dxf::Field, 7> OdDbBlockReference::referenceFields() {
       dxf::optional<&OdDbBlockReference::m_zScale>(43, dxf::def(1)),
       dxf::angle<&OdDbBlockReference::m_rotation>(50, 0, dxf::kOmitDefault),
   };
+}
+
+const dxf::Custom& OdDbBlockReference::attributesFollowField() {
+  static const dxf::Custom handler{&OdDbBlockReference::readAttributesFollow, &OdDbBlockReference::writeAttributesFollow};
+  return handler;
+}
+
+bool OdDbBlockReference::readAttributesFollow(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
+  if (g.code != 66) return false;
+  static_cast<OdDbBlockReference*>(obj)->m_attributesFollow = static_cast<int16_t>(dxf::toInt(g.value));
+  return true;
+}
+
+// Readers take the records after an INSERT that says attributes follow as its
+// own up to a SEQEND: the flag is written only when a SEQEND closes them.
+void OdDbBlockReference::writeAttributesFollow(const OdDbObject* obj, OdDbDxfFiler* filer) {
+  auto* ref = static_cast<const OdDbBlockReference*>(obj);
+  if (filer->includesDefaultValues()) filer->wrInt16(66, ref->m_attributesFollow);
+  else if (!ref->m_seqEnd.isNull()) filer->wrInt16(66, 1);
 }
 
 std::array<dxf::Field, 1> OdDbBlockReference::normalFields() {
@@ -30,7 +52,10 @@ const dxf::ClassLayout& OdDbBlockReference::layout() {
   return layout;
 }
 
-OdDbBlockReference::OdDbBlockReference() { layout().applyOwnDefaults(this); }
+OdDbBlockReference::OdDbBlockReference() {
+  layout().applyOwnDefaults(this);
+  m_attributesFollow = 0;
+}
 
 void OdDbBlockReference::setScaleFactors(const OdGeScale3d& s) {
   m_xScale = s.sx;
@@ -86,4 +111,26 @@ OdDbObjectId OdDbBlockReference::appendAttribute(OdDbAttribute* attribute) {
     m_seqEnd = db->addOdDbObject(seqend.get(), objectId());
   }
   return id;
+}
+
+OdGeMatrix3d OdDbBlockReference::blockTransform() const {
+  OdDbObjectPtr object = m_block.openObject();
+  auto* block = dynamic_cast<const OdDbBlockTableRecord*>(object.get());
+  OdGeVector3d origin = block ? block->origin().asVector() : OdGeVector3d();
+  return OdGeMatrix3d::planeToWorld(m_normal) * OdGeMatrix3d::translation(m_position.asVector()) *
+         OdGeMatrix3d::rotation(rotation(), OdGeVector3d::kZAxis) * OdGeMatrix3d::scaling(scaleFactors()) *
+         OdGeMatrix3d::translation(-origin);
+}
+
+bool OdDbBlockReference::subWorldDraw(OdGiWorldDraw* wd) const {
+  odGiDrawBlock(wd, m_block, blockTransform());
+  drawAttributes(wd);
+  return true;
+}
+
+void OdDbBlockReference::drawAttributes(OdGiWorldDraw* wd) const {
+  for (OdDbObjectId id : m_attributes) {
+    OdDbObjectPtr attribute = id.openObject();  // held while it is drawn
+    if (auto* drawable = dynamic_cast<const OdDbEntity*>(attribute.get())) wd->geometry().draw(drawable);
+  }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DbEntity.h"
+#include "GeMatrix3d.h"
 #include "GePoint3d.h"
 #include "GeScale3d.h"
 
@@ -37,13 +38,27 @@ class OdDbBlockReference : public OdDbEntity {
   std::vector<OdDbObjectId> subentityIds() const override;
   bool appendSubentity(OdDbObjectId id) override;
 
+  // From the block's coordinates to the world: the block's origin moved to
+  // the position, scaled and turned in the reference's plane.
+  OdGeMatrix3d blockTransform() const;
+  // The block's entities under the block transform, then the attributes.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
  protected:
+  // The attributes are placed in world coordinates already: no transform.
+  void drawAttributes(OdGiWorldDraw* wd) const;
+
   // The AcDbBlockReference fields up to the rotation, and the normal that
   // ends the section; MINSERT repeats them around its own.
   static std::array<dxf::Field, 7> referenceFields();
   static std::array<dxf::Field, 1> normalFields();
+  // Group 66, "attributes follow".
+  static const dxf::Custom& attributesFollowField();
 
  private:
+  static bool readAttributesFollow(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
+  static void writeAttributesFollow(const OdDbObject* obj, OdDbDxfFiler* filer);
+
   int16_t m_attributesFollow;
   OdDbObjectId m_block;
   OdGePoint3d m_position;

@@ -12,3 +12,5 @@ const dxf::ClassLayout& OdDbBody::layout() {
 }
 
 OdDbBody::OdDbBody() { layout().applyOwnDefaults(this); }
+
+bool OdDbBody::subWorldDraw(OdGiWorldDraw*) const { return true; }

@@ -12,6 +12,8 @@ class OdDbBody : public OdDbEntity {
   OdDbModelerGeometryData& modelerData() { return m_data; }
   const OdDbModelerGeometryData& modelerData() const { return m_data; }
   bool isNull() const { return m_data.isEmpty(); }
+  // Nothing: the geometry is ACIS data, which only a modeler could turn into edges.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   OdDbModelerGeometryData m_data;

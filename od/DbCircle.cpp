@@ -1,5 +1,8 @@
 #include "DbCircle.h"
 
+#include "DbOcs.h"
+#include "GiWorldDraw.h"
+
 #include <numbers>
 
 ODRX_DEFINE_NAMED(OdDbCircle, "AcDbCircle", OdDbCurve, "CIRCLE", odrxNewReferenced<OdDbCircle>)
@@ -20,3 +23,8 @@ OdDbCircle::OdDbCircle() { layout().applyOwnDefaults(this); }
 
 double OdDbCircle::circumference() const { return 2 * std::numbers::pi * m_radius; }
 double OdDbCircle::area() const { return std::numbers::pi * m_radius * m_radius; }
+
+bool OdDbCircle::subWorldDraw(OdGiWorldDraw* wd) const {
+  wd->geometry().circle(odOcsToWcs(m_center, m_normal), m_radius, m_normal);
+  return true;
+}

@@ -23,6 +23,8 @@ class OdDbCircle : public OdDbCurve {
   OdGeVector3d normal() const { return m_normal; }
   void setNormal(const OdGeVector3d& n) { m_normal = n; }
   bool isClosed() const { return true; }
+  // The circle in its plane, without its thickness.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   double m_thickness;

@@ -13,4 +13,7 @@ const dxf::ClassLayout& OdDbDiametricDimension::layout() {
   return layout;
 }
 
-OdDbDiametricDimension::OdDbDiametricDimension() { layout().applyOwnDefaults(this); }
+OdDbDiametricDimension::OdDbDiametricDimension() {
+  layout().applyOwnDefaults(this);
+  m_flags = 3;  // the type in the flags, for readers that go by them
+}

@@ -2,13 +2,18 @@
 
 #include "Db2LineAngularDimension.h"
 #include "Db3PointAngularDimension.h"
+#include "DbDatabase.h"
 #include "DbDiametricDimension.h"
+#include "DbOcs.h"
 #include "DbOrdinateDimension.h"
 #include "DbRadialDimension.h"
 #include "DbRotatedDimension.h"
 #include "DxfGroupList.h"
 #include "DxfReader.h"
+#include "GiAnnotationDraw.h"
+#include "GiTextFormat.h"
 
+#include <cmath>
 #include <string>
 
 ODRX_DEFINE_NAMED(OdDbDimension, "AcDbDimension", OdDbEntity, "", nullptr)
@@ -171,3 +176,56 @@ OdRxClass* chooseDimensionClass(std::span<const dxf::Group> groups) {
 [[maybe_unused]] const bool g_dimensionChooser =
     (dxf::registerClassChooser(OdString("DIMENSION"), &chooseDimensionClass), true);
 }  // namespace
+
+namespace {
+// Dimension variables by their group code in the dimension style record.
+constexpr int kDimScale = 40;
+constexpr int kDimTxt = 140;
+
+// A dimension variable as the dimension overrides it, else as the drawing's header gives it; 0 for neither.
+double dimensionVariable(const OdDbDimension* dim, int variable, std::string_view header) {
+  if (const auto* xd = dim->xdataGroupsIfAny()) {
+    OverrideList list = findOverrides(*xd);
+    int at = list.open < 0 ? -1 : findOverride(*xd, list, variable);
+    if (at >= 0) return dxf::toDouble((*xd)[at].text);
+  }
+  const OdDbDatabase* db = dim->database();
+  const OdDbDatabase::HeaderVariable* v = db ? db->headerVariable(header) : nullptr;
+  return v && !v->groups.empty() ? dxf::toDouble(v->groups.front().text) : 0;
+}
+
+// The measurement stands for "<>" and for no text at all; a single space hides the text.
+OdString shownText(const OdString& text, double measurement) {
+  if (text == OdString(" ")) return OdString();
+  std::string value;
+  if (measurement >= 0) {
+    value = std::to_string(std::round(measurement * 1e4) / 1e4);
+    value.erase(value.find_last_not_of('0') + 1);
+    if (value.back() == '.') value.pop_back();
+  }
+  if (text.isEmpty()) return OdString(value);
+  int at = text.find(OdString("<>"));
+  return at < 0 ? text : text.left(at) + OdString(value) + text.mid(at + 2);
+}
+}  // namespace
+
+bool OdDbDimension::subWorldDraw(OdGiWorldDraw* wd) const {
+  OdGeVector3d insertion = odOcsToWcs(m_clonePoint, m_normal).asVector();
+  if (odGiDrawBlock(wd, m_block, OdGeMatrix3d::translation(insertion))) return true;
+  drawTextOnly(wd);
+  return true;
+}
+
+void OdDbDimension::drawTextOnly(OdGiWorldDraw* wd) const {
+  double scale = dimensionVariable(this, kDimScale, "$DIMSCALE");
+  double height = dimensionVariable(this, kDimTxt, "$DIMTXT") * (scale > 0 ? scale : 1);
+  OdGiMTextLayout layout;
+  layout.location = odOcsToWcs(m_textPosition, m_normal);
+  layout.normal = m_normal;
+  double rotation = textRotation();
+  layout.direction = OdGeMatrix3d::planeToWorld(m_normal) * OdGeVector3d(std::cos(rotation), std::sin(rotation), 0);
+  layout.height = height > 0 ? height : 2.5;
+  layout.attachment = m_attachment;
+  layout.lineSpacingFactor = m_lineSpacingFactor;
+  odGiDrawMText(wd, layout, shownText(m_text, m_measurement));
+}

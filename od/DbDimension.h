@@ -49,8 +49,15 @@ class OdDbDimension : public OdDbEntity {
   void setBgrndTxtColor(const OdCmColor& color, int flags);
   void getBgrndTxtColor(OdCmColor& color, int& flags) const;
 
+  // Its block, whose entities are in world coordinates, moved to the
+  // insertion point. Without the block (files of some programs have none)
+  // only its text, at the text position.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
  protected:
   OdDbDimension();
+  // The text at its position, the measurement standing for "<>".
+  void drawTextOnly(OdGiWorldDraw* wd) const;
 
   int8_t m_version;
   OdDbObjectId m_block;

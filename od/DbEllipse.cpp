@@ -1,7 +1,11 @@
 #include "DbEllipse.h"
 
+#include "GiWorldDraw.h"
+
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 ODRX_DEFINE_NAMED(OdDbEllipse, "AcDbEllipse", OdDbCurve, "ELLIPSE", odrxNewReferenced<OdDbEllipse>)
 
@@ -49,4 +53,19 @@ void OdDbEllipse::set(const OdGePoint3d& center, const OdGeVector3d& normal, con
   m_radiusRatio = radiusRatio;
   m_startParam = startParam;
   m_endParam = endParam;
+}
+
+bool OdDbEllipse::subWorldDraw(OdGiWorldDraw* wd) const {
+  constexpr double kTwoPi = 2 * std::numbers::pi;
+  double sweep = m_endParam - m_startParam;
+  // Like an arc, an elliptical arc runs counter-clockwise from start to end.
+  if (sweep <= 0) sweep += kTwoPi * std::ceil(-sweep / kTwoPi + 1e-12);
+  if (sweep > kTwoPi) sweep = kTwoPi;
+  constexpr int kSegmentsPerTurn = 72;
+  int segments = std::max(4, static_cast<int>(std::ceil(sweep / kTwoPi * kSegmentsPerTurn)));
+  std::vector<OdGePoint3d> points;
+  points.reserve(segments + 1);
+  for (int i = 0; i <= segments; ++i) points.push_back(pointAtParam(m_startParam + sweep * i / segments));
+  wd->geometry().polyline(static_cast<int32_t>(points.size()), points.data());
+  return true;
 }

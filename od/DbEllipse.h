@@ -36,6 +36,8 @@ class OdDbEllipse : public OdDbCurve {
   OdGePoint3d endPoint() const { return pointAtParam(m_endParam); }
   void set(const OdGePoint3d& center, const OdGeVector3d& normal, const OdGeVector3d& majorAxis, double radiusRatio,
            double startParam = 0, double endParam = 6.283185307179586);
+  // A polyline through points at even parameter steps from start to end.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   double angleAtParam(double param) const;

@@ -1,7 +1,11 @@
 #include "DbEntity.h"
 
 #include "DbDatabase.h"
+#include "DbFullSubentPath.h"
+#include "DbHighlightOverrule.h"
 #include "DbSymbolTable.h"
+#include "GiSubEntityTraits.h"
+#include "GsModel.h"
 
 ODRX_DEFINE_NAMED(OdDbEntity, "AcDbEntity", OdDbObject, "", nullptr)
 ODRX_DEFINE_NAMED(OdDbCurve, "AcDbCurve", OdDbEntity, "", nullptr)
@@ -108,6 +112,12 @@ void OdDbEntity::setColorIndex(int16_t index) {
   c.setColorIndex(index);
   m_color = c.color();
   m_indexOfTrueColor = 0;
+  // A colour book name goes with the colour it named.
+  if (keptGroupsIfAny()) {
+    auto& kept = keptGroups();
+    kept.erase(std::remove_if(kept.begin(), kept.end(), [](const dxf::KeptGroup& g) { return g.code == 430; }),
+               kept.end());
+  }
 }
 
 void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
@@ -121,4 +131,30 @@ void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
   m_lineweight = OdDb::kLnWtByLayer;
   m_linetypeScale = 1;
   m_transparency = 0;
+}
+
+bool OdDbEntity::subWorldDraw(OdGiWorldDraw*) const { return true; }
+
+uint32_t OdDbEntity::subSetAttributes(OdGiDrawableTraits* traits) const {
+  auto* sub = dynamic_cast<OdGiSubEntityTraits*>(traits);
+  if (!sub) return kDrawableIsAnEntity;
+  sub->setTrueColor(entityColor());
+  sub->setLayer(m_layer.stub());
+  sub->setLineType(m_linetype.stub());
+  sub->setLineWeight(lineWeight());
+  sub->setTransparency(transparency());
+  return kDrawableIsAnEntity;
+}
+
+void OdDbEntity::highlight(bool doIt, const OdDbFullSubentPath* subId, bool highlightAll) const {
+  OdDbHighlightOverrule::route(OdRxOverruleRoute::kStart, this, doIt, subId, highlightAll);
+}
+
+void OdDbEntity::subHighlight(bool doIt, const OdDbFullSubentPath* subId, bool) const {
+  OdDbDatabase* db = database();
+  if (!db || objectId().isNull()) return;
+  bool nested = subId && !subId->objectIds().empty();
+  OdGiPathChain path(nested ? subId->objectIds() : std::vector<OdDbObjectId>{objectId()},
+                     subId ? subId->subentId().index() : 0);
+  db->graphicsModel()->highlight(*path.innermost(), doIt);
 }

@@ -2,6 +2,9 @@
 
 #include "CmColor.h"
 #include "DbObject.h"
+#include "GiDrawable.h"
+
+class OdDbFullSubentPath;
 
 namespace OdDb {
 enum LineWeight : int16_t { kLnWtByLayer = -1, kLnWtByBlock = -2, kLnWtByLwDefault = -3 };
@@ -9,7 +12,7 @@ enum Visibility { kVisible = 0, kInvisible = 1 };
 }
 
 // Base of everything drawn: the properties every entity has.
-class OdDbEntity : public OdDbObject {
+class OdDbEntity : public OdDbObject, public OdGiDrawable {
   OD_DXF_CLASS(OdDbEntity);
 
  public:
@@ -51,6 +54,19 @@ class OdDbEntity : public OdDbObject {
   virtual std::vector<OdDbObjectId> subentityIds() const { return {}; }
   // Takes an owned entity read after this one; false when it owns none of that kind.
   virtual bool appendSubentity(OdDbObjectId) { return false; }
+
+  // Drawing (worldDraw, viewportDraw, setAttributes of OdGiDrawable) runs the
+  // drawable overrules that apply, then these.
+  const OdRxObject* rxObject() const override { return this; }
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;  // draws nothing
+  // The entity's colour, layer, linetype, lineweight and transparency, on sub-entity traits.
+  uint32_t subSetAttributes(OdGiDrawableTraits* traits) const override;
+
+  // Runs the highlight overrules that apply, then subHighlight.
+  void highlight(bool doIt = true, const OdDbFullSubentPath* subId = nullptr, bool highlightAll = false) const;
+  // Records the highlight of the entity, or of the part subId names, in the
+  // database's graphics model.
+  virtual void subHighlight(bool doIt, const OdDbFullSubentPath* subId, bool highlightAll) const;
 
  private:
   static bool readCommon(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);

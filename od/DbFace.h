@@ -19,6 +19,8 @@ class OdDbFace : public OdDbEntity {
   void makeEdgeVisibleAt(int index);
   void makeEdgeInvisibleAt(int index);
   int16_t invisibleEdgeFlags() const { return m_invisibleEdges; }
+  // The visible edges, as few polylines as they make.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   OdGePoint3d& corner(int index);

@@ -1,5 +1,9 @@
 #include "DbHatch.h"
 
+#include "DbOcs.h"
+#include "GiHatchGeometry.h"
+#include "GiWorldDraw.h"
+
 #include <cmath>
 
 ODRX_DEFINE_NAMED(OdDbHatch, "AcDbHatch", OdDbEntity, "HATCH", odrxNewReferenced<OdDbHatch>)
@@ -388,4 +392,72 @@ void OdDbHatch::appendLoop(int32_t type, const std::vector<Edge>& edges) {
   loop.type = type & ~kPolyline;
   loop.edges = edges;
   m_loops.push_back(std::move(loop));
+}
+
+namespace {
+
+// From the hatch's plane to the world.
+struct HatchPlane {
+  OdGeVector3d normal;
+  double elevation;
+
+  OdGePoint3d toWorld(const OdGePoint2d& p) const { return odOcsToWcs(OdGePoint3d(p.x, p.y, elevation), normal); }
+  std::vector<OdGePoint3d> toWorld(const OdGiPoints2d& points) const {
+    std::vector<OdGePoint3d> world;
+    for (const OdGePoint2d& p : points) world.push_back(toWorld(p));
+    return world;
+  }
+};
+
+void drawFill(OdGiWorldDraw* wd, const std::vector<OdGiPoints2d>& loops, const HatchPlane& plane) {
+  for (const OdGiPoints2d& loop : loops) {
+    if (loop.size() < 3) continue;
+    std::vector<OdGePoint3d> points = plane.toWorld(loop);
+    wd->geometry().polygon(static_cast<int32_t>(points.size()), points.data());
+  }
+}
+
+void drawOutlines(OdGiWorldDraw* wd, const std::vector<OdGiPoints2d>& loops, const HatchPlane& plane) {
+  for (const OdGiPoints2d& loop : loops) {
+    std::vector<OdGePoint3d> points = plane.toWorld(loop);
+    if (points.size() > 2) points.push_back(points.front());
+    wd->geometry().polyline(static_cast<int32_t>(points.size()), points.data(), &plane.normal);
+  }
+}
+
+void drawSegments(OdGiWorldDraw* wd, const std::vector<OdGiSegment2d>& segments, const HatchPlane& plane) {
+  for (const OdGiSegment2d& s : segments) {
+    OdGePoint3d points[2] = {plane.toWorld(s.first), plane.toWorld(s.second)};
+    wd->geometry().polyline(2, points, &plane.normal);
+  }
+}
+
+OdCmEntityColor colorOf(const OdDbHatch::GradientColor& c) {
+  if (c.hasRgb) return OdCmEntityColor(uint8_t(c.rgb >> 16), uint8_t(c.rgb >> 8), uint8_t(c.rgb));
+  OdCmEntityColor color;
+  color.setColorIndex(c.hasIndex ? c.colorIndex : 7);
+  return color;
+}
+
+}  // namespace
+
+bool OdDbHatch::subWorldDraw(OdGiWorldDraw* wd) const {
+  HatchPlane plane{m_normal.isZeroLength() ? OdGeVector3d::kZAxis : m_normal, m_elevation.z};
+  std::vector<OdGiPoints2d> loops;
+  for (int i = 0; i < numLoops(); ++i) {
+    OdGiPoints2d points = odGiHatchLoopPoints(loopEdges(i));
+    if (points.size() >= 2) loops.push_back(std::move(points));
+  }
+  if (isGradient() || isSolidFill()) {
+    OdGiSubEntityTraits& traits = wd->subEntityTraits();
+    OdCmEntityColor own = traits.trueColor();
+    if (isGradient() && !m_gradientColors.empty()) traits.setTrueColor(colorOf(m_gradientColors.front()));
+    drawFill(wd, loops, plane);
+    traits.setTrueColor(own);
+  } else {
+    const auto& lines = m_patternLines.empty() ? odGiStandardPatternLines(*this) : m_patternLines;
+    drawSegments(wd, odGiHatchPatternSegments(loops, lines), plane);
+  }
+  drawOutlines(wd, loops, plane);
+  return true;
 }

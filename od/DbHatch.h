@@ -120,6 +120,10 @@ class OdDbHatch : public OdDbEntity {
   double shadeTintValue() const { return m_gradientTint; }
   const std::vector<GradientColor>& gradientColors() const { return m_gradientColors; }
 
+  // Solid fills and gradients as filled loops (a gradient in its first
+  // colour), patterns as their lines inside the loops; then the loops' outlines.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
  private:
   enum class Phase : uint8_t { Header, Paths, Sources, Tail, PatternLines, Seeds };
 

@@ -1,5 +1,9 @@
 #include "DbLeader.h"
 
+#include "DbDatabase.h"
+#include "GiAnnotationDraw.h"
+#include "GiWorldDraw.h"
+
 ODRX_DEFINE_NAMED(OdDbLeader, "AcDbLeader", OdDbCurve, "LEADER", odrxNewReferenced<OdDbLeader>)
 
 const dxf::ClassLayout& OdDbLeader::layout() {
@@ -49,5 +53,29 @@ void OdDbLeader::writeVertices(const OdDbObject* obj, OdDbDxfFiler* filer) {
 bool OdDbLeader::removeLastVertex() {
   if (m_vertices.empty()) return false;
   m_vertices.pop_back();
+  return true;
+}
+
+namespace {
+
+// A number of the drawing's header, or 0 when it has none.
+double headerNumber(const OdDbDatabase* db, std::string_view name) {
+  const OdDbDatabase::HeaderVariable* v = db ? db->headerVariable(name) : nullptr;
+  return v && !v->groups.empty() ? dxf::toDouble(v->groups.front().text) : 0;
+}
+
+}  // namespace
+
+bool OdDbLeader::subWorldDraw(OdGiWorldDraw* wd) const {
+  if (m_vertices.size() < 2) return true;
+  wd->geometry().polyline(static_cast<int32_t>(m_vertices.size()), m_vertices.data(), &m_normal);
+  if (!hasArrowHead()) return true;
+  // The drawing's arrow size when it gives one, else a tenth of the leader.
+  double scale = headerNumber(database(), "$DIMSCALE");
+  double size = headerNumber(database(), "$DIMASZ") * (scale > 0 ? scale : 1);
+  if (size <= 0) {
+    for (size_t i = 1; i < m_vertices.size(); ++i) size += m_vertices[i].distanceTo(m_vertices[i - 1]) / 10;
+  }
+  odGiDrawArrowhead(wd, m_vertices[0], m_vertices[0] - m_vertices[1], size, m_normal);
   return true;
 }

@@ -38,6 +38,9 @@ class OdDbLeader : public OdDbCurve {
   OdGeVector3d annotationOffset() const { return m_annotationOffset; }
   void setAnnotationOffset(const OdGeVector3d& v) { m_annotationOffset = v; }
 
+  // Its vertices as a polyline, with a filled arrowhead at the first.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
  private:
   static bool readVertices(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeVertices(const OdDbObject* obj, OdDbDxfFiler* filer);

@@ -1,5 +1,7 @@
 #include "DbLine.h"
 
+#include "GiWorldDraw.h"
+
 ODRX_DEFINE_NAMED(OdDbLine, "AcDbLine", OdDbCurve, "LINE", odrxNewReferenced<OdDbLine>)
 
 const dxf::ClassLayout& OdDbLine::layout() {
@@ -15,3 +17,9 @@ const dxf::ClassLayout& OdDbLine::layout() {
 }
 
 OdDbLine::OdDbLine() { layout().applyOwnDefaults(this); }
+
+bool OdDbLine::subWorldDraw(OdGiWorldDraw* wd) const {
+  const OdGePoint3d points[] = {m_start, m_end};
+  wd->geometry().polyline(2, points);
+  return true;
+}

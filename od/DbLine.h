@@ -16,6 +16,8 @@ class OdDbLine : public OdDbCurve {
   void setThickness(double t) { m_thickness = t; }
   OdGeVector3d normal() const { return m_normal; }
   void setNormal(const OdGeVector3d& n) { m_normal = n; }
+  // The segment, without its thickness.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   double m_thickness;

@@ -2,6 +2,10 @@
 
 #include "DxfGroupList.h"
 #include "DxfReader.h"
+#include "GiAnnotationDraw.h"
+#include "GiWorldDraw.h"
+
+#include <algorithm>
 
 ODRX_DEFINE_NAMED(OdDbMInsertBlock, "AcDbMInsertBlock", OdDbBlockReference, "INSERT", odrxNewReferenced<OdDbMInsertBlock>)
 
@@ -47,3 +51,17 @@ OdRxClass* chooseInsertClass(std::span<const dxf::Group> groups) {
 [[maybe_unused]] const bool g_insertChooser =
     (dxf::registerClassChooser(OdString("INSERT"), &chooseInsertClass), true);
 }  // namespace
+
+bool OdDbMInsertBlock::subWorldDraw(OdGiWorldDraw* wd) const {
+  OdGeMatrix3d copy = blockTransform();
+  // The spacings are neither scaled nor moved with the block's origin: only turned.
+  OdGeMatrix3d turn = OdGeMatrix3d::planeToWorld(normal()) * OdGeMatrix3d::rotation(rotation(), OdGeVector3d::kZAxis);
+  for (int row = 0; row < std::max<int>(m_rows, 1) && !wd->regenAbort(); ++row) {
+    for (int column = 0; column < std::max<int>(m_columns, 1); ++column) {
+      OdGeVector3d offset = turn * OdGeVector3d(column * m_columnSpacing, row * m_rowSpacing, 0);
+      odGiDrawBlock(wd, blockTableRecord(), OdGeMatrix3d::translation(offset) * copy);
+    }
+  }
+  drawAttributes(wd);
+  return true;
+}

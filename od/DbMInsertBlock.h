@@ -18,6 +18,10 @@ class OdDbMInsertBlock : public OdDbBlockReference {
   double rowSpacing() const { return m_rowSpacing; }
   void setRowSpacing(double d) { m_rowSpacing = d; }
 
+  // The block once for every row and column, spaced along the reference's
+  // turned axes; the attributes once.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
  private:
   int16_t m_columns;
   int16_t m_rows;

@@ -1,5 +1,12 @@
 #include "DbMLeader.h"
 
+#include "DbBlockTableRecord.h"
+#include "GiAnnotationDraw.h"
+#include "GiTextFormat.h"
+#include "GiWorldDraw.h"
+
+#include <array>
+
 ODRX_DEFINE_NAMED(OdDbMLeader, "AcDbMLeader", OdDbEntity, "MULTILEADER", odrxNewReferenced<OdDbMLeader>)
 
 const dxf::ClassLayout& OdDbMLeader::layout() {
@@ -96,5 +103,146 @@ bool OdDbMLeader::setContents(const OdString& text) {
   int i = contentsIndex();
   if (i < 0) return false;
   m_context[static_cast<size_t>(i)].text = text.utf8();
+  return true;
+}
+
+namespace {
+
+// What the context data says is drawn, read group by group.
+class MLeaderContext {
+ public:
+  struct Leader {
+    std::vector<std::vector<OdGePoint3d>> lines;  // from the arrowhead on
+    OdGePoint3d landing;
+    OdGeVector3d dogleg;
+    double doglegLength = 0;
+    bool hasLanding = false;
+  };
+
+  std::vector<Leader> leaders;
+  double arrowSize = 0;
+  OdGiMTextLayout text;
+  OdDbObjectId blockId;
+  double blockRotation = 0;
+
+  explicit MLeaderContext(const dxf::GroupList& groups) {
+    for (const dxf::KeptGroup& g : groups) read(g);
+    text.location = m_points[2];
+    text.normal = m_points[1].asVector();
+    text.direction = m_points[3].asVector();
+  }
+  OdGeVector3d blockNormal() const { return m_points[4].asVector(); }
+  OdGePoint3d blockLocation() const { return m_points[5]; }
+  OdGeScale3d blockScale() const { return {m_points[6].x, m_points[6].y, m_points[6].z}; }
+
+ private:
+  // Groups 10..38 are the coordinates of points 0..8.
+  static bool setCoordinate(std::array<OdGePoint3d, 9>& points, const dxf::KeptGroup& g) {
+    if (g.code < 10 || g.code > 38 || g.code % 10 > 8) return false;
+    double v = dxf::toDouble(g.text);
+    OdGePoint3d& p = points[static_cast<size_t>(g.code % 10)];
+    (g.code < 20 ? p.x : g.code < 30 ? p.y : p.z) = v;
+    return true;
+  }
+
+  void read(const dxf::KeptGroup& g) {
+    switch (g.code) {
+      case 302: leaders.emplace_back(); m_leader = {}; m_depth = 1; return;
+      case 303: endLeader(); m_depth = 0; return;
+      case 305: m_depth = 1; return;
+      case 304:
+        // Inside a leader it opens a line; in the context itself it is the text.
+        if (m_depth != 1) break;
+        leaders.back().lines.emplace_back();
+        m_depth = 2;
+        return;
+      default: break;
+    }
+    if (m_depth == 0) readContent(g);
+    else if (m_depth == 1) readLeader(g);
+    else readLine(g);
+  }
+
+  void endLeader() {
+    if (leaders.empty()) return;
+    leaders.back().landing = m_leader[0];
+    leaders.back().dogleg = m_leader[1].asVector();
+  }
+
+  void readContent(const dxf::KeptGroup& g) {
+    if (setCoordinate(m_points, g)) return;
+    double v = g.code >= 40 && g.code < 150 ? dxf::toDouble(g.text) : 0;
+    switch (g.code) {
+      case 41: text.height = v; break;
+      case 43: text.width = v; break;
+      case 45: text.lineSpacingFactor = v; break;
+      case 46: blockRotation = v; break;
+      case 140: arrowSize = v; break;
+      case 171: text.attachment = static_cast<int>(dxf::toInt(g.text)); break;
+      case 341: blockId = g.id; break;
+      default: break;
+    }
+  }
+
+  void readLeader(const dxf::KeptGroup& g) {
+    if (leaders.empty() || setCoordinate(m_leader, g)) return;
+    if (g.code == 40) leaders.back().doglegLength = dxf::toDouble(g.text);
+    else if (g.code == 290) leaders.back().hasLanding = dxf::toInt(g.text) != 0;
+  }
+
+  void readLine(const dxf::KeptGroup& g) {
+    if (leaders.empty() || leaders.back().lines.empty()) return;
+    auto& line = leaders.back().lines.back();
+    if (g.code == 10) line.emplace_back(dxf::toDouble(g.text), 0, 0);
+    else if (g.code == 20 && !line.empty()) line.back().y = dxf::toDouble(g.text);
+    else if (g.code == 30 && !line.empty()) line.back().z = dxf::toDouble(g.text);
+  }
+
+  int m_depth = 0;  // 0 the context, 1 a leader, 2 a leader line
+  std::array<OdGePoint3d, 9> m_points{};
+  std::array<OdGePoint3d, 9> m_leader{};
+};
+
+void drawPolyline(OdGiWorldDraw* wd, const std::vector<OdGePoint3d>& points) {
+  if (points.size() >= 2) wd->geometry().polyline(static_cast<int32_t>(points.size()), points.data());
+}
+
+bool isNamed(OdDbObjectId blockId, const char* name) {
+  OdDbObjectPtr object = blockId.openObject();
+  auto* block = dynamic_cast<const OdDbBlockTableRecord*>(object.get());
+  return block && block->getName().iCompare(OdString(name)) == 0;
+}
+
+// The block at its location, turned about its normal and scaled.
+void drawBlockContent(OdGiWorldDraw* wd, const MLeaderContext& c, OdDbObjectId blockId) {
+  OdDbObjectPtr object = blockId.openObject();
+  auto* block = dynamic_cast<const OdDbBlockTableRecord*>(object.get());
+  if (!block) return;
+  OdGeVector3d normal = c.blockNormal().isZeroLength() ? OdGeVector3d::kZAxis : c.blockNormal();
+  OdGeScale3d scale = c.blockScale() == OdGeScale3d(0, 0, 0) ? OdGeScale3d() : c.blockScale();
+  OdGeMatrix3d transform = OdGeMatrix3d::translation(c.blockLocation().asVector()) *
+                           OdGeMatrix3d::rotation(c.blockRotation, normal) * OdGeMatrix3d::planeToWorld(normal) *
+                           OdGeMatrix3d::scaling(scale) * OdGeMatrix3d::translation(-block->origin().asVector());
+  odGiDrawBlock(wd, blockId, transform);
+}
+
+}  // namespace
+
+bool OdDbMLeader::subWorldDraw(OdGiWorldDraw* wd) const {
+  MLeaderContext context(m_context);
+  double arrowSize = context.arrowSize > 0 ? context.arrowSize : m_arrowSize * m_scale;
+  bool visible = m_leaderLineType != 0, arrows = visible && !isNamed(m_arrowHead, "_NONE");
+  for (const MLeaderContext::Leader& leader : context.leaders) {
+    for (std::vector<OdGePoint3d> line : leader.lines) {
+      if (leader.hasLanding) line.push_back(leader.landing);
+      if (visible) drawPolyline(wd, line);
+      if (arrows && line.size() >= 2) odGiDrawArrowhead(wd, line[0], line[0] - line[1], arrowSize, context.text.normal);
+    }
+    if (visible && leader.hasLanding && m_landing && m_dogleg && !leader.dogleg.isZeroLength())
+      drawPolyline(wd, {leader.landing, leader.landing + leader.dogleg.normal() * leader.doglegLength});
+  }
+  if (contentType() == kMTextContent) odGiDrawMText(wd, context.text, contents());
+  if (contentType() == kBlockContent)
+    drawBlockContent(wd, context, context.blockId.isNull() ? m_blockContent : context.blockId);
   return true;
 }

@@ -36,6 +36,10 @@ class OdDbMLeader : public OdDbEntity {
   // and their lines ("304 LEADER_LINE{" .. "305 }").
   const dxf::GroupList& contextData() const { return m_context; }
 
+  // From its context data: the leader lines with their arrowheads and
+  // doglegs, and the text or block content.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
  private:
   static bool readContext(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeContext(const OdDbObject* obj, OdDbDxfFiler* filer);

@@ -1,5 +1,8 @@
 #include "DbMText.h"
 
+#include "DbOcs.h"
+#include "GiTextFormat.h"
+
 #include <cmath>
 
 ODRX_DEFINE_NAMED(OdDbMText, "AcDbMText", OdDbEntity, "MTEXT", odrxNewReferenced<OdDbMText>)
@@ -185,4 +188,24 @@ void OdDbMText::setBackgroundScaleFactor(double scale) {
 void OdDbMText::setBackgroundTransparency(const OdCmTransparency& t) {
   m_bgTransparency = static_cast<int32_t>(t.serializeOut());
   m_bgPresent |= kBgTransparency;
+}
+
+bool OdDbMText::subWorldDraw(OdGiWorldDraw* wd) const {
+  OdGiMTextLayout layout;
+  layout.location = m_location;
+  layout.normal = m_normal;
+  layout.direction = m_direction;
+  if (m_direction == OdGeVector3d::kXAxis) {
+    // Without a direction of its own the rotation turns the text in its plane.
+    OdGeVector3d xAxis, yAxis;
+    odOcsAxes(m_normal, xAxis, yAxis);
+    double r = dxf::toRadians(m_rotation);
+    layout.direction = xAxis * std::cos(r) + yAxis * std::sin(r);
+  }
+  layout.height = m_height;
+  layout.width = m_width;
+  layout.attachment = m_attachment;
+  layout.lineSpacingFactor = m_lineSpacingFactor;
+  odGiDrawMText(wd, layout, m_contents);
+  return true;
 }

@@ -68,6 +68,9 @@ class OdDbMText : public OdDbEntity {
   // R2018 columns: the groups from 101 "Embedded Object" on, kept in order.
   const dxf::GroupList& embeddedGroups() const { return m_embedded; }
 
+  // One text primitive per line, placed by the attachment point.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
  private:
   static bool readContents(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeContents(const OdDbObject* obj, OdDbDxfFiler* filer);

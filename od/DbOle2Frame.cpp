@@ -1,5 +1,7 @@
 #include "DbOle2Frame.h"
 
+#include "GiWorldDraw.h"
+
 ODRX_DEFINE_NAMED(OdDbOle2Frame, "AcDbOle2Frame", OdDbOleFrame, "OLE2FRAME", odrxNewReferenced<OdDbOle2Frame>)
 
 // Files give the frame's fields and the data under one subclass marker.
@@ -24,4 +26,13 @@ OdDbOle2Frame::OdDbOle2Frame() { layout().applyOwnDefaults(this); }
 void OdDbOle2Frame::setCorners(const OdGePoint3d& upperLeft, const OdGePoint3d& lowerRight) {
   m_upperLeft = upperLeft;
   m_lowerRight = lowerRight;
+}
+
+bool OdDbOle2Frame::subWorldDraw(OdGiWorldDraw* wd) const {
+  const OdGePoint3d& a = m_upperLeft;
+  const OdGePoint3d& b = m_lowerRight;
+  if (a == b) return true;  // no frame was given
+  const OdGePoint3d frame[] = {a, {b.x, a.y, a.z}, b, {a.x, b.y, b.z}, a};
+  wd->geometry().polyline(5, frame);
+  return true;
 }

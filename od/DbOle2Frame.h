@@ -24,6 +24,8 @@ class OdDbOle2Frame : public OdDbOleFrame {
   // 0 in model space, 1 in paper space.
   int16_t tileMode() const { return m_tileMode; }
   void setTileMode(int16_t mode) { m_tileMode = mode; }
+  // The frame's rectangle, closed; the OLE object itself is the host's to show.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   OdString m_userType;

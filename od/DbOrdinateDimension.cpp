@@ -13,4 +13,7 @@ const dxf::ClassLayout& OdDbOrdinateDimension::layout() {
   return layout;
 }
 
-OdDbOrdinateDimension::OdDbOrdinateDimension() { layout().applyOwnDefaults(this); }
+OdDbOrdinateDimension::OdDbOrdinateDimension() {
+  layout().applyOwnDefaults(this);
+  m_flags = 6;  // the type in the flags, for readers that go by them
+}

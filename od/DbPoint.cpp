@@ -1,5 +1,7 @@
 #include "DbPoint.h"
 
+#include "GiWorldDraw.h"
+
 #include <numbers>
 
 ODRX_DEFINE_NAMED(OdDbPoint, "AcDbPoint", OdDbEntity, "POINT", odrxNewReferenced<OdDbPoint>)
@@ -22,3 +24,9 @@ OdDbPoint::OdDbPoint(const OdGePoint3d& position) : OdDbPoint() { m_position = p
 
 double OdDbPoint::ecsRotation() const { return m_rotation * std::numbers::pi / 180; }
 void OdDbPoint::setEcsRotation(double radians) { m_rotation = radians * 180 / std::numbers::pi; }
+
+bool OdDbPoint::subWorldDraw(OdGiWorldDraw* wd) const {
+  const OdGePoint3d points[] = {m_position, m_position};
+  wd->geometry().polyline(2, points);
+  return true;
+}

@@ -20,6 +20,9 @@ class OdDbPoint : public OdDbEntity {
   // Rotation of the point's X axis in its plane, in radians.
   double ecsRotation() const;
   void setEcsRotation(double radians);
+  // A polyline of two equal points: a dot whatever the zoom, as the point
+  // style's default draws it (other styles and the thickness are left out).
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   OdGePoint3d m_position;

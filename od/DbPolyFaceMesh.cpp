@@ -2,6 +2,9 @@
 
 #include "DbFaceRecord.h"
 #include "DbPolyFaceMeshVertex.h"
+#include "GiWorldDraw.h"
+
+#include <cstdlib>
 
 ODRX_DEFINE_NAMED(OdDbPolyFaceMesh, "AcDbPolyFaceMesh", OdDbEntity, "POLYLINE", odrxNewReferenced<OdDbPolyFaceMesh>)
 
@@ -51,4 +54,44 @@ OdResult OdDbPolyFaceMesh::erase(bool erasing) {
   OdResult result = OdDbEntity::erase(erasing);
   if (result == eOk) m_sequence.erase(erasing);
   return result;
+}
+
+namespace {
+
+// One face: its corners that name a vertex, edge i hidden when corner i's number is negative.
+void drawFace(OdGiWorldGeometry& geometry, const std::vector<OdGePoint3d>& vertices,
+              const std::array<int16_t, 4>& face) {
+  std::vector<OdGePoint3d> corners;
+  std::vector<bool> visible;
+  for (int16_t number : face) {
+    int index = std::abs(number) - 1;
+    if (index < 0 || index >= static_cast<int>(vertices.size())) continue;
+    corners.push_back(vertices[index]);
+    visible.push_back(number > 0);
+  }
+  size_t n = corners.size();
+  if (n < 2) return;
+  // Start after a hidden edge, if any, so that every run of visible edges is one polyline.
+  size_t first = 0;
+  while (first < n && visible[first]) ++first;
+  first = first == n ? 0 : first + 1;
+  std::vector<OdGePoint3d> run;
+  for (size_t i = 0; i <= n; ++i) {
+    size_t edge = (first + i) % n;
+    if (i == n || !visible[edge]) {
+      if (run.size() >= 2) geometry.polyline(static_cast<int32_t>(run.size()), run.data());
+      run.clear();
+      continue;
+    }
+    if (run.empty()) run.push_back(corners[edge]);
+    run.push_back(corners[(edge + 1) % n]);
+  }
+}
+
+}  // namespace
+
+bool OdDbPolyFaceMesh::subWorldDraw(OdGiWorldDraw* wd) const {
+  std::vector<OdGePoint3d> vertices = vertexPositions();
+  for (const auto& face : faces()) drawFace(wd->geometry(), vertices, face);
+  return true;
 }

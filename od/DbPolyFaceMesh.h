@@ -32,6 +32,8 @@ class OdDbPolyFaceMesh : public OdDbEntity {
   // Append a vertex or a face record and count it; the mesh must be in a database.
   OdDbObjectId appendVertex(OdDbPolyFaceMeshVertex* vertex);
   OdDbObjectId appendFaceRecord(OdDbFaceRecord* face);
+  // Each face's visible edges, as few polylines as they make.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
   std::vector<OdDbObjectId> subentityIds() const override { return m_sequence.subentityIds(); }
   bool appendSubentity(OdDbObjectId id) override { return m_sequence.take(id); }

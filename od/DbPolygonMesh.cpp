@@ -1,6 +1,7 @@
 #include "DbPolygonMesh.h"
 
 #include "DbPolygonMeshVertex.h"
+#include "GiWorldDraw.h"
 
 ODRX_DEFINE_NAMED(OdDbPolygonMesh, "AcDbPolygonMesh", OdDbEntity, "POLYLINE", odrxNewReferenced<OdDbPolygonMesh>)
 
@@ -50,4 +51,43 @@ OdResult OdDbPolygonMesh::erase(bool erasing) {
   OdResult result = OdDbEntity::erase(erasing);
   if (result == eOk) m_sequence.erase(erasing);
   return result;
+}
+
+namespace {
+
+// Rows of n vertices each, m of them: every row and every column as a polyline.
+void drawGrid(OdGiWorldGeometry& geometry, const std::vector<OdGePoint3d>& points, int m, int n, bool mClosed,
+              bool nClosed) {
+  if (m < 1 || n < 1 || static_cast<int>(points.size()) < m * n) return;
+  std::vector<OdGePoint3d> line;
+  auto draw = [&](bool closed) {
+    if (closed && line.size() > 2) line.push_back(line.front());
+    if (line.size() >= 2) geometry.polyline(static_cast<int32_t>(line.size()), line.data());
+    line.clear();
+  };
+  for (int i = 0; i < m; ++i) {
+    for (int j = 0; j < n; ++j) line.push_back(points[i * n + j]);
+    draw(nClosed);
+  }
+  for (int j = 0; j < n; ++j) {
+    for (int i = 0; i < m; ++i) line.push_back(points[i * n + j]);
+    draw(mClosed);
+  }
+}
+
+}  // namespace
+
+bool OdDbPolygonMesh::subWorldDraw(OdGiWorldDraw* wd) const {
+  constexpr int16_t kFrameControl = 16;  // vertex flag of a control point of a smoothed mesh
+  std::vector<OdGePoint3d> all, surface;
+  for (OdDbObjectId id : m_sequence.subentityIds())
+    if (OdDbPolygonMeshVertexPtr v = OdDbPolygonMeshVertex::cast(id.openObject().get())) {
+      all.push_back(v->position());
+      if (!(v->flags() & kFrameControl)) surface.push_back(v->position());
+    }
+  bool smooth = (m_flags & kSmoothed) && m_mDensity > 1 && m_nDensity > 1 &&
+                static_cast<int>(surface.size()) == m_mDensity * m_nDensity && surface.size() < all.size();
+  if (smooth) drawGrid(wd->geometry(), surface, m_mDensity, m_nDensity, isMClosed(), isNClosed());
+  else drawGrid(wd->geometry(), all, m_mSize, m_nSize, isMClosed(), isNClosed());
+  return true;
 }

@@ -44,6 +44,9 @@ class OdDbPolygonMesh : public OdDbEntity {
   std::vector<OdGePoint3d> vertexPositions() const;
   // Appends a vertex; the mesh must be in a database.
   OdDbObjectId appendVertex(OdDbPolygonMeshVertex* vertex);
+  // The grid's lines, each row and each column one polyline: of a smoothed
+  // mesh the surface's density grid when its vertices are there, else the M by N frame.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
   std::vector<OdDbObjectId> subentityIds() const override { return m_sequence.subentityIds(); }
   bool appendSubentity(OdDbObjectId id) override { return m_sequence.take(id); }

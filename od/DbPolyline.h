@@ -60,10 +60,20 @@ class OdDbPolyline : public OdDbCurve {
   OdGeVector3d normal() const { return m_normal; }
   void setNormal(const OdGeVector3d& n) { m_normal = n; }
 
+  // Bulged segments as arcs, wide ones filled, in the plane of the normal; thickness is left out.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+  // Draws 2D vertices at an elevation in the plane of a normal, each to the
+  // next (the last to the first when closed): segments with a start or end
+  // width above 0 as filled outlines, the others as arcs where they bulge and
+  // as polylines where they run straight. Both kinds of 2D polyline draw so.
+  static void drawVertices(OdGiWorldDraw* wd, const std::vector<Vertex>& vertices, bool closed, double elevation,
+                           const OdGeVector3d& normal);
+
  private:
   Vertex& vertex(unsigned index);
   const Vertex& vertex(unsigned index) const;
   bool widthsPerVertex() const { return m_vertexWidths || hasWidth(); }
+  void spreadConstantWidth();
   static bool readCount(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeCount(const OdDbObject* obj, OdDbDxfFiler* filer);
   static bool readWidth(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);

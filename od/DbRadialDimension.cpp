@@ -13,4 +13,7 @@ const dxf::ClassLayout& OdDbRadialDimension::layout() {
   return layout;
 }
 
-OdDbRadialDimension::OdDbRadialDimension() { layout().applyOwnDefaults(this); }
+OdDbRadialDimension::OdDbRadialDimension() {
+  layout().applyOwnDefaults(this);
+  m_flags = 4;  // the type in the flags, for readers that go by them
+}

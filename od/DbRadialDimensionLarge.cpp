@@ -15,4 +15,7 @@ const dxf::ClassLayout& OdDbRadialDimensionLarge::layout() {
   return layout;
 }
 
-OdDbRadialDimensionLarge::OdDbRadialDimensionLarge() { layout().applyOwnDefaults(this); }
+OdDbRadialDimensionLarge::OdDbRadialDimensionLarge() {
+  layout().applyOwnDefaults(this);
+  m_flags = 9;  // the type in the flags, for readers that go by them
+}

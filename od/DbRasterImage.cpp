@@ -1,5 +1,7 @@
 #include "DbRasterImage.h"
 
+#include "GiWorldDraw.h"
+
 ODRX_DEFINE_NAMED(OdDbRasterImage, "AcDbRasterImage", OdDbEntity, "IMAGE", odrxNewReferenced<OdDbRasterImage>)
 
 std::vector<dxf::Field> OdDbRasterImage::imageFields(const char* marker) {
@@ -86,4 +88,15 @@ std::vector<OdGePoint3d> OdDbRasterImage::clipBoundaryWcs() const {
   for (const OdGePoint2d& p : pixels)
     out.push_back(m_origin + m_uPixel * (p.x + 0.5) + m_vPixel * (m_size.y - p.y - 0.5));
   return out;
+}
+
+std::vector<OdGePoint3d> OdDbRasterImage::frameVertices() const {
+  return isClipped() && m_boundary.size() >= 2 ? clipBoundaryWcs() : getVertices();
+}
+
+bool OdDbRasterImage::subWorldDraw(OdGiWorldDraw* wd) const {
+  std::vector<OdGePoint3d> frame = frameVertices();
+  frame.push_back(frame.front());
+  wd->geometry().polyline(static_cast<int32_t>(frame.size()), frame.data());
+  return true;
 }

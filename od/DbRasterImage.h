@@ -61,6 +61,11 @@ class OdDbRasterImage : public OdDbEntity {
   void setClipBoundary(ClipBoundaryType type, const std::vector<OdGePoint2d>& points);
   // The clipping boundary in world coordinates (a rectangle as its four corners).
   std::vector<OdGePoint3d> clipBoundaryWcs() const;
+  // The outline shown in world coordinates: the clipping boundary while clipping
+  // is on and there is one, else the image's corners.
+  std::vector<OdGePoint3d> frameVertices() const;
+  // The frame, closed; the pixels are the host's to paint.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  protected:
   // The fields of images, under the given subclass marker (wipeouts use their own).

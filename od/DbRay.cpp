@@ -1,5 +1,7 @@
 #include "DbRay.h"
 
+#include "GiWorldDraw.h"
+
 ODRX_DEFINE_NAMED(OdDbRay, "AcDbRay", OdDbCurve, "RAY", odrxNewReferenced<OdDbRay>)
 
 const dxf::ClassLayout& OdDbRay::layout() {
@@ -13,3 +15,11 @@ const dxf::ClassLayout& OdDbRay::layout() {
 }
 
 OdDbRay::OdDbRay() { layout().applyOwnDefaults(this); }
+
+bool OdDbRay::subWorldDraw(OdGiWorldDraw* wd) const {
+  if (wd->regenType() == kOdGiForExtents || m_unitDir.length() == 0) return true;
+  constexpr double kReach = 1e6;
+  const OdGePoint3d points[] = {m_basePoint, m_basePoint + m_unitDir.normal() * kReach};
+  wd->geometry().polyline(2, points);
+  return true;
+}

@@ -17,6 +17,9 @@ class OdDbRay : public OdDbCurve {
   // A point the line passes through after its base point.
   OdGePoint3d secondPoint() const { return m_basePoint + m_unitDir; }
   bool isClosed() const { return false; }
+  // A segment reaching far from the base point; nothing when measuring
+  // extents, which an infinite line has none of.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   OdGePoint3d m_basePoint;

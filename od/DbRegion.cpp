@@ -12,3 +12,5 @@ const dxf::ClassLayout& OdDbRegion::layout() {
 }
 
 OdDbRegion::OdDbRegion() { layout().applyOwnDefaults(this); }
+
+bool OdDbRegion::subWorldDraw(OdGiWorldDraw*) const { return true; }

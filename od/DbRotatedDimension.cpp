@@ -12,7 +12,10 @@ const dxf::ClassLayout& OdDbRotatedDimension::layout() {
   return layout;
 }
 
-OdDbRotatedDimension::OdDbRotatedDimension() { layout().applyOwnDefaults(this); }
+OdDbRotatedDimension::OdDbRotatedDimension() {
+  layout().applyOwnDefaults(this);
+  m_flags = 0;  // the type in the flags, for readers that go by them
+}
 
 double OdDbRotatedDimension::rotation() const { return dxf::toRadians(m_rotation); }
 void OdDbRotatedDimension::setRotation(double radians) { m_rotation = dxf::toDegrees(radians); }

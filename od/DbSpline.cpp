@@ -1,5 +1,7 @@
 #include "DbSpline.h"
 
+#include "GiWorldDraw.h"
+
 ODRX_DEFINE_NAMED(OdDbSpline, "AcDbSpline", OdDbCurve, "SPLINE", odrxNewReferenced<OdDbSpline>)
 
 const dxf::ClassLayout& OdDbSpline::layout() {
@@ -174,4 +176,31 @@ OdGePoint3d OdDbSpline::endPoint() const {
   if (m_knots.empty()) return m_controlPoints.back();
   int last = numKnots() - 1 - m_degree;
   return evaluate(m_degree, m_knots, m_controlPoints, m_weights, m_knots[last >= 0 ? last : numKnots() - 1]);
+}
+
+std::vector<OdGePoint3d> OdDbSpline::curvePoints() const {
+  int n = numControlPoints(), p = m_degree;
+  if (n == 0) {
+    std::vector<OdGePoint3d> points = m_fitPoints;
+    if (isClosed() && points.size() > 2) points.push_back(points.front());
+    return points;
+  }
+  // Without a knot vector to match, the control polygon is the best guess at the curve.
+  if (p < 1 || numKnots() != n + p + 1) return m_controlPoints;
+  const int steps = p == 1 ? 1 : 16;  // per knot span
+  std::vector<OdGePoint3d> points{evaluate(p, m_knots, m_controlPoints, m_weights, m_knots[p])};
+  for (int k = p; k < n; ++k) {
+    double from = m_knots[k], to = m_knots[k + 1];
+    if (!(to > from)) continue;
+    for (int i = 1; i <= steps; ++i)
+      points.push_back(evaluate(p, m_knots, m_controlPoints, m_weights, from + (to - from) * i / steps));
+  }
+  return points;
+}
+
+bool OdDbSpline::subWorldDraw(OdGiWorldDraw* wd) const {
+  std::vector<OdGePoint3d> points = curvePoints();
+  if (points.size() == 1) points.push_back(points.front());
+  if (!points.empty()) wd->geometry().polyline(static_cast<int32_t>(points.size()), points.data());
+  return true;
 }

@@ -53,6 +53,9 @@ class OdDbSpline : public OdDbCurve {
   void setFitTolerance(double t) { m_fitTolerance = t; }
   OdGePoint3d startPoint() const;
   OdGePoint3d endPoint() const;
+  // A polyline through points of the curve, evenly spaced in each knot span;
+  // through the fit points when there are no control points.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   static bool readNormal(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
@@ -63,6 +66,7 @@ class OdDbSpline : public OdDbCurve {
   static void writeFitTolerance(const OdDbObject* obj, OdDbDxfFiler* filer);
   static bool readData(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeData(const OdDbObject* obj, OdDbDxfFiler* filer);
+  std::vector<OdGePoint3d> curvePoints() const;
 
   OdGeVector3d m_normal;
   int16_t m_flags;

@@ -1,5 +1,7 @@
 #include "DbTable.h"
 
+#include "GiAnnotationDraw.h"
+
 ODRX_DEFINE_NAMED(OdDbTable, "AcDbTable", OdDbBlockReference, "ACAD_TABLE", odrxNewReferenced<OdDbTable>)
 
 const dxf::ClassLayout& OdDbTable::layout() {
@@ -37,4 +39,10 @@ bool OdDbTable::readCells(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext
 
 void OdDbTable::writeCells(const OdDbObject* obj, OdDbDxfFiler* filer) {
   dxf::writeGroups(static_cast<const OdDbTable*>(obj)->m_cells, filer);
+}
+
+bool OdDbTable::subWorldDraw(OdGiWorldDraw* wd) const {
+  OdDbObjectId block = blockTableRecord().isNull() ? m_tableBlock : blockTableRecord();
+  odGiDrawBlock(wd, block, blockTransform());
+  return true;
 }

@@ -22,6 +22,10 @@ class OdDbTable : public OdDbBlockReference {
   // Row heights, column widths and cells, as read.
   const dxf::GroupList& cellData() const { return m_cells; }
 
+  // Its block (the one the table names when the reference names none), as a
+  // block reference draws it.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
  private:
   static bool readCells(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeCells(const OdDbObject* obj, OdDbDxfFiler* filer);

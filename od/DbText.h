@@ -49,7 +49,13 @@ class OdDbText : public OdDbEntity {
   OdGeVector3d normal() const { return m_normal; }
   void setNormal(const OdGeVector3d& n) { m_normal = n; }
 
+  // One text primitive, placed by the alignment.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
  protected:
+  // Draws the given text (a definition's tag, say) as this text is placed.
+  void drawText(OdGiWorldDraw* wd, const OdString& shown) const;
+
   // The fields of the first AcDbText section, which attributes and their
   // definitions repeat under their own layout.
   static std::array<dxf::Field, 12> firstSectionFields();

@@ -1,5 +1,8 @@
 #include "DbTrace.h"
 
+#include "DbOcs.h"
+#include "GiWorldDraw.h"
+
 ODRX_DEFINE_NAMED(OdDbTrace, "AcDbTrace", OdDbEntity, "TRACE", odrxNewReferenced<OdDbTrace>)
 
 const dxf::ClassLayout& OdDbTrace::layout() {
@@ -37,3 +40,10 @@ OdGePoint3d& OdDbTrace::corner(int index) {
 
 OdGePoint3d OdDbTrace::getPointAt(int index) const { return const_cast<OdDbTrace*>(this)->corner(index); }
 void OdDbTrace::setPointAt(int index, const OdGePoint3d& p) { corner(index) = p; }
+
+bool OdDbTrace::subWorldDraw(OdGiWorldDraw* wd) const {
+  const OdGePoint3d outline[] = {odOcsToWcs(m_p0, m_normal), odOcsToWcs(m_p1, m_normal), odOcsToWcs(m_p3, m_normal),
+                                 odOcsToWcs(m_p2, m_normal)};
+  wd->geometry().polygon(4, outline);
+  return true;
+}

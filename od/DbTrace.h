@@ -20,6 +20,8 @@ class OdDbTrace : public OdDbEntity {
   void setThickness(double t) { m_thickness = t; }
   OdGeVector3d normal() const { return m_normal; }
   void setNormal(const OdGeVector3d& n) { m_normal = n; }
+  // The filled outline, without the thickness.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   OdGePoint3d& corner(int index);

@@ -1,5 +1,8 @@
 #include "DbUnderlayReference.h"
 
+#include "GeMatrix3d.h"
+#include "GiWorldDraw.h"
+
 #include <numbers>
 
 ODRX_DEFINE_NAMED(OdDbUnderlayReference, "AcDbUnderlayReference", OdDbEntity, "", nullptr)
@@ -60,3 +63,22 @@ void OdDbUnderlayReference::setScaleFactors(const OdGeScale3d& s) {
 
 double OdDbUnderlayReference::rotation() const { return m_rotation * std::numbers::pi / 180; }
 void OdDbUnderlayReference::setRotation(double radians) { m_rotation = radians * 180 / std::numbers::pi; }
+
+bool OdDbUnderlayReference::subWorldDraw(OdGiWorldDraw* wd) const {
+  if (m_boundary.size() < 2) return true;
+  std::vector<OdGePoint2d> outline = m_boundary;
+  if (outline.size() == 2) {  // two opposite corners of a rectangle
+    OdGePoint2d a = outline[0], b = outline[1];
+    outline = {a, OdGePoint2d(b.x, a.y), b, OdGePoint2d(a.x, b.y)};
+  }
+  // Scaled, turned about the normal in the plane of the normal, then moved to the insertion point.
+  OdGeMatrix3d toWorld = OdGeMatrix3d::translation(m_position - OdGePoint3d::kOrigin) *
+                         OdGeMatrix3d::planeToWorld(m_normal) *
+                         OdGeMatrix3d::rotation(rotation(), OdGeVector3d::kZAxis) * OdGeMatrix3d::scaling(scaleFactors());
+  std::vector<OdGePoint3d> frame;
+  frame.reserve(outline.size() + 1);
+  for (const OdGePoint2d& p : outline) frame.push_back(toWorld * OdGePoint3d(p.x, p.y, 0));
+  frame.push_back(frame.front());
+  wd->geometry().polyline(static_cast<int32_t>(frame.size()), frame.data());
+  return true;
+}

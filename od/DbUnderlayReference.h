@@ -42,6 +42,9 @@ class OdDbUnderlayReference : public OdDbEntity {
   // Two opposite corners of a rectangle, or a polygon.
   const std::vector<OdGePoint2d>& clipBoundary() const { return m_boundary; }
   void setClipBoundary(const std::vector<OdGePoint2d>& points) { m_boundary = points; }
+  // The clipping boundary, closed, placed in the world. Nothing without a
+  // boundary: the size of the underlay's page is in its file, not in the database.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
   static bool readBoundary(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);

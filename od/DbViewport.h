@@ -29,6 +29,9 @@ class OdDbViewport : public OdDbEntity {
   OdGePoint2d viewCenter() const { return m_viewCenter; }
   void setViewCenter(const OdGePoint2d& p) { m_viewCenter = p; }
 
+  // Nothing: what a viewport shows is the host's to draw.
+  bool subWorldDraw(OdGiWorldDraw*) const override { return true; }
+
  private:
   OdGePoint3d m_center;
   double m_width;

@@ -9,5 +9,7 @@ class OdDbWipeout : public OdDbRasterImage {
 
  public:
   OdDbWipeout();
+  // Its polygon filled (with the entity's colour: hosts paint it with the background).
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
 };
 using OdDbWipeoutPtr = OdSmartPtr<OdDbWipeout>;

@@ -1,5 +1,7 @@
 #include "DbXline.h"
 
+#include "GiWorldDraw.h"
+
 ODRX_DEFINE_NAMED(OdDbXline, "AcDbXline", OdDbCurve, "XLINE", odrxNewReferenced<OdDbXline>)
 
 const dxf::ClassLayout& OdDbXline::layout() {
@@ -13,3 +15,12 @@ const dxf::ClassLayout& OdDbXline::layout() {
 }
 
 OdDbXline::OdDbXline() { layout().applyOwnDefaults(this); }
+
+bool OdDbXline::subWorldDraw(OdGiWorldDraw* wd) const {
+  if (wd->regenType() == kOdGiForExtents || m_unitDir.length() == 0) return true;
+  constexpr double kReach = 1e6;
+  OdGeVector3d along = m_unitDir.normal() * kReach;
+  const OdGePoint3d points[] = {m_basePoint - along, m_basePoint + along};
+  wd->geometry().polyline(2, points);
+  return true;
+}

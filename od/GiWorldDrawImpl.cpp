@@ -1,0 +1,164 @@
+#include "GiWorldDrawImpl.h"
+
+#include "DbBlockTableRecord.h"
+#include "DbSymbolTable.h"
+
+#include <cmath>
+
+namespace {
+
+OdDbLayerTableRecord* layerOf(OdDbStub* stub) {
+  return stub && stub->object ? dynamic_cast<OdDbLayerTableRecord*>(stub->object) : nullptr;
+}
+
+uint32_t rgbOf(const OdCmEntityColor& c) {
+  if (c.isByColor() || c.isByACI()) return (uint32_t(c.red()) << 16) | (uint32_t(c.green()) << 8) | c.blue();
+  return 0xFFFFFF;  // foreground
+}
+
+uint32_t layerRgb(const OdDbLayerTableRecord* layer) {
+  if (!layer) return 0xFFFFFF;
+  if (layer->trueColor()) return static_cast<uint32_t>(layer->trueColor()) & 0xFFFFFF;
+  return OdCmEntityColor::indexToRGB(layer->colorIndex());
+}
+
+}  // namespace
+
+OdGiWorldDrawImpl::OdGiWorldDrawImpl(OdGiGeometrySink& sink, OdGiRegenType regenType)
+    : m_sink(sink), m_regenType(regenType), m_transforms{OdGeMatrix3d()} {}
+
+OdGiSubEntityTraits& OdGiWorldDrawImpl::subEntityTraits() const {
+  return const_cast<OdGiWorldDrawImpl&>(*this);
+}
+
+OdGiWorldGeometry& OdGiWorldDrawImpl::geometry() const { return const_cast<OdGiWorldDrawImpl&>(*this); }
+
+void OdGiWorldDrawImpl::drawBlock(const OdDbBlockTableRecord* block) {
+  for (OdDbObjectId id : block->entityIds()) {
+    OdDbObjectPtr obj = id.openObject();
+    if (auto* entity = dynamic_cast<const OdDbEntity*>(obj.get())) drawEntity(entity);
+  }
+}
+
+void OdGiWorldDrawImpl::drawEntity(const OdDbEntity* entity) { drawNested(entity); }
+
+bool OdGiWorldDrawImpl::isShown(const OdDbEntity* entity) const {
+  if (entity->visibility() == OdDb::kInvisible) return false;
+  const OdDbLayerTableRecord* layer = layerOf(entity->layerId().stub());
+  if (!layer) return true;
+  // Frozen layers are left out everywhere; layers that are off still count for extents.
+  return !layer->isFrozen() && (m_regenType == kOdGiForExtents || !layer->isOff());
+}
+
+OdGiWorldDrawImpl::Traits OdGiWorldDrawImpl::traitsOf(const OdDbEntity* entity) const {
+  Traits t;
+  t.color = entity->entityColor();
+  t.layer = entity->layerId().stub();
+  t.linetype = entity->linetypeId().stub();
+  t.lineWeight = entity->lineWeight();
+  t.transparency = entity->transparency();
+  // What lies on layer "0" inside a block takes the layer of the reference.
+  const OdDbLayerTableRecord* layer = layerOf(t.layer);
+  if (!m_path.empty() && layer && layer->getName() == OdString("0")) t.layer = m_path.back().traits.layer;
+  return t;
+}
+
+void OdGiWorldDrawImpl::drawNested(const OdDbEntity* entity) {
+  if (!entity || !isShown(entity)) return;
+  size_t depth = m_path.size();
+  if (m_nodes.size() <= depth) m_nodes.push_back(std::make_unique<OdGiPathNodeLink>());
+  OdGiPathNodeLink* node = m_nodes[depth].get();
+  *node = OdGiPathNodeLink(entity->objectId().stub(), entity, 0, depth ? m_path.back().node : nullptr);
+  Traits outer = m_traits;
+  m_path.push_back(Level{node, traitsOf(entity)});
+  m_traits = m_path.back().traits;
+  entity->worldDraw(this);
+  m_path.pop_back();
+  m_traits = outer;
+}
+
+OdGiResolvedTraits OdGiWorldDrawImpl::resolvedTraits() const {
+  // Levels below the top one are the references around the entity: by-block comes from there.
+  const Traits* block = m_path.size() >= 2 ? &m_path[m_path.size() - 2].traits : nullptr;
+  OdGiResolvedTraits r;
+  r.layer = m_traits.layer;
+  r.linetype = m_traits.linetype;
+  const OdDbLayerTableRecord* layer = layerOf(m_traits.layer);
+  if (m_traits.color.isByLayer()) r.rgb = layerRgb(layer);
+  else if (m_traits.color.isByBlock()) r.rgb = block ? (block->color.isByLayer() ? layerRgb(layerOf(block->layer)) : rgbOf(block->color)) : 0xFFFFFF;
+  else r.rgb = rgbOf(m_traits.color);
+  r.lineWeight = m_traits.lineWeight;
+  if (r.lineWeight == OdDb::kLnWtByLayer) r.lineWeight = layer ? static_cast<OdDb::LineWeight>(layer->lineWeight()) : OdDb::kLnWtByLwDefault;
+  else if (r.lineWeight == OdDb::kLnWtByBlock) r.lineWeight = block ? block->lineWeight : OdDb::kLnWtByLwDefault;
+  OdCmTransparency t = m_traits.transparency;
+  if (t.method() == OdCmTransparency::kByBlock && block) t = block->transparency;
+  r.alpha = t.isByAlpha() ? t.alpha() : 255;
+  return r;
+}
+
+OdGePoint3d OdGiWorldDrawImpl::toWorld(const OdGePoint3d& p) const { return m_transforms.back() * p; }
+
+void OdGiWorldDrawImpl::pushModelTransform(const OdGeMatrix3d& transform) {
+  m_transforms.push_back(m_transforms.back() * transform);
+}
+
+void OdGiWorldDrawImpl::popModelTransform() {
+  if (m_transforms.size() > 1) m_transforms.pop_back();
+}
+
+void OdGiWorldDrawImpl::draw(const OdGiDrawable* drawable) {
+  if (!drawable) return;
+  if (auto* entity = dynamic_cast<const OdDbEntity*>(drawable)) drawNested(entity);
+  else drawable->worldDraw(this);
+}
+
+std::vector<OdGePoint3d> OdGiWorldDrawImpl::arcPoints(const OdGePoint3d& center, double radius,
+                                                      const OdGeVector3d& normal, const OdGeVector3d& startVector,
+                                                      double sweep) const {
+  OdGeVector3d n = normal.length() > 0 ? normal.normal() : OdGeVector3d::kZAxis;
+  OdGeVector3d u = startVector - n * startVector.dotProduct(n);
+  u = u.length() > 0 ? u.normal() : OdGeMatrix3d::planeToWorld(n) * OdGeVector3d::kXAxis;
+  OdGeVector3d v = n.crossProduct(u);
+  int segments = std::max(4, static_cast<int>(std::ceil(std::fabs(sweep) / (2 * M_PI) * m_circleSegments)));
+  std::vector<OdGePoint3d> points;
+  points.reserve(segments + 1);
+  for (int i = 0; i <= segments; ++i) {
+    double a = sweep * i / segments;
+    points.push_back(toWorld(center + u * (radius * std::cos(a)) + v * (radius * std::sin(a))));
+  }
+  return points;
+}
+
+void OdGiWorldDrawImpl::circle(const OdGePoint3d& center, double radius, const OdGeVector3d& normal) {
+  auto points = arcPoints(center, radius, normal, OdGeVector3d::kXAxis, 2 * M_PI);
+  m_sink.polyline(points.data(), static_cast<int>(points.size()), resolvedTraits());
+}
+
+void OdGiWorldDrawImpl::circularArc(const OdGePoint3d& center, double radius, const OdGeVector3d& normal,
+                                    const OdGeVector3d& startVector, double sweepAngle, OdGiArcType arcType) {
+  auto points = arcPoints(center, radius, normal, startVector, sweepAngle);
+  if (arcType == kOdGiArcSector) points.push_back(toWorld(center));
+  if (arcType != kOdGiArcSimple) points.push_back(points.front());
+  m_sink.polyline(points.data(), static_cast<int>(points.size()), resolvedTraits());
+}
+
+void OdGiWorldDrawImpl::polyline(int32_t count, const OdGePoint3d* points, const OdGeVector3d*, OdGsMarker) {
+  std::vector<OdGePoint3d> world(points, points + std::max(count, 0));
+  for (auto& p : world) p = toWorld(p);
+  m_sink.polyline(world.data(), static_cast<int>(world.size()), resolvedTraits());
+}
+
+void OdGiWorldDrawImpl::polygon(int32_t count, const OdGePoint3d* points) {
+  std::vector<OdGePoint3d> world(points, points + std::max(count, 0));
+  for (auto& p : world) p = toWorld(p);
+  m_sink.polygon(world.data(), static_cast<int>(world.size()), resolvedTraits());
+}
+
+void OdGiWorldDrawImpl::text(const OdGePoint3d& position, const OdGeVector3d& normal, const OdGeVector3d& direction,
+                             double height, double width, double oblique, const OdString& message) {
+  OdGeVector3d n = normal.length() > 0 ? normal.normal() : OdGeVector3d::kZAxis;
+  OdGeVector3d along = direction.length() > 0 ? direction.normal() : OdGeVector3d::kXAxis;
+  OdGeVector3d up = n.crossProduct(along) + along * std::tan(oblique);
+  const OdGeMatrix3d& m = m_transforms.back();
+  m_sink.text(toWorld(position), m * (along * height), m * (up * height), width, message, resolvedTraits());
+}

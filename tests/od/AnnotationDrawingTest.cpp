@@ -1,0 +1,556 @@
+// Text, block references, dimensions, hatches and leaders drawing themselves
+// through the world draw context.
+
+#include "DbAttribute.h"
+#include "DbAttributeDefinition.h"
+#include "DbBlockReference.h"
+#include "DbBlockTableRecord.h"
+#include "DbDatabase.h"
+#include "DbHatch.h"
+#include "DbLeader.h"
+#include "DbMInsertBlock.h"
+#include "DbMText.h"
+#include "DbRotatedDimension.h"
+#include "DbText.h"
+#include "DbViewport.h"
+#include "EntityTestSupport.h"
+#include "GiTextFormat.h"
+#include "GiWorldDrawImpl.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kTol = 1e-9;
+
+struct RecordedText {
+  OdGePoint3d position;
+  OdGeVector3d direction, up;
+  double widthFactor;
+  std::string message;
+};
+
+// Keeps every primitive, and the order of their kinds ("line", "fill", "text").
+class RecordingSink : public OdGiGeometrySink {
+ public:
+  void polyline(const OdGePoint3d* points, int count, const OdGiResolvedTraits&) override {
+    lines.emplace_back(points, points + count);
+    order.push_back("line");
+  }
+  void polygon(const OdGePoint3d* points, int count, const OdGiResolvedTraits& traits) override {
+    fills.emplace_back(points, points + count);
+    fillColours.push_back(traits.rgb);
+    order.push_back("fill");
+  }
+  void text(const OdGePoint3d& position, const OdGeVector3d& direction, const OdGeVector3d& up, double widthFactor,
+            const OdString& message, const OdGiResolvedTraits&) override {
+    texts.push_back({position, direction, up, widthFactor, message.utf8()});
+    order.push_back("text");
+  }
+
+  std::vector<std::vector<OdGePoint3d>> lines, fills;
+  std::vector<uint32_t> fillColours;
+  std::vector<RecordedText> texts;
+  std::vector<std::string> order;
+};
+
+// A line that keeps, each time it is drawn, the drawable holding it and the one holding that.
+class ProbeLine : public OdDbEntity {
+  ODRX_DECLARE_MEMBERS(ProbeLine);
+
+ public:
+  OdGePoint3d start, end;
+  mutable std::vector<OdDbStub*> parents, grandparents;
+
+  bool subWorldDraw(OdGiWorldDraw* wd) const override {
+    const OdGiPathNode* path = wd->currentGiPath();
+    const OdGiPathNode* parent = path ? path->parent() : nullptr;
+    parents.push_back(parent ? parent->persistentDrawableId() : nullptr);
+    grandparents.push_back(parent && parent->parent() ? parent->parent()->persistentDrawableId() : nullptr);
+    OdGePoint3d points[2] = {start, end};
+    wd->geometry().polyline(2, points);
+    return true;
+  }
+};
+ODRX_DEFINE_MODULE_CLASS(ProbeLine, OdDbEntity, odrxNewReferenced<ProbeLine>)
+
+void expectPoint(const OdGePoint3d& actual, double x, double y, double z = 0) {
+  EXPECT_NEAR(actual.x, x, 1e-9);
+  EXPECT_NEAR(actual.y, y, 1e-9);
+  EXPECT_NEAR(actual.z, z, 1e-9);
+}
+
+class AnnotationDrawing : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ProbeLine::rxInit(); }
+  static void TearDownTestSuite() { ProbeLine::rxUninit(); }
+
+  AnnotationDrawing() : db(OdDbDatabase::create()) {
+    ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite).get());
+  }
+
+  template <class T>
+  OdSmartPtr<T> add(OdDbBlockTableRecord* block = nullptr) {
+    OdSmartPtr<T> entity = T::createObject();
+    entity->setDatabaseDefaults(db.get());
+    (block ? block : ms.get())->appendOdDbEntity(entity.get());
+    return entity;
+  }
+
+  OdSmartPtr<ProbeLine> addProbe(OdDbBlockTableRecord* block, const OdGePoint3d& a, const OdGePoint3d& b) {
+    OdSmartPtr<ProbeLine> line = add<ProbeLine>(block);
+    line->start = a;
+    line->end = b;
+    return line;
+  }
+
+  OdDbBlockTableRecordPtr addBlock(const char* name) {
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+    block->setName(OdString(name));
+    db->blockTable()->add(block.get());
+    return block;
+  }
+
+  OdDbBlockReferencePtr addReference(OdDbBlockTableRecord* owner, OdDbObjectId block, const OdGePoint3d& at) {
+    OdDbBlockReferencePtr ref = add<OdDbBlockReference>(owner);
+    ref->setBlockTableRecord(block);
+    ref->setPosition(at);
+    return ref;
+  }
+
+  RecordingSink drawModelSpace() {
+    RecordingSink sink;
+    OdGiWorldDrawImpl(sink).drawBlock(ms.get());
+    return sink;
+  }
+
+  OdDbDatabasePtr db;
+  OdDbBlockTableRecordPtr ms;
+};
+
+// Text
+
+TEST_F(AnnotationDrawing, CentredTextAnchorsAtItsAlignmentPoint) {
+  OdDbTextPtr text = add<OdDbText>();
+  text->setPosition(OdGePoint3d(100, 100, 0));  // not where centred text goes
+  text->setAlignmentPoint(OdGePoint3d(10, 5, 0));
+  text->setHorizontalMode(OdDb::kTextCenter);
+  text->setHeight(2);
+  text->setTextString(OdString("ABCD"));
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.texts.size(), 1u);
+  const RecordedText& t = sink.texts[0];
+  EXPECT_EQ(t.message, "ABCD");
+  // Estimated 2 × 4 long: it starts half of that before the alignment point.
+  expectPoint(t.position, 10 - 4, 5);
+  expectPoint(OdGePoint3d::kOrigin + t.direction, 2, 0);
+  expectPoint(OdGePoint3d::kOrigin + t.up, 0, 2);
+}
+
+TEST_F(AnnotationDrawing, TextAlignmentsRotationAndPercentCodes) {
+  OdDbTextPtr left = add<OdDbText>();
+  left->setPosition(OdGePoint3d(1, 2, 0));
+  left->setHeight(1);
+  left->setRotation(std::numbers::pi / 2);
+  left->setTextString(OdString("%%c10 %%D %%p1 %%%"));
+  OdDbTextPtr topRight = add<OdDbText>();
+  topRight->setAlignmentPoint(OdGePoint3d(10, 10, 0));
+  topRight->setHorizontalMode(OdDb::kTextRight);
+  topRight->setVerticalMode(OdDb::kTextTop);
+  topRight->setHeight(1);
+  topRight->setWidthFactor(0.5);
+  topRight->setTextString(OdString("ab"));
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.texts.size(), 2u);
+  EXPECT_EQ(sink.texts[0].message, "\u00D810 \u00B0 \u00B11 %");
+  expectPoint(sink.texts[0].position, 1, 2);
+  expectPoint(OdGePoint3d::kOrigin + sink.texts[0].direction, 0, 1);
+  expectPoint(sink.texts[1].position, 10 - 1, 10 - 1);
+  EXPECT_DOUBLE_EQ(sink.texts[1].widthFactor, 0.5);
+}
+
+TEST_F(AnnotationDrawing, FittedTextSpansItsPointsAndMirroredTextRunsBackwards) {
+  OdDbTextPtr fitted = add<OdDbText>();
+  fitted->setPosition(OdGePoint3d(0, 0, 0));
+  fitted->setAlignmentPoint(OdGePoint3d(0, 8, 0));
+  fitted->setHorizontalMode(OdDb::kTextFit);
+  fitted->setHeight(2);
+  fitted->setTextString(OdString("ab"));
+  OdDbTextPtr backwards = add<OdDbText>();
+  backwards->setHeight(1);
+  backwards->setTextString(OdString("ab"));
+  backwards->mirrorInX(true);
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.texts.size(), 2u);
+  expectPoint(OdGePoint3d::kOrigin + sink.texts[0].direction, 0, 2);
+  EXPECT_DOUBLE_EQ(sink.texts[0].widthFactor, 2);  // 8 long for two characters 2 high
+  expectPoint(OdGePoint3d::kOrigin + sink.texts[1].direction, -1, 0);
+  expectPoint(OdGePoint3d::kOrigin + sink.texts[1].up, 0, 1);
+}
+
+TEST_F(AnnotationDrawing, InvisibleAttributeDrawsNothing) {
+  OdDbAttributePtr attribute = add<OdDbAttribute>();
+  attribute->setTextString(OdString("hidden"));
+  attribute->setHeight(1);
+  attribute->setInvisible(true);
+  EXPECT_TRUE(drawModelSpace().texts.empty());
+}
+
+TEST_F(AnnotationDrawing, AttributeDefinitionDrawsItsTag) {
+  OdDbAttributeDefinitionPtr def = add<OdDbAttributeDefinition>();
+  def->setTag(OdString("PART_NO"));
+  def->setTextString(OdString("default"));
+  def->setHeight(1);
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0].message, "PART_NO");
+}
+
+// MTEXT
+
+TEST_F(AnnotationDrawing, MTextParagraphsAreSeparateLinesWithoutCodes) {
+  OdDbMTextPtr mtext = add<OdDbMText>();
+  mtext->setLocation(OdGePoint3d(0, 10, 0));
+  mtext->setTextHeight(3);
+  mtext->setContents(OdString("{\\fArial|b1|i0;First} \\H2.5x;\\C1;line\\PSecond\\~\\Lline\\l \\S1^2; \\\\ \\{x\\}"));
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.texts.size(), 2u);
+  EXPECT_EQ(sink.texts[0].message, "First line");
+  EXPECT_EQ(sink.texts[1].message, "Second\u00A0line 1/2 \\ {x}");
+  // Top left: the first line's top at the location, the next 5/3 of the height lower.
+  expectPoint(sink.texts[0].position, 0, 10 - 3);
+  expectPoint(sink.texts[1].position, 0, 10 - 3 - 5);
+}
+
+TEST_F(AnnotationDrawing, MTextAttachmentRotationAndWrapping) {
+  OdDbMTextPtr mtext = add<OdDbMText>();
+  mtext->setLocation(OdGePoint3d(0, 0, 0));
+  mtext->setTextHeight(1);
+  mtext->setAttachment(OdDbMText::kBottomRight);
+  mtext->setRotation(std::numbers::pi / 2);
+  mtext->setWidth(8.5);  // "aaaa bbbb" is estimated 9 long: it wraps
+  mtext->setContents(OdString("aaaa bbbb"));
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.texts.size(), 2u);
+  EXPECT_EQ(sink.texts[0].message, "aaaa");
+  EXPECT_EQ(sink.texts[1].message, "bbbb");
+  expectPoint(OdGePoint3d::kOrigin + sink.texts[0].direction, 0, 1);
+  // Bottom right, turned a quarter: the last baseline through the location, lines ending at it.
+  expectPoint(sink.texts[1].position, 0, -4);
+  expectPoint(sink.texts[0].position, -5.0 / 3.0, -4);
+}
+
+TEST_F(AnnotationDrawing, MTextLinesOfCodes) {
+  auto lines = odGiMTextLines(OdString("A\\P\\pxi-3,l3;B\\Nc\nd\\T1.1;text^Itab^ ^Jend"));
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[1].utf8(), "B");
+  EXPECT_EQ(lines[3].utf8(), "dtext tab^");
+  EXPECT_EQ(lines[4].utf8(), "end");
+  EXPECT_EQ(odGiPercentCodesReplaced(OdString("%%065%%u")).utf8(), "A");
+}
+
+// Block references
+
+TEST_F(AnnotationDrawing, ScaledTurnedReferenceTransformsItsBlockAndHoldsItsEntities) {
+  OdDbBlockTableRecordPtr block = addBlock("PART");
+  block->setOrigin(OdGePoint3d(1, 0, 0));
+  auto probe = addProbe(block.get(), {1, 0, 0}, {2, 0, 0});
+  OdDbBlockReferencePtr ref = addReference(ms.get(), block->objectId(), {10, 10, 0});
+  ref->setScaleFactors(OdGeScale3d(2, 2, 2));
+  ref->setRotation(std::numbers::pi / 2);
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.lines.size(), 1u);
+  expectPoint(sink.lines[0][0], 10, 10);
+  expectPoint(sink.lines[0][1], 10, 12);
+  ASSERT_EQ(probe->parents.size(), 1u);
+  EXPECT_EQ(probe->parents[0], ref->objectId().stub());
+  EXPECT_EQ(probe->grandparents[0], nullptr);
+}
+
+TEST_F(AnnotationDrawing, ReferencesNestTwoDeep) {
+  OdDbBlockTableRecordPtr inner = addBlock("INNER");
+  auto probe = addProbe(inner.get(), {0, 0, 0}, {1, 0, 0});
+  OdDbBlockTableRecordPtr outer = addBlock("OUTER");
+  OdDbBlockReferencePtr innerRef = addReference(outer.get(), inner->objectId(), {5, 0, 0});
+  OdDbBlockReferencePtr outerRef = addReference(ms.get(), outer->objectId(), {100, 0, 0});
+  outerRef->setRotation(std::numbers::pi / 2);
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.lines.size(), 1u);
+  expectPoint(sink.lines[0][0], 100, 5);
+  expectPoint(sink.lines[0][1], 100, 6);
+  ASSERT_EQ(probe->parents.size(), 1u);
+  EXPECT_EQ(probe->parents[0], innerRef->objectId().stub());
+  EXPECT_EQ(probe->grandparents[0], outerRef->objectId().stub());
+}
+
+TEST_F(AnnotationDrawing, AttributesAreDrawnOnceAfterTheBlockContents) {
+  OdDbBlockTableRecordPtr block = addBlock("TAGGED");
+  addProbe(block.get(), {0, 0, 0}, {1, 0, 0});
+  OdDbAttributeDefinitionPtr def = add<OdDbAttributeDefinition>(block.get());
+  def->setTag(OdString("TAG"));
+  def->setHeight(1);
+  OdDbBlockReferencePtr ref = addReference(ms.get(), block->objectId(), {50, 0, 0});
+  OdDbAttributePtr attribute = OdDbAttribute::createObject();
+  attribute->setTag(OdString("TAG"));
+  attribute->setTextString(OdString("VALUE"));
+  attribute->setHeight(1);
+  attribute->setPosition(OdGePoint3d(7, 8, 0));  // world coordinates: not moved with the block
+  ref->appendAttribute(attribute.get());
+  auto sink = drawModelSpace();
+  EXPECT_EQ(sink.order, (std::vector<std::string>{"line", "text"}));
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0].message, "VALUE");
+  expectPoint(sink.texts[0].position, 7, 8);
+  expectPoint(sink.lines[0][0], 50, 0);
+}
+
+TEST_F(AnnotationDrawing, MInsertDrawsEveryRowAndColumn) {
+  OdDbBlockTableRecordPtr block = addBlock("CELL");
+  addProbe(block.get(), {0, 0, 0}, {1, 0, 0});
+  auto grid = add<OdDbMInsertBlock>();
+  grid->setBlockTableRecord(block->objectId());
+  grid->setRows(2);
+  grid->setColumns(3);
+  grid->setColumnSpacing(10);
+  grid->setRowSpacing(20);
+  grid->setScaleFactors(OdGeScale3d(2, 2, 2));  // spacings are not scaled
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.lines.size(), 6u);
+  std::vector<std::pair<double, double>> starts;
+  for (const auto& line : sink.lines) {
+    starts.emplace_back(line[0].x, line[0].y);
+    EXPECT_NEAR(line[0].distanceTo(line[1]), 2, kTol);
+  }
+  std::sort(starts.begin(), starts.end());
+  std::vector<std::pair<double, double>> expected = {{0, 0}, {0, 20}, {10, 0}, {10, 20}, {20, 0}, {20, 20}};
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_NEAR(starts[i].first, expected[i].first, kTol);
+    EXPECT_NEAR(starts[i].second, expected[i].second, kTol);
+  }
+}
+
+TEST_F(AnnotationDrawing, MInsertSpacingFollowsItsRotation) {
+  OdDbBlockTableRecordPtr block = addBlock("CELL");
+  addProbe(block.get(), {0, 0, 0}, {1, 0, 0});
+  auto grid = add<OdDbMInsertBlock>();
+  grid->setBlockTableRecord(block->objectId());
+  grid->setColumns(2);
+  grid->setColumnSpacing(10);
+  grid->setRotation(std::numbers::pi / 2);
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.lines.size(), 2u);
+  expectPoint(sink.lines[1][0], 0, 10);
+}
+
+TEST_F(AnnotationDrawing, ReferenceToItselfStops) {
+  OdDbBlockTableRecordPtr block = addBlock("LOOP");
+  addProbe(block.get(), {0, 0, 0}, {1, 0, 0});
+  addReference(block.get(), block->objectId(), {1, 0, 0});
+  addReference(ms.get(), block->objectId(), {0, 0, 0});
+  auto sink = drawModelSpace();
+  EXPECT_GT(sink.lines.size(), 1u);
+}
+
+// Dimensions
+
+TEST_F(AnnotationDrawing, DimensionDrawsItsBlockInWorldCoordinates) {
+  OdDbBlockTableRecordPtr block = addBlock("*D1");
+  addProbe(block.get(), {3, 4, 0}, {5, 4, 0});
+  OdDbRotatedDimensionPtr dim = add<OdDbRotatedDimension>();
+  dim->setDimBlockId(block->objectId());
+  dim->setDimensionText(OdString("not drawn: the block has the text"));
+  auto sink = drawModelSpace();
+  EXPECT_TRUE(sink.texts.empty());
+  ASSERT_EQ(sink.lines.size(), 1u);
+  expectPoint(sink.lines[0][0], 3, 4);
+  expectPoint(sink.lines[0][1], 5, 4);
+}
+
+TEST_F(AnnotationDrawing, DimensionWithoutBlockDrawsOnlyItsText) {
+  OdDbRotatedDimensionPtr dim = add<OdDbRotatedDimension>();
+  dim->setDimensionText(OdString("R<>"));
+  dim->setTextPosition(OdGePoint3d(10, 20, 0));
+  auto sink = drawModelSpace();
+  EXPECT_TRUE(sink.lines.empty());
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0].message, "R0");
+  // Centred on the text position.
+  double height = sink.texts[0].direction.length();
+  expectPoint(sink.texts[0].position, 10 - height, 20 - height / 2);
+}
+
+// Hatches
+
+std::vector<OdGePoint2d> square(double low, double high) {
+  return {{low, low}, {high, low}, {high, high}, {low, high}};
+}
+
+TEST_F(AnnotationDrawing, SolidHatchFillsItsLoops) {
+  OdDbHatchPtr hatch = add<OdDbHatch>();
+  hatch->setSolidFill(true);
+  hatch->appendLoop(OdDbHatch::kExternal, square(0, 10), {});
+  hatch->appendLoop(OdDbHatch::kDefault, square(2, 4), {0, 0, 0, 1});  // a bulge: a half circle
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.fills.size(), 2u);
+  EXPECT_EQ(sink.fills[0].size(), 4u);
+  EXPECT_GT(sink.fills[1].size(), 6u);
+  // The half circle from (2,4) to (2,2) bulges out to x = 1.
+  double minX = 10;
+  for (const auto& p : sink.fills[1]) minX = std::min(minX, p.x);
+  EXPECT_NEAR(minX, 1, 1e-9);
+  EXPECT_EQ(sink.lines.size(), 2u);  // the outlines
+}
+
+TEST_F(AnnotationDrawing, EdgeLoopsTessellate) {
+  OdDbHatchPtr hatch = add<OdDbHatch>();
+  hatch->setSolidFill(true);
+  OdDbHatch::Edge circle;
+  circle.type = OdDbHatch::kCirArc;
+  circle.center = OdGePoint2d(5, 5);
+  circle.radius = 2;
+  hatch->appendLoop(OdDbHatch::kExternal, std::vector<OdDbHatch::Edge>{circle});
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.fills.size(), 1u);
+  EXPECT_GT(sink.fills[0].size(), 16u);
+  for (const auto& p : sink.fills[0]) EXPECT_NEAR(std::hypot(p.x - 5, p.y - 5), 2, 1e-9);
+}
+
+TEST(AnnotationDrawingRead, GradientFillsInItsFirstColour) {
+  const char* hatch =
+      "0\nHATCH\n5\n80\n100\nAcDbEntity\n8\n0\n100\nAcDbHatch\n10\n0\n20\n0\n30\n0\n210\n0\n220\n0\n230\n1\n"
+      "2\nSOLID\n70\n1\n71\n0\n91\n1\n92\n3\n72\n0\n73\n1\n93\n4\n10\n0\n20\n0\n10\n10\n20\n0\n10\n10\n20\n10\n"
+      "10\n0\n20\n10\n97\n0\n75\n0\n76\n1\n98\n0\n450\n1\n451\n0\n460\n0\n461\n0\n452\n0\n462\n1\n453\n2\n"
+      "463\n0\n63\n5\n421\n255\n463\n1\n63\n2\n421\n16776960\n470\nLINEAR\n";
+  OdDbDatabasePtr db = odDxfReadBuffer(entity_test::drawingWithEntities("AC1024", hatch), OdString("gradient.dxf"));
+  auto hatches = entity_test::entitiesOf<OdDbHatch>(db.get());
+  ASSERT_EQ(hatches.size(), 1u);
+  ASSERT_TRUE(hatches[0]->isGradient());
+  RecordingSink sink;
+  OdGiWorldDrawImpl(sink).drawEntity(hatches[0].get());
+  ASSERT_EQ(sink.fills.size(), 1u);
+  EXPECT_EQ(sink.fillColours[0], 0x0000FFu);
+}
+
+TEST_F(AnnotationDrawing, Ansi31HatchDrawsItsLinesInsideTheSquare) {
+  OdDbHatchPtr hatch = add<OdDbHatch>();
+  hatch->setPattern(OdDbHatch::kPreDefined, OdString("ANSI31"));
+  hatch->appendLoop(OdDbHatch::kExternal, square(0, 30), {});
+  hatch->appendLoop(OdDbHatch::kDefault, square(10, 20), {});  // an island stays empty
+  auto sink = drawModelSpace();
+  EXPECT_TRUE(sink.fills.empty());
+  size_t patternLines = 0;
+  for (const auto& line : sink.lines) {
+    if (line.size() != 2) continue;  // the outlines are closed loops of five points
+    ++patternLines;
+    for (const auto& p : line) {
+      EXPECT_GE(p.x, -kTol);
+      EXPECT_LE(p.x, 30 + kTol);
+      EXPECT_GE(p.y, -kTol);
+      EXPECT_LE(p.y, 30 + kTol);
+    }
+    EXPECT_NEAR(line[1].x - line[0].x, line[1].y - line[0].y, 1e-9);  // at 45°
+    OdGePoint3d mid((line[0].x + line[1].x) / 2, (line[0].y + line[1].y) / 2, 0);
+    EXPECT_FALSE(mid.x > 10 + kTol && mid.x < 20 - kTol && mid.y > 10 + kTol && mid.y < 20 - kTol);
+  }
+  // Lines 3.175 apart across a diagonal of 60: about nineteen, some cut in two by the island.
+  EXPECT_GT(patternLines, 15u);
+  EXPECT_EQ(sink.lines.size() - patternLines, 2u);
+}
+
+TEST_F(AnnotationDrawing, DashedPatternLinesFromTheHatch) {
+  OdDbHatchPtr hatch = add<OdDbHatch>();
+  hatch->setPattern(OdDbHatch::kCustomDefined, OdString("DASHES"));
+  OdDbHatch::PatternLine line;
+  line.offset = OdGeVector2d(0, 5);
+  line.dashes = {2, -1};
+  hatch->setPatternLines({line});
+  hatch->appendLoop(OdDbHatch::kExternal, square(0, 9), {});
+  auto sink = drawModelSpace();
+  size_t dashes = 0;
+  for (const auto& l : sink.lines)
+    if (l.size() == 2) {
+      ++dashes;
+      EXPECT_LE(l[0].distanceTo(l[1]), 2 + kTol);
+    }
+  // Lines at y = 0 and 5 (0 on the boundary counts), three dashes each.
+  EXPECT_EQ(dashes, 6u);
+}
+
+// Leaders and viewports
+
+TEST_F(AnnotationDrawing, LeaderDrawsItsVerticesAndAnArrowhead) {
+  OdDbLeaderPtr leader = add<OdDbLeader>();
+  leader->appendVertex(OdGePoint3d(0, 0, 0));
+  leader->appendVertex(OdGePoint3d(10, 0, 0));
+  leader->appendVertex(OdGePoint3d(20, 10, 0));
+  auto sink = drawModelSpace();
+  ASSERT_EQ(sink.lines.size(), 1u);
+  EXPECT_EQ(sink.lines[0].size(), 3u);
+  ASSERT_EQ(sink.fills.size(), 1u);
+  ASSERT_EQ(sink.fills[0].size(), 3u);
+  expectPoint(sink.fills[0][0], 0, 0);
+  EXPECT_GT(sink.fills[0][1].x, 0);
+}
+
+TEST_F(AnnotationDrawing, ViewportDrawsNothing) {
+  add<OdDbViewport>();
+  auto sink = drawModelSpace();
+  EXPECT_TRUE(sink.order.empty());
+}
+
+// Real drawings
+
+RecordingSink drawDrawing(const std::string& name) {
+  OdDbDatabasePtr db = entity_test::readDrawing("dxf/" + name);
+  EXPECT_TRUE(db);
+  RecordingSink sink;
+  if (!db) return sink;
+  OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
+  EXPECT_NO_THROW(OdGiWorldDrawImpl(sink).drawBlock(ms.get()));
+  return sink;
+}
+
+bool hasText(const RecordingSink& sink, const std::string& message) {
+  return std::any_of(sink.texts.begin(), sink.texts.end(), [&](const RecordedText& t) { return t.message == message; });
+}
+
+TEST(AnnotationDrawingFiles, AttributesDrawing) {
+  SKIP_WITHOUT_TESTDATA();
+  auto sink = drawDrawing("gh209_attribs_AC1024.dxf");
+  EXPECT_FALSE(sink.texts.empty());
+}
+
+TEST(AnnotationDrawingFiles, TableDrawing) {
+  SKIP_WITHOUT_TESTDATA();
+  auto sink = drawDrawing("acad_table_simple_AC1027.dxf");
+  EXPECT_FALSE(sink.texts.empty());
+  EXPECT_FALSE(sink.lines.empty());
+}
+
+TEST(AnnotationDrawingFiles, DimensionDrawing) {
+  SKIP_WITHOUT_TESTDATA();
+  // QCAD wrote the dimension without a block: its text stands alone.
+  auto sink = drawDrawing("qcadpro_dimension_vertical_AC1027.dxf");
+  EXPECT_TRUE(hasText(sink, "5.35"));
+}
+
+TEST(AnnotationDrawingFiles, FloorPlanDrawing) {
+  SKIP_WITHOUT_TESTDATA();
+  auto sink = drawDrawing("floorplan_autocad_mechanical_AC1018.dxf");
+  EXPECT_FALSE(sink.texts.empty());
+}
+
+TEST(AnnotationDrawingFiles, MultileaderDrawing) {
+  SKIP_WITHOUT_TESTDATA();
+  auto sink = drawDrawing("uncommon_entities_AC1032.dxf");
+  EXPECT_TRUE(hasText(sink, "LEADER"));
+  EXPECT_FALSE(sink.fills.empty());
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+#include "DbBlockReference.h"
+#include "DbBlockTableRecord.h"
+#include "DbDatabase.h"
+#include "DbLine.h"
+#include "DbSymbolTable.h"
+#include "GiExtents.h"
+#include "GiWorldDrawImpl.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RecordedLine {
+  std::vector<OdGePoint3d> points;
+  OdGiResolvedTraits traits;
+};
+
+class RecordingSink : public OdGiGeometrySink {
+ public:
+  void polyline(const OdGePoint3d* points, int count, const OdGiResolvedTraits& traits) override {
+    lines.push_back({std::vector<OdGePoint3d>(points, points + count), traits});
+  }
+  void polygon(const OdGePoint3d*, int, const OdGiResolvedTraits&) override {}
+  void text(const OdGePoint3d&, const OdGeVector3d&, const OdGeVector3d&, double, const OdString&,
+            const OdGiResolvedTraits&) override {}
+  std::vector<RecordedLine> lines;
+};
+
+class DrawingFixture : public ::testing::Test {
+ protected:
+  DrawingFixture() : db(OdDbDatabase::create()) {
+    ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite).get());
+    red = addLayer("RED", 1);
+  }
+
+  OdDbObjectId addLayer(const char* name, int16_t color) {
+    OdSmartPtr<OdDbLayerTableRecord> layer = OdDbLayerTableRecord::createObject();
+    layer->setName(OdString(name));
+    layer->setColorIndex(color);
+    return db->layerTable()->add(layer.get());
+  }
+
+  OdDbLinePtr addLine(OdDbBlockTableRecord* block, const OdGePoint3d& a, const OdGePoint3d& b) {
+    OdDbLinePtr line = OdDbLine::createObject();
+    line->setDatabaseDefaults(db.get());
+    line->setStartPoint(a);
+    line->setEndPoint(b);
+    block->appendOdDbEntity(line.get());
+    return line;
+  }
+
+  OdDbBlockTableRecordPtr addBlock(const char* name) {
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+    block->setName(OdString(name));
+    db->blockTable()->add(block.get());
+    return block;
+  }
+
+  std::vector<RecordedLine> draw() {
+    RecordingSink sink;
+    OdGiWorldDrawImpl(sink).drawBlock(ms.get());
+    return sink.lines;
+  }
+
+  OdDbDatabasePtr db;
+  OdDbBlockTableRecordPtr ms;
+  OdDbObjectId red;
+};
+
+TEST_F(DrawingFixture, ColoursResolveByLayerAndByIndex) {
+  OdDbLinePtr byLayer = addLine(ms.get(), {0, 0, 0}, {1, 0, 0});
+  byLayer->setLayer(red);
+  OdDbLinePtr blue = addLine(ms.get(), {0, 1, 0}, {1, 1, 0});
+  blue->setColorIndex(5);
+  auto lines = draw();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].traits.rgb, 0xFF0000u);
+  EXPECT_EQ(lines[1].traits.rgb, 0x0000FFu);
+}
+
+TEST_F(DrawingFixture, BlockContentsTakeByBlockColourAndLayerZeroFromTheReference) {
+  OdDbBlockTableRecordPtr block = addBlock("PART");
+  OdDbLinePtr byBlock = addLine(block.get(), {0, 0, 0}, {1, 0, 0});
+  byBlock->setColorIndex(0);
+  addLine(block.get(), {0, 0, 0}, {0, 1, 0});  // layer "0", by layer
+  OdDbBlockReferencePtr ref = OdDbBlockReference::createObject();
+  ref->setDatabaseDefaults(db.get());
+  ref->setBlockTableRecord(block->objectId());
+  ref->setPosition(OdGePoint3d(10, 0, 0));
+  ref->setLayer(red);
+  ref->setColorIndex(3);
+  ms->appendOdDbEntity(ref.get());
+  auto lines = draw();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].traits.rgb, 0x00FF00u);  // by block: the reference's green
+  EXPECT_EQ(lines[0].points.front(), OdGePoint3d(10, 0, 0));
+  EXPECT_EQ(lines[1].traits.rgb, 0xFF0000u);  // layer "0" takes the reference's layer RED
+  EXPECT_EQ(lines[1].traits.layer, red.stub());
+}
+
+TEST_F(DrawingFixture, HiddenLayersAndInvisibleEntitiesAreNotDrawnButOffLayersCountForExtents) {
+  OdDbObjectId off = addLayer("OFF", 2);
+  OdDbLayerTableRecordPtr offLayer = OdDbLayerTableRecord::cast(off.openObject(OdDb::kForWrite).get());
+  offLayer->setIsOff(true);
+  OdDbLinePtr onOff = addLine(ms.get(), {0, 0, 0}, {100, 0, 0});
+  onOff->setLayer(off);
+  OdDbLinePtr invisible = addLine(ms.get(), {0, 0, 0}, {0, 200, 0});
+  invisible->setVisibility(OdDb::kInvisible);
+  addLine(ms.get(), {0, 0, 0}, {5, 5, 0});
+  EXPECT_EQ(draw().size(), 1u);
+  OdGeExtents3d extents = odGiBlockExtents(ms.get());
+  ASSERT_TRUE(extents.isValidExtents());
+  EXPECT_EQ(extents.maxPoint(), OdGePoint3d(100, 5, 0));
+}
+
+TEST_F(DrawingFixture, TransparencyByAlphaReachesThePrimitive) {
+  OdDbLinePtr line = addLine(ms.get(), {0, 0, 0}, {1, 0, 0});
+  line->setTransparency(OdCmTransparency(uint8_t(127)));
+  auto lines = draw();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].traits.alpha, 127);
+}
+
+}  // namespace
