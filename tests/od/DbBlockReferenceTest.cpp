@@ -1,0 +1,375 @@
+// Block references (INSERT), the attributes they own (ATTRIB ... SEQEND),
+// attribute definitions (ATTDEF) and references repeated in rows and
+// columns (MINSERT): read from real drawings, written back in order, and
+// built through the API.
+
+#include "DbAttribute.h"
+#include "DbAttributeDefinition.h"
+#include "DbBlockReference.h"
+#include "DbLine.h"
+#include "DbMInsertBlock.h"
+#include "DbSymbolTable.h"
+#include "EntityTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+namespace {
+
+using namespace entity_test;
+
+OdString blockName(const OdDbBlockReference* ref) {
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(ref->blockTableRecord().openObject().get());
+  return block ? block->getName() : OdString();
+}
+
+std::vector<OdDbAttributePtr> attributesOf(const OdDbBlockReference* ref) {
+  std::vector<OdDbAttributePtr> out;
+  for (OdDbObjectId id : ref->attributeIds()) out.push_back(OdDbAttribute::cast(id.openObject().get()));
+  return out;
+}
+
+std::vector<std::string> names(const std::vector<Record>& records) {
+  std::vector<std::string> out;
+  for (const Record& r : records) out.push_back(r.name);
+  return out;
+}
+
+TEST(DbBlockReference, AttributesAreOwnedByTheirInsert) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/attribute_AC1032.dxf");
+  OdDbBlockReferencePtr ref = byHandle<OdDbBlockReference>(db.get(), 0x2D0);
+  ASSERT_TRUE(ref);
+  EXPECT_FALSE(OdDbMInsertBlock::cast(ref.get()));
+  EXPECT_EQ(blockName(ref.get()), OdString("BL1"));
+  EXPECT_EQ(ref->position(), OdGePoint3d(0, 0, 0));
+  EXPECT_EQ(ref->scaleFactors().sx, 1.0);
+  auto attributes = attributesOf(ref.get());
+  ASSERT_EQ(attributes.size(), 1u);
+  EXPECT_EQ(attributes[0]->getDbHandle().value(), 0x2D2u);
+  EXPECT_EQ(attributes[0]->ownerId(), ref->objectId());
+  EXPECT_EQ(attributes[0]->tag(), OdString("ATRIBUTOTEST"));
+  EXPECT_EQ(attributes[0]->textString(), OdString("TESTTEST"));
+  EXPECT_EQ(attributes[0]->position(), OdGePoint3d(3172.145385426004, 5382.329832272604, 0));
+  EXPECT_EQ(attributes[0]->height(), 2.5);
+  EXPECT_TRUE(attributes[0]->lockPositionInBlock());
+  EXPECT_FALSE(attributes[0]->isInvisible());
+  // The SEQEND has a lower handle than the attribute: file order is what counts.
+  EXPECT_EQ(ref->seqendId().getHandle().value(), 0x2D1u);
+  EXPECT_EQ(ref->seqendId().openObject()->ownerId(), ref->objectId());
+
+  // Neither the attribute nor the SEQEND is an entity of model space.
+  auto inModelSpace = entitiesOf<OdDbEntity>(db.get());
+  for (const auto& e : inModelSpace) {
+    EXPECT_NE(e->getDbHandle().value(), 0x2D2u);
+    EXPECT_NE(e->getDbHandle().value(), 0x2D1u);
+  }
+}
+
+TEST(DbBlockReference, AttributesAreWrittenRightAfterTheirInsertWithTheirSeqend) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/attribute_AC1032.dxf");
+  auto records = writtenRecords(db.get(), 0x2D0, 3);
+  ASSERT_EQ(names(records), (std::vector<std::string>{"INSERT", "ATTRIB", "SEQEND"}));
+  EXPECT_EQ(records[0].value(66), "1");
+  EXPECT_EQ(records[0].value(2), "BL1");
+  EXPECT_EQ(records[1].value(5), "2D2");
+  EXPECT_EQ(records[1].value(330), "2D0");
+  EXPECT_EQ(records[1].value(2), "ATRIBUTOTEST");
+  EXPECT_EQ(records[1].value(1), "TESTTEST");
+  EXPECT_EQ(records[1].values(100), (std::vector<std::string>{"AcDbEntity", "AcDbText", "AcDbAttribute"}));
+  EXPECT_EQ(records[2].value(5), "2D1");
+  EXPECT_EQ(records[2].value(330), "2D0");
+
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbBlockReferencePtr ref = byHandle<OdDbBlockReference>(again.get(), 0x2D0);
+  ASSERT_TRUE(ref);
+  auto attributes = attributesOf(ref.get());
+  ASSERT_EQ(attributes.size(), 1u);
+  EXPECT_EQ(attributes[0]->textString(), OdString("TESTTEST"));
+  EXPECT_TRUE(attributes[0]->lockPositionInBlock());
+  EXPECT_EQ(ref->seqendId().getHandle().value(), 0x2D1u);
+}
+
+TEST(DbBlockReference, EveryInsertKeepsItsOwnAttribute) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/gh209_attribs_AC1024.dxf");
+  const struct {
+    uint64_t insert, attribute;
+    const char *block, *tag, *value;
+  } expected[] = {{0x73, 0x7B, "symbol_work", "TEST", "888"},
+                  {0x7D, 0x7E, "symbol_work", "TEST", "456"},
+                  {0x80, 0x87, "symbol_border", "MISPAR_TIK", "9456/23"}};
+  for (const auto& e : expected) {
+    SCOPED_TRACE(e.value);
+    OdDbBlockReferencePtr ref = byHandle<OdDbBlockReference>(db.get(), e.insert);
+    ASSERT_TRUE(ref);
+    EXPECT_EQ(blockName(ref.get()), OdString(e.block));
+    auto attributes = attributesOf(ref.get());
+    ASSERT_EQ(attributes.size(), 1u);
+    EXPECT_EQ(attributes[0]->getDbHandle().value(), e.attribute);
+    EXPECT_EQ(attributes[0]->tag(), OdString(e.tag));
+    EXPECT_EQ(attributes[0]->textString(), OdString(e.value));
+  }
+}
+
+TEST(DbBlockReference, AttributesOfOldFiles) {
+  SKIP_WITHOUT_TESTDATA();
+  {
+    OdDbDatabasePtr db = readDrawing("dxf/example_r12_AC1009.dxf");
+    OdDbBlockReferencePtr ref = byHandle<OdDbBlockReference>(db.get(), 0x190);
+    ASSERT_TRUE(ref);
+    EXPECT_EQ(blockName(ref.get()), OdString("BLOKO"));
+    auto attributes = attributesOf(ref.get());
+    ASSERT_EQ(attributes.size(), 1u);
+    EXPECT_EQ(attributes[0]->tag(), OdString("ETIKEDO"));
+    EXPECT_EQ(attributes[0]->textString(), OdString("valoro de la teksto en bloko"));
+    EXPECT_EQ(ref->seqendId().getHandle().value(), 0x191u);
+    OdDbBlockReferencePtr second = byHandle<OdDbBlockReference>(db.get(), 0x756);
+    ASSERT_TRUE(second);
+    ASSERT_EQ(second->attributeIds().size(), 1u);
+    EXPECT_EQ(attributesOf(second.get())[0]->textString(), OdString("valoro"));
+    // A reference without attributes owns nothing.
+    OdDbBlockReferencePtr plain = byHandle<OdDbBlockReference>(db.get(), 0x1C8);
+    ASSERT_TRUE(plain);
+    EXPECT_TRUE(plain->attributeIds().empty());
+    EXPECT_TRUE(plain->seqendId().isNull());
+    EXPECT_TRUE(plain->subentityIds().empty());
+  }
+  {
+    // R10: no handles at all.
+    OdDbDatabasePtr db = readDrawing("dxf/r10_entities_AC1006.dxf");
+    bool found = false;
+    for (const auto& ref : entitiesOf<OdDbBlockReference>(db.get())) {
+      if (blockName(ref.get()) != OdString("BLOCK2")) continue;
+      found = true;
+      auto attributes = attributesOf(ref.get());
+      ASSERT_EQ(attributes.size(), 1u);
+      EXPECT_EQ(attributes[0]->tag(), OdString("ATTR2"));
+      EXPECT_EQ(attributes[0]->textString(), OdString("4"));
+      EXPECT_FALSE(ref->seqendId().isNull());
+    }
+    EXPECT_TRUE(found);
+  }
+}
+
+TEST(DbBlockReference, MirroredReferenceFacingDown) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/floorplan_autocad_mechanical_AC1018.dxf");
+  OdDbBlockReferencePtr ref = byHandle<OdDbBlockReference>(db.get(), 0x1578);
+  ASSERT_TRUE(ref);
+  EXPECT_EQ(blockName(ref.get()), OdString("xref-Bishop-Overland-08$0$FIXT-DBLKIT32"));
+  EXPECT_EQ(ref->position(), OdGePoint3d(-15.71769897241984, 110.5192587615638, 0));
+  EXPECT_EQ(ref->scaleFactors().sx, 1.0);
+  EXPECT_EQ(ref->scaleFactors().sy, 1.0);
+  EXPECT_EQ(ref->scaleFactors().sz, -1.0);
+  EXPECT_DOUBLE_EQ(ref->rotation(), std::numbers::pi / 2);
+  EXPECT_EQ(ref->normal(), OdGeVector3d(0, 0, -1));
+
+  Record r = writtenRecord(db.get(), 0x1578);
+  EXPECT_FALSE(r.has(41));  // scales of 1 are left out
+  EXPECT_EQ(r.number(43), -1.0);
+  EXPECT_EQ(r.number(50), 90.0);
+  EXPECT_EQ(r.number(230), -1.0);
+  EXPECT_FALSE(r.has(66));
+}
+
+TEST(DbBlockReference, AttributeDefinitions) {
+  SKIP_WITHOUT_TESTDATA();
+  {
+    OdDbDatabasePtr db = readDrawing("dxf/example_r12_AC1009.dxf");
+    OdDbAttributeDefinitionPtr def = byHandle<OdDbAttributeDefinition>(db.get(), 0x18F);
+    ASSERT_TRUE(def);
+    EXPECT_EQ(def->tag(), OdString("ETIKEDO"));
+    EXPECT_EQ(def->prompt(), OdString("invitilo"));
+    EXPECT_EQ(def->textString(), OdString("valoro"));
+    EXPECT_EQ(def->height(), 100.0);
+    EXPECT_EQ(def->attributeFlags(), 0);
+  }
+  {
+    OdDbDatabasePtr db = readDrawing("dxf/attribute_AC1032.dxf");
+    OdDbAttributeDefinitionPtr def = byHandle<OdDbAttributeDefinition>(db.get(), 0x289);
+    ASSERT_TRUE(def);
+    EXPECT_EQ(def->tag(), OdString("TEST"));
+    EXPECT_EQ(def->prompt(), OdString("hola"));
+    EXPECT_EQ(def->textString(), OdString(""));
+    EXPECT_TRUE(def->lockPositionInBlock());
+    EXPECT_FALSE(def->isMTextAttributeDefinition());
+
+    Record r = writtenRecord(db.get(), 0x289);
+    EXPECT_EQ(r.values(100), (std::vector<std::string>{"AcDbEntity", "AcDbText", "AcDbAttributeDefinition"}));
+    // The version comes before the prompt and tag, the lock position after them.
+    EXPECT_EQ(r.values(280), (std::vector<std::string>{"0", "1"}));
+    auto codes = r.codes();
+    EXPECT_LT(std::find(codes.begin(), codes.end(), 3) - codes.begin(),
+              std::find(codes.begin(), codes.end(), 2) - codes.begin());
+  }
+}
+
+TEST(DbBlockReference, AttributesFollowFlagWithoutAttributes) {
+  // An INSERT that says attributes follow, then only its SEQEND; another
+  // that says so with nothing at all after it but a LINE.
+  const std::string text = drawingWithEntities(
+      "AC1015",
+      "0\nINSERT\n5\n80\n100\nAcDbEntity\n8\n0\n100\nAcDbBlockReference\n66\n1\n2\nBLK\n10\n1\n20\n2\n30\n0\n"
+      "0\nSEQEND\n5\n81\n100\nAcDbEntity\n8\n0\n"
+      "0\nINSERT\n5\n82\n100\nAcDbEntity\n8\n0\n100\nAcDbBlockReference\n66\n1\n2\nBLK\n10\n3\n20\n4\n30\n0\n"
+      "0\nLINE\n5\n83\n100\nAcDbEntity\n8\n0\n100\nAcDbLine\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n");
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("follow.dxf"));
+  OdDbBlockReferencePtr first = byHandle<OdDbBlockReference>(db.get(), 0x80);
+  OdDbBlockReferencePtr second = byHandle<OdDbBlockReference>(db.get(), 0x82);
+  ASSERT_TRUE(first && second);
+  EXPECT_TRUE(first->attributeIds().empty());
+  EXPECT_EQ(first->seqendId().getHandle().value(), 0x81u);
+  EXPECT_TRUE(second->attributeIds().empty());
+  EXPECT_TRUE(second->seqendId().isNull());
+  // The LINE is the drawing's, not the reference's.
+  auto lines = entitiesOf<OdDbLine>(db.get());
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0]->getDbHandle().value(), 0x83u);
+  EXPECT_EQ(entitiesOf<OdDbBlockReference>(db.get()).size(), 2u);
+
+  // Written back, every INSERT that says attributes follow is closed by a SEQEND.
+  auto records = recordsOf(odDxfWriteString(db.get()));
+  for (size_t i = 0; i < records.size(); ++i) {
+    if (records[i].name != "INSERT" || records[i].value(66) != "1") continue;
+    size_t k = i + 1;
+    while (k < records.size() && records[k].name == "ATTRIB") ++k;
+    ASSERT_LT(k, records.size());
+    EXPECT_EQ(records[k].name, "SEQEND") << "after INSERT " << records[i].value(5);
+  }
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  EXPECT_EQ(entitiesOf<OdDbLine>(again.get()).size(), 1u);
+  EXPECT_EQ(entitiesOf<OdDbBlockReference>(again.get()).size(), 2u);
+}
+
+// A block "TAG" with one attribute definition, in a new database.
+OdDbObjectId makeBlockWithDefinition(OdDbDatabase* db) {
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+  block->setName(OdString("TAG"));
+  OdDbObjectId blockId = db->blockTable()->add(block.get());
+  OdDbAttributeDefinitionPtr def = OdDbAttributeDefinition::createObject();
+  def->setTag(OdString("NUMBER"));
+  def->setPrompt(OdString("Room number"));
+  def->setTextString(OdString("000"));
+  def->setHeight(0.25);
+  def->setVerifiable(true);
+  block->appendOdDbEntity(def.get());
+  return blockId;
+}
+
+TEST(DbBlockReference, AttributesAppendedThroughTheApiAreWrittenAfterTheirInsert) {
+  OdDbDatabasePtr db = OdDbDatabase::create();
+  OdDbObjectId blockId = makeBlockWithDefinition(db.get());
+  OdDbBlockReferencePtr ref = OdDbBlockReference::createObject();
+  ref->setBlockTableRecord(blockId);
+  ref->setPosition(OdGePoint3d(10, 20, 0));
+  ref->setScaleFactors(OdGeScale3d(2, 2, 1));
+  ref->setRotation(std::numbers::pi / 6);
+  OdDbAttributePtr loose = OdDbAttribute::createObject();
+  EXPECT_THROW(ref->appendAttribute(loose.get()), OdError);  // not yet in a database
+  OdDbObjectId refId = addToModelSpace(db.get(), ref.get());
+  for (const char* value : {"101", "102"}) {
+    OdDbAttributePtr attr = OdDbAttribute::createObject();
+    attr->setTag(OdString("NUMBER"));
+    attr->setTextString(OdString(value));
+    attr->setPosition(OdGePoint3d(10, 20, 0));
+    attr->setHeight(0.5);
+    ref->appendAttribute(attr.get());
+  }
+  ASSERT_EQ(ref->attributeIds().size(), 2u);
+  EXPECT_FALSE(ref->seqendId().isNull());
+
+  auto records = writtenRecords(db.get(), refId.getHandle(), 4);
+  ASSERT_EQ(names(records), (std::vector<std::string>{"INSERT", "ATTRIB", "ATTRIB", "SEQEND"}));
+  EXPECT_EQ(records[0].value(66), "1");
+  EXPECT_EQ(records[0].value(2), "TAG");
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(records[i].value(330), refId.getHandle().text()) << i;
+
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbBlockReferencePtr read = byHandle<OdDbBlockReference>(again.get(), refId.getHandle());
+  ASSERT_TRUE(read);
+  EXPECT_EQ(blockName(read.get()), OdString("TAG"));
+  EXPECT_EQ(read->position(), OdGePoint3d(10, 20, 0));
+  EXPECT_EQ(read->scaleFactors().sx, 2.0);
+  EXPECT_NEAR(read->rotation(), std::numbers::pi / 6, 1e-12);
+  auto attributes = attributesOf(read.get());
+  ASSERT_EQ(attributes.size(), 2u);
+  EXPECT_EQ(attributes[0]->textString(), OdString("101"));
+  EXPECT_EQ(attributes[1]->textString(), OdString("102"));
+  EXPECT_EQ(attributes[1]->tag(), OdString("NUMBER"));
+
+  // The definition in the block survives too.
+  auto defs = entitiesOf<OdDbAttributeDefinition>(again.get(), read->blockTableRecord());
+  ASSERT_EQ(defs.size(), 1u);
+  EXPECT_EQ(defs[0]->prompt(), OdString("Room number"));
+  EXPECT_TRUE(defs[0]->isVerifiable());
+  EXPECT_EQ(defs[0]->textString(), OdString("000"));
+}
+
+TEST(DbBlockReference, MInsertOfAFileWithoutMarkersIsChosenByItsGrid) {
+  const std::string text = drawingWithEntities(
+      "AC1009",
+      "0\nINSERT\n5\n90\n8\n0\n2\nBLK\n10\n1\n20\n2\n30\n0\n70\n3\n71\n2\n44\n10\n45\n5\n"
+      "0\nINSERT\n5\n91\n8\n0\n2\nBLK\n10\n0\n20\n0\n30\n0\n70\n1\n71\n1\n");
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("minsert.dxf"));
+  OdDbMInsertBlockPtr grid = byHandle<OdDbMInsertBlock>(db.get(), 0x90);
+  ASSERT_TRUE(grid);
+  EXPECT_EQ(grid->columns(), 3);
+  EXPECT_EQ(grid->rows(), 2);
+  EXPECT_EQ(grid->columnSpacing(), 10.0);
+  EXPECT_EQ(grid->rowSpacing(), 5.0);
+  EXPECT_EQ(grid->position(), OdGePoint3d(1, 2, 0));
+  OdDbBlockReferencePtr single = byHandle<OdDbBlockReference>(db.get(), 0x91);
+  ASSERT_TRUE(single);
+  EXPECT_FALSE(OdDbMInsertBlock::cast(single.get()));
+
+  // Written with its marker, it reads back as what it is.
+  Record r = writtenRecord(db.get(), 0x90);
+  EXPECT_EQ(r.name, "INSERT");
+  EXPECT_EQ(r.value(100, 1), "AcDbMInsertBlock");
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbMInsertBlockPtr read = byHandle<OdDbMInsertBlock>(again.get(), 0x90);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->columns(), 3);
+  EXPECT_EQ(read->rows(), 2);
+  EXPECT_EQ(read->columnSpacing(), 10.0);
+  EXPECT_EQ(read->rowSpacing(), 5.0);
+  EXPECT_FALSE(OdDbMInsertBlock::cast(byHandle<OdDbBlockReference>(again.get(), 0x91).get()));
+}
+
+TEST(DbBlockReference, BuiltMInsertKeepsItsGridEvenOfOne) {
+  OdDbDatabasePtr db = OdDbDatabase::create();
+  OdDbObjectId blockId = makeBlockWithDefinition(db.get());
+  OdDbMInsertBlockPtr grid = OdDbMInsertBlock::createObject();
+  grid->setBlockTableRecord(blockId);
+  grid->setColumns(4);
+  grid->setRows(3);
+  grid->setColumnSpacing(2.5);
+  grid->setRowSpacing(-1.5);
+  grid->setRotation(std::numbers::pi);
+  OdDbObjectId gridId = addToModelSpace(db.get(), grid.get());
+  OdDbMInsertBlockPtr one = OdDbMInsertBlock::createObject();
+  one->setBlockTableRecord(blockId);
+  OdDbObjectId oneId = addToModelSpace(db.get(), one.get());
+
+  Record r = writtenRecord(db.get(), gridId.getHandle());
+  EXPECT_EQ(r.value(100, 1), "AcDbMInsertBlock");
+  EXPECT_EQ(r.value(70), "4");
+  EXPECT_EQ(r.value(71), "3");
+  EXPECT_EQ(r.number(44), 2.5);
+  EXPECT_EQ(r.number(45), -1.5);
+
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbMInsertBlockPtr read = byHandle<OdDbMInsertBlock>(again.get(), gridId.getHandle());
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->columns(), 4);
+  EXPECT_EQ(read->rows(), 3);
+  EXPECT_EQ(read->columnSpacing(), 2.5);
+  EXPECT_EQ(read->rowSpacing(), -1.5);
+  EXPECT_NEAR(read->rotation(), std::numbers::pi, 1e-12);
+  EXPECT_TRUE(byHandle<OdDbMInsertBlock>(again.get(), oneId.getHandle()));
+}
+
+}  // namespace

@@ -1,0 +1,376 @@
+// Hatches: boundary loops (polylines with bulges, chains of edges with
+// clockwise and counter-clockwise arcs), patterns, seeds and gradients as
+// real drawings give them; written back; built through the API.
+
+#include "DbHatch.h"
+#include "EntityTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using namespace entity_test;
+
+using Edge = OdDbHatch::Edge;
+
+// Where an edge really starts and ends, from its own data.
+OdGePoint2d pointOnArc(const Edge& e, double radians) {
+  return OdGePoint2d(e.center.x + e.radius * std::cos(radians), e.center.y + e.radius * std::sin(radians));
+}
+OdGePoint2d edgeStart(const Edge& e) { return e.type == OdDbHatch::kLine ? e.start : pointOnArc(e, e.startRadians()); }
+OdGePoint2d edgeEnd(const Edge& e) { return e.type == OdDbHatch::kLine ? e.end : pointOnArc(e, e.endRadians()); }
+
+double distance(const OdGePoint2d& a, const OdGePoint2d& b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+// Every edge starts where the one before it ends, and the last one closes the loop.
+void expectClosedChain(const std::vector<Edge>& edges, double tolerance) {
+  ASSERT_FALSE(edges.empty());
+  for (size_t i = 0; i < edges.size(); ++i) {
+    const Edge& next = edges[(i + 1) % edges.size()];
+    EXPECT_LT(distance(edgeEnd(edges[i]), edgeStart(next)), tolerance) << "between edge " << i << " and the next";
+  }
+}
+
+TEST(DbHatch, PolylineLoopWithABulge) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/ceco_architecture_AC1015.dxf");
+  OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0xCE4);
+  ASSERT_TRUE(hatch);
+  EXPECT_TRUE(hatch->isSolidFill());
+  EXPECT_EQ(hatch->patternName(), OdString("SOLID"));
+  EXPECT_TRUE(hatch->associative());
+  EXPECT_EQ(hatch->hatchStyle(), OdDbHatch::kNormal);
+  EXPECT_EQ(hatch->patternType(), OdDbHatch::kPreDefined);
+  EXPECT_EQ(hatch->layer(), OdString("Ceco.NET 53"));
+  EXPECT_EQ(hatch->linetypeScale(), 0.3);
+  ASSERT_EQ(hatch->numLoops(), 1);
+  const OdDbHatch::Loop& loop = hatch->loopAt(0);
+  EXPECT_EQ(loop.type, OdDbHatch::kExternal | OdDbHatch::kPolyline | OdDbHatch::kDerived);
+  EXPECT_TRUE(loop.isPolyline());
+  EXPECT_TRUE(loop.hasBulges);
+  EXPECT_TRUE(loop.closed);
+  ASSERT_EQ(loop.vertices.size(), 5u);
+  EXPECT_EQ(loop.vertices[0], OdGePoint2d(20.59687853030533, 2.011926049758017));
+  EXPECT_EQ(loop.vertices[2], OdGePoint2d(20.11367296215621, 2.889787278459496));
+  EXPECT_EQ(loop.vertices[4], OdGePoint2d(19.63046739400715, 2.011926049758017));
+  EXPECT_EQ(loop.bulges, (std::vector<double>{0, 0, 0, 0, -1}));
+  // The loop was made from five entities of the drawing.
+  ASSERT_EQ(loop.sourceIds.size(), 5u);
+  const uint64_t sources[] = {0xCDE, 0xCE2, 0xCE1, 0xCE0, 0xCDF};
+  for (size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(loop.sourceIds[i].getHandle().value(), sources[i]);
+    EXPECT_TRUE(OdDbEntity::cast(loop.sourceIds[i].openObject().get())) << i;
+  }
+  ASSERT_EQ(hatch->seedPoints().size(), 1u);
+  EXPECT_EQ(hatch->seedPoints()[0], OdGePoint2d(20.16301353814708, 2.624658056542955));
+}
+
+TEST(DbHatch, BulgeOfAPolylineLoopBecomesAnArcEdge) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/ceco_architecture_AC1015.dxf");
+  OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0xCE4);
+  ASSERT_TRUE(hatch);
+  auto edges = hatch->loopEdges(0);
+  ASSERT_EQ(edges.size(), 5u);
+  for (size_t i = 0; i < 4; ++i) EXPECT_EQ(edges[i].type, OdDbHatch::kLine) << i;
+  const Edge& arc = edges[4];
+  ASSERT_EQ(arc.type, OdDbHatch::kCirArc);
+  // A bulge of -1: a half circle, clockwise, over the chord back to the first vertex.
+  EXPECT_FALSE(arc.counterClockwise);
+  double chord = 20.59687853030533 - 19.63046739400715;
+  EXPECT_NEAR(arc.radius, chord / 2, 1e-12);
+  EXPECT_NEAR(arc.center.x, (20.59687853030533 + 19.63046739400715) / 2, 1e-12);
+  EXPECT_NEAR(arc.center.y, 2.011926049758017, 1e-12);
+  expectClosedChain(edges, 1e-9);
+  // Clockwise from the west end of the chord to the east end passes the top.
+  double sweep = std::remainder(arc.startRadians() - arc.endRadians() - std::numbers::pi, 2 * std::numbers::pi) +
+                 std::numbers::pi;
+  EXPECT_NEAR(sweep, std::numbers::pi, 1e-12);
+  double mid = arc.startRadians() - sweep / 2;
+  EXPECT_NEAR(std::sin(mid), 1.0, 1e-9);
+}
+
+TEST(DbHatch, EdgeLoopOfLinesAndArcsBothWays) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/api_cw750_curtainwall_details_AC1027.dxf");
+  OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0x1438);
+  ASSERT_TRUE(hatch);
+  EXPECT_FALSE(hatch->isSolidFill());
+  EXPECT_FALSE(hatch->associative());
+  EXPECT_EQ(hatch->patternName(), OdString("ANSI31"));
+  ASSERT_EQ(hatch->numLoops(), 1);
+  const OdDbHatch::Loop& loop = hatch->loopAt(0);
+  EXPECT_EQ(loop.type, OdDbHatch::kExternal);
+  EXPECT_FALSE(loop.isPolyline());
+  EXPECT_TRUE(loop.sourceIds.empty());
+  ASSERT_EQ(loop.edges.size(), 17u);
+  std::string kinds;
+  for (const Edge& e : loop.edges) kinds += e.type == OdDbHatch::kLine ? 'L' : 'A';
+  EXPECT_EQ(kinds, "LLLLLLAALALALAALA");
+
+  const Edge& first = loop.edges[0];
+  EXPECT_EQ(first.start, OdGePoint2d(519.9134740971784, 336.7945861367827));
+  EXPECT_EQ(first.end, OdGePoint2d(519.6437191751546, 336.7945861367827));
+  const Edge& ccw = loop.edges[6];
+  EXPECT_TRUE(ccw.counterClockwise);
+  EXPECT_EQ(ccw.center, OdGePoint2d(519.9184740971784, 336.5365861367826));
+  EXPECT_EQ(ccw.radius, 0.0149999999999988);
+  EXPECT_EQ(ccw.startRadians(), 0.0);
+  EXPECT_DOUBLE_EQ(ccw.endRadians(), 135.1896880937414 * std::numbers::pi / 180);
+  const Edge& cw = loop.edges[7];
+  EXPECT_FALSE(cw.counterClockwise);
+  EXPECT_EQ(cw.startAngle, 44.81031190628409);  // as the file holds it: 360 minus the angle
+  EXPECT_DOUBLE_EQ(cw.startRadians(), (360 - 44.81031190628409) * std::numbers::pi / 180);
+  EXPECT_DOUBLE_EQ(cw.endRadians(), (360 - 90.00000000003618) * std::numbers::pi / 180);
+  // Read with the right sense, the seventeen edges make one closed boundary.
+  expectClosedChain(hatch->loopEdges(0), 1e-6);
+}
+
+TEST(DbHatch, PatternLinesAndSeeds) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/api_cw750_curtainwall_details_AC1027.dxf");
+  OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0x1438);
+  ASSERT_TRUE(hatch);
+  EXPECT_EQ(hatch->patternType(), OdDbHatch::kPreDefined);
+  EXPECT_EQ(hatch->patternAngle(), 0.0);
+  EXPECT_EQ(hatch->patternScale(), 0.625);
+  EXPECT_FALSE(hatch->patternDouble());
+  ASSERT_EQ(hatch->patternLines().size(), 1u);
+  const auto& line = hatch->patternLines()[0];
+  EXPECT_EQ(line.angle, 315.0);
+  EXPECT_EQ(line.base, OdGePoint2d(520.1834740971784, 336.2945861367827));
+  EXPECT_EQ(line.offset, OdGeVector2d(-0.055242717280199, -0.055242717280199));
+  EXPECT_TRUE(line.dashes.empty());
+  ASSERT_EQ(hatch->seedPoints().size(), 2u);
+  EXPECT_EQ(hatch->seedPoints()[1], OdGePoint2d(521.2027459712816, 336.7315833594013));
+}
+
+TEST(DbHatch, EdgesPatternAndSeedsSurviveSaveAndReopen) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/api_cw750_curtainwall_details_AC1027.dxf");
+  OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0x1438);
+  ASSERT_TRUE(hatch);
+  Record r = writtenRecord(db.get(), 0x1438);
+  EXPECT_EQ(r.value(91), "1");
+  EXPECT_EQ(r.value(93), "17");
+  EXPECT_EQ(r.values(72).size(), 17u);
+  EXPECT_EQ(r.value(78), "1");
+  EXPECT_EQ(r.number(53), 315.0);
+  EXPECT_EQ(r.value(98), "2");
+
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbHatchPtr read = byHandle<OdDbHatch>(again.get(), 0x1438);
+  ASSERT_TRUE(read);
+  ASSERT_EQ(read->numLoops(), 1);
+  const auto& a = hatch->loopAt(0).edges;
+  const auto& b = read->loopAt(0).edges;
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t i = 0; i < a.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(a[i].type, b[i].type);
+    EXPECT_EQ(a[i].start, b[i].start);
+    EXPECT_EQ(a[i].end, b[i].end);
+    EXPECT_EQ(a[i].center, b[i].center);
+    EXPECT_EQ(a[i].radius, b[i].radius);
+    EXPECT_EQ(a[i].startAngle, b[i].startAngle);
+    EXPECT_EQ(a[i].endAngle, b[i].endAngle);
+    EXPECT_EQ(a[i].counterClockwise, b[i].counterClockwise);
+  }
+  ASSERT_EQ(read->patternLines().size(), 1u);
+  EXPECT_EQ(read->patternLines()[0].offset, hatch->patternLines()[0].offset);
+  EXPECT_EQ(read->seedPoints(), hatch->seedPoints());
+  EXPECT_EQ(read->patternScale(), 0.625);
+}
+
+TEST(DbHatch, GradientFill) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("pairs/twin_ascii_vs_binary_AC1024/a.dxf");
+  OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0x371);
+  ASSERT_TRUE(hatch);
+  EXPECT_TRUE(hatch->isGradient());
+  EXPECT_TRUE(hatch->isSolidFill());
+  EXPECT_EQ(hatch->gradientName(), OdString("LINEAR"));
+  EXPECT_EQ(hatch->gradientAngle(), 0.0);
+  EXPECT_FALSE(hatch->gradientOneColorMode());
+  EXPECT_EQ(hatch->hatchStyle(), OdDbHatch::kOuter);
+  const auto& colors = hatch->gradientColors();
+  ASSERT_EQ(colors.size(), 2u);
+  EXPECT_EQ(colors[0].value, 0.0);
+  EXPECT_EQ(colors[0].colorIndex, 5);
+  EXPECT_EQ(colors[0].rgb, 0x0000FF);
+  EXPECT_EQ(colors[1].value, 1.0);
+  EXPECT_EQ(colors[1].colorIndex, 2);
+  EXPECT_EQ(colors[1].rgb, 0xFFFF00);
+  ASSERT_EQ(hatch->loopAt(0).sourceIds.size(), 1u);
+  EXPECT_EQ(hatch->loopAt(0).sourceIds[0].getHandle().value(), 0x36Fu);
+  expectClosedChain(hatch->loopEdges(0), 1e-12);
+
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbHatchPtr read = byHandle<OdDbHatch>(again.get(), 0x371);
+  ASSERT_TRUE(read);
+  EXPECT_TRUE(read->isGradient());
+  EXPECT_EQ(read->gradientName(), OdString("LINEAR"));
+  ASSERT_EQ(read->gradientColors().size(), 2u);
+  EXPECT_EQ(read->gradientColors()[1].rgb, 0xFFFF00);
+  EXPECT_EQ(read->loopAt(0).sourceIds[0].getHandle().value(), 0x36Fu);
+  // The application data after the hatch stays where it was.
+  Record r = writtenRecord(again.get(), 0x371);
+  EXPECT_EQ(r.value(470), "LINEAR");
+  EXPECT_EQ(r.values(1001), (std::vector<std::string>{"GradientColor1ACI", "GradientColor2ACI", "ACAD"}));
+}
+
+TEST(DbHatch, GradientDataOfAPlainSolidFillIsKept) {
+  SKIP_WITHOUT_TESTDATA();
+  // Type 0: no gradient, though the file gives its colours.
+  OdDbDatabasePtr db = readDrawing("dxf/api_cw750_curtainwall_details_AC1027.dxf");
+  OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0x9625);
+  ASSERT_TRUE(hatch);
+  EXPECT_FALSE(hatch->isGradient());
+  EXPECT_TRUE(hatch->isSolidFill());
+  EXPECT_EQ(hatch->gradientColors().size(), 2u);
+  EXPECT_TRUE(hatch->gradientOneColorMode());
+  EXPECT_EQ(hatch->shadeTintValue(), 1.0);
+  ASSERT_EQ(hatch->numLoops(), 1);
+  EXPECT_FALSE(hatch->loopAt(0).hasBulges);
+  EXPECT_EQ(hatch->loopAt(0).vertices.size(), 4u);
+  Record r = writtenRecord(db.get(), 0x9625);
+  EXPECT_EQ(r.value(450), "0");
+  EXPECT_EQ(r.value(453), "2");
+  EXPECT_FALSE(r.has(52));  // a solid fill without pattern data gets none
+}
+
+TEST(DbHatch, NoLoops) {
+  const std::string text = drawingWithEntities(
+      "AC1015",
+      "0\nHATCH\n5\nA0\n100\nAcDbEntity\n8\n0\n100\nAcDbHatch\n10\n0\n20\n0\n30\n0\n210\n0\n220\n0\n230\n1\n"
+      "2\nSOLID\n70\n1\n71\n0\n91\n0\n75\n1\n76\n1\n98\n0\n");
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("noloops.dxf"));
+  OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0xA0);
+  ASSERT_TRUE(hatch);
+  EXPECT_EQ(hatch->numLoops(), 0);
+  EXPECT_EQ(hatch->hatchStyle(), OdDbHatch::kOuter);
+  EXPECT_TRUE(hatch->seedPoints().empty());
+  Record r = writtenRecord(db.get(), 0xA0);
+  EXPECT_EQ(r.value(91), "0");
+  EXPECT_FALSE(r.has(92));
+  EXPECT_EQ(r.value(75), "1");
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbHatchPtr read = byHandle<OdDbHatch>(again.get(), 0xA0);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->numLoops(), 0);
+  EXPECT_EQ(read->hatchStyle(), OdDbHatch::kOuter);
+}
+
+// A loop with a spline edge; newer files give the spline's fit points a count of their own.
+std::string hatchWithSpline(const std::string& version, bool fitCount) {
+  std::string spline =
+      "72\n4\n94\n3\n73\n0\n74\n0\n95\n8\n96\n4\n40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n40\n1\n"
+      "10\n0\n20\n0\n10\n1\n20\n2\n10\n3\n20\n2\n10\n4\n20\n0\n";
+  if (fitCount) spline += "97\n2\n11\n0\n21\n0\n11\n4\n21\n0\n12\n1\n22\n0\n13\n1\n23\n0\n";
+  return drawingWithEntities(
+      version,
+      "0\nLINE\n5\nB0\n100\nAcDbEntity\n8\n0\n100\nAcDbLine\n10\n4\n20\n0\n30\n0\n11\n0\n21\n0\n31\n0\n"
+      "0\nHATCH\n5\nB1\n100\nAcDbEntity\n8\n0\n100\nAcDbHatch\n10\n0\n20\n0\n30\n0\n210\n0\n220\n0\n230\n1\n"
+      "2\nSOLID\n70\n1\n71\n1\n91\n1\n92\n1\n93\n2\n" +
+          spline + "72\n1\n10\n4\n20\n0\n11\n0\n21\n0\n97\n1\n330\nB0\n75\n0\n76\n1\n98\n0\n");
+}
+
+void expectSplineLoop(const OdDbHatch* hatch, bool fitData) {
+  ASSERT_EQ(hatch->numLoops(), 1);
+  const auto& loop = hatch->loopAt(0);
+  ASSERT_EQ(loop.edges.size(), 2u);
+  const Edge& spline = loop.edges[0];
+  EXPECT_EQ(spline.type, OdDbHatch::kSpline);
+  EXPECT_EQ(spline.degree, 3);
+  EXPECT_EQ(spline.knots.size(), 8u);
+  ASSERT_EQ(spline.controlPoints.size(), 4u);
+  EXPECT_EQ(spline.controlPoints[2], OdGePoint2d(3, 2));
+  EXPECT_EQ(spline.fitPoints.size(), fitData ? 2u : 0u);
+  EXPECT_EQ(spline.hasStartTangent, fitData);
+  EXPECT_EQ(loop.edges[1].type, OdDbHatch::kLine);
+  EXPECT_EQ(loop.edges[1].end, OdGePoint2d(0, 0));
+  // The loop's own count names its source entity; it is not taken for the spline's.
+  ASSERT_EQ(loop.sourceIds.size(), 1u);
+  EXPECT_EQ(loop.sourceIds[0].getHandle().value(), 0xB0u);
+}
+
+TEST(DbHatch, SplineEdgesOfOlderAndNewerFiles) {
+  for (bool newer : {false, true}) {
+    SCOPED_TRACE(newer ? "AC1024" : "AC1015");
+    OdDbDatabasePtr db = odDxfReadBuffer(hatchWithSpline(newer ? "AC1024" : "AC1015", newer), OdString("spline.dxf"));
+    OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0xB1);
+    ASSERT_TRUE(hatch);
+    expectSplineLoop(hatch.get(), newer);
+    OdDbDatabasePtr again = saveAndReopen(db.get());
+    OdDbHatchPtr read = byHandle<OdDbHatch>(again.get(), 0xB1);
+    ASSERT_TRUE(read);
+    expectSplineLoop(read.get(), newer);
+  }
+}
+
+TEST(DbHatch, BuiltHatchWithBothKindsOfLoopSurvivesSaveAndReopen) {
+  OdDbDatabasePtr db = OdDbDatabase::create();
+  OdDbHatchPtr hatch = OdDbHatch::createObject();
+  hatch->setPattern(OdDbHatch::kUserDefined, OdString("_USER"));
+  hatch->setPatternAngle(std::numbers::pi / 4);
+  hatch->setPatternScale(2);
+  hatch->setPatternDouble(true);
+  OdDbHatch::PatternLine line;
+  line.angle = 45;
+  line.offset = OdGeVector2d(-0.7, 0.7);
+  line.dashes = {0.5, -0.25};
+  hatch->setPatternLines({line});
+  hatch->setElevation(1.5);
+  // Outer boundary: a square with one side bowed out (bulge 0.5).
+  hatch->appendLoop(OdDbHatch::kExternal, {{0, 0}, {10, 0}, {10, 10}, {0, 10}}, {0, 0.5, 0, 0});
+  // An island of edges: a line and a clockwise half circle back to its start.
+  Edge chord, arc;
+  chord.type = OdDbHatch::kLine;
+  chord.start = OdGePoint2d(3, 5);
+  chord.end = OdGePoint2d(7, 5);
+  arc.type = OdDbHatch::kCirArc;
+  arc.center = OdGePoint2d(5, 5);
+  arc.radius = 2;
+  arc.counterClockwise = false;
+  arc.startAngle = 360;  // clockwise: 360 minus 0
+  arc.endAngle = 180;    // and 360 minus 180
+  hatch->appendLoop(OdDbHatch::kDefault, std::vector<Edge>{chord, arc});
+  hatch->setSeedPoints({{5, 8}});
+  OdDbObjectId id = addToModelSpace(db.get(), hatch.get());
+  expectClosedChain(hatch->loopEdges(1), 1e-12);
+
+  Record r = writtenRecord(db.get(), id.getHandle());
+  EXPECT_EQ(r.value(70), "0");
+  EXPECT_EQ(r.value(2), "_USER");
+  EXPECT_EQ(r.number(52), 45.0);  // degrees in files
+
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbHatchPtr read = byHandle<OdDbHatch>(again.get(), id.getHandle());
+  ASSERT_TRUE(read);
+  EXPECT_FALSE(read->isSolidFill());
+  EXPECT_EQ(read->patternType(), OdDbHatch::kUserDefined);
+  EXPECT_NEAR(read->patternAngle(), std::numbers::pi / 4, 1e-12);
+  EXPECT_EQ(read->patternScale(), 2.0);
+  EXPECT_TRUE(read->patternDouble());
+  EXPECT_EQ(read->elevation(), 1.5);
+  ASSERT_EQ(read->patternLines().size(), 1u);
+  EXPECT_EQ(read->patternLines()[0].dashes, (std::vector<double>{0.5, -0.25}));
+  ASSERT_EQ(read->numLoops(), 2);
+  const auto& outer = read->loopAt(0);
+  EXPECT_TRUE(outer.isPolyline());
+  EXPECT_TRUE(outer.hasBulges);
+  EXPECT_EQ(outer.bulges, (std::vector<double>{0, 0.5, 0, 0}));
+  EXPECT_EQ(outer.vertices[2], OdGePoint2d(10, 10));
+  const auto& island = read->loopAt(1);
+  EXPECT_FALSE(island.isPolyline());
+  ASSERT_EQ(island.edges.size(), 2u);
+  EXPECT_FALSE(island.edges[1].counterClockwise);
+  expectClosedChain(read->loopEdges(1), 1e-12);
+  expectClosedChain(read->loopEdges(0), 1e-12);
+  EXPECT_EQ(read->seedPoints(), (std::vector<OdGePoint2d>{{5, 8}}));
+}
+
+}  // namespace

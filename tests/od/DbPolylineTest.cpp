@@ -1,0 +1,262 @@
+// Lightweight polylines (LWPOLYLINE): vertices, bulges and widths as real
+// drawings give them, written back, and built through the API.
+
+#include "DbPolyline.h"
+#include "EntityTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace entity_test;
+
+struct ExpectedVertex {
+  double x, y, bulge, startWidth, endWidth;
+};
+
+void expectVertices(const OdDbPolyline* pl, const std::vector<ExpectedVertex>& expected) {
+  ASSERT_EQ(pl->numVerts(), expected.size());
+  for (unsigned i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE("vertex " + std::to_string(i));
+    EXPECT_DOUBLE_EQ(pl->getPointAt(i).x, expected[i].x);
+    EXPECT_DOUBLE_EQ(pl->getPointAt(i).y, expected[i].y);
+    EXPECT_DOUBLE_EQ(pl->getBulgeAt(i), expected[i].bulge);
+    double start = -1, end = -1;
+    pl->getWidthsAt(i, start, end);
+    EXPECT_DOUBLE_EQ(start, expected[i].startWidth);
+    EXPECT_DOUBLE_EQ(end, expected[i].endWidth);
+  }
+}
+
+// A closed two-vertex polyline of two half circles (a round dimension marker) with a constant width.
+const std::vector<ExpectedVertex> kFloorplan1499 = {
+    {41.50546235391265, -212.9296218168299, -1.0, 0.782700154027225, 0.782700154027225},
+    {40.72276219988544, -212.9296218168299, -1.0, 0.782700154027225, 0.782700154027225},
+};
+
+// Widths per vertex (40, 41 on every vertex, most of them 0) and bulges on the first two segments.
+const std::vector<ExpectedVertex> kTwin2E5 = {
+    {35.30083172412064, 5.700745689844573, 2.127776220378056, 0, 0},
+    {39.65196771126439, 5.700745689844573, 0.3079358491434644, 0, 0},
+    {38.34662690307992, 11.099127218258, 0, 0, 0},
+    {35.66342633954374, 8.744128560494658, 0, 0, 0},
+    {38.04641845042544, 8.330067202309187, 0, 3.669609517619411, 5.080563928030537},
+};
+
+TEST(DbPolyline, ConstantWidthAndBulgesOfARealDrawing) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/floorplan_autocad_mechanical_AC1018.dxf");
+  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x1499);
+  ASSERT_TRUE(pl);
+  EXPECT_EQ(pl->layer(), OdString("A-DIMS-1"));
+  EXPECT_TRUE(pl->isClosed());
+  EXPECT_TRUE(pl->hasBulges());
+  EXPECT_DOUBLE_EQ(pl->constantWidth(), 0.782700154027225);
+  expectVertices(pl.get(), kFloorplan1499);
+  EXPECT_EQ(pl->elevation(), 0.0);
+  EXPECT_EQ(pl->normal(), OdGeVector3d::kZAxis);
+}
+
+TEST(DbPolyline, WidthsPerVertexAndBulgesOfARealDrawing) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("pairs/twin_ascii_vs_binary_AC1024/a.dxf");
+  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x2E5);
+  ASSERT_TRUE(pl);
+  EXPECT_FALSE(pl->isClosed());
+  EXPECT_TRUE(pl->hasWidth());
+  expectVertices(pl.get(), kTwin2E5);
+}
+
+TEST(DbPolyline, BinaryTwinGivesTheSameVertices) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("pairs/twin_ascii_vs_binary_AC1024/b.dxf");
+  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x2E5);
+  ASSERT_TRUE(pl);
+  ASSERT_EQ(pl->numVerts(), kTwin2E5.size());
+  for (unsigned i = 0; i < pl->numVerts(); ++i) {
+    EXPECT_NEAR(pl->getPointAt(i).x, kTwin2E5[i].x, 1e-12);
+    EXPECT_NEAR(pl->getPointAt(i).y, kTwin2E5[i].y, 1e-12);
+    EXPECT_NEAR(pl->getBulgeAt(i), kTwin2E5[i].bulge, 1e-12);
+  }
+}
+
+TEST(DbPolyline, ConstantWidthIsWrittenAloneAndWidthsPerVertexWithoutIt) {
+  SKIP_WITHOUT_TESTDATA();
+  {
+    OdDbDatabasePtr db = readDrawing("dxf/floorplan_autocad_mechanical_AC1018.dxf");
+    Record r = writtenRecord(db.get(), 0x1499);
+    ASSERT_EQ(r.name, "LWPOLYLINE");
+    EXPECT_EQ(r.value(90), "2");
+    EXPECT_DOUBLE_EQ(r.number(43), 0.782700154027225);
+    EXPECT_FALSE(r.has(40));
+    EXPECT_FALSE(r.has(41));
+    EXPECT_EQ(r.values(42).size(), 2u);
+  }
+  {
+    OdDbDatabasePtr db = readDrawing("pairs/twin_ascii_vs_binary_AC1024/a.dxf");
+    Record r = writtenRecord(db.get(), 0x2E5);
+    ASSERT_EQ(r.name, "LWPOLYLINE");
+    EXPECT_FALSE(r.has(43));
+    // Zero widths the file gave stay: every vertex keeps its pair.
+    EXPECT_EQ(r.values(40).size(), 5u);
+    EXPECT_EQ(r.values(41).size(), 5u);
+    EXPECT_EQ(r.values(42).size(), 2u);
+    EXPECT_DOUBLE_EQ(r.number(41, 4), 5.080563928030537);
+  }
+}
+
+TEST(DbPolyline, RealPolylinesSurviveSaveAndReopen) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr a = readDrawing("pairs/twin_ascii_vs_binary_AC1024/a.dxf");
+  OdDbDatabasePtr a2 = saveAndReopen(a.get());
+  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(a2.get(), 0x2E5);
+  ASSERT_TRUE(pl);
+  expectVertices(pl.get(), kTwin2E5);
+
+  OdDbDatabasePtr f = readDrawing("dxf/floorplan_autocad_mechanical_AC1018.dxf");
+  OdDbDatabasePtr f2 = saveAndReopen(f.get());
+  OdDbPolylinePtr closed = byHandle<OdDbPolyline>(f2.get(), 0x1499);
+  ASSERT_TRUE(closed);
+  EXPECT_TRUE(closed->isClosed());
+  expectVertices(closed.get(), kFloorplan1499);
+}
+
+TEST(DbPolyline, NoVertices) {
+  const std::string text = drawingWithEntities(
+      "AC1015", "0\nLWPOLYLINE\n5\n30\n100\nAcDbEntity\n8\n0\n100\nAcDbPolyline\n90\n0\n70\n0\n43\n0.0\n");
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("empty.dxf"));
+  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x30);
+  ASSERT_TRUE(pl);
+  EXPECT_EQ(pl->numVerts(), 0u);
+  EXPECT_FALSE(pl->hasBulges());
+  EXPECT_THROW(pl->getPointAt(0), OdError);
+  EXPECT_THROW(pl->getPointAt3d(0), OdError);
+
+  Record r = writtenRecord(db.get(), 0x30);
+  EXPECT_EQ(r.value(90), "0");
+  EXPECT_FALSE(r.has(10));
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbPolylinePtr pl2 = byHandle<OdDbPolyline>(again.get(), 0x30);
+  ASSERT_TRUE(pl2);
+  EXPECT_EQ(pl2->numVerts(), 0u);
+}
+
+TEST(DbPolyline, CountInTheFileDoesNotLimitTheVertices) {
+  // The vertices themselves are what counts; a wrong count must not drop any.
+  const std::string text = drawingWithEntities(
+      "AC1015",
+      "0\nLWPOLYLINE\n5\n31\n100\nAcDbEntity\n8\n0\n100\nAcDbPolyline\n90\n2\n70\n1\n"
+      "10\n0\n20\n0\n10\n4\n20\n0\n42\n0.5\n10\n4\n20\n3\n");
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("count.dxf"));
+  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x31);
+  ASSERT_TRUE(pl);
+  ASSERT_EQ(pl->numVerts(), 3u);
+  EXPECT_EQ(pl->getBulgeAt(1), 0.5);
+  EXPECT_EQ(pl->getPointAt(2), OdGePoint2d(4, 3));
+  EXPECT_EQ(writtenRecord(db.get(), 0x31).value(90), "3");
+}
+
+TEST(DbPolyline, BuiltThroughTheApiSurvivesSaveAndReopen) {
+  OdDbDatabasePtr db = OdDbDatabase::create();
+  OdDbPolylinePtr pl = OdDbPolyline::createObject();
+  pl->addVertexAt(0, OdGePoint2d(0, 0));
+  pl->addVertexAt(1, OdGePoint2d(10, 0), 1.0);  // half circle up to the next vertex
+  pl->addVertexAt(2, OdGePoint2d(10, 5));
+  pl->addVertexAt(1, OdGePoint2d(5, -1));       // inserted before the second
+  pl->setWidthsAt(2, 0.5, 1.5);
+  pl->setClosed(true);
+  pl->setPlinegen(true);
+  pl->setThickness(2);
+  pl->setElevation(3.5);
+  OdDbObjectId id = addToModelSpace(db.get(), pl.get());
+
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbPolylinePtr read = byHandle<OdDbPolyline>(again.get(), id.getHandle());
+  ASSERT_TRUE(read);
+  expectVertices(read.get(), {{0, 0, 0, 0, 0}, {5, -1, 0, 0, 0}, {10, 0, 1.0, 0.5, 1.5}, {10, 5, 0, 0, 0}});
+  EXPECT_TRUE(read->isClosed());
+  EXPECT_TRUE(read->hasPlinegen());
+  EXPECT_EQ(read->thickness(), 2.0);
+  EXPECT_EQ(read->elevation(), 3.5);
+  EXPECT_EQ(read->getPointAt3d(3), OdGePoint3d(10, 5, 3.5));
+}
+
+TEST(DbPolyline, VerticesOfAPolylineFacingDownAreMirroredInWorldCoordinates) {
+  // The arbitrary axis of the normal (0,0,-1) turns X around: object x is world -x.
+  OdDbDatabasePtr db = OdDbDatabase::create();
+  OdDbPolylinePtr pl = OdDbPolyline::createObject();
+  pl->addVertexAt(0, OdGePoint2d(2, 3));
+  pl->addVertexAt(1, OdGePoint2d(-4, 1));
+  pl->setNormal(OdGeVector3d(0, 0, -1));
+  pl->setElevation(5);
+  EXPECT_EQ(pl->getPointAt3d(0), OdGePoint3d(-2, 3, -5));
+  OdDbObjectId id = addToModelSpace(db.get(), pl.get());
+
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbPolylinePtr read = byHandle<OdDbPolyline>(again.get(), id.getHandle());
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->normal(), OdGeVector3d(0, 0, -1));
+  EXPECT_EQ(read->getPointAt(1), OdGePoint2d(-4, 1));
+  EXPECT_EQ(read->getPointAt3d(1), OdGePoint3d(4, 1, -5));
+}
+
+TEST(DbPolyline, SettingOneVertexWidthKeepsTheConstantWidthOfTheOthers) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("dxf/floorplan_autocad_mechanical_AC1018.dxf");
+  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x1499);
+  ASSERT_TRUE(pl);
+  pl->setWidthsAt(1, 0.2, 0.4);
+  double start = 0, end = 0;
+  pl->getWidthsAt(0, start, end);
+  EXPECT_DOUBLE_EQ(start, 0.782700154027225);  // the segment not edited keeps its width
+  EXPECT_DOUBLE_EQ(end, 0.782700154027225);
+  pl->getWidthsAt(1, start, end);
+  EXPECT_EQ(start, 0.2);
+  EXPECT_EQ(end, 0.4);
+
+  OdDbDatabasePtr reopened = saveAndReopen(db.get());
+
+  OdDbPolylinePtr read = byHandle<OdDbPolyline>(reopened.get(), 0x1499);
+  ASSERT_TRUE(read);
+  expectVertices(read.get(), {{41.50546235391265, -212.9296218168299, -1.0, 0.782700154027225, 0.782700154027225},
+                              {40.72276219988544, -212.9296218168299, -1.0, 0.2, 0.4}});
+}
+
+TEST(DbPolyline, AddingAVertexWithItsOwnWidthKeepsTheConstantWidthOfTheOthers) {
+  OdDbPolylinePtr pl = OdDbPolyline::createObject();
+  pl->addVertexAt(0, OdGePoint2d(0, 0));
+  pl->addVertexAt(1, OdGePoint2d(1, 0));
+  pl->setConstantWidth(0.3);
+  pl->addVertexAt(2, OdGePoint2d(2, 0), 0, 1.0, 2.0);
+  double start = 0, end = 0;
+  pl->getWidthsAt(0, start, end);
+  EXPECT_EQ(start, 0.3);
+  EXPECT_EQ(end, 0.3);
+  pl->getWidthsAt(2, start, end);
+  EXPECT_EQ(start, 1.0);
+  EXPECT_EQ(end, 2.0);
+}
+
+TEST(DbPolyline, ConstantWidthReplacesWidthsPerVertex) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbDatabasePtr db = readDrawing("pairs/twin_ascii_vs_binary_AC1024/a.dxf");
+  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x2E5);
+  ASSERT_TRUE(pl);
+  pl->setConstantWidth(0.25);
+  EXPECT_FALSE(pl->hasWidth());
+  Record r = writtenRecord(db.get(), 0x2E5);
+  EXPECT_EQ(r.number(43), 0.25);
+  EXPECT_FALSE(r.has(40));
+  OdDbDatabasePtr reopened = saveAndReopen(db.get());
+  OdDbPolylinePtr read = byHandle<OdDbPolyline>(reopened.get(), 0x2E5);
+  ASSERT_TRUE(read);
+  for (unsigned i = 0; i < read->numVerts(); ++i) {
+    double start = 0, end = 0;
+    read->getWidthsAt(i, start, end);
+    EXPECT_EQ(start, 0.25);
+    EXPECT_EQ(end, 0.25);
+  }
+  EXPECT_DOUBLE_EQ(read->getBulgeAt(0), 2.127776220378056);  // bulges untouched
+}
+
+}  // namespace
