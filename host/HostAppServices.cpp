@@ -1,0 +1,18 @@
+#include "HostAppServices.h"
+
+#include "HostDocManager.h"
+
+#include <filesystem>
+
+OdString HostAppServices::findFile(const OdString& name) const {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (name.isEmpty()) return OdString();
+  if (fs::is_regular_file(name.utf8(), ec)) return name;
+  HostDocument* doc = m_docs.curDocument();
+  if (doc && !doc->filePath().isEmpty() && fs::path(name.utf8()).is_relative()) {
+    fs::path beside = fs::path(doc->filePath().utf8()).parent_path() / name.utf8();
+    if (fs::is_regular_file(beside, ec)) return OdString(beside.string());
+  }
+  return OdString();
+}

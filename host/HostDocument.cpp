@@ -1,0 +1,13 @@
+#include "HostDocument.h"
+
+HostDocument::HostDocument(OdDbDatabasePtr database, const OdString& filePath, const OdString& name, bool echo,
+                           ExecuteSink execute)
+    : m_database(std::move(database)),
+      m_filePath(filePath),
+      m_name(name),
+      m_commandLine(echo),
+      m_execute(std::move(execute)) {}
+
+void HostDocument::sendStringToExecute(const OdString& text) {
+  if (m_execute) m_execute(text);
+}

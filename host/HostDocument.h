@@ -1,0 +1,38 @@
+#pragma once
+
+#include "DbDatabase.h"
+#include "HostCommandLine.h"
+
+#include <functional>
+
+// One open drawing: its database, the file it came from or goes to, and its
+// command line.
+class HostDocument {
+ public:
+  using ExecuteSink = std::function<void(const OdString&)>;
+
+  HostDocument(OdDbDatabasePtr database, const OdString& filePath, const OdString& name, bool echo,
+               ExecuteSink execute);
+  HostDocument(const HostDocument&) = delete;
+  HostDocument& operator=(const HostDocument&) = delete;
+
+  OdDbDatabase* database() const { return m_database.get(); }
+  // Empty until the drawing was read from or saved to a file.
+  const OdString& filePath() const { return m_filePath; }
+  void setFilePath(const OdString& path) { m_filePath = path; }
+  // The name shown to the user ("Drawing1.dxf", or the file's name).
+  const OdString& name() const { return m_name; }
+  void setName(const OdString& name) { m_name = name; }
+
+  HostCommandLine& commandLine() { return m_commandLine; }
+  // Types the text as a command line when the running command has ended
+  // (at once when none is running).
+  void sendStringToExecute(const OdString& text);
+
+ private:
+  OdDbDatabasePtr m_database;
+  OdString m_filePath;
+  OdString m_name;
+  HostCommandLine m_commandLine;
+  ExecuteSink m_execute;
+};

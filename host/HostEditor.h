@@ -1,0 +1,57 @@
+#pragma once
+
+#include "HostEditorReactor.h"
+#include "HostPointTracker.h"
+#include "HostSystemVariables.h"
+
+#include <deque>
+#include <vector>
+
+class HostDocManager;
+
+// What a prompt answers.
+enum HostPromptStatus : int { kPromptOk = -1, kPromptCancel = -5002 };
+
+// The user's side of commands: prompts, system variables, and the reactors
+// that hear about commands.
+class HostEditor {
+ public:
+  // Prompts and their answers are echoed on the documents' command line.
+  explicit HostEditor(HostDocManager& docs);
+  ~HostEditor();
+  HostEditor(const HostEditor&) = delete;
+  HostEditor& operator=(const HostEditor&) = delete;
+
+  void addReactor(HostEditorReactor* reactor);
+  void removeReactor(HostEditorReactor* reactor);
+  void fireCommandWillStart(const OdString& globalName);
+  void fireCommandEnded(const OdString& globalName);
+  void fireCommandFailed(const OdString& globalName);
+
+  HostSystemVariables& variables() { return m_vars; }
+  // A copy of the variable's value, or null for an unknown name.
+  OdResBufPtr getVar(const OdString& name) const { return m_vars.get(name); }
+  bool setVar(const OdString& name, const OdResBuf* value);
+  bool setVarFromText(const OdString& name, const OdString& text);
+
+  // Without a window the answers are what was typed after the command;
+  // when they run out, prompts are cancelled.
+  void setAnswers(std::deque<OdString> answers) { m_answers = std::move(answers); }
+  const std::deque<OdString>& pendingAnswers() const { return m_answers; }
+  void clearAnswers() { m_answers.clear(); }
+  // kPromptOk and the point typed as "x,y" or "x,y,z"; kPromptCancel otherwise.
+  int getPoint(const OdString& prompt, HostPointTracker* tracker, OdGePoint3d& point);
+  int getString(const OdString& prompt, OdString& text);
+
+ private:
+  class EventForwarder;
+  bool nextAnswer(const OdString& prompt, OdString& answer);
+  template <class Call>
+  void fire(const Call& call);
+
+  HostDocManager& m_docs;
+  HostSystemVariables m_vars;
+  std::vector<HostEditorReactor*> m_reactors;
+  std::deque<OdString> m_answers;
+  EventForwarder* m_forwarder;
+};

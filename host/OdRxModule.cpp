@@ -1,0 +1,3 @@
+#include "OdRxModule.h"
+
+ODRX_DEFINE_NAMED(OdRxModule, "OdRxModule", OdRxObject, "", nullptr)

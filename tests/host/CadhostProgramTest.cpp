@@ -1,0 +1,100 @@
+#include "HostTestSupport.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+
+namespace {
+struct ProgramRun {
+  int status;
+  std::string output;  // standard output and standard error together
+};
+
+std::string quoted(const std::string& s) {
+  std::string out = "'";
+  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+}  // namespace
+
+// cadhost as scripts run it: with a profile and a modules folder of the test's own.
+class CadhostProgramTest : public ::testing::Test {
+ protected:
+  ProgramRun run(const std::vector<std::string>& args) {
+    std::string command = "cd " + quoted(dir.path().string()) + " && CADHOST_PROFILE=" + quoted(dir / "profile") +
+                          " CADHOST_MODULES=" + quoted(dir / "modules") + " " + quoted(CADHOST_PROGRAM);
+    for (const std::string& a : args) command += " " + quoted(a);
+    command += " 2>&1";
+    ProgramRun result{-1, ""};
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return result;
+    char buf[4096];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) result.output.append(buf, n);
+    int status = ::pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+  }
+  TempDir dir;
+};
+
+TEST_F(CadhostProgramTest, CommandsRunInOrderAndSucceed) {
+  ProgramRun r = run({"--headless", "-c", "NEW;SAVEAS out.dxf;ZOOMALL", "-c", "CLOSE;OPEN out.dxf;QUIT;NOSUCHCOMMAND"});
+  EXPECT_EQ(r.status, 0) << r.output;
+  EXPECT_TRUE(std::filesystem::exists(dir / "out.dxf"));
+  EXPECT_LT(r.output.find("Saved out.dxf"), r.output.find("Opened out.dxf")) << r.output;
+}
+
+TEST_F(CadhostProgramTest, FailingCommandGivesStatusOneAndNamesTheFile) {
+  ProgramRun r = run({"--headless", "-c", "OPEN missing.dxf;NEW"});
+  EXPECT_EQ(r.status, 1) << r.output;
+  EXPECT_NE(r.output.find("missing.dxf"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("Command: NEW"), std::string::npos) << r.output;
+}
+
+TEST_F(CadhostProgramTest, ScriptLinesRunInOrder) {
+  writeText(dir.path() / "run.scr", "# make a drawing\nNEW\n\nSETVAR COMPAREPROPS 3\r\nSAVEAS \"a b.dxf\"\n");
+  ProgramRun r = run({"--headless", "--script", "run.scr"});
+  EXPECT_EQ(r.status, 0) << r.output;
+  EXPECT_TRUE(std::filesystem::exists(dir / "a b.dxf"));
+}
+
+TEST_F(CadhostProgramTest, MissingScriptIsNamedAndNothingRuns) {
+  ProgramRun r = run({"--headless", "-c", "NEW;SAVEAS x.dxf", "--script", "nothere.scr"});
+  EXPECT_EQ(r.status, 2) << r.output;
+  EXPECT_NE(r.output.find("nothere.scr"), std::string::npos) << r.output;
+  EXPECT_FALSE(std::filesystem::exists(dir / "x.dxf"));
+}
+
+TEST_F(CadhostProgramTest, BadArgumentsShowTheUsage) {
+  ProgramRun r = run({"--bogus"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.output.find("usage: cadhost"), std::string::npos) << r.output;
+  EXPECT_EQ(run({"-c"}).status, 2);
+}
+
+TEST_F(CadhostProgramTest, LoadedModuleFindsTheHostLibraryThroughTheProgram) {
+  ProgramRun r = run({"--headless", "--load", HOST_TEST_MODULE, "-c", "TESTCMD"});
+  EXPECT_EQ(r.status, 0) << r.output;
+  EXPECT_NE(r.output.find("host library: "), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("libhost.so"), std::string::npos) << r.output;
+}
+
+TEST_F(CadhostProgramTest, ModulesFolderIsLoaded) {
+  std::filesystem::create_directories(dir.path() / "modules");
+  std::filesystem::copy_file(HOST_TEST_MODULE, dir.path() / "modules" / "test.so");
+  EXPECT_EQ(run({"--headless", "-c", "TESTCMD"}).status, 0);
+}
+
+TEST_F(CadhostProgramTest, ModuleThatCannotLoadIsNamed) {
+  writeText(dir.path() / "broken.so", "not a shared object");
+  ProgramRun r = run({"--headless", "--load", "broken.so", "-c", "NEW"});
+  EXPECT_EQ(r.status, 1) << r.output;
+  EXPECT_NE(r.output.find("broken.so: cannot load module"), std::string::npos) << r.output;
+}
+
+TEST_F(CadhostProgramTest, StartupCommandsOfTheProfileRunFirst) {
+  writeText(dir.path() / "profile", "[Startup]\n1 = str \"NEW\"\n");
+  ProgramRun r = run({"--headless", "-c", "SAVEAS started.dxf"});
+  EXPECT_EQ(r.status, 0) << r.output;
+  EXPECT_TRUE(std::filesystem::exists(dir / "started.dxf"));
+}

@@ -1,0 +1,244 @@
+#include "HostHeadlessWindow.h"
+#include "HostTestSupport.h"
+#include "DbIdMapping.h"
+#include "OdError.h"
+#include "RxEvent.h"
+
+class CommandProcessorTest : public HostAppTest {
+ protected:
+  CommandProcessorTest() { app.editor().addReactor(&reactor); }
+  ~CommandProcessorTest() override { app.editor().removeReactor(&reactor); }
+  HostHeadlessWindow& window() { return static_cast<HostHeadlessWindow&>(app.window()); }
+
+  RecordingReactor reactor;
+};
+
+TEST_F(CommandProcessorTest, TextSentDuringACommandRunsAfterItEnds) {
+  std::vector<std::string>& events = reactor.events;
+  addTestCommand<1>(app, "FIRST", [&](ICmdProcess*) {
+    app.docManager().curDocument()->sendStringToExecute("SECOND");
+    events.push_back("FIRST body done");
+    return kCmdOk;
+  });
+  addTestCommand<2>(app, "SECOND", [&](ICmdProcess*) {
+    events.push_back("SECOND body");
+    return kCmdOk;
+  });
+  ASSERT_TRUE(app.typeLine("NEW"));
+  events.clear();
+  EXPECT_TRUE(app.typeLine("FIRST;REGEN"));
+  EXPECT_EQ(events, (std::vector<std::string>{"willStart FIRST", "FIRST body done", "ended FIRST", "willStart SECOND",
+                                              "SECOND body", "ended SECOND", "willStart REGEN", "ended REGEN"}));
+}
+
+TEST_F(CommandProcessorTest, LineTypedWhileACommandRunsIsQueuedToo) {
+  std::vector<std::string>& events = reactor.events;
+  addTestCommand<1>(app, "OUTER", [&](ICmdProcess*) {
+    EXPECT_TRUE(app.processor().isBusy());
+    EXPECT_EQ(app.processor().activeCommand(), OdString("OUTER"));
+    app.typeLine("REGEN");
+    events.push_back("OUTER body done");
+    return kCmdOk;
+  });
+  EXPECT_TRUE(app.typeLine("OUTER"));
+  EXPECT_EQ(events, (std::vector<std::string>{"willStart OUTER", "OUTER body done", "ended OUTER", "willStart REGEN",
+                                              "ended REGEN"}));
+  EXPECT_FALSE(app.processor().isBusy());
+}
+
+TEST_F(CommandProcessorTest, SentTextRunsAtOnceWhenNoCommandRuns) {
+  ASSERT_TRUE(app.typeLine("NEW"));
+  reactor.events.clear();
+  app.docManager().curDocument()->sendStringToExecute("REGEN");
+  EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart REGEN", "ended REGEN"}));
+}
+
+TEST_F(CommandProcessorTest, ZoomAllAndZoomWithAllAreReportedAsViewZoomAll) {
+  ASSERT_TRUE(app.typeLine("NEW"));
+  reactor.events.clear();
+  EXPECT_TRUE(app.typeLine("ZOOMALL;ZOOM All;zoom a"));
+  EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart ViewZoomAll", "ended ViewZoomAll", "willStart ZOOM",
+                                                      "ended ViewZoomAll", "willStart ZOOM", "ended ViewZoomAll"}));
+  EXPECT_EQ(window().zoomAllCount(), 3);
+}
+
+TEST_F(CommandProcessorTest, ZoomWithAnotherOptionFails) {
+  ASSERT_TRUE(app.typeLine("NEW"));
+  reactor.events.clear();
+  EXPECT_FALSE(app.typeLine("ZOOM Window"));
+  EXPECT_EQ(reactor.events.back(), "failed ZOOM");
+  EXPECT_NE(log().find("\"Window\" is not supported"), std::string::npos) << log();
+  EXPECT_EQ(window().zoomAllCount(), 0);
+}
+
+TEST_F(CommandProcessorTest, ThrowingCommandIsReportedAndPrinted) {
+  addTestCommand<1>(app, "BROKEN", [](ICmdProcess*) -> int { throw OdError(eInvalidInput, "the broken thing"); });
+  EXPECT_FALSE(app.typeLine("BROKEN"));
+  EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart BROKEN", "failed BROKEN"}));
+  EXPECT_NE(log().find("BROKEN failed: the broken thing"), std::string::npos) << log();
+  EXPECT_EQ(app.processor().failures(), 1);
+  EXPECT_FALSE(app.processor().isBusy());
+}
+
+TEST_F(CommandProcessorTest, FailureOfOneStepLetsTheNextRun) {
+  addTestCommand<1>(app, "BROKEN", [](ICmdProcess*) -> int { throw std::runtime_error("no"); });
+  EXPECT_FALSE(app.typeLine("BROKEN;SETVAR COMPAREPROPS 2"));
+  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 2);
+}
+
+TEST_F(CommandProcessorTest, PromptWithoutAnAnswerCancelsAndIsReportedAsFailed) {
+  ASSERT_TRUE(app.typeLine("NEW"));
+  reactor.events.clear();
+  EXPECT_FALSE(app.typeLine("SAVEAS"));
+  EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart SAVEAS", "failed SAVEAS"}));
+  EXPECT_NE(log().find("*Cancel*"), std::string::npos) << log();
+}
+
+TEST_F(CommandProcessorTest, UnknownCommandFails) {
+  EXPECT_FALSE(app.typeLine("NOSUCHTHING"));
+  EXPECT_NE(log().find("Unknown command \"NOSUCHTHING\""), std::string::npos) << log();
+  EXPECT_TRUE(reactor.events.empty());
+}
+
+TEST_F(CommandProcessorTest, UnusedAnswerFails) {
+  ASSERT_TRUE(app.typeLine("NEW"));
+  EXPECT_FALSE(app.typeLine("ZOOMALL extra"));
+  EXPECT_NE(log().find("unused input \"extra\""), std::string::npos) << log();
+}
+
+TEST_F(CommandProcessorTest, CommandNamesIgnoreCaseAndEmptyStepsAreSkipped) {
+  EXPECT_TRUE(app.typeLine(" new ;; Regen ;"));
+  EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart NEW", "ended NEW", "willStart REGEN", "ended REGEN"}));
+}
+
+TEST_F(CommandProcessorTest, QuitStopsTheRestOfTheLine) {
+  EXPECT_TRUE(app.typeLine("SETVAR COMPAREPROPS 1;QUIT;SETVAR COMPAREPROPS 2"));
+  EXPECT_TRUE(app.processor().quitRequested());
+  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 1);
+}
+
+TEST_F(CommandProcessorTest, RegenAsksTheWindowWithModeOne) {
+  EXPECT_TRUE(app.typeLine("REGEN"));
+  EXPECT_EQ(window().regenCount(), 1);
+  EXPECT_EQ(window().lastRegenMode(), 1);
+}
+
+TEST_F(CommandProcessorTest, NewSaveAsCloseOpenSaveRoundTrip) {
+  std::string path = dir / "my plan.dxf";
+  EXPECT_TRUE(app.typeLine("NEW;SAVEAS \"" + path + "\""));
+  EXPECT_TRUE(std::filesystem::exists(path));
+  EXPECT_EQ(app.docManager().curDocument()->name(), OdString("my plan.dxf"));
+  EXPECT_TRUE(app.typeLine("CLOSE"));
+  EXPECT_EQ(app.docManager().curDocument(), nullptr);
+  EXPECT_TRUE(app.typeLine("OPEN \"" + path + "\";SAVE;CLOSE")) << log();
+  EXPECT_TRUE(app.docManager().documents().empty());
+}
+
+TEST_F(CommandProcessorTest, OpenMissingFileNamesIt) {
+  std::string missing = dir / "missing.dxf";
+  EXPECT_FALSE(app.typeLine("OPEN " + missing));
+  EXPECT_NE(log().find(missing), std::string::npos) << log();
+  EXPECT_EQ(reactor.events.back(), "failed OPEN");
+}
+
+TEST_F(CommandProcessorTest, OpenUnreadableFileNamesIt) {
+  std::string bad = dir / "bad.dxf";
+  writeText(bad, "this is not a drawing\n");
+  EXPECT_FALSE(app.typeLine("OPEN " + bad));
+  EXPECT_NE(log().find(bad), std::string::npos) << log();
+  EXPECT_TRUE(app.docManager().documents().empty());
+}
+
+TEST_F(CommandProcessorTest, SaveWithoutFileOrDocumentFails) {
+  EXPECT_FALSE(app.typeLine("SAVE"));
+  EXPECT_NE(log().find("no drawing is open"), std::string::npos) << log();
+  EXPECT_TRUE(app.typeLine("NEW"));
+  EXPECT_FALSE(app.typeLine("SAVE"));
+  EXPECT_NE(log().find("use SAVEAS"), std::string::npos) << log();
+}
+
+TEST_F(CommandProcessorTest, SaveHoldsTheDocumentLockUnderItsName) {
+  struct SaveWatcher : RecordingEditorReactor {
+    HostDocManager* docs = nullptr;
+    void beginSave(OdDbDatabase*, const OdString&) override {
+      events.push_back("beginSave locked by " + docs->lockingCommand(docs->curDocument()).utf8());
+    }
+  };
+  OdStaticRxObject<SaveWatcher> watcher;
+  watcher.docs = &app.docManager();
+  app.editor().addReactor(&watcher);
+  EXPECT_TRUE(app.typeLine("NEW;SAVEAS " + dir / "a.dxf"));
+  app.editor().removeReactor(&watcher);
+  EXPECT_EQ(watcher.events, (std::vector<std::string>{"willStart NEW", "ended NEW", "willStart SAVEAS",
+                                                     "beginSave locked by SAVEAS", "ended SAVEAS"}));
+  EXPECT_FALSE(app.docManager().isLocked(app.docManager().curDocument()));
+}
+
+TEST_F(CommandProcessorTest, EndDeepCloneIsForwardedToEditorReactors) {
+  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
+  odrxEvent()->fire_endDeepClone(*mapping);
+  EXPECT_EQ(reactor.events, std::vector<std::string>{"endDeepClone"});
+}
+
+namespace {
+struct Tracker : HostPointTracker {
+  std::vector<OdGePoint3d> values;
+  void setValue(const OdGePoint3d& p) override { values.push_back(p); }
+};
+}  // namespace
+
+TEST_F(CommandProcessorTest, GetPointReadsTypedPoints) {
+  Tracker tracker;
+  std::vector<std::pair<int, OdGePoint3d>> answers;
+  addTestCommand<1>(app, "PICK", [&](ICmdProcess*) {
+    OdGePoint3d p(-9, -9, -9);
+    int status = app.editor().getPoint("Pick a point:", &tracker, p);
+    answers.emplace_back(status, p);
+    return status == kPromptOk ? kCmdOk : kCmdCancelled;
+  });
+  EXPECT_TRUE(app.typeLine("PICK 1.5,-2"));
+  EXPECT_TRUE(app.typeLine("PICK 1,2,3"));
+  EXPECT_FALSE(app.typeLine("PICK"));
+  EXPECT_FALSE(app.typeLine("PICK left"));
+  ASSERT_EQ(answers.size(), 4u);
+  EXPECT_EQ(answers[0].first, -1);
+  EXPECT_EQ(answers[0].second, OdGePoint3d(1.5, -2, 0));
+  EXPECT_EQ(answers[1].second, OdGePoint3d(1, 2, 3));
+  EXPECT_EQ(answers[2].first, kPromptCancel);
+  EXPECT_EQ(answers[3].first, kPromptCancel);
+  EXPECT_EQ(tracker.values.size(), 2u);
+}
+
+TEST_F(CommandProcessorTest, ProcessCarriesTheDocumentAsContext) {
+  ASSERT_TRUE(app.typeLine("NEW"));
+  void* context = nullptr;
+  int state = -1;
+  addTestCommand<1>(app, "CTX", [&](ICmdProcess* process) {
+    context = process->getContext();
+    state = process->state();
+    EXPECT_EQ(process->isTransparent(), 0);
+    EXPECT_EQ(process->nestingLevel(), 0);
+    return kCmdOk;
+  });
+  EXPECT_TRUE(app.typeLine("CTX"));
+  EXPECT_EQ(context, app.docManager().curDocument());
+  EXPECT_EQ(state, ICmdProcess::kRunning);
+}
+
+TEST_F(CommandProcessorTest, TextSentByAReactorAtTheEndRunsAfterEveryReactorHeardIt) {
+  struct Chainer : RecordingEditorReactor {
+    HostApp* app = nullptr;
+    void commandEnded(const OdString& name) override {
+      RecordingEditorReactor::commandEnded(name);
+      if (name == OdString("NEW")) app->docManager().curDocument()->sendStringToExecute("REGEN");
+    }
+  };
+  OdStaticRxObject<Chainer> chainer;
+  chainer.app = &app;
+  app.editor().removeReactor(&reactor);
+  app.editor().addReactor(&chainer);
+  app.editor().addReactor(&reactor);
+  EXPECT_TRUE(app.typeLine("NEW"));
+  app.editor().removeReactor(&chainer);
+  EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart NEW", "ended NEW", "willStart REGEN", "ended REGEN"}));
+}

@@ -1,0 +1,72 @@
+#include "HostTestSupport.h"
+
+class SystemVariablesTest : public HostAppTest {};
+
+TEST_F(SystemVariablesTest, ComparisonVariablesHaveTheirDefaults) {
+  OdResBufPtr props = app.editor().getVar("COMPAREPROPS");
+  ASSERT_TRUE(props);
+  EXPECT_EQ(OdResBuf::storageOf(props->restype()), OdResBuf::Storage::Int);
+  EXPECT_EQ(props->getInt32(), 0);
+  OdResBufPtr tolerance = app.editor().getVar("comparetolerance");
+  ASSERT_TRUE(tolerance);
+  EXPECT_EQ(tolerance->getInt32(), 6);
+}
+
+TEST_F(SystemVariablesTest, UnknownNameAnswersNull) { EXPECT_FALSE(app.editor().getVar("NOSUCHVAR")); }
+
+TEST_F(SystemVariablesTest, GetAnswersACopy) {
+  app.editor().getVar("COMPAREPROPS")->setInt32(9);
+  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 0);
+}
+
+TEST_F(SystemVariablesTest, SetvarCommandSetsTheValue) {
+  RecordingReactor reactor;
+  app.editor().addReactor(&reactor);
+  EXPECT_TRUE(app.typeLine("SETVAR COMPAREPROPS 3"));
+  app.editor().removeReactor(&reactor);
+  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 3);
+  EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart SETVAR", "sysVarChanged COMPAREPROPS", "ended SETVAR"}));
+}
+
+TEST_F(SystemVariablesTest, TypingTheNameAndAValueSetsIt) {
+  EXPECT_TRUE(app.typeLine("COMPARETOLERANCE 3"));
+  EXPECT_EQ(app.editor().getVar("COMPARETOLERANCE")->getInt32(), 3);
+}
+
+TEST_F(SystemVariablesTest, TypingTheNameAlonePrintsTheValue) {
+  EXPECT_TRUE(app.typeLine("COMPARETOLERANCE"));
+  EXPECT_NE(log().find("COMPARETOLERANCE = 6"), std::string::npos) << log();
+}
+
+TEST_F(SystemVariablesTest, ValuesOfTheWrongTypeOrRangeAreRefused) {
+  EXPECT_FALSE(app.typeLine("SETVAR COMPAREPROPS abc"));
+  EXPECT_NE(log().find("invalid value \"abc\" for COMPAREPROPS"), std::string::npos) << log();
+  EXPECT_FALSE(app.typeLine("COMPAREPROPS 1.5"));
+  EXPECT_FALSE(app.typeLine("COMPAREPROPS 70000"));
+  EXPECT_FALSE(app.typeLine("SETVAR NOSUCHVAR 1"));
+  EXPECT_NE(log().find("unknown variable \"NOSUCHVAR\""), std::string::npos) << log();
+  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 0);
+}
+
+TEST_F(SystemVariablesTest, SetVarConvertsResBufValues) {
+  EXPECT_TRUE(app.editor().setVar("COMPAREPROPS", OdResBuf::newRb(OdResBuf::kRtInt32, int64_t(5)).get()));
+  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 5);
+  EXPECT_TRUE(app.editor().setVar("COMPAREPROPS", OdResBuf::newRb(OdResBuf::kRtDouble, 2.0).get()));
+  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 2);
+  EXPECT_FALSE(app.editor().setVar("COMPAREPROPS", OdResBuf::newRb(OdResBuf::kRtString, OdString("x")).get()));
+  EXPECT_FALSE(app.editor().setVar("NOSUCHVAR", OdResBuf::newRb(OdResBuf::kRtInt16, int64_t(1)).get()));
+}
+
+TEST_F(SystemVariablesTest, ModulesDefineVariablesOfOtherTypes) {
+  HostSystemVariables& vars = app.editor().variables();
+  EXPECT_TRUE(vars.define("CMPSCALE", OdResBuf::newRb(OdResBuf::kRtDouble, 1.0)));
+  EXPECT_TRUE(vars.define("CMPORIGIN", OdResBuf::newRb(OdResBuf::kRtPoint3d, OdGePoint3d(0, 0, 0))));
+  EXPECT_TRUE(vars.define("CMPTITLE", OdResBuf::newRb(OdResBuf::kRtString, OdString("none"))));
+  EXPECT_FALSE(vars.define("COMPAREPROPS", OdResBuf::newRb(OdResBuf::kRtString, OdString("x"))));
+  EXPECT_TRUE(app.typeLine("CMPSCALE 2.5;CMPORIGIN 1,2;SETVAR CMPTITLE \"Plan A\""));
+  EXPECT_DOUBLE_EQ(app.editor().getVar("CMPSCALE")->getDouble(), 2.5);
+  EXPECT_EQ(app.editor().getVar("CMPORIGIN")->getPoint3d(), OdGePoint3d(1, 2, 0));
+  EXPECT_EQ(app.editor().getVar("CMPTITLE")->getString(), OdString("Plan A"));
+  EXPECT_FALSE(app.typeLine("CMPORIGIN 1"));
+  EXPECT_EQ(HostSystemVariables::toText(app.editor().getVar("CMPORIGIN").get()), OdString("1,2,0"));
+}
