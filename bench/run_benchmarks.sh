@@ -4,3 +4,4 @@ set -euo pipefail
 build=${1:-build}
 entities=${2:-1000000}
 "$build/bin/dxf_read_bench" "$entities"
+"$build/bin/bind_bench" "$entities"
