@@ -7,7 +7,6 @@
 #include <deque>
 #include <map>
 
-class OdDbSymbolTable;
 class OdDbSymbolTableRecord;
 class OdDbBlockTableRecord;
 
@@ -22,7 +21,8 @@ class OdDbBlockTableRecord;
 //    destination, which placeSymbol picks after the mapping's duplicate
 //    record cloning (the destination's own record, a clone, a clone replacing
 //    a record, a clone under a mangled name); layer "0", linetypes ByLayer,
-//    ByBlock and Continuous and the layout blocks are always the destination's own;
+//    ByBlock and Continuous and the layout blocks are always the destination's
+//    own; within one database a record stands for itself;
 //  - between two databases, an object of the named objects dictionary that
 //    is referenced by a hard pointer (codes 340-349, 390-399, 480-481: image
 //    definitions, materials, multileader and table styles) is cloned into the

@@ -48,7 +48,9 @@ class OdDbXRefMan {
   // "BLOCK|name" records, so that what referenced those references them. With
   // insertMode they keep their names, and a symbol the host has already is the
   // host's. One bind is one deep clone: it fires endDeepClone once, with the
-  // mapping of everything it cloned.
+  // mapping of everything it cloned. The keys of that mapping are ids of the
+  // loaded drawing, which the bind lets go of when it returns: reactors read
+  // them in endDeepClone.
   static OdResult bind(OdDbBlockTableRecord* block, bool insertMode = false);
   // The drawing loaded for the block, or null.
   static OdDbDatabase* xrefDatabase(const OdDbBlockTableRecord* block);

@@ -1,5 +1,6 @@
 #include "CloneTestDrawing.h"
 #include "DbDeepClone.h"
+#include "DbRasterImage.h"
 #include "DxfGroupRecorder.h"
 #include "DxfReader.h"
 #include "DxfWriter.h"
@@ -215,6 +216,39 @@ TEST(DeepClone, MangledNamesTakeTheNextFreeNumber) {
   dest->layerTable()->add(taken.get());
   OdDbIdMappingPtr mapping = cloneModelSpace(source.db.get(), dest.get(), OdDb::kDrcXrefMangleName);
   EXPECT_EQ(open<OdDbLine>(cloneOf(*mapping, source.line))->layer(), OdString("$1$WALLS"));
+}
+
+// An image in model space whose definition is the entry "logo" of the
+// dictionary ACAD_IMAGE_DICT of the named objects dictionary.
+OdDbObjectId addImage(OdDbDatabase* db, const char* definitionText) {
+  OdDbDictionaryPtr root = OdDbDictionary::cast(db->getNamedObjectsDictionaryId().openObject(OdDb::kForWrite).get());
+  OdDbDictionaryPtr images = OdDbDictionary::createObject();
+  root->setAt(OdString("ACAD_IMAGE_DICT"), images.get());
+  OdDbXrecordPtr definition = OdDbXrecord::createObject();
+  definition->setFromRbChain(OdResBuf::newRb(OdResBuf::kRtString, OdString(definitionText)).get());
+  OdDbObjectId definitionId = images->setAt(OdString("logo"), definition.get());
+  OdDbRasterImagePtr image = OdDbRasterImage::createObject();
+  image->setImageDefId(definitionId);
+  return CloneTestDrawing::block(db->getModelSpaceId(), OdDb::kForWrite)->appendOdDbEntity(image.get());
+}
+
+TEST(DeepClone, NamedObjectsReferencedByHardPointersComeAlong) {
+  OdDbDatabasePtr source = OdDbDatabase::create(), other = OdDbDatabase::create(), dest = OdDbDatabase::create();
+  OdDbObjectId image = addImage(source.get(), "logo.png");
+  OdDbObjectId otherImage = addImage(other.get(), "another logo.png");
+  OdDbIdMappingPtr first = cloneModelSpace(source.get(), dest.get());
+  OdDbIdMappingPtr again = cloneModelSpace(source.get(), dest.get());
+  OdDbIdMappingPtr different = cloneModelSpace(other.get(), dest.get());
+
+  OdDbDictionaryPtr root = open<OdDbDictionary>(dest->getNamedObjectsDictionaryId());
+  OdDbDictionaryPtr images = open<OdDbDictionary>(root->getAt(OdString("ACAD_IMAGE_DICT")));
+  ASSERT_TRUE(images);
+  EXPECT_EQ(images->numEntries(), 2);  // the same definition once, a different one as logo_1
+  OdDbObjectId logo = images->getAt(OdString("logo"));
+  EXPECT_EQ(open<OdDbObject>(logo)->ownerId(), images->objectId());
+  EXPECT_EQ(open<OdDbRasterImage>(cloneOf(*first, image))->imageDefId(), logo);
+  EXPECT_EQ(open<OdDbRasterImage>(cloneOf(*again, image))->imageDefId(), logo);
+  EXPECT_EQ(open<OdDbRasterImage>(cloneOf(*different, otherImage))->imageDefId(), images->getAt(OdString("logo_1")));
 }
 
 TEST(DeepClone, FiresBeginAndEndOnceWithItsMapping) {
