@@ -50,9 +50,9 @@ int64_t wallSeconds(const std::tm& tm) {
 
 std::string formatTm(const std::tm& tm, std::string_view format);
 
-std::string formatSpec(const std::tm& tm, const std::string& spec) {
+std::string formatWith(const std::tm& tm, const std::string& format) {
   char buffer[256];
-  size_t n = std::strftime(buffer, sizeof buffer, spec.c_str(), &tm);
+  size_t n = std::strftime(buffer, sizeof buffer, format.c_str(), &tm);
   return std::string(buffer, n);
 }
 
@@ -60,7 +60,7 @@ std::string formatSpec(const std::tm& tm, const std::string& spec) {
 std::string formatAlternate(const std::tm& tm, char code) {
   if (code == 'c') return formatTm(tm, "%A, %B %d, %Y %H:%M:%S");
   if (code == 'x') return formatTm(tm, "%A, %B %d, %Y");
-  std::string text = formatSpec(tm, std::string{'%', code});
+  std::string text = formatWith(tm, std::string{'%', code});
   if (!std::strchr("dHIjmMSUwWyY", code)) return text;
   size_t zeros = text.find_first_not_of('0');
   return zeros == std::string::npos ? "0" : text.substr(zeros);
@@ -81,7 +81,7 @@ std::string formatTm(const std::tm& tm, std::string_view format) {
     }
     // C and POSIX flags and modifiers ("%-d", "%Ec") go to strftime with their code.
     while (code + 1 < format.size() && std::strchr("-_0^EO", format[code])) ++code;
-    out += formatSpec(tm, std::string(format.substr(i, code - i + 1)));
+    out += formatWith(tm, std::string(format.substr(i, code - i + 1)));
     i = code;
   }
   return out;
