@@ -1,6 +1,8 @@
 #include "HostAppServices.h"
 
+#include "DxfReader.h"
 #include "HostDocManager.h"
+#include "OdError.h"
 
 #include <filesystem>
 
@@ -15,4 +17,18 @@ OdString HostAppServices::findFile(const OdString& name) const {
     if (fs::is_regular_file(beside, ec)) return OdString(beside.string());
   }
   return OdString();
+}
+
+OdDbDatabasePtr HostAppServices::readFile(const OdString& path, bool, bool, int, const OdString&) const {
+  return readDrawing(path);
+}
+
+OdDbDatabasePtr HostAppServices::readDrawing(const OdString& path) {
+  std::error_code ec;
+  if (path.isEmpty()) throw OdError(eInvalidInput, "No file name given to read");
+  if (!std::filesystem::is_regular_file(path.utf8(), ec)) throw OdError(eFileNotFound, path + ": file not found");
+  // The reader's errors already name the file.
+  OdDbDatabasePtr db = odDxfReadFile(path);
+  db->setFilename(path);
+  return db;
 }

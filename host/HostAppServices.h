@@ -14,6 +14,15 @@ class HostAppServices {
   OdString findFile(const OdString& name) const;
   OdString productName() const { return "cadhost"; }
   OdDbDatabasePtr createDatabase(bool withDefaults = true) const { return OdDbDatabase::create(withDefaults); }
+  // Reads a drawing file into a new database, chosen by its type; throws
+  // OdError naming the file. Files are read whole and shared with every
+  // other reader and writer, so partialLoad and shareMode change nothing;
+  // DXF carries its own code page and no password.
+  OdDbDatabasePtr readFile(const OdString& path, bool convertCodePage = false, bool partialLoad = false,
+                           int shareMode = kShareDenyNo, const OdString& password = OdString()) const;
+  static constexpr int kShareDenyNo = 0x40;
+  // What readFile and OPEN share.
+  static OdDbDatabasePtr readDrawing(const OdString& path);
 
  private:
   HostDocManager& m_docs;

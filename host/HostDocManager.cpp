@@ -1,5 +1,7 @@
 #include "HostDocManager.h"
 
+#include "HostAppServices.h"
+
 #include "DxfReader.h"
 #include "DxfWriter.h"
 #include "OdError.h"
@@ -58,12 +60,7 @@ OdResult HostDocManager::newDocument(HostDocument** made) {
 }
 
 HostDocument* HostDocManager::openDocument(const OdString& path) {
-  if (path.isEmpty()) throw OdError(eInvalidInput, "No file name given to open");
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path.utf8(), ec)) throw OdError(eFileNotFound, path + ": file not found");
-  // The reader's errors already name the file.
-  OdDbDatabasePtr db = odDxfReadFile(path);
-  db->setFilename(path);
+  OdDbDatabasePtr db = HostAppServices::readDrawing(path);
   return adopt(db, path, fileNameOf(path));
 }
 

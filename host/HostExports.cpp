@@ -16,6 +16,7 @@ HostSpatialFilterCall g_lastSpatialFilter;
 
 HostAppServices* appServices() { return HostApp::current() ? &HostApp::current()->services() : nullptr; }
 HostDocManager* docManager() { return HostApp::current() ? &HostApp::current()->docManager() : nullptr; }
+HostEditor* editor() { return HostApp::current() ? &HostApp::current()->editor() : nullptr; }
 void regen(int mode) {
   if (HostApp* app = HostApp::current()) app->window().regen(mode);
 }
@@ -40,6 +41,7 @@ void* get_host_funcptr(int index) {
   switch (index) {
     case kHostFuncAppServices: return asPointer<HostAppServicesFunc>(&appServices);
     case kHostFuncDocManager: return asPointer<HostDocManagerFunc>(&docManager);
+    case kHostFuncEditor: return asPointer<HostEditorFunc>(&editor);
     case kHostFuncRegen: return asPointer<HostRegenFunc>(&regen);
     case kHostFuncAppearance: return asPointer<HostAppearanceFunc>(&appearance);
     default: return nullptr;
@@ -60,9 +62,10 @@ void xrefEnableWatch() {
   while (depth > 0 && !g_xrefWatchDisabled.compare_exchange_weak(depth, depth - 1)) {}
 }
 
-int setSpatialFilter(OdDbObjectId blockReference, const OdGePoint2d* boundary, int pointCount) {
+int setSpatialFilter(OdDbObjectId blockReference, const OdGePoint2d* boundary, int pointCount, const OdGePlane&,
+                     bool enable) {
   ++g_spatialFilterCalls;
-  g_lastSpatialFilter = {blockReference, boundary ? pointCount : 0};
+  g_lastSpatialFilter = {blockReference, boundary ? pointCount : 0, enable};
   return 0;
 }
 }

@@ -1,20 +1,24 @@
 #pragma once
 
 #include "DbObjectId.h"
+#include "GePlane.h"
 #include "GePoint2d.h"
 
 class HostAppServices;
 class HostDocManager;
+class HostEditor;
 
 // What get_host_funcptr answers for each index; other indexes answer null.
 enum HostFuncIndex : int {
   kHostFuncAppServices = 0,  // HostAppServicesFunc
   kHostFuncDocManager = 2,   // HostDocManagerFunc
+  kHostFuncEditor = 3,       // HostEditorFunc
   kHostFuncRegen = 12,       // HostRegenFunc, called with 1
   kHostFuncAppearance = 17,  // HostAppearanceFunc
 };
 using HostAppServicesFunc = HostAppServices* (*)();
 using HostDocManagerFunc = HostDocManager* (*)();
+using HostEditorFunc = HostEditor* (*)();
 using HostRegenFunc = void (*)(int mode);
 using HostAppearanceFunc = int (*)();
 
@@ -28,9 +32,10 @@ int Fio_IsFileExist(const wchar_t* path);
 // Watching external references for changes pauses while disabled; calls nest.
 void xrefDisableWatch();
 void xrefEnableWatch();
-// Clips a block reference to a boundary. The host draws no clipping yet, so
-// the call is only recorded. Answers 0 (eOk).
-int setSpatialFilter(OdDbObjectId blockReference, const OdGePoint2d* boundary, int pointCount);
+// Clips a block reference to a boundary in the plane. The host draws no
+// clipping yet, so the call is only recorded. Answers 0 (eOk).
+int setSpatialFilter(OdDbObjectId blockReference, const OdGePoint2d* boundary, int pointCount, const OdGePlane& plane,
+                     bool enable);
 }
 
 // The host library's file name, as loaded (what the program's GetMainDllNameW answers).
@@ -40,6 +45,7 @@ int hostXrefWatchDisableDepth();
 struct HostSpatialFilterCall {
   OdDbObjectId blockReference;
   int pointCount = 0;
+  bool enable = false;
 };
 // The calls of setSpatialFilter so far, and the last one.
 int hostSpatialFilterCallCount();

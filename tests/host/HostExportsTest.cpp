@@ -70,7 +70,7 @@ TEST_F(HostExportsTest, XrefWatchCallsNest) {
 TEST_F(HostExportsTest, SpatialFilterCallsAreRecorded) {
   int before = hostSpatialFilterCallCount();
   OdGePoint2d boundary[] = {{0, 0}, {1, 0}, {1, 1}};
-  EXPECT_EQ(setSpatialFilter(OdDbObjectId(), boundary, 3), 0);
+  EXPECT_EQ(setSpatialFilter(OdDbObjectId(), boundary, 3, OdGePlane(), true), 0);
   EXPECT_EQ(hostSpatialFilterCallCount(), before + 1);
   EXPECT_EQ(hostLastSpatialFilterCall().pointCount, 3);
 }
