@@ -5,32 +5,23 @@
 #include "OdError.h"
 
 namespace {
-using BuiltinRun = int (*)(HostApp& app, HostCmdProcess& process);
+using BuiltinRun = int (*)(HostApp& app, HostCommandContext& run);
 
-class BuiltinCommand : public UnknownImpl<ICmdRun> {
+template <BuiltinRun body>
+class BuiltinCommand : public HostCmdProcessImpl {
  public:
-  explicit BuiltinCommand(BuiltinRun body) : m_body(body) {}
-
-  int run(ICmdProcess* process) override {
+  int run() override {
     HostApp* app = HostApp::current();
     if (!app) throw OdError(eNotApplicable, "no application is running");
-    return m_body(*app, static_cast<HostCmdProcess&>(*process));
+    HostCommandContext* context = hostContext();
+    if (!context) throw OdError(eNotApplicable, "the command was run without a context");
+    return body(*app, *context);
   }
-  bool queryInterface(const char* iid, void** out) override {
-    *out = nullptr;
-    if (!sameInterfaceId(iid, kIID_ICmdRun) && !sameInterfaceId(iid, kIID_IUnknownLike)) return false;
-    addRef();
-    *out = static_cast<ICmdRun*>(this);
-    return true;
-  }
-
- private:
-  BuiltinRun m_body;
 };
 
 template <BuiltinRun body>
-ICmdRun* create() {
-  return new BuiltinCommand(body);
+int create(ICmdProcess** made) {
+  return hostCreateCommand<BuiltinCommand<body>>(made);
 }
 
 HostDocument* currentDocument(HostApp& app) {
@@ -39,7 +30,7 @@ HostDocument* currentDocument(HostApp& app) {
   return doc;
 }
 
-int newDrawing(HostApp& app, HostCmdProcess&) {
+int newDrawing(HostApp& app, HostCommandContext&) {
   HostDocument* doc = nullptr;
   OdResult result = app.docManager().newDocument(&doc);
   if (result != eOk) throw OdError(result);
@@ -47,7 +38,7 @@ int newDrawing(HostApp& app, HostCmdProcess&) {
   return kCmdOk;
 }
 
-int openDrawing(HostApp& app, HostCmdProcess&) {
+int openDrawing(HostApp& app, HostCommandContext&) {
   OdString path;
   if (app.editor().getString("Enter name of drawing to open:", path) != kPromptOk) return kCmdCancelled;
   HostDocument* doc = app.docManager().openDocument(path);
@@ -55,7 +46,7 @@ int openDrawing(HostApp& app, HostCmdProcess&) {
   return kCmdOk;
 }
 
-int saveDrawing(HostApp& app, HostCmdProcess& process) {
+int saveDrawing(HostApp& app, HostCommandContext& process) {
   HostDocument* doc = currentDocument(app);
   HostDocLock lock(app.docManager(), doc, process.globalName());
   app.docManager().save(doc);
@@ -63,7 +54,7 @@ int saveDrawing(HostApp& app, HostCmdProcess& process) {
   return kCmdOk;
 }
 
-int saveDrawingAs(HostApp& app, HostCmdProcess& process) {
+int saveDrawingAs(HostApp& app, HostCommandContext& process) {
   HostDocument* doc = currentDocument(app);
   OdString path;
   if (app.editor().getString("Enter file name to save as:", path) != kPromptOk) return kCmdCancelled;
@@ -73,17 +64,17 @@ int saveDrawingAs(HostApp& app, HostCmdProcess& process) {
   return kCmdOk;
 }
 
-int closeDrawing(HostApp& app, HostCmdProcess&) {
+int closeDrawing(HostApp& app, HostCommandContext&) {
   app.docManager().closeDocument(currentDocument(app));
   return kCmdOk;
 }
 
-int zoomAll(HostApp& app, HostCmdProcess&) {
+int zoomAll(HostApp& app, HostCommandContext&) {
   app.window().zoomAll(currentDocument(app));
   return kCmdOk;
 }
 
-int zoom(HostApp& app, HostCmdProcess& process) {
+int zoom(HostApp& app, HostCommandContext& process) {
   currentDocument(app);
   OdString option;
   if (app.editor().getString("Specify zoom option [All]:", option) != kPromptOk) return kCmdCancelled;
@@ -94,12 +85,12 @@ int zoom(HostApp& app, HostCmdProcess& process) {
   return zoomAll(app, process);
 }
 
-int regen(HostApp& app, HostCmdProcess&) {
+int regen(HostApp& app, HostCommandContext&) {
   app.window().regen(1);
   return kCmdOk;
 }
 
-int setVar(HostApp& app, HostCmdProcess&) {
+int setVar(HostApp& app, HostCommandContext&) {
   HostEditor& editor = app.editor();
   OdString name, value;
   if (editor.getString("Enter variable name:", name) != kPromptOk) return kCmdCancelled;
@@ -110,7 +101,7 @@ int setVar(HostApp& app, HostCmdProcess&) {
   return kCmdOk;
 }
 
-int quit(HostApp& app, HostCmdProcess&) {
+int quit(HostApp& app, HostCommandContext&) {
   app.processor().requestQuit();
   return kCmdOk;
 }

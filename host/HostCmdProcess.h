@@ -1,33 +1,30 @@
 #pragma once
 
+#include "HostCommandContext.h"
 #include "ICmdProcess.h"
-#include "ICmdRun.h"
-#include "OdString.h"
 
-// One run of a command object.
-class HostCmdProcess : public UnknownImpl<ICmdProcess> {
+// The reference-counted base of command objects: holds the context and
+// answers the queries as a plain enabled command.
+class HostCmdProcessImpl : public UnknownImpl<ICmdProcess> {
  public:
-  HostCmdProcess(HostRefPtr<ICmdRun> command, const OdString& globalName, void* context)
-      : m_command(std::move(command)), m_globalName(globalName), m_context(context) {}
-
-  int run() override;
-  int state() const override { return m_state; }
-  void* getContext() const override { return m_context; }
-  void setContext(void* context) override { m_context = context; }
-  int isTransparent() const override { return 0; }
-  int nestingLevel() const override { return 0; }
+  int isTransparent() override { return 0; }
+  int nestingLevel() override { return 0; }
+  int state() override { return kCmdEnabled; }
+  int getContext(IUnknownLike** context) override;
+  int setContext(IUnknownLike* context) override;
   bool queryInterface(const char* iid, void** out) override;
 
-  // The name reactors hear; a command may change it once it knows what it
-  // does (ZOOM with "All" is "ViewZoomAll").
-  const OdString& globalName() const { return m_globalName; }
-  void setGlobalName(const OdString& name) { m_globalName = name; }
-  // Set by the processor when the command threw.
-  void setFailed() { m_state = kFailed; }
+ protected:
+  // The host's context of the run, or null when none was handed in.
+  HostCommandContext* hostContext() const;
 
  private:
-  HostRefPtr<ICmdRun> m_command;
-  OdString m_globalName;
-  void* m_context;
-  int m_state = kNotStarted;
+  HostRefPtr<IUnknownLike> m_context;
 };
+
+// The creator of a command class made with new.
+template <class Command>
+int hostCreateCommand(ICmdProcess** made) {
+  *made = new Command;
+  return 1;
+}

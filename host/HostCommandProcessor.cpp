@@ -1,6 +1,7 @@
 #include "HostCommandProcessor.h"
 
-#include "HostCmdProcess.h"
+#include "HostCommandContext.h"
+#include "ICmdProcess.h"
 #include "HostDocManager.h"
 #include "HostEditor.h"
 #include "HostText.h"
@@ -46,23 +47,25 @@ bool HostCommandProcessor::runStep(std::vector<OdString> words) {
 }
 
 bool HostCommandProcessor::runCommand(const HostCommandRegistry::Entry& entry, std::deque<OdString> answers) {
-  HostRefPtr<ICmdRun> command = HostRefPtr<ICmdRun>::adopt(entry.creator());
-  if (!command) return fail(entry.name + ": the command could not be made.");
-  auto process = HostRefPtr<HostCmdProcess>::adopt(new HostCmdProcess(command, entry.globalName, m_docs.curDocument()));
+  ICmdProcess* made = nullptr;
+  if (!entry.creator(&made) || !made) return fail(entry.name + ": the command could not be made.");
+  auto command = HostRefPtr<ICmdProcess>::adopt(made);
+  auto context = HostRefPtr<HostCommandContext>::adopt(new HostCommandContext(m_docs.curDocument(), entry.globalName));
+  command->setContext(context.get());
   m_editor.setAnswers(std::move(answers));
   // Busy until the reactors have heard the end, so that what they send runs after it.
-  m_active = process.get();
+  m_active = context.get();
   struct Idle {
-    HostCmdProcess*& active;
+    HostCommandContext*& active;
     ~Idle() { active = nullptr; }
   } idle{m_active};
 
   m_docs.print("Command: " + entry.name);
-  m_editor.fireCommandWillStart(process->globalName());
+  m_editor.fireCommandWillStart(context->globalName());
   OdString problem;
   int result = kCmdFailed;
   try {
-    result = process->run();
+    result = command->run();
   } catch (const OdError& e) {
     problem = e.description();
   } catch (const std::exception& e) {
@@ -70,16 +73,16 @@ bool HostCommandProcessor::runCommand(const HostCommandRegistry::Entry& entry, s
   } catch (...) {
     problem = "unexpected error";
   }
-  if (!problem.isEmpty()) process->setFailed();
+  command->setContext(nullptr);
   std::deque<OdString> unused = m_editor.pendingAnswers();
   m_editor.clearAnswers();
 
   if (result == kCmdOk && problem.isEmpty()) {
-    m_editor.fireCommandEnded(process->globalName());
+    m_editor.fireCommandEnded(context->globalName());
     if (unused.empty()) return true;
     return fail(entry.name + ": unused input \"" + unused.front() + "\".");
   }
-  m_editor.fireCommandFailed(process->globalName());
+  m_editor.fireCommandFailed(context->globalName());
   if (result == kCmdCancelled && problem.isEmpty()) return fail(entry.name + ": *Cancel*");
   return fail(entry.name + " failed" + (problem.isEmpty() ? OdString(".") : ": " + problem));
 }

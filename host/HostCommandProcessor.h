@@ -7,7 +7,7 @@
 
 class HostDocManager;
 class HostEditor;
-class HostCmdProcess;
+class HostCommandContext;
 
 // Runs typed command lines. A line is split at ';' into steps; the first
 // word of a step names a command (or a system variable) and the words after
@@ -42,7 +42,7 @@ class HostCommandProcessor {
   HostCommandRegistry& m_commands;
   HostEditor& m_editor;
   HostDocManager& m_docs;
-  HostCmdProcess* m_active = nullptr;
+  HostCommandContext* m_active = nullptr;
   std::deque<OdString> m_queue;
   int m_failures = 0;
   bool m_quit = false;

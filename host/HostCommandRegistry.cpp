@@ -1,5 +1,7 @@
 #include "HostCommandRegistry.h"
 
+#include "ICmdProcess.h"
+
 #include <dlfcn.h>
 
 bool HostCommandRegistry::add(const Entry& entry) {
@@ -29,4 +31,12 @@ std::vector<OdString> HostCommandRegistry::names() const {
   std::vector<OdString> out;
   for (const auto& item : m_entries) out.push_back(item.first);
   return out;
+}
+
+int HostCommandRegistry::commandState(const OdString& name) const {
+  const Entry* entry = find(name);
+  ICmdProcess* made = nullptr;
+  if (!entry || !entry->creator(&made) || !made) return 0;
+  auto command = HostRefPtr<ICmdProcess>::adopt(made);
+  return command->state();
 }

@@ -25,6 +25,9 @@ class HostCommandRegistry {
   // (before it is unloaded); answers how many went.
   int removeCommandsOf(const void* sharedObjectBase);
   const Entry* find(const OdString& name) const;
+  // How menus show the command (ICmdProcess::state of a new command
+  // object); 0 for an unknown command.
+  int commandState(const OdString& name) const;
   std::vector<OdString> names() const;
 
  private:

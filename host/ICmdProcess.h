@@ -1,19 +1,21 @@
 #pragma once
 
-#include "IUnknownLike.h"
+#include "ICmdRun.h"
 
-// One run of a command, as the command processor drives it.
-class ICmdProcess : public IUnknownLike {
+// A command object as the host drives it: its creator makes one for each
+// run, the host hands it a context and runs it.
+class ICmdProcess : public ICmdRun {
  public:
-  enum State : int { kNotStarted = 0, kRunning = 1, kEnded = 2, kFailed = 3, kCancelled = 4 };
+  // What state() answers: how menus and toolbars show the command.
+  enum StateFlags : int { kCmdEnabled = 1, kCmdChecked = 2 };
 
-  // Runs the command once; answers its HostCmdResult.
-  virtual int run() = 0;
-  virtual int state() const = 0;
-  // The document the command runs on (a HostDocument*), or what the command set.
-  virtual void* getContext() const = 0;
-  virtual void setContext(void* context) = 0;
-  // Transparent and nested runs do not exist in this host: both answer 0.
-  virtual int isTransparent() const = 0;
-  virtual int nestingLevel() const = 0;
+  // Transparent runs and nested runs do not exist in this host: both answer 0.
+  virtual int isTransparent() = 0;
+  virtual int nestingLevel() = 0;
+  virtual int state() = 0;
+  // The context the host handed in (a HostCommandContext), referenced for
+  // the caller: answers 1, or 0 when there is none.
+  virtual int getContext(IUnknownLike** context) = 0;
+  // Holds the context with a reference, dropping the previous one; answers 1.
+  virtual int setContext(IUnknownLike* context) = 0;
 };

@@ -15,12 +15,12 @@ class CommandProcessorTest : public HostAppTest {
 
 TEST_F(CommandProcessorTest, TextSentDuringACommandRunsAfterItEnds) {
   std::vector<std::string>& events = reactor.events;
-  addTestCommand<1>(app, "FIRST", [&](ICmdProcess*) {
+  addTestCommand<1>(app, "FIRST", [&](auto&) {
     app.docManager().curDocument()->sendStringToExecute("SECOND");
     events.push_back("FIRST body done");
     return kCmdOk;
   });
-  addTestCommand<2>(app, "SECOND", [&](ICmdProcess*) {
+  addTestCommand<2>(app, "SECOND", [&](auto&) {
     events.push_back("SECOND body");
     return kCmdOk;
   });
@@ -33,7 +33,7 @@ TEST_F(CommandProcessorTest, TextSentDuringACommandRunsAfterItEnds) {
 
 TEST_F(CommandProcessorTest, LineTypedWhileACommandRunsIsQueuedToo) {
   std::vector<std::string>& events = reactor.events;
-  addTestCommand<1>(app, "OUTER", [&](ICmdProcess*) {
+  addTestCommand<1>(app, "OUTER", [&](auto&) {
     EXPECT_TRUE(app.processor().isBusy());
     EXPECT_EQ(app.processor().activeCommand(), OdString("OUTER"));
     app.typeLine("REGEN");
@@ -72,7 +72,7 @@ TEST_F(CommandProcessorTest, ZoomWithAnotherOptionFails) {
 }
 
 TEST_F(CommandProcessorTest, ThrowingCommandIsReportedAndPrinted) {
-  addTestCommand<1>(app, "BROKEN", [](ICmdProcess*) -> int { throw OdError(eInvalidInput, "the broken thing"); });
+  addTestCommand<1>(app, "BROKEN", [](auto&) -> int { throw OdError(eInvalidInput, "the broken thing"); });
   EXPECT_FALSE(app.typeLine("BROKEN"));
   EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart BROKEN", "failed BROKEN"}));
   EXPECT_NE(log().find("BROKEN failed: the broken thing"), std::string::npos) << log();
@@ -81,7 +81,7 @@ TEST_F(CommandProcessorTest, ThrowingCommandIsReportedAndPrinted) {
 }
 
 TEST_F(CommandProcessorTest, FailureOfOneStepLetsTheNextRun) {
-  addTestCommand<1>(app, "BROKEN", [](ICmdProcess*) -> int { throw std::runtime_error("no"); });
+  addTestCommand<1>(app, "BROKEN", [](auto&) -> int { throw std::runtime_error("no"); });
   EXPECT_FALSE(app.typeLine("BROKEN;SETVAR COMPAREPROPS 2"));
   EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 2);
 }
@@ -190,7 +190,7 @@ struct Tracker : HostPointTracker {
 TEST_F(CommandProcessorTest, GetPointReadsTypedPoints) {
   Tracker tracker;
   std::vector<std::pair<int, OdGePoint3d>> answers;
-  addTestCommand<1>(app, "PICK", [&](ICmdProcess*) {
+  addTestCommand<1>(app, "PICK", [&](auto&) {
     OdGePoint3d p(-9, -9, -9);
     int status = app.editor().getPoint("Pick a point:", &tracker, p);
     answers.emplace_back(status, p);
@@ -209,20 +209,44 @@ TEST_F(CommandProcessorTest, GetPointReadsTypedPoints) {
   EXPECT_EQ(tracker.values.size(), 2u);
 }
 
-TEST_F(CommandProcessorTest, ProcessCarriesTheDocumentAsContext) {
+TEST_F(CommandProcessorTest, CommandObjectGetsTheDocumentAsItsContextForTheRun) {
   ASSERT_TRUE(app.typeLine("NEW"));
-  void* context = nullptr;
-  int state = -1;
-  addTestCommand<1>(app, "CTX", [&](ICmdProcess* process) {
-    context = process->getContext();
-    state = process->state();
-    EXPECT_EQ(process->isTransparent(), 0);
-    EXPECT_EQ(process->nestingLevel(), 0);
+  HostDocument* document = nullptr;
+  OdString globalName;
+  addTestCommand<1>(app, "CTX", [&](TestCommand<1>& command) {
+    IUnknownLike* context = nullptr;
+    EXPECT_EQ(command.getContext(&context), 1);
+    context->release();
+    document = command.hostContext()->document();
+    globalName = command.hostContext()->globalName();
+    EXPECT_EQ(command.isTransparent(), 0);
+    EXPECT_EQ(command.nestingLevel(), 0);
     return kCmdOk;
   });
   EXPECT_TRUE(app.typeLine("CTX"));
-  EXPECT_EQ(context, app.docManager().curDocument());
-  EXPECT_EQ(state, ICmdProcess::kRunning);
+  EXPECT_EQ(document, app.docManager().curDocument());
+  EXPECT_EQ(globalName, OdString("CTX"));
+  EXPECT_EQ(app.commands().commandState("CTX"), ICmdProcess::kCmdEnabled);
+  EXPECT_EQ(app.commands().commandState("NOSUCHCOMMAND"), 0);
+}
+
+TEST_F(CommandProcessorTest, CommandObjectHoldsOneReferenceToItsContext) {
+  ICmdProcess* made = nullptr;
+  ASSERT_EQ(TestCommand<2>::create(&made), 1);
+  auto command = HostRefPtr<ICmdProcess>::adopt(made);
+  IUnknownLike* none = nullptr;
+  EXPECT_EQ(command->getContext(&none), 0);
+  EXPECT_EQ(none, nullptr);
+
+  auto context = HostRefPtr<HostCommandContext>::adopt(new HostCommandContext(nullptr, "X"));
+  EXPECT_EQ(command->setContext(context.get()), 1);
+  EXPECT_EQ(command->setContext(context.get()), 1);
+  // Ours and the command's: one each.
+  EXPECT_EQ(context->addRef(), 3);
+  context->release();
+  command->setContext(nullptr);
+  EXPECT_EQ(context->addRef(), 2);
+  context->release();
 }
 
 TEST_F(CommandProcessorTest, TextSentByAReactorAtTheEndRunsAfterEveryReactorHeardIt) {

@@ -103,7 +103,7 @@ TEST_F(HostExportsTest, CommandFactoryAddsAndRemovesCommands) {
   auto factory = HostRefPtr<ICmdFactory>::adopt(newFactory());
   ASSERT_TRUE(factory);
   bool ran = false;
-  TestCommand<7>::body = [&](ICmdProcess*) {
+  TestCommand<7>::body = [&](auto&) {
     ran = true;
     return kCmdOk;
   };

@@ -2,7 +2,7 @@
 
 #include "HostApp.h"
 #include "HostEditorReactor.h"
-#include "ICmdProcess.h"
+#include "HostCmdProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -64,23 +64,17 @@ using RecordingReactor = OdStaticRxObject<RecordingEditorReactor>;
 // A command whose body a test sets. Each slot number is its own command
 // class, since creators are plain functions.
 template <int Slot>
-class TestCommand : public UnknownImpl<ICmdRun> {
+class TestCommand : public HostCmdProcessImpl {
  public:
-  static inline std::function<int(ICmdProcess*)> body;
-  static ICmdRun* create() { return new TestCommand; }
+  static inline std::function<int(TestCommand&)> body;
+  static int create(ICmdProcess** made) { return hostCreateCommand<TestCommand>(made); }
 
-  int run(ICmdProcess* process) override { return body ? body(process) : kCmdOk; }
-  bool queryInterface(const char* iid, void** out) override {
-    *out = nullptr;
-    if (!sameInterfaceId(iid, kIID_ICmdRun)) return false;
-    addRef();
-    *out = static_cast<ICmdRun*>(this);
-    return true;
-  }
+  int run() override { return body ? body(*this) : kCmdOk; }
+  using HostCmdProcessImpl::hostContext;
 };
 
 template <int Slot>
-void addTestCommand(HostApp& app, const char* name, std::function<int(ICmdProcess*)> body) {
+void addTestCommand(HostApp& app, const char* name, std::function<int(TestCommand<Slot>&)> body) {
   TestCommand<Slot>::body = std::move(body);
   HostCommandRegistry::Entry entry;
   entry.name = name;

@@ -3,7 +3,7 @@
 // the command's runs to hostTestObserve when the program exports it.
 
 #include "ICmdFactory.h"
-#include "ICmdProcess.h"
+#include "HostCmdProcess.h"
 #include "OdRxModule.h"
 
 #include <dlfcn.h>
@@ -17,9 +17,9 @@ void observe(const char* event) {
   if (auto f = reinterpret_cast<Observe>(dlsym(RTLD_DEFAULT, "hostTestObserve"))) f(event);
 }
 
-class TestModuleCommand : public UnknownImpl<ICmdRun> {
+class TestModuleCommand : public HostCmdProcessImpl {
  public:
-  int run(ICmdProcess*) override {
+  int run() override {
     observe("TESTCMD");
     // The program (cadhost) says which host library it runs on.
     using MainDllName = const wchar_t* (*)();
@@ -27,16 +27,9 @@ class TestModuleCommand : public UnknownImpl<ICmdRun> {
       std::printf("host library: %ls\n", name());
     return kCmdOk;
   }
-  bool queryInterface(const char* iid, void** out) override {
-    *out = nullptr;
-    if (!sameInterfaceId(iid, kIID_ICmdRun)) return false;
-    addRef();
-    *out = static_cast<ICmdRun*>(this);
-    return true;
-  }
 };
 
-ICmdRun* createCommand() { return new TestModuleCommand; }
+
 
 class TestModule : public OdRxModule {
  public:
@@ -46,7 +39,7 @@ class TestModule : public OdRxModule {
     if (!newFactory) throw std::runtime_error("new_ICmdFactory is not exported");
     ICmdFactory* factory = newFactory();
     if (!factory) throw std::runtime_error("no command factory");
-    factory->addCommand("TESTCMD", &createCommand, L"TESTMODULE", 0, 0, 0);
+    factory->addCommand("TESTCMD", &hostCreateCommand<TestModuleCommand>, L"TESTMODULE", 0, 0, 0);
     factory->release();
     observe("initApp");
   }
