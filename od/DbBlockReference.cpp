@@ -66,6 +66,21 @@ void OdDbBlockReference::setScaleFactors(const OdGeScale3d& s) {
 double OdDbBlockReference::rotation() const { return dxf::toRadians(m_rotation); }
 void OdDbBlockReference::setRotation(double radians) { m_rotation = dxf::toDegrees(radians); }
 
+void OdDbBlockReference::copyFrom(const OdRxObject* source) {
+  if (!source || !source->isKindOf(OdDbBlockReference::desc())) throw OdError(eIllegalReplacement);
+  // Derived classes have fields of their own that this would leave out.
+  if (isA() != OdDbBlockReference::desc()) OdDbObject::copyFrom(source);
+  const auto* other = static_cast<const OdDbBlockReference*>(source);
+  copyEntityPropertiesFrom(*other);
+  m_block = other->m_block;
+  m_position = other->m_position;
+  m_xScale = other->m_xScale;
+  m_yScale = other->m_yScale;
+  m_zScale = other->m_zScale;
+  m_rotation = other->m_rotation;
+  m_normal = other->m_normal;
+}
+
 std::vector<OdDbObjectId> OdDbBlockReference::subentityIds() const {
   std::vector<OdDbObjectId> ids = m_attributes;
   if (!m_seqEnd.isNull()) ids.push_back(m_seqEnd);

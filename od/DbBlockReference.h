@@ -28,6 +28,12 @@ class OdDbBlockReference : public OdDbEntity {
   OdGeVector3d normal() const { return m_normal; }
   void setNormal(const OdGeVector3d& n) { m_normal = n; }
 
+  // Copies what a block reference is (block, position, scale, rotation,
+  // normal, common entity properties) from another block reference or a
+  // class derived from it, such as a table; not its attributes. Derived
+  // classes that do not copy their own fields refuse, as OdDbObject does.
+  void copyFrom(const OdRxObject* source) override;
+
   // The attributes in file order.
   const std::vector<OdDbObjectId>& attributeIds() const { return m_attributes; }
   // Adds the attribute to the reference's database and makes the reference

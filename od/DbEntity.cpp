@@ -133,6 +133,18 @@ void OdDbEntity::setDatabaseDefaults(OdDbDatabase* db) {
   m_transparency = 0;
 }
 
+void OdDbEntity::copyEntityPropertiesFrom(const OdDbEntity& other) {
+  m_layer = other.m_layer;
+  m_linetype = other.m_linetype;
+  m_color = other.m_color;
+  m_transparency = other.m_transparency;
+  m_linetypeScale = other.m_linetypeScale;
+  m_lineweight = other.m_lineweight;
+  m_indexOfTrueColor = other.m_indexOfTrueColor;
+  m_invisible = other.m_invisible;
+  m_paperSpace = other.m_paperSpace;
+}
+
 bool OdDbEntity::subWorldDraw(OdGiWorldDraw*) const { return true; }
 
 uint32_t OdDbEntity::subSetAttributes(OdGiDrawableTraits* traits) const {

@@ -68,6 +68,12 @@ class OdDbEntity : public OdDbObject, public OdGiDrawable {
   // database's graphics model.
   virtual void subHighlight(bool doIt, const OdDbFullSubentPath* subId, bool highlightAll) const;
 
+ protected:
+  // Takes the properties above (layer, linetype, colour, linetype scale,
+  // lineweight, transparency, visibility, space) from another entity; for
+  // the copyFrom of derived classes.
+  void copyEntityPropertiesFrom(const OdDbEntity& other);
+
  private:
   static bool readCommon(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeCommon(const OdDbObject* obj, OdDbDxfFiler* filer);

@@ -1,0 +1,73 @@
+#pragma once
+
+// Shared by the fingerprint tests: a running host whose system variables
+// steer fingerprints, and a drawing to make entities in.
+
+#include "DbBlockTableRecord.h"
+#include "DbDatabase.h"
+#include "DbLine.h"
+#include "DbSymbolTable.h"
+#include "HostEditor.h"
+#include "HostObjectHashDxfGenerator.h"
+#include "HostObjectHashGenerator.h"
+#include "module/ModuleTestSupport.h"
+
+#include <string>
+
+// Every display property that COMPAREPROPS can let in.
+constexpr int kAllCompareProps = hostObjectCompare::CompareColor | hostObjectCompare::CompareLayer |
+                                 hostObjectCompare::CompareLinetype | hostObjectCompare::CompareLinetypeScale |
+                                 hostObjectCompare::CompareLineweight | hostObjectCompare::CompareTransparency;
+
+class FingerprintTest : public HostFixture {
+ protected:
+  void SetUp() override {
+    HostFixture::SetUp();
+    db = OdDbDatabase::create();
+  }
+
+  void setCompareProps(int bits) { setVariable("COMPAREPROPS", bits); }
+  void setCompareTolerance(int places) { setVariable("COMPARETOLERANCE", places); }
+
+  static uint32_t hashOf(const OdDbObject* object) {
+    return hostObjectCompare::HostObjectHashGenerator().buildHash(object)->value;
+  }
+
+  // An entity of model space with the drawing's default properties.
+  template <class T>
+  OdSmartPtr<T> add(OdDbDatabase* in = nullptr) {
+    in = in ? in : db.get();
+    OdSmartPtr<T> entity = T::createObject();
+    entity->setDatabaseDefaults(in);
+    OdDbBlockTableRecordPtr modelSpace =
+        OdDbBlockTableRecord::cast(in->getModelSpaceId().openObject(OdDb::kForWrite).get());
+    modelSpace->appendOdDbEntity(entity.get());
+    return entity;
+  }
+
+  OdDbLinePtr addLine(const OdGePoint3d& start, const OdGePoint3d& end, OdDbDatabase* in = nullptr) {
+    OdDbLinePtr line = add<OdDbLine>(in);
+    line->setStartPoint(start);
+    line->setEndPoint(end);
+    return line;
+  }
+
+  OdDbObjectId addLayer(const char* name, OdDbDatabase* in = nullptr) {
+    OdDbLayerTableRecordPtr layer = OdDbLayerTableRecord::createObject();
+    layer->setName(OdString(name));
+    return (in ? in : db.get())->layerTable()->add(layer.get());
+  }
+
+  OdDbObjectId addLinetype(const char* name) {
+    OdDbLinetypeTableRecordPtr linetype = OdDbLinetypeTableRecord::createObject();
+    linetype->setName(OdString(name));
+    return db->linetypeTable()->add(linetype.get());
+  }
+
+  OdDbDatabasePtr db;
+
+ private:
+  void setVariable(const char* name, int value) {
+    ASSERT_TRUE(app->editor().setVarFromText(OdString(name), OdString(std::to_string(value)))) << name;
+  }
+};

@@ -1,0 +1,371 @@
+// What reaches a fingerprint: pairs of objects that must count as the same
+// object or as different ones under each rule of the fingerprint filer.
+
+#include "Crc32.h"
+#include "DbBlockReference.h"
+#include "DbMLeader.h"
+#include "DbOleFrame.h"
+#include "DbText.h"
+#include "FingerprintTestSupport.h"
+#include "HostObjectHashDxfGenerator.h"
+#include "ResBuf.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+using namespace hostObjectCompare;
+
+namespace {
+
+// A class that exists only for the test: made on first use, kept for the process.
+OdRxClass* probeClass(const char* name, OdRxClass* parent) {
+  auto* cls = new OdRxClass(OdString(name), parent, nullptr);
+  cls->addRef();
+  return cls;
+}
+
+// An object of a run-time class named as a test needs, writing what it is told.
+template <class Base>
+class Probe : public Base {
+ public:
+  using Write = std::function<void(OdDbDxfFiler*)>;
+  static OdSmartPtr<Probe> make(OdRxClass* cls, Write write) { return OdSmartPtr<Probe>(new Probe(cls, std::move(write))); }
+
+  OdRxClass* isA() const override { return m_class; }
+  void dxfOutFields(OdDbDxfFiler* filer) const override { m_write(filer); }
+
+ private:
+  Probe(OdRxClass* cls, Write write) : m_class(cls), m_write(std::move(write)) {}
+  OdRxClass* m_class;
+  Write m_write;
+};
+
+Probe<OdDbObject>::Write writesChunk(std::vector<uint8_t> bytes) {
+  return [bytes](OdDbDxfFiler* filer) { filer->wrBinaryChunk(310, bytes.data(), static_cast<uint32_t>(bytes.size())); };
+}
+
+using HostObjectHashDxfGeneratorTest = FingerprintTest;
+
+// Display properties
+
+TEST_F(HostObjectHashDxfGeneratorTest, DisplayPropertiesCountOnlyUnderTheirOwnBit) {
+  OdDbObjectId walls = addLayer("Walls");
+  OdDbObjectId dashed = addLinetype("DASHED");
+  struct Change {
+    const char* what;
+    CompareProps bit;
+    std::function<void(OdDbEntity*)> apply;
+  };
+  const Change changes[] = {
+      {"colour index", CompareColor, [](OdDbEntity* e) { e->setColorIndex(1); }},
+      {"true colour", CompareColor,
+       [](OdDbEntity* e) {
+         OdCmColor color;
+         color.setRGB(10, 20, 30);
+         e->setColor(color);
+       }},
+      {"layer", CompareLayer, [&](OdDbEntity* e) { e->setLayer(walls); }},
+      {"linetype", CompareLinetype, [&](OdDbEntity* e) { e->setLinetype(dashed); }},
+      {"linetype scale", CompareLinetypeScale, [](OdDbEntity* e) { e->setLinetypeScale(2.5); }},
+      {"lineweight", CompareLineweight, [](OdDbEntity* e) { e->setLineWeight(static_cast<OdDb::LineWeight>(50)); }},
+      {"transparency", CompareTransparency, [](OdDbEntity* e) { e->setTransparency(OdCmTransparency(uint8_t(128))); }},
+  };
+  OdDbLinePtr plain = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(10, 5, 0));
+  for (const Change& change : changes) {
+    SCOPED_TRACE(change.what);
+    OdDbLinePtr changed = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(10, 5, 0));
+    change.apply(changed.get());
+    setCompareProps(0);
+    EXPECT_EQ(hashOf(plain.get()), hashOf(changed.get()));
+    setCompareProps(kAllCompareProps & ~change.bit);
+    EXPECT_EQ(hashOf(plain.get()), hashOf(changed.get()));
+    setCompareProps(change.bit | 64);
+    EXPECT_NE(hashOf(plain.get()), hashOf(changed.get()));
+  }
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, BitsBeyondTheSixPropertiesChangeNothing) {
+  OdDbLinePtr line = addLine(OdGePoint3d(1, 2, 3), OdGePoint3d(4, 5, 6));
+  line->setColorIndex(3);
+  setCompareProps(0);
+  uint32_t none = hashOf(line.get());
+  setCompareProps(64 | 128 | 0x4000);
+  EXPECT_EQ(hashOf(line.get()), none);
+}
+
+// Names
+
+TEST_F(HostObjectHashDxfGeneratorTest, BoundReferencePrefixIsCutFromLayerNames) {
+  setCompareProps(CompareLayer);
+  OdDbLinePtr own = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(1, 1, 0));
+  OdDbLinePtr bound = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(1, 1, 0));
+  OdDbLinePtr other = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(1, 1, 0));
+  own->setLayer(addLayer("Walls"));
+  bound->setLayer(addLayer("FILE1$0$Walls"));
+  other->setLayer(addLayer("FILE1$0$Doors"));
+  EXPECT_EQ(hashOf(own.get()), hashOf(bound.get()));
+  EXPECT_NE(hashOf(own.get()), hashOf(other.get()));
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, BlockNamesNeverCount) {
+  auto block = [&](const char* name) {
+    OdDbBlockTableRecordPtr record = OdDbBlockTableRecord::createObject();
+    record->setName(OdString(name));
+    return db->blockTable()->add(record.get());
+  };
+  OdDbBlockReferencePtr door = add<OdDbBlockReference>();
+  OdDbBlockReferencePtr window = add<OdDbBlockReference>();
+  OdDbBlockReferencePtr moved = add<OdDbBlockReference>();
+  door->setBlockTableRecord(block("DOOR"));
+  window->setBlockTableRecord(block("WINDOW"));
+  moved->setBlockTableRecord(door->blockTableRecord());
+  moved->setPosition(OdGePoint3d(0, 1, 0));
+  for (int props : {0, kAllCompareProps}) {
+    setCompareProps(props);
+    EXPECT_EQ(hashOf(door.get()), hashOf(window.get())) << props;
+    EXPECT_NE(hashOf(door.get()), hashOf(moved.get())) << props;
+  }
+}
+
+// Strings
+
+TEST_F(HostObjectHashDxfGeneratorTest, StringsHoldingBothBracesAreLeftOut) {
+  auto textOf = [&](const char* contents) {
+    OdDbTextPtr text = add<OdDbText>();
+    text->setTextString(OdString(contents));
+    return hashOf(text.get());
+  };
+  EXPECT_EQ(textOf("{\\C1;red}"), textOf("{plain}"));
+  EXPECT_EQ(textOf("}either order{"), textOf("{\\C1;red}"));
+  // Left out is not the same as empty.
+  EXPECT_NE(textOf("{plain}"), textOf(""));
+  EXPECT_NE(textOf("open{ one"), textOf("open{ two"));
+  EXPECT_NE(textOf("close} one"), textOf("close} two"));
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, BoundReferencePrefixIsCutFromStringsBeforeTheBraceRule) {
+  auto textOf = [&](const char* contents) {
+    OdDbTextPtr text = add<OdDbText>();
+    text->setTextString(OdString(contents));
+    return hashOf(text.get());
+  };
+  EXPECT_EQ(textOf("FILE1$0$Walls"), textOf("Walls"));
+  EXPECT_EQ(textOf("FILE1$0${x}"), textOf("X$0${x}"));
+  EXPECT_NE(textOf("FILE1$0${x}"), textOf("{x}"));
+  // Only up to the first "$0$".
+  EXPECT_EQ(textOf("a$0$b$0$c"), textOf("x$0$b$0$c"));
+  EXPECT_NE(textOf("a$0$b$0$c"), textOf("c"));
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, WritesValuesAsLittleEndianBytesAndStringsWithTheirLength) {
+  static OdRxClass* cls = probeClass("AcDbFingerprintLayoutProbe", OdDbObject::desc());
+  auto probe = Probe<OdDbObject>::make(cls, [](OdDbDxfFiler* filer) {
+    filer->wrString(1, OdString("AB"));
+    filer->wrInt16(70, 5);
+    filer->wrBool(290, true);
+    filer->wrDouble(40, 1.25);
+  });
+  const uint8_t bytes[] = {2, 0, 'A', 0, 'B', 0, 5, 0, 1, 0, 0, 0, 0, 0, 0, 0xF4, 0x3F};
+  EXPECT_EQ(hashOf(probe.get()), crc32(0, bytes, sizeof bytes));
+}
+
+// Doubles
+
+TEST(RoundToPrecisionTest, RoundsHalvesAwayFromZero) {
+  EXPECT_EQ(roundToPrecision(2.5, 0), 3.0);
+  EXPECT_EQ(roundToPrecision(-2.5, 0), -3.0);
+  EXPECT_EQ(roundToPrecision(2.4999, 0), 2.0);
+  EXPECT_EQ(roundToPrecision(0.125, 2), 0.13);
+  EXPECT_EQ(roundToPrecision(1.0000004, 6), 1.0);
+  EXPECT_EQ(roundToPrecision(1.0000005, 6), 1.000001);
+  EXPECT_EQ(roundToPrecision(123456.7, 14), 123456.7);
+}
+
+TEST(RoundToPrecisionTest, NeverAnswersNegativeZero) {
+  for (double tiny : {-0.0000004, -0.0}) {
+    double rounded = roundToPrecision(tiny, 6);
+    EXPECT_EQ(rounded, 0.0);
+    EXPECT_FALSE(std::signbit(rounded)) << tiny;
+  }
+}
+
+TEST(RoundToPrecisionTest, LeavesValuesAlonePastTheTable) {
+  const double value = 1.0 / 3.0;
+  for (int precision : {-1, 15, 100}) {
+    double same = roundToPrecision(value, precision);
+    EXPECT_EQ(std::memcmp(&same, &value, sizeof value), 0) << precision;
+  }
+  EXPECT_TRUE(std::signbit(roundToPrecision(-0.0, -1)));
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, CoordinatesCountToTheToleranceInDecimalPlaces) {
+  auto lineTo = [&](double x) { return hashOf(addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(x, 0, 0)).get()); };
+  setCompareTolerance(0);
+  EXPECT_EQ(lineTo(2.5), lineTo(3.0));
+  EXPECT_EQ(lineTo(-2.5), lineTo(-3.0));
+  EXPECT_EQ(lineTo(2.4), lineTo(2.0));
+  EXPECT_NE(lineTo(2.5), lineTo(2.0));
+  setCompareTolerance(6);
+  EXPECT_EQ(lineTo(-0.0000004), lineTo(0.0));
+  EXPECT_EQ(lineTo(-0.0), lineTo(0.0));
+  EXPECT_NE(lineTo(-0.0000006), lineTo(0.0));
+  setCompareTolerance(14);
+  EXPECT_EQ(lineTo(1.0 + 1e-15), lineTo(1.0));
+  for (int unrounded : {15, -1}) {
+    setCompareTolerance(unrounded);
+    EXPECT_NE(lineTo(1.0 + 1e-15), lineTo(1.0)) << unrounded;
+    EXPECT_NE(lineTo(-0.0), lineTo(0.0)) << unrounded;
+  }
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, AnglesAndDoublesRoundLikeCoordinates) {
+  auto textAt = [&](double rotation, double height) {
+    OdDbTextPtr text = add<OdDbText>();
+    text->setTextString(OdString("A"));
+    text->setRotation(rotation);
+    text->setHeight(height);
+    return hashOf(text.get());
+  };
+  setCompareTolerance(3);
+  EXPECT_EQ(textAt(0.5, 2.5), textAt(0.5 + 1e-7, 2.5 + 1e-7));
+  EXPECT_NE(textAt(0.5, 2.5), textAt(0.6, 2.5));
+  EXPECT_NE(textAt(0.5, 2.5), textAt(0.5, 2.6));
+}
+
+// What never counts
+
+TEST_F(HostObjectHashDxfGeneratorTest, ExtendedDataDoesNotCount) {
+  OdDbLinePtr plain = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(3, 4, 0));
+  OdDbLinePtr tagged = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(3, 4, 0));
+  OdResBufPtr xdata = OdResBuf::newRb(OdResBuf::kDxfRegAppName, OdString("ACME"));
+  xdata->setNext(OdResBuf::newRb(OdResBuf::kDxfXdAsciiString, OdString("tag")));
+  xdata->next()->setNext(OdResBuf::newRb(1040, 2.5));
+  tagged->setXData(xdata.get());
+  ASSERT_TRUE(tagged->xData());
+  setCompareProps(kAllCompareProps);
+  EXPECT_EQ(hashOf(plain.get()), hashOf(tagged.get()));
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, NothingCountsFromTheStartOfExtendedDataOn) {
+  static OdRxClass* cls = probeClass("AcDbFingerprintXDataProbe", OdDbObject::desc());
+  auto before = Probe<OdDbObject>::make(cls, [](OdDbDxfFiler* filer) { filer->wrInt32(90, 7); });
+  auto after = Probe<OdDbObject>::make(cls, [](OdDbDxfFiler* filer) {
+    filer->wrInt32(90, 7);
+    filer->writeXDataStart();
+    filer->wrString(1000, OdString("more"));
+    filer->wrInt32(1071, 8);
+    filer->wrPoint3d(1010, OdGePoint3d(1, 2, 3));
+    filer->wrBinaryChunk(1004, reinterpret_cast<const uint8_t*>("x"), 1);
+  });
+  EXPECT_EQ(hashOf(before.get()), hashOf(after.get()));
+  HostObjectHashDxfGenerator generator;
+  generator.computeHash(after.get());
+  EXPECT_FALSE(generator.inExtendedData());
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, HandlesAndIdsDoNotCount) {
+  static OdRxClass* cls = probeClass("AcDbFingerprintReferenceProbe", OdDbObject::desc());
+  OdDbObjectId someId = db->getModelSpaceId();
+  auto references = Probe<OdDbObject>::make(cls, [someId](OdDbDxfFiler* filer) {
+    filer->wrHandle(5, OdDbHandle(0x1F));
+    filer->wrObjectId(330, someId);
+  });
+  auto nothing = Probe<OdDbObject>::make(cls, [](OdDbDxfFiler*) {});
+  EXPECT_EQ(hashOf(nothing.get()), 0u);
+  EXPECT_EQ(hashOf(references.get()), 0u);
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, CopyInAnotherDrawingHashesTheSame) {
+  OdDbDatabasePtr other = OdDbDatabase::create();
+  addLayer("Doors", other.get());  // handles of the other drawing run ahead
+  addLine(OdGePoint3d(5, 5, 0), OdGePoint3d(6, 6, 0), other.get());
+  OdDbLinePtr original = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(10, 0, 0));
+  OdDbLinePtr copy = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(10, 0, 0), other.get());
+  original->setLayer(addLayer("Walls"));
+  copy->setLayer(addLayer("Walls", other.get()));
+  ASSERT_NE(original->getDbHandle(), copy->getDbHandle());
+  ASSERT_NE(original->layerId(), copy->layerId());
+  setCompareProps(kAllCompareProps);
+  EXPECT_EQ(hashOf(original.get()), hashOf(copy.get()));
+}
+
+// Binary chunks
+
+TEST_F(HostObjectHashDxfGeneratorTest, BinaryChunksCountForTheLibrarysAndTheHostsOwnClasses) {
+  static OdRxClass* own = probeClass("OdDbFingerprintChunkProbe", OdDbObject::desc());
+  static OdRxClass* hosts = probeClass("vqsDbObjectTable2ChunkProbe", OdDbObject::desc());
+  for (OdRxClass* cls : {own, hosts}) {
+    auto first = Probe<OdDbObject>::make(cls, writesChunk({1, 2, 3}));
+    auto second = Probe<OdDbObject>::make(cls, writesChunk({1, 2, 4}));
+    EXPECT_NE(hashOf(first.get()), hashOf(second.get())) << cls->name().utf8();
+    EXPECT_EQ(hashOf(first.get()), crc32(0, "\x01\x02\x03", 3));
+  }
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, BinaryChunksOfOtherClassesAndOfMultileadersNeverCount) {
+  static OdRxClass* other = probeClass("AcDbFingerprintChunkProbe", OdDbObject::desc());
+  auto first = Probe<OdDbObject>::make(other, writesChunk({1, 2, 3}));
+  auto second = Probe<OdDbObject>::make(other, writesChunk({9, 9}));
+  EXPECT_EQ(hashOf(first.get()), hashOf(second.get()));
+  EXPECT_EQ(hashOf(first.get()), 0u);
+
+  // Named like one of the library's own, but a multileader.
+  static OdRxClass* leader = probeClass("OdDbFingerprintLeaderProbe", OdDbMLeader::desc());
+  auto firstLeader = Probe<OdDbMLeader>::make(leader, writesChunk({1, 2, 3}));
+  auto secondLeader = Probe<OdDbMLeader>::make(leader, writesChunk({4, 5, 6}));
+  EXPECT_EQ(hashOf(firstLeader.get()), 0u);
+  EXPECT_EQ(hashOf(secondLeader.get()), 0u);
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, OleDataOfTheSameSizeDoesNotCount) {
+  OdSmartPtr<OdDbOleFrame> first = add<OdDbOleFrame>();
+  OdSmartPtr<OdDbOleFrame> second = add<OdDbOleFrame>();
+  first->setData(OdBinaryData(300, 0xAA));
+  second->setData(OdBinaryData(300, 0x55));
+  EXPECT_EQ(hashOf(first.get()), hashOf(second.get()));
+}
+
+// The filer itself
+
+TEST_F(HostObjectHashDxfGeneratorTest, ReadsBothSystemVariablesWhenMade) {
+  setCompareProps(CompareLayer | CompareTransparency);
+  setCompareTolerance(3);
+  HostObjectHashDxfGenerator generator;
+  EXPECT_EQ(generator.compareProps(), CompareLayer | CompareTransparency);
+  EXPECT_EQ(generator.roundingPrecision(), 3);
+  EXPECT_FALSE(generator.inExtendedData());
+  EXPECT_TRUE(generator.hashBinaryChunks());
+}
+
+TEST(HostObjectHashDxfGeneratorWithoutHostTest, TakesNoPropertiesAndSixDecimalPlaces) {
+  HostObjectHashDxfGenerator generator;
+  EXPECT_EQ(generator.compareProps(), 0);
+  EXPECT_EQ(generator.roundingPrecision(), 6);
+}
+
+TEST_F(HostObjectHashDxfGeneratorTest, AnswersTheLibraryAsACopyFilerThatReadsNothing) {
+  OdDbLinePtr line = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(1, 0, 0));
+  HostObjectHashDxfGenerator generator;
+  EXPECT_EQ(generator.filerType(), OdDb::kCopyFiler);
+  EXPECT_TRUE(generator.includesDefaultValues());
+  EXPECT_EQ(generator.precision(), 16);  // the library's own, not the rounding
+  generator.computeHash(line.get());
+  EXPECT_EQ(generator.database(), db.get());
+  EXPECT_GT(generator.tell(), 0u);
+  EXPECT_EQ(generator.pageDataSize(), 1024u);
+  OdDbDxfFiler& filer = generator;
+  EXPECT_EQ(filer.nextItem(), 0);
+  EXPECT_TRUE(filer.rdBool());
+  EXPECT_EQ(filer.rdInt32(), 0);
+  EXPECT_EQ(filer.rdDouble(), 0.0);
+  EXPECT_TRUE(filer.rdString().isEmpty());
+  EXPECT_TRUE(filer.rdObjectId().isNull());
+  EXPECT_EQ(filer.rdScale3d(), OdGeScale3d(0, 0, 0));
+  EXPECT_TRUE(filer.rdBinaryChunk().empty());
+}
+
+}  // namespace

@@ -1,0 +1,128 @@
+// The fingerprint of one object as the comparison builds it, and of tables,
+// which count as the block reference they are.
+
+#include "DbTable.h"
+#include "HostObjectHashDxfGenerator.h"
+#include "DxfReader.h"
+#include "FingerprintTestSupport.h"
+#include "TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace hostObjectCompare;
+
+namespace {
+
+using HostObjectHashGeneratorTest = FingerprintTest;
+
+TEST_F(HostObjectHashGeneratorTest, MakesANewHashEachTimeWithTheSameValueForTheSameObject) {
+  OdDbLinePtr line = addLine(OdGePoint3d(1, 2, 3), OdGePoint3d(4, 5, 6));
+  HostObjectHashGenerator generator;
+  HashPtr first = generator.buildHash(line.get());
+  HashPtr second = HostObjectHashGenerator().buildHash(line.get());
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(first.get(), second.get());
+  EXPECT_EQ(*first, *second);
+  EXPECT_NE(first->value, 0u);
+}
+
+TEST_F(HostObjectHashGeneratorTest, ReadsTheSystemVariablesAnewForEachHash) {
+  OdDbLinePtr line = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(0.123456, 0, 0));
+  line->setColorIndex(1);
+  uint32_t plain = hashOf(line.get());
+  setCompareTolerance(2);
+  EXPECT_NE(hashOf(line.get()), plain);
+  setCompareTolerance(6);
+  EXPECT_EQ(hashOf(line.get()), plain);
+  setCompareProps(CompareColor);
+  EXPECT_NE(hashOf(line.get()), plain);
+}
+
+// Tables
+
+// The sample table drawing with the text of its table record edited.
+class TableHashTest : public FingerprintTest {
+ protected:
+  void SetUp() override {
+    FingerprintTest::SetUp();
+    if (!hasTestData()) return;
+    std::ifstream in(testDataDir() / "dxf" / "acad_table_simple_AC1027.dxf", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    m_drawing = text.str();
+  }
+
+  struct Edit {
+    std::string from, to;
+  };
+  // The drawing's table, after replacing texts within its record, and the drawing that holds it.
+  OdDbTablePtr table(std::initializer_list<Edit> edits = {}) {
+    std::string drawing = m_drawing;
+    size_t start = drawing.find("  0\nACAD_TABLE\n");
+    size_t end = drawing.find("\n  0\n", start + 1);
+    EXPECT_NE(start, std::string::npos);
+    for (const Edit& edit : edits) {
+      size_t at = drawing.find(edit.from, start);
+      EXPECT_LT(at, end) << edit.from;
+      drawing.replace(at, edit.from.size(), edit.to);
+      end += edit.to.size() - edit.from.size();
+    }
+    m_databases.push_back(odDxfReadBuffer(drawing, OdString("table.dxf")));
+    for (OdDbObjectId id : OdDbBlockTableRecord::cast(m_databases.back()->getModelSpaceId().openObject().get())->entityIds())
+      if (OdDbTablePtr found = OdDbTable::cast(id.openObject().get())) return found;
+    ADD_FAILURE() << "no table";
+    return OdDbTablePtr();
+  }
+
+ private:
+  std::string m_drawing;
+  std::vector<OdDbDatabasePtr> m_databases;
+};
+
+TEST_F(TableHashTest, TablesThatDifferOnlyInCellContentsHashTheSame) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbTablePtr original = table();
+  OdDbTablePtr retitled = table({{"  1\nTitle\n", "  1\nHeading\n"}, {"302\nTitle\n", "302\nHeading\n"}, {"  1\n6\n", "  1\n7\n"}});
+  ASSERT_TRUE(original && retitled);
+  auto texts = [](const OdDbTable* t) {
+    std::vector<std::string> out;
+    for (const auto& g : t->cellData())
+      if (g.code == 1) out.push_back(g.text);
+    return out;
+  };
+  ASSERT_NE(texts(original.get()), texts(retitled.get()));
+  setCompareProps(kAllCompareProps);
+  EXPECT_EQ(hashOf(original.get()), hashOf(retitled.get()));
+}
+
+TEST_F(TableHashTest, TablesCountByTheirBlockReferenceData) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbTablePtr original = table();
+  OdDbTablePtr moved = table({{" 10\n105.0\n", " 10\n106.0\n"}});
+  OdDbTablePtr turned = table({{"AcDbBlockReference\n", "AcDbBlockReference\n 50\n90.0\n"}});
+  ASSERT_TRUE(original && moved && turned);
+  EXPECT_NE(hashOf(original.get()), hashOf(moved.get()));
+  EXPECT_NE(hashOf(original.get()), hashOf(turned.get()));
+  EXPECT_NE(hashOf(moved.get()), hashOf(turned.get()));
+}
+
+TEST_F(TableHashTest, ATableHashesAsTheBlockReferenceThatCopiesIt) {
+  SKIP_WITHOUT_TESTDATA();
+  OdDbTablePtr original = table();
+  ASSERT_TRUE(original);
+  OdDbBlockReferencePtr reference = OdDbBlockReference::createObject();
+  reference->copyFrom(original.get());
+  EXPECT_EQ(reference->position(), original->position());
+  EXPECT_EQ(reference->blockTableRecord(), original->blockTableRecord());
+  EXPECT_EQ(reference->layerId(), original->layerId());
+  EXPECT_EQ(hashOf(reference.get()), hashOf(original.get()));
+  // A table copies into a block reference, not the other way round.
+  OdDbTablePtr other = OdDbTable::createObject();
+  EXPECT_THROW(other->copyFrom(reference.get()), OdError);
+  EXPECT_THROW(other->copyFrom(original.get()), OdError);
+}
+
+}  // namespace
