@@ -50,7 +50,7 @@ bool HostModules::load(const OdString& path, OdString& error) {
   version(major, minor, majorBuild, minorBuild);
   if (major != kHostApiMajorVersion)
     return fail(OdString::format("built for host version %d; this host is version %d", major, kHostApiMajorVersion));
-  OdRxModulePtr module(create(), kOdRxObjAttach);
+  OdRxModulePtr module(create());
   if (!module) return fail("odrxCreateModuleObject made no module");
   const void* base = baseOf(createSymbol);
   try {

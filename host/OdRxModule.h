@@ -3,8 +3,9 @@
 #include "RxObject.h"
 
 // A plug-in loaded by the host. Its shared library exports, with C names,
-// odrxCreateModuleObject (a new module object with one reference) and
-// odrxGetAPIVersion; ODRX_DEFINE_HOST_MODULE writes both.
+// odrxCreateModuleObject (the module's one object; the host holds a
+// reference to it while the module is loaded) and odrxGetAPIVersion;
+// ODRX_DEFINE_HOST_MODULE writes both.
 class OdRxModule : public OdRxObject {
   ODRX_DECLARE_MEMBERS(OdRxModule);
 
@@ -17,19 +18,23 @@ class OdRxModule : public OdRxObject {
 using OdRxModulePtr = OdSmartPtr<OdRxModule>;
 
 // The host loads modules built for the same major version.
-inline constexpr int kHostApiMajorVersion = 1;
-inline constexpr int kHostApiMinorVersion = 0;
+inline constexpr int kHostApiMajorVersion = 4;
+inline constexpr int kHostApiMinorVersion = 3;
+inline constexpr int kHostApiMajorBuild = 1;
+inline constexpr int kHostApiMinorBuild = 0;
 
 using OdRxCreateModuleObjectFunc = OdRxModule* (*)();
 using OdRxGetAPIVersionFunc = void (*)(int& major, int& minor, int& majorBuild, int& minorBuild);
 
 #define ODRX_DEFINE_HOST_MODULE(ModuleClass)                                                               \
   extern "C" __attribute__((visibility("default"))) OdRxModule* odrxCreateModuleObject() {               \
-    return new OdRxObjectImpl<ModuleClass>();                                                            \
+    static OdRxModulePtr module(new OdRxObjectImpl<ModuleClass>(), kOdRxObjAttach);                      \
+    return module.get();                                                                                 \
   }                                                                                                      \
   extern "C" __attribute__((visibility("default"))) void odrxGetAPIVersion(int& major, int& minor,       \
                                                                             int& majorBuild, int& minorBuild) { \
     major = kHostApiMajorVersion;                                                                        \
     minor = kHostApiMinorVersion;                                                                        \
-    majorBuild = minorBuild = 0;                                                                         \
+    majorBuild = kHostApiMajorBuild;                                                                     \
+    minorBuild = kHostApiMinorBuild;                                                                     \
   }

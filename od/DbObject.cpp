@@ -2,6 +2,7 @@
 
 #include "DbDatabase.h"
 #include "DbDictionary.h"
+#include "DbXrecord.h"
 #include "ResBuf.h"
 
 ODRX_DEFINE_NAMED(OdDbObject, "AcDbObject", OdRxObject, "", nullptr)
@@ -48,6 +49,14 @@ void OdDbObject::createExtensionDictionary() {
   dict->setOwnerId(objectId());
   OdDbObjectId id = db->addOdDbObject(dict.get());
   setExtensionDictionary(id);
+}
+
+OdDbObjectId OdDbObject::createXrecord(const OdString& name, OdDb::DuplicateRecordCloning style) {
+  createExtensionDictionary();
+  OdDbDictionaryPtr dict = extensionDictionary().safeOpenObject(OdDb::kForWrite);
+  OdDbXrecordPtr xrecord = OdDbXrecord::createObject();
+  xrecord->setMergeStyle(style);
+  return dict->setAt(name, xrecord.get());
 }
 
 const std::vector<OdDbObjectId>& OdDbObject::persistentReactors() const {

@@ -55,6 +55,10 @@ class OdDbObject : public OdRxObject {
   OdDbObjectId extensionDictionary() const;
   // Makes the extension dictionary if the object has none; the object must be in a database.
   void createExtensionDictionary();
+  // An empty Xrecord under the name in the extension dictionary (made when
+  // missing), cloned with the given duplicate-record mode; answers its id.
+  // Replaces an entry of that name.
+  OdDbObjectId createXrecord(const OdString& name, OdDb::DuplicateRecordCloning style = OdDb::kDrcIgnore);
   void setExtensionDictionary(OdDbObjectId id);
 
   const std::vector<OdDbObjectId>& persistentReactors() const;

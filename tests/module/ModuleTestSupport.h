@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <array>
 #include <string>
 
 // A folder of its own for each test, removed afterwards.
@@ -45,4 +46,71 @@ class HostFixture : public ::testing::Test {
 
   ModuleTempDir dir;
   std::unique_ptr<HostApp> app;
+};
+
+#include "DbBlockTableRecord.h"
+#include "DbCircle.h"
+#include "DbLine.h"
+#include "DcDocManReactor.h"
+#include "DcSettings.h"
+#include "DcUiDrawingComparisonPalette.h"
+#include "DrawingCompareModule.h"
+#include "DxfWriter.h"
+#include "IProfile.h"
+
+#include <functional>
+#include <vector>
+
+// The module loaded into a running host, as `cadhost --load` loads it.
+// The library is linked into the tests, so what loading the file does is
+// repeated for each host; unloading undoes what the module leaves behind.
+class LoadedModuleFixture : public HostFixture {
+ protected:
+  void SetUp() override {
+    HostFixture::SetUp();
+    HostRefPtr<IProfileSection>::adopt(app->profile().openSection("cmddata", true));
+    dwgcompare::onModuleLoaded();
+    OdString error;
+    ASSERT_TRUE(app->modules().load(DC_MODULE_FILE, error)) << error.utf8();
+  }
+  void TearDown() override {
+    dwgcompare::getDocManReactor()->disableOverrules();
+    app->modules().unloadAll();
+    dwgcompare::releaseDocManReactor();
+    dwgcompareui::destroyComparisonPalette();
+    HostFixture::TearDown();
+  }
+
+  // A drawing of the test's own: the given lines (start x, y to end x, y)
+  // and circles (centre x, y, radius) in model space, written as DXF.
+  std::string writeDrawing(const std::string& name, const std::vector<std::array<double, 4>>& lines,
+                           const std::vector<std::array<double, 3>>& circles = {},
+                           const std::function<void(OdDbDatabase*)>& more = {}) {
+    OdDbDatabasePtr db = OdDbDatabase::create();
+    OdDbBlockTableRecordPtr modelSpace = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+    for (const auto& l : lines) {
+      OdDbLinePtr line = OdDbLine::createObject();
+      line->setDatabaseDefaults(db.get());
+      line->setStartPoint(OdGePoint3d(l[0], l[1], 0));
+      line->setEndPoint(OdGePoint3d(l[2], l[3], 0));
+      modelSpace->appendOdDbEntity(line.get());
+    }
+    for (const auto& c : circles) {
+      OdDbCirclePtr circle = OdDbCircle::createObject();
+      circle->setDatabaseDefaults(db.get());
+      circle->setCenter(OdGePoint3d(c[0], c[1], 0));
+      circle->setRadius(c[2]);
+      modelSpace->appendOdDbEntity(circle.get());
+    }
+    if (more) more(db.get());
+    std::string path = dir / name;
+    odDxfWriteFile(db.get(), OdString(path));
+    return path;
+  }
+  OdDbDatabasePtr readDrawing(const std::string& path) { return app->services().readFile(OdString(path)); }
+  std::string commandLog() {
+    std::string out;
+    for (const OdString& line : app->docManager().commandLine().log()) out += line.utf8() + "\n";
+    return out;
+  }
 };

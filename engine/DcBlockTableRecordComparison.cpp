@@ -1,0 +1,172 @@
+#include "DcBlockTableRecordComparison.h"
+
+#include "DbBlockReference.h"
+#include "DbBlockTableRecord.h"
+#include "DbDimension.h"
+#include "DbLayout.h"
+#include "DcHost.h"
+#include "DcSettings.h"
+#include "HostObjectHashGenerator.h"
+
+#include <algorithm>
+
+namespace dwgcompare {
+
+ODRX_DEFINE_MODULE_CLASS(DcBlockTableRecordComparison, OdRxObject, odrxNewImpl<DcBlockTableRecordComparisonImpl>)
+
+namespace {
+// Hash values as a saved result drawing keeps them: 63 to a chunk of 255 bytes.
+constexpr size_t kChunkSize = 255;
+constexpr size_t kValuesPerChunk = kChunkSize / 4;
+
+OdDbBlockTableRecordPtr openBlockTableRecord(const OdDbObjectId& id) {
+  if (!id.isValid()) return OdDbBlockTableRecordPtr();
+  OdDbObjectPtr object = id.openObject();
+  if (object.isNull()) return OdDbBlockTableRecordPtr();
+  return OdDbBlockTableRecordPtr(object);  // another class throws not-that-kind-of-class
+}
+}  // namespace
+
+DcBlockTableRecordComparisonImpl::DcBlockTableRecordComparisonImpl() { m_dimensionTextBackground.setRGB(255, 255, 255); }
+
+void DcBlockTableRecordComparisonImpl::addReactor(DcBlockTableRecordComparisonReactor* reactor) {
+  if (std::find(m_reactors.begin(), m_reactors.end(), reactor) == m_reactors.end()) m_reactors.push_back(reactor);
+}
+
+void DcBlockTableRecordComparisonImpl::removeReactor(DcBlockTableRecordComparisonReactor* reactor) {
+  auto found = std::find(m_reactors.begin(), m_reactors.end(), reactor);
+  if (found != m_reactors.end()) m_reactors.erase(found);
+}
+
+OdString DcBlockTableRecordComparisonImpl::name() const {
+  OdDbBlockTableRecordPtr record = openBlockTableRecord(m_blockTableRecordId);
+  if (record.isNull()) return OdString();
+  if (!record->isLayout()) return record->getName();
+  OdDbObjectPtr layout = record->getLayoutId().openObject();
+  return layout.isNull() ? OdString() : OdDbLayoutPtr(layout)->getLayoutName();
+}
+
+OdDbObjectId DcBlockTableRecordComparisonImpl::layoutId() const {
+  OdDbBlockTableRecordPtr record = openBlockTableRecord(m_blockTableRecordId);
+  return record.isNull() ? OdDbObjectId() : record->getLayoutId();
+}
+
+void DcBlockTableRecordComparisonImpl::onDeepCloneEnded(OdDbIdMapping& mapping) {
+  if (m_captureFile1) m_file1Mapping = &mapping;
+  if (m_captureFile2 && !m_file2Captured) {
+    m_file2Mapping = &mapping;
+    m_file2Captured = true;
+  }
+}
+
+void DcBlockTableRecordComparisonImpl::expectFile1Mapping() {
+  m_captureFile1 = true;
+  m_captureFile2 = false;
+}
+
+void DcBlockTableRecordComparisonImpl::expectFile2Mapping() {
+  m_captureFile1 = false;
+  m_captureFile2 = true;
+}
+
+template <class Notify>
+void DcBlockTableRecordComparisonImpl::notifyReactors(Notify notify) {
+  for (DcBlockTableRecordComparisonReactor* reactor : std::vector(m_reactors)) notify(reactor);
+}
+
+void DcBlockTableRecordComparisonImpl::compareObjects() {
+  notifyReactors([this](auto* r) { r->onComparisonStarted(this); });
+  for (auto [mapping, target] : {std::pair{m_file1Mapping.get(), &m_file1Objects},
+                                 std::pair{m_file2Mapping.get(), &m_file2Objects}}) {
+    if (!mapping) {
+      notifyReactors([this](auto* r) { r->onComparisonAborted(this); });
+      return;
+    }
+    fingerprintClones(*mapping, *target);
+  }
+  endComparison();
+}
+
+void DcBlockTableRecordComparisonImpl::endComparison() {
+  for (size_t i = 0; i < m_reactors.size();) {
+    DcBlockTableRecordComparisonReactor* reactor = m_reactors[i];
+    reactor->onComparisonEnded(this);
+    if (reactor->isFinished(this)) m_reactors.erase(m_reactors.begin() + i);
+    else ++i;
+  }
+}
+
+void DcBlockTableRecordComparisonImpl::fingerprintClones(OdDbIdMapping& mapping, ComparedObjectMap& target) {
+  DcSettings* settings = getDcSettings();
+  for (OdDbIdMappingIterPtr it = mapping.newIterator(); !it->done(); it->next()) {
+    OdDbIdPair pair;
+    it->getMap(pair);
+    OdDbObjectPtr object = pair.value().openObject();
+    if (object.isNull()) continue;
+    if (settings && settings->objectExclusionFlags(object.get()) != 0) {
+      noteUnsupported(object.get());
+      continue;
+    }
+    if (!object->isKindOf(OdDbEntity::desc())) continue;
+    prepareForFingerprint(object.get());
+    target.insert({hostObjectCompare::HostObjectHashGenerator().buildHash(object.get()), pair});
+  }
+}
+
+void DcBlockTableRecordComparisonImpl::noteUnsupported(const OdDbObject* object) {
+  DcSettings* settings = getDcSettings();
+  if ((settings->objectExclusionFlags(object) & kReportClass) == 0) return;
+  m_unsupportedClasses.emplace(object->isA()->name(), OdString());
+}
+
+// Block references and dimensions are normalised the way the display does
+// before it hashes them, so both see the same values.
+void DcBlockTableRecordComparisonImpl::prepareForFingerprint(OdDbObject* object) const {
+  if (object->isKindOf(OdDbBlockReference::desc())) {
+    normaliseSpatialFilter(object);
+  } else if (auto dimension = OdDbDimension::cast(object); !dimension.isNull()) {
+    object->upgradeOpen();
+    dimension->setBgrndTxtColor(m_dimensionTextBackground, 0);
+    object->downgradeOpen();
+  }
+}
+
+void DcBlockTableRecordComparisonImpl::readObjects(const OdResBuf* chunks, ComparedObjectMap& target) {
+  for (const OdResBuf* item = chunks; item; item = item->next().get()) {
+    const OdBinaryData& chunk = item->getBinaryChunk();
+    if (chunk.empty()) {
+      hostPrint(hostTranslate(L"DWGCOMPARE: Failed to read file compare info\n"));
+      return;
+    }
+    for (size_t at = 0; at + 4 <= chunk.size(); at += 4) {
+      uint32_t value = uint32_t(chunk[at]) | uint32_t(chunk[at + 1]) << 8 | uint32_t(chunk[at + 2]) << 16 |
+                       uint32_t(chunk[at + 3]) << 24;
+      if (value == 0) continue;
+      auto hash = std::make_shared<hostObjectCompare::Hash>();
+      hash->value = value;
+      target.insert({hash, OdDbIdPair()});
+    }
+  }
+}
+
+void DcBlockTableRecordComparisonImpl::writeObjects(const ComparedObjectMap& source, OdResBuf* last) {
+  auto entry = source.begin();
+  while (entry != source.end()) {
+    OdBinaryData chunk;
+    chunk.resize(kChunkSize, 0);
+    for (size_t slot = 0; slot < kValuesPerChunk && entry != source.end(); ++slot, ++entry) {
+      uint32_t value = entry->first;
+      for (size_t byte = 0; byte < 4; ++byte) chunk[slot * 4 + byte] = uint8_t(value >> (8 * byte));
+    }
+    last = last->setNext(OdResBuf::newRb(OdResBuf::kDxfBinaryChunk, chunk).get());
+  }
+}
+
+void normaliseSpatialFilter(OdDbObject* blockReference) {
+  const OdGePoint2d origin(0, 0);
+  blockReference->upgradeOpen();
+  hostSetSpatialFilter(blockReference->objectId(), &origin, 1, OdGePlane(), true);
+  blockReference->downgradeOpen();
+}
+
+}  // namespace dwgcompare

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "DcComparisonManager.h"
+#include "ProgressBar.h"
+
+class HostEditorReactor;
+
+#include <vector>
+
+namespace dwgcompare {
+
+class DcComparisonManagerImpl : public DcComparisonManager {
+ public:
+  DcComparisonManagerImpl();
+
+  void addReactor(DcComparisonManagerReactor* reactor) override;
+  void removeReactor(DcComparisonManagerReactor* reactor) override;
+  void activate() override;
+  const FileInfo* file1Info() const override { return m_file1Info.get(); }
+  const FileInfo* file2Info() const override { return m_file2Info.get(); }
+  OdResult compare(OdDbDatabase* file1, OdDbDatabase* file2) override;
+  DcBlockTableRecordComparisonPtr findComparison(const OdDbObjectId& blockTableRecordId) const override;
+  DcEnumComparisonPtr enumComparisons() const override;
+  OdCmColor file1Color() const override { return m_file1Color; }
+  OdCmColor file2Color() const override { return m_file2Color; }
+  OdCmColor sharedColor() const override { return m_sharedColor; }
+
+  OdDbHandle file1BlockHandle() const { return m_file1Block; }
+  OdDbHandle file2BlockHandle() const { return m_file2Block; }
+  bool isRestored() const { return m_restored; }
+  ProgressBar& progress() { return m_progress; }
+
+  // The pair as a saved result drawing keeps it: false when the database has no pair dictionary.
+  bool writePairInfo(OdDbDatabase* database) const;
+  bool readPairInfo(OdDbDatabase* database);
+
+ private:
+  template <class Notify>
+  void notifyReactors(Notify notify);
+  OdResult bindFile(OdDbDatabase* result, OdDbDatabase* file, const OdString& blockName, bool isFile2,
+                    DcBlockTableRecordComparisonImpl& comparison, HostEditorReactor* editorReactor,
+                    OdDbHandle& blockHandle);
+  void handToDisplay(DcBlockTableRecordComparisonImpl& comparison, OdDbDatabase* result) const;
+
+  OdDbHandle m_file1Block;
+  OdDbHandle m_file2Block;
+  FileInfoPtr m_file1Info;
+  FileInfoPtr m_file2Info;
+  std::vector<DcComparisonManagerReactor*> m_reactors;
+  OdCmColor m_file1Color;
+  OdCmColor m_file2Color;
+  OdCmColor m_sharedColor;
+  ProgressBar m_progress;
+  bool m_restored = false;
+  std::vector<DcBlockTableRecordComparisonPtr> m_comparisons;
+};
+
+// The identity of a file as the comparison records it.
+FileInfoPtr makeFileInfo(OdDbDatabase* database);
+
+}  // namespace dwgcompare

@@ -1,0 +1,3 @@
+#include "HostEditorReactor.h"
+
+ODRX_DEFINE_BUILTIN(HostEditorReactor, OdEditorReactor, "", nullptr)

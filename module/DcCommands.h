@@ -1,0 +1,25 @@
+#pragma once
+
+#include "HostCmdProcess.h"
+
+namespace dwgcompare {
+
+// DWGCOMPARE: shows the comparison palette, or hides it when shown; the
+// profile's startup entry follows, so the palette comes back at start.
+class DcDrawingCompareCmd : public HostCmdProcessImpl {
+ public:
+  int run() override;
+  // Enabled, and checked while the palette is shown.
+  int state() override;
+};
+
+// COMPAREINFO: tells which two files the current result drawing compares.
+class DcCompareInfoCmd : public HostCmdProcessImpl {
+ public:
+  int run() override;
+};
+
+// Adds the module's commands to the host, when it offers a command factory.
+void registerModuleCommands();
+
+}  // namespace dwgcompare

@@ -1,0 +1,107 @@
+#include "DrawingCompareModule.h"
+
+#include "DcBlockTableRecordComparison.h"
+#include "DcCommands.h"
+#include "DcComparisonDrawableOverrule.h"
+#include "DcComparisonManager.h"
+#include "DcDocManReactor.h"
+#include "DcEditorReactor.h"
+#include "DcHighlightOverrule.h"
+#include "DcHost.h"
+#include "DcLayoutManagerReactor.h"
+#include "DcSettings.h"
+#include "DcUiHostDeviceUpdateListener.h"
+#include "HostDocManager.h"
+#include "OdError.h"
+
+#include <dlfcn.h>
+
+namespace dwgcompare {
+namespace {
+DrawingCompareModule* g_module = nullptr;
+
+// The module file, found from the address of its own code.
+Dl_info moduleFileInfo() {
+  Dl_info info{};
+  dladdr(reinterpret_cast<void*>(&onModuleLoaded), &info);
+  return info;
+}
+
+// Order matters: the classes go in this order and come out in the same order.
+struct ModuleClass {
+  void (*init)();
+  void (*uninit)();
+};
+constexpr ModuleClass kModuleClasses[] = {
+    {&dwgcompareui::DcUiHostDeviceUpdateListener::rxInit, &dwgcompareui::DcUiHostDeviceUpdateListener::rxUninit},
+    {&DcComparisonManager::rxInit, &DcComparisonManager::rxUninit},
+    {&DcBlockTableRecordComparison::rxInit, &DcBlockTableRecordComparison::rxUninit},
+    {&DcLayoutManagerReactor::rxInit, &DcLayoutManagerReactor::rxUninit},
+    {&DcEditorReactor::rxInit, &DcEditorReactor::rxUninit},
+    {&DcComparisonDrawableOverrule::rxInit, &DcComparisonDrawableOverrule::rxUninit},
+    {&DcHighlightOverrule::rxInit, &DcHighlightOverrule::rxUninit},
+};
+
+struct LoadTime {
+  LoadTime() { onModuleLoaded(); }
+} g_loadTime;
+}  // namespace
+
+DrawingCompareModule::DrawingCompareModule() = default;
+DrawingCompareModule::~DrawingCompareModule() = default;
+
+void DrawingCompareModule::release() const {
+  if (--m_refs > 0) return;
+  if (g_module == this) g_module = nullptr;
+  delete this;
+}
+
+void* DrawingCompareModule::sysData() const {
+  Dl_info info = moduleFileInfo();
+  return info.dli_fbase;
+}
+
+OdString DrawingCompareModule::moduleName() const {
+  Dl_info info = moduleFileInfo();
+  return info.dli_fname ? OdString(info.dli_fname) : OdString();
+}
+
+void DrawingCompareModule::initApp() {
+  for (const ModuleClass& moduleClass : kModuleClasses) moduleClass.init();
+  if (HostDocManager* docs = hostDocManager()) docs->addReactor(getDocManReactor());
+}
+
+void DrawingCompareModule::uninitApp() {
+  // Unregistering a class that is not there throws before anything else is undone.
+  if (!DcComparisonManager::desc() || !DcBlockTableRecordComparison::desc())
+    throw OdError(eClassNotRegistered, "the comparison classes are not registered");
+  for (const ModuleClass& moduleClass : kModuleClasses) moduleClass.uninit();
+  destroyDcSettings();
+  if (HostDocManager* docs = hostDocManager()) docs->removeReactor(getDocManReactor());
+}
+
+DrawingCompareModule* drawingCompareModule() { return g_module; }
+
+void onModuleLoaded() {
+  comparisonDrawableOverrule();
+  highlightOverrule();
+  registerModuleCommands();
+}
+
+}  // namespace dwgcompare
+
+using namespace dwgcompare;
+
+OdRxModule* odrxCreateModuleObject() {
+  if (!g_module) g_module = new DrawingCompareModule;
+  return g_module;
+}
+
+void odrxGetAPIVersion(int& major, int& minor, int& majorBuild, int& minorBuild) {
+  major = 4;
+  minor = 3;
+  majorBuild = 1;
+  minorBuild = 0;
+}
+
+bool isComparisonMode() { return comparisonMode(); }
