@@ -16,17 +16,20 @@ HostApp::HostApp(const HostAppOptions& options)
       m_profile(HostRefPtr<HostProfile>::adopt(
           new HostProfile(options.profilePath.isEmpty() ? HostProfile::defaultPath() : options.profilePath))),
       m_help(HostRefPtr<HostHelpService>::adopt(new HostHelpService(m_docs))),
-      m_window(std::make_unique<HostHeadlessWindow>()),
+      m_window(std::make_unique<HostHeadlessWindow>(m_docs)),
+      m_viewUpdater(*this),
       m_modules(m_commands),
       m_previous(g_current) {
   g_current = this;
   m_docs.setExecuteSink([this](const OdString& line) { m_processor.sendStringToExecute(line); });
+  m_editor.setViewReactor(&m_viewUpdater);
   hostRegisterBuiltinCommands(m_commands);
   for (const OdString& problem : m_profile->problems()) m_docs.print(problem);
 }
 
 HostApp::~HostApp() {
   shutdown();
+  m_editor.setViewReactor(nullptr);
   if (g_current == this) g_current = m_previous;
 }
 

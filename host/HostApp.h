@@ -8,6 +8,7 @@
 #include "HostHelpService.h"
 #include "HostModules.h"
 #include "HostProfile.h"
+#include "HostViewUpdater.h"
 #include "HostWindow.h"
 #include "IApp.h"
 
@@ -68,6 +69,7 @@ class HostApp : public IApp {
   HostRefPtr<HostProfile> m_profile;
   HostRefPtr<HostHelpService> m_help;
   std::unique_ptr<HostWindow> m_window;
+  OdStaticRxObject<HostViewUpdater> m_viewUpdater;
   HostModules m_modules;
   HostApp* m_previous;
   bool m_shutDown = false;

@@ -2,7 +2,11 @@
 
 #include "HostApp.h"
 #include "HostCmdProcess.h"
+#include "HostGsDevice.h"
 #include "OdError.h"
+
+#include <cstdlib>
+#include <string>
 
 namespace {
 using BuiltinRun = int (*)(HostApp& app, HostCommandContext& run);
@@ -101,6 +105,30 @@ int setVar(HostApp& app, HostCommandContext&) {
   return kCmdOk;
 }
 
+// A size answer, when one is left: a whole number of pixels.
+int exportSide(HostApp& app, const char* prompt, int fallback) {
+  if (app.editor().pendingAnswers().empty()) return fallback;
+  OdString text;
+  app.editor().getString(prompt, text);
+  char* end = nullptr;
+  std::string digits = text.utf8();
+  long value = std::strtol(digits.c_str(), &end, 10);
+  if (digits.empty() || *end != '\0' || value < 1 || value > 100000)
+    throw OdError(eInvalidInput, "invalid size \"" + text + "\"; give a number of pixels");
+  return static_cast<int>(value);
+}
+
+int exportView(HostApp& app, HostCommandContext&) {
+  HostDocument* doc = currentDocument(app);
+  OdString path;
+  if (app.editor().getString("Enter file name to export (.png or .svg):", path) != kPromptOk) return kCmdCancelled;
+  int width = exportSide(app, "Enter width in pixels <1600>:", 1600);
+  int height = exportSide(app, "Enter height in pixels:", width * 3 / 4);
+  doc->device()->exportView(path, width, height);
+  app.docManager().print("Exported " + path);
+  return kCmdOk;
+}
+
 int quit(HostApp& app, HostCommandContext&) {
   app.processor().requestQuit();
   return kCmdOk;
@@ -119,6 +147,7 @@ void hostRegisterBuiltinCommands(HostCommandRegistry& registry) {
       {"CLOSE", nullptr, &create<closeDrawing>},      {"ZOOM", nullptr, &create<zoom>},
       {"ZOOMALL", "ViewZoomAll", &create<zoomAll>}, {"REGEN", nullptr, &create<regen>},
       {"SETVAR", nullptr, &create<setVar>},    {"QUIT", nullptr, &create<quit>},
+      {"EXPORT", nullptr, &create<exportView>},
   };
   for (const Builtin& b : builtins) {
     HostCommandRegistry::Entry entry;

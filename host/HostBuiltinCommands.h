@@ -2,6 +2,6 @@
 
 class HostCommandRegistry;
 
-// NEW, OPEN, SAVE, SAVEAS, CLOSE, ZOOM, ZOOMALL, REGEN, SETVAR and QUIT, in
+// NEW, OPEN, SAVE, SAVEAS, CLOSE, ZOOM, ZOOMALL, REGEN, SETVAR, QUIT and EXPORT, in
 // the group "HOST". They act on HostApp::current().
 void hostRegisterBuiltinCommands(HostCommandRegistry& registry);

@@ -4,15 +4,19 @@
 #include "HostCommandLine.h"
 
 #include <functional>
+#include <memory>
 
-// One open drawing: its database, the file it came from or goes to, and its
-// command line.
+class HostGsDevice;
+
+// One open drawing: its database, the file it came from or goes to, its
+// command line and the graphics device of its view.
 class HostDocument {
  public:
   using ExecuteSink = std::function<void(const OdString&)>;
 
   HostDocument(OdDbDatabasePtr database, const OdString& filePath, const OdString& name, bool echo,
                ExecuteSink execute);
+  ~HostDocument();
   HostDocument(const HostDocument&) = delete;
   HostDocument& operator=(const HostDocument&) = delete;
 
@@ -29,10 +33,16 @@ class HostDocument {
   // (at once when none is running).
   void sendStringToExecute(const OdString& text);
 
+  // The device of the document's view, made when first asked for (its view
+  // then shows all of the drawing).
+  HostGsDevice* device();
+  bool hasDevice() const { return m_device != nullptr; }
+
  private:
   OdDbDatabasePtr m_database;
   OdString m_filePath;
   OdString m_name;
   HostCommandLine m_commandLine;
   ExecuteSink m_execute;
+  std::unique_ptr<HostGsDevice> m_device;  // after the database: it goes first
 };

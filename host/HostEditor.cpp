@@ -43,6 +43,7 @@ void HostEditor::fire(const Call& call) {
   const std::vector<HostEditorReactor*> snapshot = m_reactors;
   for (HostEditorReactor* r : snapshot)
     if (std::find(m_reactors.begin(), m_reactors.end(), r) != m_reactors.end()) call(r);
+  if (m_viewReactor) call(m_viewReactor);
 }
 
 void HostEditor::addReactor(HostEditorReactor* reactor) {

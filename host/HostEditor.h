@@ -24,6 +24,9 @@ class HostEditor {
 
   void addReactor(HostEditorReactor* reactor);
   void removeReactor(HostEditorReactor* reactor);
+  // Hears everything after every other reactor: the views, which draw what
+  // the reactors changed. Null for none.
+  void setViewReactor(HostEditorReactor* reactor) { m_viewReactor = reactor; }
   void fireCommandWillStart(const OdString& globalName);
   void fireCommandEnded(const OdString& globalName);
   void fireCommandFailed(const OdString& globalName);
@@ -54,4 +57,5 @@ class HostEditor {
   std::vector<HostEditorReactor*> m_reactors;
   std::deque<OdString> m_answers;
   EventForwarder* m_forwarder;
+  HostEditorReactor* m_viewReactor = nullptr;
 };

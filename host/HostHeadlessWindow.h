@@ -2,16 +2,20 @@
 
 #include "HostWindow.h"
 
-// No window: views only count what was asked of them.
+class HostDocManager;
+
+// No window: the documents' views draw offscreen, so that their devices'
+// listeners hear of drawings as with a window; it also counts what views
+// were asked to do.
 class HostHeadlessWindow : public HostWindow {
  public:
+  explicit HostHeadlessWindow(HostDocManager& docs) : m_docs(docs) {}
+
   void* handle() const override { return nullptr; }
   bool isHeadless() const override { return true; }
-  void zoomAll(HostDocument*) override { ++m_zoomAlls; }
-  void regen(int mode) override {
-    ++m_regens;
-    m_lastRegenMode = mode;
-  }
+  void zoomAll(HostDocument* doc) override;
+  void regen(int mode) override;
+  void updateView(HostDocument* doc) override;
   int appearanceFlag() const override { return 0; }
 
   int zoomAllCount() const { return m_zoomAlls; }
@@ -19,6 +23,7 @@ class HostHeadlessWindow : public HostWindow {
   int lastRegenMode() const { return m_lastRegenMode; }
 
  private:
+  HostDocManager& m_docs;
   int m_zoomAlls = 0;
   int m_regens = 0;
   int m_lastRegenMode = -1;

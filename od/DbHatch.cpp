@@ -409,12 +409,20 @@ struct HatchPlane {
   }
 };
 
+// All loops as one outline, filled by the even-odd rule so that islands stay
+// empty: each loop closed, then back to where the first one began, so every
+// seam between loops runs there and back and fills nothing.
 void drawFill(OdGiWorldDraw* wd, const std::vector<OdGiPoints2d>& loops, const HatchPlane& plane) {
+  std::vector<OdGePoint3d> outline;
   for (const OdGiPoints2d& loop : loops) {
     if (loop.size() < 3) continue;
     std::vector<OdGePoint3d> points = plane.toWorld(loop);
-    wd->geometry().polygon(static_cast<int32_t>(points.size()), points.data());
+    OdGePoint3d start = outline.empty() ? points.front() : outline.front();
+    outline.insert(outline.end(), points.begin(), points.end());
+    outline.push_back(points.front());
+    if (start != points.front()) outline.push_back(start);
   }
+  if (!outline.empty()) wd->geometry().polygon(static_cast<int32_t>(outline.size()), outline.data());
 }
 
 void drawOutlines(OdGiWorldDraw* wd, const std::vector<OdGiPoints2d>& loops, const HatchPlane& plane) {

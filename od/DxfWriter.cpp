@@ -4,15 +4,12 @@
 #include "DbDictionary.h"
 #include "DbSymbolTable.h"
 #include "DxfTextFormat.h"
+#include "OdFileWrite.h"
 #include "RxEvent.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
 #include <unordered_set>
-
-#include <unistd.h>
 
 namespace {
 
@@ -213,18 +210,5 @@ std::string odDxfWriteString(OdDbDatabase* db) {
 
 void odDxfWriteFile(OdDbDatabase* db, const OdString& path) {
   if (OdRxEventPtr event = odrxEvent()) event->fire_beginSave(db, path);
-  std::string text = odDxfWriteString(db);
-  std::string target = path.utf8();
-  std::string temp = target + ".tmp" + std::to_string(::getpid());
-  FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) throw OdError(eFileWriteError, path + ": cannot write: " + OdString(std::strerror(errno)));
-  bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  ok = (std::fflush(f) == 0) && ok;
-  ok = (::fsync(fileno(f)) == 0) && ok;
-  ok = (std::fclose(f) == 0) && ok;
-  if (!ok || std::rename(temp.c_str(), target.c_str()) != 0) {
-    std::string why = std::strerror(errno);
-    std::remove(temp.c_str());
-    throw OdError(eFileWriteError, path + ": cannot write: " + OdString(why));
-  }
+  odWriteFileAtomically(path, odDxfWriteString(db));
 }

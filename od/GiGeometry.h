@@ -25,7 +25,7 @@ class OdGiGeometry {
   // Open; baseSubEntMarker numbers the segments from it when not -1.
   virtual void polyline(int32_t numVertices, const OdGePoint3d* vertexList, const OdGeVector3d* normal = nullptr,
                         OdGsMarker baseSubEntMarker = -1) = 0;
-  // Closed and filled.
+  // Closed and filled by the even-odd rule.
   virtual void polygon(int32_t numVertices, const OdGePoint3d* vertexList) = 0;
   // width is the width factor; oblique the slant angle in radians.
   virtual void text(const OdGePoint3d& position, const OdGeVector3d& normal, const OdGeVector3d& direction,

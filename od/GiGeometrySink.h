@@ -21,7 +21,8 @@ class OdGiGeometrySink {
  public:
   virtual ~OdGiGeometrySink() = default;
   virtual void polyline(const OdGePoint3d* points, int count, const OdGiResolvedTraits& traits) = 0;
-  // A filled, closed outline.
+  // A filled, closed outline, by the even-odd rule (a hatch's loops come as
+  // one outline, its islands left empty).
   virtual void polygon(const OdGePoint3d* points, int count, const OdGiResolvedTraits& traits) = 0;
   // direction runs along the baseline and up across it; both are as long as the text's height.
   virtual void text(const OdGePoint3d& position, const OdGeVector3d& direction, const OdGeVector3d& up,

@@ -93,6 +93,7 @@ OdGiResolvedTraits OdGiWorldDrawImpl::resolvedTraits() const {
   OdCmTransparency t = m_traits.transparency;
   if (t.method() == OdCmTransparency::kByBlock && block) t = block->transparency;
   r.alpha = t.isByAlpha() ? t.alpha() : 255;
+  r.highlightType = m_highlightType;
   return r;
 }
 

@@ -27,6 +27,11 @@ class OdGiWorldDrawImpl : public OdStaticRxObject<OdGiWorldDraw>,
   void drawEntity(const OdDbEntity* entity);
   // Segments of a full circle; curves are drawn with as many as their sweep needs.
   void setCircleSegments(int segments) { m_circleSegments = segments; }
+  // The highlight type primitives are drawn under (0 for none): a drawable
+  // sets it around what it draws, and the resolved traits carry it to the
+  // sink, where a host paints by the style it keeps for that type.
+  void setHighlightType(int type) { m_highlightType = type; }
+  int highlightType() const { return m_highlightType; }
 
   OdGiRegenType regenType() const override { return m_regenType; }
   OdGiSubEntityTraits& subEntityTraits() const override;
@@ -89,4 +94,5 @@ class OdGiWorldDrawImpl : public OdStaticRxObject<OdGiWorldDraw>,
   std::vector<Level> m_path;
   std::vector<std::unique_ptr<OdGiPathNodeLink>> m_nodes;  // nodes of m_path, kept for reuse
   int m_circleSegments = 72;
+  int m_highlightType = 0;
 };

@@ -121,4 +121,16 @@ TEST_F(DrawingFixture, TransparencyByAlphaReachesThePrimitive) {
   EXPECT_EQ(lines[0].traits.alpha, 127);
 }
 
+TEST_F(DrawingFixture, PrimitivesCarryTheHighlightTypeOfTheContext) {
+  addLine(ms.get(), {0, 0, 0}, {1, 0, 0});
+  RecordingSink sink;
+  OdGiWorldDrawImpl draw(sink);
+  draw.drawBlock(ms.get());
+  draw.setHighlightType(3);
+  draw.drawBlock(ms.get());
+  ASSERT_EQ(sink.lines.size(), 2u);
+  EXPECT_EQ(sink.lines[0].traits.highlightType, 0);
+  EXPECT_EQ(sink.lines[1].traits.highlightType, 3);
+}
+
 }  // namespace

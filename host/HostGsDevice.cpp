@@ -1,0 +1,191 @@
+#include "HostGsDevice.h"
+
+#include "DbBlockTableRecord.h"
+#include "DbDatabase.h"
+#include "GiExtents.h"
+#include "GiWorldDrawImpl.h"
+#include "HostRasterCanvas.h"
+#include "HostSvgCanvas.h"
+#include "OdError.h"
+#include "OdFileWrite.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+// Larger images than this do not fit in memory comfortably.
+constexpr int kLargestExportSide = 8192;
+
+// Where a view without a window draws: nothing is kept.
+class DiscardingSink : public OdGiGeometrySink {
+ public:
+  void polyline(const OdGePoint3d*, int, const OdGiResolvedTraits&) override {}
+  void polygon(const OdGePoint3d*, int, const OdGiResolvedTraits&) override {}
+  void text(const OdGePoint3d&, const OdGeVector3d&, const OdGeVector3d&, double, const OdString&,
+            const OdGiResolvedTraits&) override {}
+};
+
+OdDbBlockTableRecordPtr modelSpaceOf(OdDbDatabase* database) {
+  return OdDbBlockTableRecord::cast(database->getModelSpaceId().openObject().get());
+}
+
+std::string lowerExtensionOf(const OdString& path) {
+  std::string extension = std::filesystem::path(path.utf8()).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
+  return extension;
+}
+}  // namespace
+
+HostGsDevice::HostGsDevice(OdDbDatabase* database) : m_database(database) { zoomExtents(); }
+
+HostGsDevice::~HostGsDevice() {
+  std::vector<Registration> left = std::move(m_listeners);
+  m_listeners.clear();
+  for (const Registration& r : left) r.listener->unregistered(this);
+}
+
+void HostGsDevice::zoomExtents() {
+  if (OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(m_database)) m_view.zoomExtents(odGiBlockExtents(modelSpace.get()));
+}
+
+void HostGsDevice::drawModelSpace(OdGiGeometrySink& sink) {
+  OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(m_database);
+  if (!modelSpace) return;
+  OdGiWorldDrawImpl draw(sink);
+  draw.drawBlock(modelSpace.get());
+}
+
+void HostGsDevice::update(HostCanvas& canvas, int width, int height) {
+  HostViewSink sink(m_view.transform(width, height), width, height, m_styles, canvas);
+  runUpdate(sink);
+}
+
+void HostGsDevice::update() {
+  if (m_listeners.empty()) return;
+  DiscardingSink sink;
+  runUpdate(sink);
+}
+
+void HostGsDevice::runUpdate(OdGiGeometrySink& sink) {
+  if (m_updating) return;
+  std::vector<IHostDeviceUpdateListner*> listening = audience();
+  m_updating = true;
+  struct Done {
+    bool& updating;
+    ~Done() { updating = false; }
+  };
+  {
+    Done done{m_updating};
+    drawFor(listening, sink);
+  }
+  ++m_updates;
+  // The drawing is over: whoever registered during it waits for the next one, not for this.
+  for (Registration& r : m_listeners) r.armed = true;
+  endOneShot(listening);
+}
+
+std::vector<IHostDeviceUpdateListner*> HostGsDevice::audience() {
+  std::vector<IHostDeviceUpdateListner*> armed;
+  for (const Registration& r : m_listeners)
+    if (r.armed) armed.push_back(r.listener);
+  std::vector<IHostDeviceUpdateListner*> interested;
+  for (IHostDeviceUpdateListner* l : armed)
+    if (hasUpdateListener(l) && l->isInterestedIn(this)) interested.push_back(l);
+  return interested;
+}
+
+template <class Call>
+void HostGsDevice::notify(const std::vector<IHostDeviceUpdateListner*>& audience, const Call& call) {
+  // Listeners may unregister themselves, or others, while notified.
+  for (IHostDeviceUpdateListner* l : audience)
+    if (hasUpdateListener(l)) call(l);
+}
+
+void HostGsDevice::drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, OdGiGeometrySink& sink) {
+  notify(audience, [this](IHostDeviceUpdateListner* l) { l->beginUpdate(this); });
+  try {
+    drawModelSpace(sink);
+  } catch (...) {
+    notify(audience, [this](IHostDeviceUpdateListner* l) { l->endUpdate(this); });
+    throw;
+  }
+  notify(audience, [this](IHostDeviceUpdateListner* l) { l->endUpdate(this); });
+  // The device keeps no transient graphics: the pass is empty but heard.
+  notify(audience, [this](IHostDeviceUpdateListner* l) { l->beginTransientUpdate(this); });
+  notify(audience, [this](IHostDeviceUpdateListner* l) { l->endTransientUpdate(this); });
+}
+
+void HostGsDevice::endOneShot(const std::vector<IHostDeviceUpdateListner*>& audience) {
+  for (IHostDeviceUpdateListner* l : audience) {
+    if (!hasUpdateListener(l)) continue;
+    // Off the list first: a command the listener types may draw again at once.
+    std::erase_if(m_listeners, [l](const Registration& r) { return r.listener == l; });
+    l->deviceUpdateEnded(this);
+    l->unregistered(this);
+  }
+}
+
+void HostGsDevice::setHighlightStyle(int highlightType, const ZrGi::HighlightStyle& style) {
+  if (highlightType != 0) m_styles[highlightType] = style;
+}
+
+const ZrGi::HighlightStyle* HostGsDevice::highlightStyle(int highlightType) const {
+  auto it = m_styles.find(highlightType);
+  return it == m_styles.end() ? nullptr : &it->second;
+}
+
+void HostGsDevice::addUpdateListener(IHostDeviceUpdateListner* listener) {
+  if (listener && !hasUpdateListener(listener)) m_listeners.push_back({listener, !m_updating});
+}
+
+void HostGsDevice::removeUpdateListener(IHostDeviceUpdateListner* listener) {
+  if (!hasUpdateListener(listener)) return;
+  std::erase_if(m_listeners, [listener](const Registration& r) { return r.listener == listener; });
+  listener->unregistered(this);
+}
+
+bool HostGsDevice::hasUpdateListener(IHostDeviceUpdateListner* listener) const {
+  return std::any_of(m_listeners.begin(), m_listeners.end(),
+                     [listener](const Registration& r) { return r.listener == listener; });
+}
+
+std::string HostGsDevice::pngImage(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull()) throw OdError(eOutOfMemory, "no memory for an image of that size");
+  image.fill(HostRasterCanvas::background());
+  {
+    QPainter painter(&image);
+    HostRasterCanvas canvas(painter);
+    update(canvas, width, height);
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) throw OdError(eFileWriteError, "the image cannot be encoded as PNG");
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+std::string HostGsDevice::svgDocument(int width, int height) {
+  HostSvgCanvas canvas(width, height);
+  update(canvas, width, height);
+  return canvas.document();
+}
+
+void HostGsDevice::exportView(const OdString& path, int width, int height) {
+  if (width < 1 || height < 1 || width > kLargestExportSide || height > kLargestExportSide)
+    throw OdError(eInvalidInput, path + OdString::format(": cannot export at %dx%d pixels; each side takes 1 to %d",
+                                                         width, height, kLargestExportSide));
+  std::string extension = lowerExtensionOf(path);
+  if (extension != ".png" && extension != ".svg")
+    throw OdError(eInvalidInput, path + ": cannot export: the file name must end in .png or .svg");
+  std::string bytes;
+  try {
+    bytes = extension == ".png" ? pngImage(width, height) : svgDocument(width, height);
+  } catch (const OdError& e) {
+    throw OdError(e.code(), path + ": cannot export: " + e.description());
+  }
+  odWriteFileAtomically(path, bytes);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "HostGsView.h"
+#include "HostViewSink.h"
+#include "IHostDeviceUpdateListner.h"
+
+#include <vector>
+
+class HostCanvas;
+class OdDbDatabase;
+class OdGiGeometrySink;
+
+// The graphics device of a document's view: draws the model space through
+// the library's world drawing (so through the overrules) onto a canvas, a
+// PNG or an SVG file, paints what is drawn under a registered highlight
+// type in that type's style, and tells its update listeners about each
+// drawing. Modules reach the styles and listeners through
+// IHostVectorizerDeviceExPE.
+class HostGsDevice {
+ public:
+  // The view starts at the drawing's extents.
+  explicit HostGsDevice(OdDbDatabase* database);
+  // Listeners still registered hear that they are unregistered.
+  ~HostGsDevice();
+  HostGsDevice(const HostGsDevice&) = delete;
+  HostGsDevice& operator=(const HostGsDevice&) = delete;
+
+  OdDbDatabase* database() const { return m_database; }
+  HostGsView& view() { return m_view; }
+  const HostGsView& view() const { return m_view; }
+  // The view to all of the model space.
+  void zoomExtents();
+
+  // Draws the model space onto a canvas of width x height pixels, the
+  // listeners hearing of it. A drawing asked for while one is under way
+  // (by a listener) is left out. Throws what the drawing threw.
+  void update(HostCanvas& canvas, int width, int height);
+  // A drawing with nothing to paint on, as a view without a window makes:
+  // only for the listeners, so nothing is drawn when none is registered.
+  void update();
+  // Writes the view as PNG or SVG, by the file's extension, atomically.
+  // Throws OdError naming the file when it cannot.
+  void exportView(const OdString& path, int width, int height);
+  // The PNG file's bytes.
+  std::string pngImage(int width, int height);
+  // The SVG document.
+  std::string svgDocument(int width, int height);
+  // Drawings completed so far.
+  int updateCount() const { return m_updates; }
+
+  // What is drawn under highlightType (not 0) is painted in the style.
+  void setHighlightStyle(int highlightType, const ZrGi::HighlightStyle& style);
+  const ZrGi::HighlightStyle* highlightStyle(int highlightType) const;
+
+  void addUpdateListener(IHostDeviceUpdateListner* listener);
+  // The listener hears that it is unregistered.
+  void removeUpdateListener(IHostDeviceUpdateListner* listener);
+  bool hasUpdateListener(IHostDeviceUpdateListner* listener) const;
+
+ private:
+  struct Registration {
+    IHostDeviceUpdateListner* listener;
+    bool armed;  // registered before the drawing under way began
+  };
+  void drawModelSpace(OdGiGeometrySink& sink);
+  void drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, OdGiGeometrySink& sink);
+  void runUpdate(OdGiGeometrySink& sink);
+  std::vector<IHostDeviceUpdateListner*> audience();
+  template <class Call>
+  void notify(const std::vector<IHostDeviceUpdateListner*>& audience, const Call& call);
+  void endOneShot(const std::vector<IHostDeviceUpdateListner*>& audience);
+
+  OdDbDatabase* m_database;
+  HostGsView m_view;
+  HostHighlightStyles m_styles;
+  std::vector<Registration> m_listeners;
+  bool m_updating = false;
+  int m_updates = 0;
+};

@@ -1,0 +1,20 @@
+#include "HostHeadlessWindow.h"
+
+#include "HostDocManager.h"
+#include "HostGsDevice.h"
+
+void HostHeadlessWindow::zoomAll(HostDocument* doc) {
+  ++m_zoomAlls;
+  if (doc) doc->device()->zoomExtents();
+}
+
+void HostHeadlessWindow::regen(int mode) {
+  ++m_regens;
+  m_lastRegenMode = mode;
+  for (HostDocument* doc : m_docs.documents()) updateView(doc);
+}
+
+void HostHeadlessWindow::updateView(HostDocument* doc) {
+  // A view nobody made has nobody listening to it.
+  if (doc && doc->hasDevice()) doc->device()->update();
+}
