@@ -5,16 +5,38 @@
 #include "DcHost.h"
 #include "DcMessages.h"
 #include "DcUiDrawingComparisonPalette.h"
+#include "HostEditor.h"
 #include "ICmdFactory.h"
 
 namespace dwgcompare {
 namespace {
 constexpr const char* kDrawingCompareCommand = "DWGCOMPARE";
 constexpr const char* kCompareInfoCommand = "COMPAREINFO";
+constexpr const char* kCommandLineCompareCommand = "-DWGCOMPARE";
 
 void showPalette(dwgcompareui::DcUiDrawingComparisonPalette& palette, bool show) {
   palette.show(show);
   dwgcompareui::updateStartupEntry(show, kDrawingCompareCommand);
+}
+
+// A file the user named: chosen, and there. Tells the user when it is not.
+bool isUsableFile(const OdString& path, int notSelectedMessage, int notFoundMessage) {
+  if (path.isEmpty() || path.iCompare(dcMessage(kMsgSelectDrawing)) == 0) {
+    dwgcompareui::showMessage(dcMessage(notSelectedMessage));
+    return false;
+  }
+  if (!hostFileExists(path)) {
+    dwgcompareui::showMessage(dcFormatMessage(notFoundMessage, {path}));
+    return false;
+  }
+  return true;
+}
+
+OdString promptForFile(const char* prompt) {
+  OdString path;
+  HostEditor* editor = hostEditor();
+  if (editor) editor->getString(prompt, path);
+  return path;
 }
 
 void printFileInfo(int number, const FileInfo* info) {
@@ -52,11 +74,22 @@ int DcCompareInfoCmd::run() {
   return kCmdOk;
 }
 
+int DcCommandLineCompareCmd::run() {
+  OdString file1 = promptForFile("File 1 (the original drawing):");
+  if (!isUsableFile(file1, kMsgFile1NotSelected, kMsgFile1NotFound)) return kCmdFailed;
+  OdString file2 = promptForFile("File 2 (the drawing to compare with it):");
+  if (!isUsableFile(file2, kMsgFile2NotSelected, kMsgFile2NotFound)) return kCmdFailed;
+  OdResult result = dwgcompareui::makeComparisonPalette().compareFiles(file1, file2);
+  if (result == eUserBreak) return kCmdCancelled;
+  return result == eOk ? kCmdOk : kCmdFailed;
+}
+
 void registerModuleCommands() {
   auto factory = HostRefPtr<ICmdFactory>::adopt(hostCommandFactory());
   if (!factory) return;
   factory->addCommand(kDrawingCompareCommand, &hostCreateCommand<DcDrawingCompareCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareInfoCommand, &hostCreateCommand<DcCompareInfoCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kCommandLineCompareCommand, &hostCreateCommand<DcCommandLineCompareCmd>, L"HOST", 0, 0, 0);
 }
 
 }  // namespace dwgcompare

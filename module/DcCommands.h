@@ -19,6 +19,13 @@ class DcCompareInfoCmd : public HostCmdProcessImpl {
   int run() override;
 };
 
+// -DWGCOMPARE: compares two drawings named on the command line, checked
+// as the palette's "Compare" button checks them.
+class DcCommandLineCompareCmd : public HostCmdProcessImpl {
+ public:
+  int run() override;
+};
+
 // Adds the module's commands to the host, when it offers a command factory.
 void registerModuleCommands();
 

@@ -42,8 +42,9 @@ DcDocManReactor::DcDocManReactor() : m_eventReactor(new OdRxObjectImpl<DcRxEvent
 }
 
 DcDocManReactor::~DcDocManReactor() {
-  // The display must not read the maps of managers that go with this reactor.
+  // Neither the display nor the library's events may reach what goes with this reactor.
   if (!m_comparisons.empty()) comparisonDrawableOverrule().clearComparisonContext();
+  if (OdRxEventPtr event = odrxEvent()) event->removeReactor(m_eventReactor.get());
 }
 
 void DcDocManReactor::addResponder(DcDocManReactorResponder* responder) {

@@ -7,7 +7,7 @@ namespace dwgcompareui {
 
 ODRX_DEFINE_MODULE_CLASS(DcUiHostDeviceUpdateListener, OdRxObject, odrxNewImpl<DcUiHostDeviceUpdateListener>)
 
-void DcUiHostDeviceUpdateListener::deviceUpdateEnded() {
+void DcUiHostDeviceUpdateListener::deviceUpdateEnded(HostGsDevice*) {
   if (HostDocument* document = dwgcompare::hostCurrentDocument()) document->sendStringToExecute("ZOOMALL ");
 }
 

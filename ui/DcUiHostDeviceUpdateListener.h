@@ -1,17 +1,18 @@
 #pragma once
 
+#include "IHostDeviceUpdateListner.h"
 #include "RxObject.h"
 
 namespace dwgcompareui {
 
 // Types "ZOOMALL " into the current document once the result drawing has
 // been drawn, which starts the comparison of the bound objects.
-class DcUiHostDeviceUpdateListener : public OdRxObject {
+class DcUiHostDeviceUpdateListener : public OdRxObject, public IHostDeviceUpdateListner {
   ODRX_DECLARE_MEMBERS(DcUiHostDeviceUpdateListener);
 
  public:
-  // The end of a device update: the drawing is on screen.
-  void deviceUpdateEnded();
+  void deviceUpdateEnded(HostGsDevice* device) override;
+  bool isInterestedIn(HostGsDevice*) override { return true; }
 };
 using DcUiHostDeviceUpdateListenerPtr = OdSmartPtr<DcUiHostDeviceUpdateListener>;
 
