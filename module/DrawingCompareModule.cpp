@@ -68,6 +68,7 @@ OdString DrawingCompareModule::moduleName() const {
 
 void DrawingCompareModule::initApp() {
   for (const ModuleClass& moduleClass : kModuleClasses) moduleClass.init();
+  comparisonDrawableOverrule().attachToSettings();
   if (HostDocManager* docs = hostDocManager()) docs->addReactor(getDocManReactor());
 }
 
@@ -76,6 +77,7 @@ void DrawingCompareModule::uninitApp() {
   if (!DcComparisonManager::desc() || !DcBlockTableRecordComparison::desc())
     throw OdError(eClassNotRegistered, "the comparison classes are not registered");
   for (const ModuleClass& moduleClass : kModuleClasses) moduleClass.uninit();
+  comparisonDrawableOverrule().detachFromSettings();
   destroyDcSettings();
   if (HostDocManager* docs = hostDocManager()) docs->removeReactor(getDocManReactor());
 }

@@ -15,6 +15,19 @@ OdGsHighlightedPath recordOf(const OdGiPathNode& path, const void* view) {
   return record;
 }
 
+// The path's nodes, marker and view as bytes: equal keys, equal records.
+std::string keyOf(const OdGsHighlightedPath& record) {
+  std::string key;
+  auto append = [&](const auto& value) { key.append(reinterpret_cast<const char*>(&value), sizeof(value)); };
+  for (const OdGsHighlightedPath::Node& node : record.nodes) {
+    append(node.persistentId);
+    append(node.transientDrawable);
+  }
+  append(record.selectionMarker);
+  append(record.view);
+  return key;
+}
+
 bool samePath(const OdGsHighlightedPath& a, const OdGsHighlightedPath& b) {
   return a.nodes == b.nodes && a.selectionMarker == b.selectionMarker;
 }
@@ -24,12 +37,13 @@ bool samePath(const OdGsHighlightedPath& a, const OdGsHighlightedPath& b) {
 void OdGsModel::highlight(const OdGiPathNode& path, bool doIt, const void* view) {
   OdGsHighlightedPath record = recordOf(path, view);
   if (doIt) {
-    if (std::find(m_highlighted.begin(), m_highlighted.end(), record) == m_highlighted.end())
-      m_highlighted.push_back(std::move(record));
+    if (m_index.insert(keyOf(record)).second) m_highlighted.push_back(std::move(record));
     return;
   }
   std::erase_if(m_highlighted, [&](const OdGsHighlightedPath& h) {
-    return samePath(h, record) && (!view || h.view == view);
+    bool goes = samePath(h, record) && (!view || h.view == view);
+    if (goes) m_index.erase(keyOf(h));
+    return goes;
   });
 }
 

@@ -3,6 +3,8 @@
 #include "GiPathNode.h"
 #include "RxObject.h"
 
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 // One highlighted drawable path, as the model keeps it.
@@ -30,11 +32,16 @@ class OdGsModel : public OdRxObject {
   virtual void highlight(const OdGiPathNode& path, bool doIt = true, const void* view = nullptr);
   // Whether path is highlighted in view, or in every view.
   bool isHighlighted(const OdGiPathNode& path, const void* view = nullptr) const;
-  void clearHighlights() { m_highlighted.clear(); }
+  void clearHighlights() {
+    m_highlighted.clear();
+    m_index.clear();
+  }
   // In the order they were highlighted.
   const std::vector<OdGsHighlightedPath>& highlightedPaths() const { return m_highlighted; }
 
  private:
   std::vector<OdGsHighlightedPath> m_highlighted;
+  // The keys of m_highlighted: a display highlights every entity it draws, each draw.
+  std::unordered_set<std::string> m_index;
 };
 using OdGsModelPtr = OdSmartPtr<OdGsModel>;
