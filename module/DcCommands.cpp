@@ -1,18 +1,22 @@
 #include "DcCommands.h"
 
 #include "DcComparisonManager.h"
+#include "DcComparisonReport.h"
 #include "DcDocManReactor.h"
 #include "DcHost.h"
 #include "DcMessages.h"
 #include "DcUiDrawingComparisonPalette.h"
+#include "HostDocument.h"
 #include "HostEditor.h"
 #include "ICmdFactory.h"
+#include "OdFileWrite.h"
 
 namespace dwgcompare {
 namespace {
 constexpr const char* kDrawingCompareCommand = "DWGCOMPARE";
 constexpr const char* kCompareInfoCommand = "COMPAREINFO";
 constexpr const char* kCommandLineCompareCommand = "-DWGCOMPARE";
+constexpr const char* kCompareReportCommand = "-COMPAREREPORT";
 
 void showPalette(dwgcompareui::DcUiDrawingComparisonPalette& palette, bool show) {
   palette.show(show);
@@ -84,12 +88,34 @@ int DcCommandLineCompareCmd::run() {
   return result == eOk ? kCmdOk : kCmdFailed;
 }
 
+int DcCompareReportCmd::run() {
+  DcComparisonManager* manager = getDocManReactor()->currentComparison();
+  HostDocument* document = hostCurrentDocument();
+  DcBlockTableRecordComparisonPtr comparison =
+      manager && document ? manager->findComparison(document->database()->getModelSpaceId())
+                          : DcBlockTableRecordComparisonPtr();
+  if (comparison.isNull()) {
+    hostPrint(dcMessage(kMsgNotInComparisonMode));
+    return kCmdFailed;
+  }
+  ComparisonReport report = makeComparisonReport(*manager, *comparisonImpl(comparison.get()));
+  OdString path;
+  HostEditor* editor = hostEditor();
+  if (editor && !editor->pendingAnswers().empty() && editor->getString("JSON report file <none>:", path) == kPromptOk &&
+      !path.isEmpty()) {
+    odWriteFileAtomically(path, comparisonReportJson(report));
+  }
+  for (const OdString& line : comparisonReportSummary(report)) hostPrint(line);
+  return kCmdOk;
+}
+
 void registerModuleCommands() {
   auto factory = HostRefPtr<ICmdFactory>::adopt(hostCommandFactory());
   if (!factory) return;
   factory->addCommand(kDrawingCompareCommand, &hostCreateCommand<DcDrawingCompareCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareInfoCommand, &hostCreateCommand<DcCompareInfoCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCommandLineCompareCommand, &hostCreateCommand<DcCommandLineCompareCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kCompareReportCommand, &hostCreateCommand<DcCompareReportCmd>, L"HOST", 0, 0, 0);
 }
 
 }  // namespace dwgcompare

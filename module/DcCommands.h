@@ -26,6 +26,13 @@ class DcCommandLineCompareCmd : public HostCmdProcessImpl {
   int run() override;
 };
 
+// -COMPAREREPORT: tells what the current result drawing's comparison found,
+// on the command line and, when a file is named, as a JSON report.
+class DcCompareReportCmd : public HostCmdProcessImpl {
+ public:
+  int run() override;
+};
+
 // Adds the module's commands to the host, when it offers a command factory.
 void registerModuleCommands();
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "DcBlockTableRecordComparison.h"
+#include "DcComparisonManager.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace dwgcompare {
+
+// How many objects fall in each group: File 1's entries not in File 2's
+// map, File 2's entries not in File 1's, and File 1's entries found in File 2's.
+struct GroupCounts {
+  size_t file1Only = 0;
+  size_t file2Only = 0;
+  size_t shared = 0;
+};
+
+// What one comparison found, for people and for scripts.
+struct ComparisonReport {
+  FileInfo file1;
+  FileInfo file2;
+  GroupCounts counts;
+  std::map<std::string, GroupCounts> byClass;  // by the class of the object as bound
+  std::vector<std::string> unsupported;
+};
+
+ComparisonReport makeComparisonReport(const DcComparisonManager& manager,
+                                      const DcBlockTableRecordComparisonImpl& comparison);
+std::string comparisonReportJson(const ComparisonReport& report);
+// A few lines for the command line.
+std::vector<OdString> comparisonReportSummary(const ComparisonReport& report);
+
+}  // namespace dwgcompare
