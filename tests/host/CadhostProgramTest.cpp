@@ -1,14 +1,48 @@
+#include "HostAppServices.h"
+#include "HostDrawingTestSupport.h"
 #include "HostTestSupport.h"
+#include "GiWorldDrawImpl.h"
+#include "TestData.h"
+
+#include <QXmlStreamReader>
 
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <set>
 
 namespace {
 struct ProgramRun {
   int status;
   std::string output;  // standard output and standard error together
 };
+
+// The colours a drawing's model space draws in.
+class ColourSink : public OdGiGeometrySink {
+ public:
+  void polyline(const OdGePoint3d*, int, const OdGiResolvedTraits& traits) override { colours.insert(traits.rgb); }
+  void polygon(const OdGePoint3d*, int, const OdGiResolvedTraits& traits) override { colours.insert(traits.rgb); }
+  void text(const OdGePoint3d&, const OdGeVector3d&, const OdGeVector3d&, double, const OdString&,
+            const OdGiResolvedTraits& traits) override {
+    colours.insert(traits.rgb);
+  }
+  std::set<uint32_t> colours;
+};
+
+std::set<uint32_t> drawnColours(const std::filesystem::path& file) {
+  OdDbDatabasePtr db = HostAppServices::readDrawing(OdString(file.string()));
+  ColourSink sink;
+  OdGiWorldDrawImpl(sink).drawBlock(
+      OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get()).get());
+  return sink.colours;
+}
+
+bool parsesAsXml(const std::string& path) {
+  std::string text = readText(path);
+  QXmlStreamReader xml(QByteArray::fromStdString(text));
+  while (!xml.atEnd()) xml.readNext();
+  return !xml.hasError() && !text.empty();
+}
 
 std::string quoted(const std::string& s) {
   std::string out = "'";
@@ -97,4 +131,22 @@ TEST_F(CadhostProgramTest, StartupCommandsOfTheProfileRunFirst) {
   ProgramRun r = run({"--headless", "-c", "SAVEAS started.dxf"});
   EXPECT_EQ(r.status, 0) << r.output;
   EXPECT_TRUE(std::filesystem::exists(dir / "started.dxf"));
+}
+
+TEST_F(CadhostProgramTest, EveryTestDrawingRendersInItsColours) {
+  SKIP_WITHOUT_TESTDATA();
+  for (const auto& file : testDataFiles("dxf", ".dxf")) {
+    SCOPED_TRACE(file.filename().string());
+    ProgramRun r = run({"--headless", "-c", "OPEN \"" + file.string() + "\";ZOOMALL;EXPORT out.png;EXPORT out.svg;QUIT"});
+    ASSERT_EQ(r.status, 0) << r.output;
+    QImage png(QString::fromStdString(dir / "out.png"));
+    ASSERT_EQ(png.size(), QSize(1600, 1200));
+    EXPECT_GT(pixelsOtherThanBackground(png), 1000);
+    // Several colours where the drawing has them: details too small to see at its extents may be missing.
+    std::set<uint32_t> colours = drawnColours(file);
+    size_t shown = 0;
+    for (uint32_t rgb : colours) shown += pixelsShowingColour(png, rgb) >= 20;
+    EXPECT_GE(shown, std::min<size_t>(colours.size(), 2)) << "of " << colours.size() << " colours";
+    EXPECT_TRUE(parsesAsXml(dir / "out.svg"));
+  }
 }
