@@ -9,6 +9,7 @@
 #include <QDockWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 // Room for a few lines of messages; the drawing gets the rest.
@@ -42,6 +43,12 @@ HostMainWindow::HostMainWindow(HostApp& app) : m_app(app) {
   addDockWidget(Qt::BottomDockWidgetArea, dock);
   resizeDocks({dock}, {kCommandLineHeight}, Qt::Vertical);
 
+  // What plug-ins send to execute while no command runs is typed once the
+  // window is idle again, not inside the painting or the event that sent it.
+  app.docManager().setExecuteSink([this](const OdString& line) {
+    if (m_app.processor().isBusy()) m_app.processor().sendStringToExecute(line);
+    else QTimer::singleShot(0, this, [this, line] { typeLine(line); });
+  });
   for (const OdString& line : app.docManager().commandLine().log()) m_commandLine->appendLine(line);
   app.docManager().setCommandLineObserver(this);
   app.docManager().addReactor(this);
@@ -51,6 +58,8 @@ HostMainWindow::HostMainWindow(HostApp& app) : m_app(app) {
 }
 
 HostMainWindow::~HostMainWindow() {
+  HostCommandProcessor& processor = m_app.processor();
+  m_app.docManager().setExecuteSink([&processor](const OdString& line) { processor.sendStringToExecute(line); });
   m_app.docManager().removeReactor(this);
   m_app.docManager().setCommandLineObserver(nullptr);
 }

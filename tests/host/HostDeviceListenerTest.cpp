@@ -93,6 +93,34 @@ TEST_F(HostDeviceListenerTest, ListenerTypingWhileNoCommandRunsCannotLoopEither)
   EXPECT_EQ(ended("ViewZoomAll"), 1);
 }
 
+TEST_F(HostDeviceListenerTest, ListenerMayCloseTheDocumentItHeard) {
+  RecordingListener closing;
+  closing.onEnded = [&](HostGsDevice*) { doc->sendStringToExecute("CLOSE"); };
+  RecordingListener other;
+  listen(&closing);
+  listen(&other);
+  auto regen = reinterpret_cast<HostRegenFunc>(get_host_funcptr(kHostFuncRegen));
+  regen(1);  // outside any command: CLOSE runs at once, inside the drawing's end
+  EXPECT_EQ(closing.log, kOneDrawing);
+  // The other one heard the drawing, then the device went before its turn came.
+  EXPECT_EQ(other.log, (std::vector<std::string>{"begin", "end", "beginTransient", "endTransient", "unregistered"}));
+  EXPECT_EQ(app.docManager().curDocument(), nullptr);
+}
+
+TEST_F(HostDeviceListenerTest, RegenGoesOnPastADocumentAListenerClosed) {
+  HostDocument* second = nullptr;
+  app.docManager().newDocument(&second);
+  RecordingListener first;
+  first.onEnded = [&](HostGsDevice*) { doc->sendStringToExecute("CLOSE"); };  // closes the current one: second
+  listen(&first);
+  RecordingListener onSecond;
+  IHostVectorizerDeviceExPE::cast(second->device())->registerListener(second->device(), &onSecond);
+  reinterpret_cast<HostRegenFunc>(get_host_funcptr(kHostFuncRegen))(1);
+  EXPECT_EQ(first.log, kOneDrawing);
+  EXPECT_EQ(onSecond.log, std::vector<std::string>{"unregistered"}) << "closed before its drawing";
+  EXPECT_EQ(app.docManager().documents(), std::vector<HostDocument*>{doc});
+}
+
 TEST_F(HostDeviceListenerTest, UninterestedListenerHearsNothingAndStaysRegistered) {
   RecordingListener listener;
   listener.interested = false;
