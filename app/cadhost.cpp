@@ -1,10 +1,21 @@
-// cadhost: the host application. Without a window for now: it types the
-// command lines it is given, in order, and exits 0 only when all succeeded.
+// cadhost: the host application. With a display it shows its main window;
+// with --headless (or no display) it draws its views offscreen only. Either
+// way it opens the files given and types the command lines given, in order;
+// the exit status says whether every command succeeded.
 
 #include "HostApp.h"
 #include "HostExports.h"
+#include "HostMainWindow.h"
+#include "OdError.h"
+#include "OdFileWrite.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -15,11 +26,15 @@ extern "C" __attribute__((visibility("default"))) const wchar_t* GetMainDllNameW
 namespace {
 const char kUsage[] =
     "usage: cadhost [--headless] [--load MODULE.so]... [-c \"CMD ARGS;CMD...\"]... [--script FILE]...\n"
-    "  --headless      no window (the only mode for now)\n"
+    "               [--screenshot IMAGE.png] [DRAWING.dxf]...\n"
+    "  --headless      no window: views draw offscreen (also when there is no display)\n"
     "  --load FILE     load a plug-in module besides those of the modules folder\n"
     "                  (CADHOST_MODULES, else \"modules\" beside the program)\n"
     "  -c LINE         type a command line; ';' separates commands\n"
     "  --script FILE   type each line of FILE\n"
+    "  --screenshot F  once the window shows the drawings and the commands ran, save\n"
+    "                  it as the PNG image F and quit\n"
+    "  DRAWING         open it, before the command lines run\n"
     "The profile is CADHOST_PROFILE, else $XDG_CONFIG_HOME/cadhost/profile; its\n"
     "\"Startup\" section's commands run first. Exit status: 0 when every command succeeded.\n";
 
@@ -28,9 +43,36 @@ struct Input {
   std::string text;
 };
 
+struct Options {
+  bool headless = false;
+  std::vector<std::string> modules;
+  std::vector<std::string> drawings;
+  std::vector<Input> inputs;
+  std::string screenshot;
+};
+
 int usageError(const std::string& message) {
   std::fprintf(stderr, "cadhost: %s\n%s", message.c_str(), kUsage);
   return 2;
+}
+
+// 0 when the arguments are good, else the exit status.
+int parseArguments(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    bool hasValue = i + 1 < argc;
+    if (arg == "--headless") options.headless = true;
+    else if (arg == "-h" || arg == "--help") { std::fputs(kUsage, stdout); return -1; }
+    else if (arg == "--load" && hasValue) options.modules.push_back(argv[++i]);
+    else if (arg == "-c" && hasValue) options.inputs.push_back({false, argv[++i]});
+    else if (arg == "--script" && hasValue) options.inputs.push_back({true, argv[++i]});
+    else if (arg == "--screenshot" && hasValue) options.screenshot = argv[++i];
+    else if (arg == "--load" || arg == "-c" || arg == "--script" || arg == "--screenshot")
+      return usageError(arg + " needs a value");
+    else if (!arg.empty() && arg[0] != '-') options.drawings.push_back(arg);
+    else return usageError("unknown argument " + arg);
+  }
+  return 0;
 }
 
 bool readScript(const std::string& path, std::vector<std::string>& lines) {
@@ -44,44 +86,36 @@ bool readScript(const std::string& path, std::vector<std::string>& lines) {
   }
   return true;
 }
-}  // namespace
 
-int main(int argc, char** argv) {
-  std::vector<std::string> modules;
-  std::vector<Input> inputs;
-  bool headless = false;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    bool hasValue = i + 1 < argc;
-    if (arg == "--headless") headless = true;
-    else if (arg == "-h" || arg == "--help") { std::fputs(kUsage, stdout); return 0; }
-    else if (arg == "--load" && hasValue) modules.push_back(argv[++i]);
-    else if (arg == "-c" && hasValue) inputs.push_back({false, argv[++i]});
-    else if (arg == "--script" && hasValue) inputs.push_back({true, argv[++i]});
-    else if (arg == "--load" || arg == "-c" || arg == "--script") return usageError(arg + " needs a value");
-    else return usageError("unknown argument " + arg);
-  }
-  if (!headless) std::fputs("cadhost: there is no window yet; running headless\n", stderr);
-
-  // Scripts are read before anything runs, so a missing one changes nothing.
-  std::vector<std::string> lines;
-  for (const Input& input : inputs) {
+// The drawings to open, then the command lines, in order. Scripts are read
+// before anything runs, so a missing one changes nothing.
+bool commandLinesOf(const Options& options, std::vector<std::string>& lines) {
+  for (const std::string& drawing : options.drawings) lines.push_back("OPEN \"" + drawing + "\"");
+  for (const Input& input : options.inputs) {
     if (!input.isScript) lines.push_back(input.text);
     else if (!readScript(input.text, lines)) {
       std::fprintf(stderr, "cadhost: cannot read script %s: %s\n", input.text.c_str(), std::strerror(errno));
-      return 2;
+      return false;
     }
   }
+  return true;
+}
 
-  HostAppOptions options;
-  options.echo = true;
-  HostApp app(options);
+bool hasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (const char* value = std::getenv(name); value && *value) return true;
+  return false;
+}
+
+// Loads the modules, runs the profile's startup commands and the lines;
+// answers whether all of it succeeded.
+bool startUp(HostApp& app, const Options& options, const std::vector<std::string>& lines) {
   bool ok = true;
   for (const OdString& error : app.modules().loadFolder(HostModules::defaultFolder())) {
     std::fprintf(stderr, "cadhost: %s\n", error.utf8().c_str());
     ok = false;
   }
-  for (const std::string& module : modules) {
+  for (const std::string& module : options.modules) {
     OdString error;
     if (!app.modules().load(OdString(module), error)) {
       std::fprintf(stderr, "cadhost: %s\n", error.utf8().c_str());
@@ -93,6 +127,67 @@ int main(int argc, char** argv) {
     if (app.processor().quitRequested()) break;
     ok = app.typeLine(OdString(line)) && ok;
   }
+  return ok;
+}
+
+int exitStatus(HostApp& app, bool ok) {
   app.shutdown();
   return ok && app.processor().failures() == 0 ? 0 : 1;
+}
+
+HostAppOptions hostOptions() {
+  HostAppOptions options;
+  options.echo = true;
+  return options;
+}
+
+bool saveScreenshot(QWidget& window, const std::string& path) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  try {
+    if (!window.grab().save(&buffer, "PNG")) throw OdError(eFileWriteError, OdString(path) + ": cannot encode the screenshot");
+    odWriteFileAtomically(OdString(path), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    return true;
+  } catch (const OdError& e) {
+    std::fprintf(stderr, "cadhost: %s\n", e.description().utf8().c_str());
+    return false;
+  }
+}
+
+int runHeadless(const Options& options, const std::vector<std::string>& lines) {
+  HostApp app(hostOptions());
+  bool ok = startUp(app, options, lines);
+  return exitStatus(app, ok);
+}
+
+int runWindow(int argc, char** argv, const Options& options, const std::vector<std::string>& lines) {
+  QApplication qt(argc, argv);
+  HostApp app(hostOptions());
+  auto owned = std::make_unique<HostMainWindow>(app);
+  HostMainWindow& window = *owned;
+  app.setWindow(std::move(owned));
+  window.show();
+  bool ok = startUp(app, options, lines);
+  if (app.processor().quitRequested()) return exitStatus(app, ok);
+  if (!options.screenshot.empty()) {
+    QTimer::singleShot(0, &window, [&] {
+      ok = saveScreenshot(window, options.screenshot) && ok;
+      window.close();
+    });
+  }
+  qt.exec();
+  return exitStatus(app, ok);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (int status = parseArguments(argc, argv, options)) return status < 0 ? 0 : status;
+  bool window = !options.headless && hasDisplay();
+  if (!options.headless && !window) std::fputs("cadhost: no display; running headless\n", stderr);
+  if (!window && !options.screenshot.empty()) return usageError("--screenshot needs the window (a display)");
+  std::vector<std::string> lines;
+  if (!commandLinesOf(options, lines)) return 2;
+  return window ? runWindow(argc, argv, options, lines) : runHeadless(options, lines);
 }

@@ -3,10 +3,10 @@
 #include "HostApp.h"
 #include "HostCmdProcess.h"
 #include "HostGsDevice.h"
+#include "HostText.h"
 #include "OdError.h"
 
-#include <cstdlib>
-#include <string>
+#include <cmath>
 
 namespace {
 using BuiltinRun = int (*)(HostApp& app, HostCommandContext& run);
@@ -110,10 +110,8 @@ int exportSide(HostApp& app, const char* prompt, int fallback) {
   if (app.editor().pendingAnswers().empty()) return fallback;
   OdString text;
   app.editor().getString(prompt, text);
-  char* end = nullptr;
-  std::string digits = text.utf8();
-  long value = std::strtol(digits.c_str(), &end, 10);
-  if (digits.empty() || *end != '\0' || value < 1 || value > 100000)
+  double value = 0;
+  if (!hostParseNumber(text.utf8(), value) || value != std::floor(value) || value < 1 || value > 100000)
     throw OdError(eInvalidInput, "invalid size \"" + text + "\"; give a number of pixels");
   return static_cast<int>(value);
 }

@@ -12,4 +12,5 @@ void HostCommandLine::print(const OdString& text) {
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
   }
+  if (m_observer) m_observer->linePrinted(line);
 }

@@ -48,6 +48,7 @@ HostDocument* HostDocManager::adopt(OdDbDatabasePtr db, const OdString& path, co
   auto sink = [this](const OdString& text) { if (m_execute) m_execute(text); };
   m_documents.push_back(std::make_unique<HostDocument>(std::move(db), path, name, m_echo, sink));
   HostDocument* doc = m_documents.back().get();
+  doc->commandLine().setObserver(m_commandLineObserver);
   fire([&](HostApDocManagerReactor* r) { r->documentCreated(doc); });
   setCurDocument(doc);
   return doc;
@@ -125,4 +126,10 @@ void HostDocManager::setEcho(bool echo) {
   m_echo = echo;
   m_general.setEcho(echo);
   for (auto& d : m_documents) d->commandLine().setEcho(echo);
+}
+
+void HostDocManager::setCommandLineObserver(HostCommandLineObserver* observer) {
+  m_commandLineObserver = observer;
+  m_general.setObserver(observer);
+  for (auto& d : m_documents) d->commandLine().setObserver(observer);
 }

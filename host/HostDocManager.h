@@ -48,6 +48,9 @@ class HostDocManager {
   // Where sendStringToExecute of every document goes.
   void setExecuteSink(HostDocument::ExecuteSink sink) { m_execute = std::move(sink); }
   void setEcho(bool echo);
+  // Hears every line printed on the documents' command lines and the
+  // application's, of documents made later too. Null for none.
+  void setCommandLineObserver(HostCommandLineObserver* observer);
   // The window that shows the documents; null without one.
   void* mainWindowHandle() const { return m_mainWindow; }
   void setMainWindowHandle(void* handle) { m_mainWindow = handle; }
@@ -69,6 +72,7 @@ class HostDocManager {
   HostCommandLine m_general;
   HostDocument::ExecuteSink m_execute;
   void* m_mainWindow = nullptr;
+  HostCommandLineObserver* m_commandLineObserver = nullptr;
   bool m_echo;
   int m_untitled = 0;
 };

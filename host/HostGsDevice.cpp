@@ -42,6 +42,7 @@ std::string lowerExtensionOf(const OdString& path) {
 HostGsDevice::HostGsDevice(OdDbDatabase* database) : m_database(database) { zoomExtents(); }
 
 HostGsDevice::~HostGsDevice() {
+  *m_alive = false;
   std::vector<Registration> left = std::move(m_listeners);
   m_listeners.clear();
   for (const Registration& r : left) r.listener->unregistered(this);
@@ -119,7 +120,10 @@ void HostGsDevice::drawFor(const std::vector<IHostDeviceUpdateListner*>& audienc
 }
 
 void HostGsDevice::endOneShot(const std::vector<IHostDeviceUpdateListner*>& audience) {
+  // A command a listener types may close the document, and the device with it.
+  std::shared_ptr<const bool> alive = m_alive;
   for (IHostDeviceUpdateListner* l : audience) {
+    if (!*alive) return;
     if (!hasUpdateListener(l)) continue;
     // Off the list first: a command the listener types may draw again at once.
     std::erase_if(m_listeners, [l](const Registration& r) { return r.listener == l; });

@@ -4,6 +4,7 @@
 #include "HostViewSink.h"
 #include "IHostDeviceUpdateListner.h"
 
+#include <memory>
 #include <vector>
 
 class HostCanvas;
@@ -76,4 +77,5 @@ class HostGsDevice {
   std::vector<Registration> m_listeners;
   bool m_updating = false;
   int m_updates = 0;
+  std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);  // false once destroyed
 };

@@ -3,6 +3,8 @@
 #include "HostDocManager.h"
 #include "HostGsDevice.h"
 
+#include <algorithm>
+
 void HostHeadlessWindow::zoomAll(HostDocument* doc) {
   ++m_zoomAlls;
   if (doc) doc->device()->zoomExtents();
@@ -11,7 +13,11 @@ void HostHeadlessWindow::zoomAll(HostDocument* doc) {
 void HostHeadlessWindow::regen(int mode) {
   ++m_regens;
   m_lastRegenMode = mode;
-  for (HostDocument* doc : m_docs.documents()) updateView(doc);
+  for (HostDocument* doc : m_docs.documents()) {
+    // A listener's command may have closed it meanwhile.
+    std::vector<HostDocument*> open = m_docs.documents();
+    if (std::find(open.begin(), open.end(), doc) != open.end()) updateView(doc);
+  }
 }
 
 void HostHeadlessWindow::updateView(HostDocument* doc) {

@@ -1,5 +1,6 @@
 #include "HostRasterCanvas.h"
 
+#include "HostQtText.h"
 #include "OdError.h"
 
 #include <QGuiApplication>
@@ -22,11 +23,6 @@ QPolygonF polygonOf(const std::vector<OdGePoint2d>& points) {
   polygon.reserve(static_cast<qsizetype>(points.size()));
   for (const OdGePoint2d& p : points) polygon.append(QPointF(p.x, p.y));
   return polygon;
-}
-
-QString qStringOf(const OdString& text) {
-  const std::u16string& units = text.units();
-  return QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size()));
 }
 
 QFont drawingFont() {
@@ -76,7 +72,7 @@ void HostRasterCanvas::polygon(const std::vector<OdGePoint2d>& points, const Hos
 
 void HostRasterCanvas::text(const OdGePoint2d& position, const OdGeVector2d& along, const OdGeVector2d& up,
                             double length, const OdString& message, const HostPaint& paint) {
-  QString shown = qStringOf(message);
+  QString shown = hostToQString(message);
   double natural = m_metrics.horizontalAdvance(shown);
   double alongLength = std::hypot(along.x, along.y);
   if (!(natural > 0) || !(alongLength > 0)) return;

@@ -1,0 +1,123 @@
+#include "HostMainWindow.h"
+
+#include "HostApp.h"
+#include "HostCommandLineWidget.h"
+#include "HostDrawingView.h"
+#include "HostGsDevice.h"
+#include "HostQtText.h"
+
+#include <QDockWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+// Room for a few lines of messages; the drawing gets the rest.
+constexpr int kCommandLineHeight = 150;
+}  // namespace
+
+HostMainWindow::HostMainWindow(HostApp& app) : m_app(app) {
+  setDockNestingEnabled(true);
+  // The command line runs the whole width, under side palettes too.
+  setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);
+  setCorner(Qt::BottomRightCorner, Qt::BottomDockWidgetArea);
+
+  m_tabs = new QTabWidget(this);
+  m_tabs->setDocumentMode(true);
+  m_tabs->setTabsClosable(true);
+  setCentralWidget(m_tabs);
+  connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+    if (auto* view = static_cast<HostDrawingView*>(m_tabs->widget(index)))
+      if (view->document()) m_app.docManager().setCurDocument(view->document());
+  });
+  connect(m_tabs, &QTabWidget::tabCloseRequested, this, [this](int index) {
+    m_tabs->setCurrentIndex(index);
+    typeLine("CLOSE");
+  });
+
+  m_commandLine = new HostCommandLineWidget([this](const OdString& line) { typeLine(line); });
+  auto* dock = new QDockWidget(QStringLiteral("Command line"), this);
+  dock->setObjectName(QStringLiteral("CommandLine"));
+  dock->setWidget(m_commandLine);
+  dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+  addDockWidget(Qt::BottomDockWidgetArea, dock);
+  resizeDocks({dock}, {kCommandLineHeight}, Qt::Vertical);
+
+  // What plug-ins send to execute while no command runs is typed once the
+  // window is idle again, not inside the painting or the event that sent it.
+  app.docManager().setExecuteSink([this](const OdString& line) {
+    if (m_app.processor().isBusy()) m_app.processor().sendStringToExecute(line);
+    else QTimer::singleShot(0, this, [this, line] { typeLine(line); });
+  });
+  for (const OdString& line : app.docManager().commandLine().log()) m_commandLine->appendLine(line);
+  app.docManager().setCommandLineObserver(this);
+  app.docManager().addReactor(this);
+  for (HostDocument* doc : app.docManager().documents()) documentCreated(doc);
+  documentBecameCurrent(app.docManager().curDocument());
+  resize(1200, 800);
+}
+
+HostMainWindow::~HostMainWindow() {
+  HostCommandProcessor& processor = m_app.processor();
+  m_app.docManager().setExecuteSink([&processor](const OdString& line) { processor.sendStringToExecute(line); });
+  m_app.docManager().removeReactor(this);
+  m_app.docManager().setCommandLineObserver(nullptr);
+}
+
+void HostMainWindow::typeLine(const OdString& line) {
+  m_app.typeLine(line);
+  if (m_app.processor().quitRequested()) close();
+}
+
+HostDrawingView* HostMainWindow::viewOf(HostDocument* doc) const {
+  for (int i = 0; i < m_tabs->count(); ++i) {
+    auto* view = static_cast<HostDrawingView*>(m_tabs->widget(i));
+    if (doc && view->document() == doc) return view;
+  }
+  return nullptr;
+}
+
+void HostMainWindow::zoomAll(HostDocument* doc) {
+  if (!doc) return;
+  doc->device()->zoomExtents();
+  updateView(doc);
+}
+
+void HostMainWindow::regen(int) {
+  for (int i = 0; i < m_tabs->count(); ++i) m_tabs->widget(i)->update();
+}
+
+void HostMainWindow::updateView(HostDocument* doc) {
+  HostDrawingView* view = viewOf(doc);
+  if (!view) return;
+  view->update();
+  // A command may have renamed the document (SAVEAS).
+  m_tabs->setTabText(m_tabs->indexOf(view), hostToQString(doc->name()));
+  showTitle();
+}
+
+void HostMainWindow::documentCreated(HostDocument* doc) {
+  auto* view = new HostDrawingView(doc, m_app.docManager());
+  m_tabs->addTab(view, hostToQString(doc->name()));
+}
+
+void HostMainWindow::documentToBeDestroyed(HostDocument* doc) {
+  HostDrawingView* view = viewOf(doc);
+  if (!view) return;
+  view->forgetDocument();
+  m_tabs->removeTab(m_tabs->indexOf(view));
+  // Later: the document may be closed from inside the view's own painting.
+  view->deleteLater();
+}
+
+void HostMainWindow::documentBecameCurrent(HostDocument* doc) {
+  if (HostDrawingView* view = viewOf(doc)) m_tabs->setCurrentWidget(view);
+  showTitle();
+}
+
+void HostMainWindow::showTitle() {
+  HostDocument* doc = m_app.docManager().curDocument();
+  setWindowTitle(doc ? QStringLiteral("cadhost - ") + hostToQString(doc->name()) : QStringLiteral("cadhost"));
+}
+
+void HostMainWindow::linePrinted(const OdString& line) { m_commandLine->appendLine(line); }

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "HostApDocManagerReactor.h"
+#include "HostCommandLine.h"
+#include "HostWindow.h"
+
+#include <QMainWindow>
+
+class HostApp;
+class HostCommandLineWidget;
+class HostDrawingView;
+class QTabWidget;
+
+// The cadhost main window: a tab with a drawing view for each document, the
+// command line docked below, and dock areas all round for palettes (its
+// handle is the QMainWindow, for addDockWidget).
+class HostMainWindow : public QMainWindow,
+                       public HostWindow,
+                       private HostApDocManagerReactor,
+                       private HostCommandLineObserver {
+ public:
+  explicit HostMainWindow(HostApp& app);
+  ~HostMainWindow() override;
+
+  // Types a command line as the user would; the window closes after QUIT.
+  void typeLine(const OdString& line);
+
+  void* handle() const override { return static_cast<QMainWindow*>(const_cast<HostMainWindow*>(this)); }
+  bool isHeadless() const override { return false; }
+  void zoomAll(HostDocument* doc) override;
+  void regen(int mode) override;
+  void updateView(HostDocument* doc) override;
+  int appearanceFlag() const override { return 1; }
+
+ private:
+  void documentCreated(HostDocument* doc) override;
+  void documentToBeDestroyed(HostDocument* doc) override;
+  void documentBecameCurrent(HostDocument* doc) override;
+  void linePrinted(const OdString& line) override;
+
+  HostDrawingView* viewOf(HostDocument* doc) const;
+  void showTitle();
+
+  HostApp& m_app;
+  QTabWidget* m_tabs;
+  HostCommandLineWidget* m_commandLine;
+};
