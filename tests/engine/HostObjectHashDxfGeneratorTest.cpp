@@ -14,35 +14,11 @@
 
 #include <cmath>
 #include <cstring>
-#include <functional>
 #include <vector>
 
 using namespace hostObjectCompare;
 
 namespace {
-
-// A class that exists only for the test: made on first use, kept for the process.
-OdRxClass* probeClass(const char* name, OdRxClass* parent) {
-  auto* cls = new OdRxClass(OdString(name), parent, nullptr);
-  cls->addRef();
-  return cls;
-}
-
-// An object of a run-time class named as a test needs, writing what it is told.
-template <class Base>
-class Probe : public Base {
- public:
-  using Write = std::function<void(OdDbDxfFiler*)>;
-  static OdSmartPtr<Probe> make(OdRxClass* cls, Write write) { return OdSmartPtr<Probe>(new Probe(cls, std::move(write))); }
-
-  OdRxClass* isA() const override { return m_class; }
-  void dxfOutFields(OdDbDxfFiler* filer) const override { m_write(filer); }
-
- private:
-  Probe(OdRxClass* cls, Write write) : m_class(cls), m_write(std::move(write)) {}
-  OdRxClass* m_class;
-  Write m_write;
-};
 
 Probe<OdDbObject>::Write writesChunk(std::vector<uint8_t> bytes) {
   return [bytes](OdDbDxfFiler* filer) { filer->wrBinaryChunk(310, bytes.data(), static_cast<uint32_t>(bytes.size())); };
