@@ -46,9 +46,9 @@ bool holdsBothBraces(std::u16string_view text) {
   return text.find(u'{') != std::u16string_view::npos && text.find(u'}') != std::u16string_view::npos;
 }
 
-// Binary chunks count for the library's own classes (the run-time names of
-// the AcDb classes do not qualify) and for the host's object tables, but
-// never for multileaders.
+// Binary chunks count only for classes whose run-time name holds "OdDb"
+// (none of the library's AcDb classes does) or names the host's object
+// tables, and never for multileaders.
 bool binaryChunksCount(const OdDbObject* object) {
   if (object->isKindOf(OdDbMLeader::desc())) return false;
   std::u16string_view name = object->isA()->name().units();
