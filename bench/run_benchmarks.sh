@@ -5,3 +5,5 @@ build=${1:-build}
 entities=${2:-1000000}
 "$build/bin/dxf_read_bench" "$entities"
 "$build/bin/bind_bench" "$entities"
+"$build/bin/fingerprint_bench" "$entities"
+"$build/bin/crc32_bench"

@@ -40,10 +40,10 @@ inline uint32_t loadLittleEndian32(const uint8_t* p) {
   return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
-// The look-ups of one word whose first byte is followed by `after` more bytes of the step.
+// The look-ups of one word whose last byte is followed by `after` more bytes of the step.
 inline uint32_t wordTerm(uint32_t word, size_t after) {
-  return kTables[after + 3][word & 0xFF] ^ kTables[after + 2][(word >> 8) & 0xFF] ^
-         kTables[after + 1][(word >> 16) & 0xFF] ^ kTables[after][word >> 24];
+  return (kTables[after + 3][word & 0xFF] ^ kTables[after + 2][(word >> 8) & 0xFF]) ^
+         (kTables[after + 1][(word >> 16) & 0xFF] ^ kTables[after][word >> 24]);
 }
 
 }  // namespace
@@ -52,8 +52,11 @@ uint32_t crc32(uint32_t crc, const void* data, size_t length) {
   const auto* p = static_cast<const uint8_t*>(data);
   uint32_t c = ~crc;
   for (; length >= kSlices; length -= kSlices, p += kSlices) {
-    c = wordTerm(loadLittleEndian32(p) ^ c, 12) ^ wordTerm(loadLittleEndian32(p + 4), 8) ^
-        wordTerm(loadLittleEndian32(p + 8), 4) ^ wordTerm(loadLittleEndian32(p + 12), 0);
+    // Only the first word depends on the previous step: the other twelve
+    // look-ups go first, so that they overlap with the previous step.
+    uint32_t rest = (wordTerm(loadLittleEndian32(p + 4), 8) ^ wordTerm(loadLittleEndian32(p + 8), 4)) ^
+                    wordTerm(loadLittleEndian32(p + 12), 0);
+    c = rest ^ wordTerm(loadLittleEndian32(p) ^ c, 12);
   }
   for (; length; --length, ++p) c = (c >> 8) ^ kTables[0][(c ^ *p) & 0xFF];
   return ~c;

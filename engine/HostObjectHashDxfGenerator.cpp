@@ -46,9 +46,9 @@ bool holdsBothBraces(std::u16string_view text) {
   return text.find(u'{') != std::u16string_view::npos && text.find(u'}') != std::u16string_view::npos;
 }
 
-// Binary chunks count for the library's own classes (the run-time names of
-// the AcDb classes do not qualify) and for the host's object tables, but
-// never for multileaders.
+// Binary chunks count only for classes whose run-time name holds "OdDb"
+// (none of the library's AcDb classes does) or names the host's object
+// tables, and never for multileaders.
 bool binaryChunksCount(const OdDbObject* object) {
   if (object->isKindOf(OdDbMLeader::desc())) return false;
   std::u16string_view name = object->isA()->name().units();
@@ -56,14 +56,20 @@ bool binaryChunksCount(const OdDbObject* object) {
          name.find(u"vqsDbObjectTable2") != std::u16string_view::npos;
 }
 
+// floor(x + 0.5) for x >= 0 and ceil(x - 0.5) below: both are the shifted
+// value cut towards zero, which the integer conversion does without a call.
+// From 2^52 on every double is a whole number already.
+double roundHalfAwayFromZero(double x) {
+  double shifted = x >= 0 ? x + 0.5 : x - 0.5;
+  return std::fabs(shifted) < 0x1p52 ? static_cast<double>(static_cast<int64_t>(shifted)) : shifted;
+}
+
 }  // namespace
 
 double roundToPrecision(double value, int precision) {
   if (precision < 0 || precision > kMaxPrecision) return value;
   double step = kSteps[precision];
-  double x = value / step;
-  double rounded = x >= 0 ? std::floor(x + 0.5) : std::ceil(x - 0.5);
-  double result = rounded * step;
+  double result = roundHalfAwayFromZero(value / step) * step;
   return result == 0 ? 0.0 : result;
 }
 

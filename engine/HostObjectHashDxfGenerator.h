@@ -45,10 +45,9 @@ using HashFilerBase =
 // The DXF filer an object writes its fields into to be fingerprinted. Only
 // values reach its stream, without their group codes, and only those that
 // tell objects apart: no handles or object ids, no extended data, no names
-// of group code 2, no strings holding both braces (they are the markers of
-// the object's own structure), no bound-reference prefixes ("FILE1$0$"),
-// doubles rounded to COMPARETOLERANCE decimal places, and the display
-// properties only when COMPAREPROPS asks for them. The bytes are part of
+// of group code 2, no strings holding both braces, no bound-reference
+// prefixes ("FILE1$0$"), doubles rounded to COMPARETOLERANCE decimal places,
+// and the display properties only when COMPAREPROPS asks for them. The bytes are part of
 // what result drawings store: integers and doubles little-endian, strings
 // as their length (16 bits) and UTF-16 code units.
 //

@@ -47,41 +47,56 @@ class OdMemoryStreamImpl : public TBase {
     int64_t target = base + offset;
     if (target < 0 || static_cast<uint64_t>(target) > m_length) throw OdError(eInvalidInput, "Seek outside the stream");
     m_position = static_cast<uint64_t>(target);
+    m_page = m_position / m_pageSize;
+    m_inPage = static_cast<uint32_t>(m_position % m_pageSize);
     return m_position;
   }
   void getBytes(void* buffer, uint32_t count) {
     if (m_position + count > m_length) throw OdError(eInvalidInput, "Read past the end of the stream");
     auto* out = static_cast<uint8_t*>(buffer);
     while (count) {
-      uint32_t inPage = static_cast<uint32_t>(m_position % m_pageSize);
-      uint32_t chunk = std::min(count, m_pageSize - inPage);
-      std::copy_n(m_pages[m_position / m_pageSize].get() + inPage, chunk, out);
+      uint32_t chunk = nextChunk(count);
+      std::copy_n(m_pages[m_page].get() + m_inPage, chunk, out);
       out += chunk;
-      count -= chunk;
-      m_position += chunk;
+      advance(chunk, count);
     }
   }
   void putBytes(const void* buffer, uint32_t count) {
     auto* in = static_cast<const uint8_t*>(buffer);
     while (count) {
-      size_t page = m_position / m_pageSize;
-      while (m_pages.size() <= page) m_pages.push_back(std::make_unique<uint8_t[]>(m_pageSize));
-      uint32_t inPage = static_cast<uint32_t>(m_position % m_pageSize);
-      uint32_t chunk = std::min(count, m_pageSize - inPage);
-      std::copy_n(in, chunk, m_pages[page].get() + inPage);
+      uint32_t chunk = nextChunk(count);
+      while (m_pages.size() <= m_page) m_pages.push_back(std::make_unique<uint8_t[]>(m_pageSize));
+      std::copy_n(in, chunk, m_pages[m_page].get() + m_inPage);
       in += chunk;
-      count -= chunk;
-      m_position += chunk;
+      advance(chunk, count);
     }
     m_length = std::max(m_length, m_position);
   }
   void truncate() { m_length = m_position; }
 
  private:
+  // How much of count fits in the page at the position, moving to the next
+  // page when this one is full. Values are written a few bytes at a time:
+  // the position's page is kept rather than divided out each time.
+  uint32_t nextChunk(uint32_t count) {
+    if (m_inPage == m_pageSize) {
+      ++m_page;
+      m_inPage = 0;
+    }
+    return std::min(count, m_pageSize - m_inPage);
+  }
+  void advance(uint32_t chunk, uint32_t& count) {
+    count -= chunk;
+    m_inPage += chunk;
+    m_position += chunk;
+  }
+
   uint32_t m_pageSize;
   std::vector<std::unique_ptr<uint8_t[]>> m_pages;
   uint64_t m_position = 0;
   uint64_t m_length = 0;
+  size_t m_page = 0;      // the page of the position
+  uint32_t m_inPage = 0;  // the position within it, up to the page size
 };
 
 // A stream object of its own, held by smart pointers.

@@ -1,7 +1,8 @@
 #pragma once
 
 // Shared by the fingerprint tests: a running host whose system variables
-// steer fingerprints, and a drawing to make entities in.
+// steer fingerprints, a drawing to make entities in, and objects of classes
+// named as a test needs.
 
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
@@ -12,7 +13,33 @@
 #include "HostObjectHashGenerator.h"
 #include "module/ModuleTestSupport.h"
 
+#include <functional>
 #include <string>
+
+// A class that exists only for the test: made on first use, kept for the process.
+inline OdRxClass* probeClass(const char* name, OdRxClass* parent) {
+  auto* cls = new OdRxClass(OdString(name), parent, nullptr);
+  cls->addRef();
+  return cls;
+}
+
+// An object of a run-time class named as a test needs, writing what it is told.
+template <class Base>
+class Probe : public Base {
+ public:
+  using Write = std::function<void(OdDbDxfFiler*)>;
+  static OdSmartPtr<Probe> make(OdRxClass* cls, Write write) {
+    return OdSmartPtr<Probe>(new Probe(cls, std::move(write)));
+  }
+
+  OdRxClass* isA() const override { return m_class; }
+  void dxfOutFields(OdDbDxfFiler* filer) const override { m_write(filer); }
+
+ private:
+  Probe(OdRxClass* cls, Write write) : m_class(cls), m_write(std::move(write)) {}
+  OdRxClass* m_class;
+  Write m_write;
+};
 
 // Every display property that COMPAREPROPS can let in.
 constexpr int kAllCompareProps = hostObjectCompare::CompareColor | hostObjectCompare::CompareLayer |

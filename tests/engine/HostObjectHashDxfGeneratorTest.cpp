@@ -14,35 +14,13 @@
 
 #include <cmath>
 #include <cstring>
-#include <functional>
+#include <limits>
+#include <random>
 #include <vector>
 
 using namespace hostObjectCompare;
 
 namespace {
-
-// A class that exists only for the test: made on first use, kept for the process.
-OdRxClass* probeClass(const char* name, OdRxClass* parent) {
-  auto* cls = new OdRxClass(OdString(name), parent, nullptr);
-  cls->addRef();
-  return cls;
-}
-
-// An object of a run-time class named as a test needs, writing what it is told.
-template <class Base>
-class Probe : public Base {
- public:
-  using Write = std::function<void(OdDbDxfFiler*)>;
-  static OdSmartPtr<Probe> make(OdRxClass* cls, Write write) { return OdSmartPtr<Probe>(new Probe(cls, std::move(write))); }
-
-  OdRxClass* isA() const override { return m_class; }
-  void dxfOutFields(OdDbDxfFiler* filer) const override { m_write(filer); }
-
- private:
-  Probe(OdRxClass* cls, Write write) : m_class(cls), m_write(std::move(write)) {}
-  OdRxClass* m_class;
-  Write m_write;
-};
 
 Probe<OdDbObject>::Write writesChunk(std::vector<uint8_t> bytes) {
   return [bytes](OdDbDxfFiler* filer) { filer->wrBinaryChunk(310, bytes.data(), static_cast<uint32_t>(bytes.size())); };
@@ -183,6 +161,29 @@ TEST(RoundToPrecisionTest, RoundsHalvesAwayFromZero) {
   EXPECT_EQ(roundToPrecision(1.0000004, 6), 1.0);
   EXPECT_EQ(roundToPrecision(1.0000005, 6), 1.000001);
   EXPECT_EQ(roundToPrecision(123456.7, 14), 123456.7);
+}
+
+TEST(RoundToPrecisionTest, AgreesWithTheRuleOnEveryScale) {
+  auto byTheRule = [](double value, int precision) {
+    const double steps[] = {1.0, 0.1, 0.01, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8, 1e-9, 1e-10, 1e-11, 1e-12, 1e-13, 1e-14};
+    double step = steps[precision];
+    double x = value / step;
+    double result = (x >= 0 ? std::floor(x + 0.5) : std::ceil(x - 0.5)) * step;
+    return result == 0 ? 0.0 : result;
+  };
+  std::mt19937_64 random(3);
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  std::uniform_int_distribution<int> exponent(-20, 40);
+  for (int i = 0; i < 200000; ++i) {
+    double value = mantissa(random) * std::pow(10.0, exponent(random));
+    int precision = i % 15;
+    double ours = roundToPrecision(value, precision), rule = byTheRule(value, precision);
+    ASSERT_EQ(std::memcmp(&ours, &rule, sizeof ours), 0) << value << " to " << precision;
+  }
+  for (double special : {1e300, -1e300, std::numeric_limits<double>::infinity(), 4503599627370495.5}) {
+    EXPECT_EQ(roundToPrecision(special, 0), byTheRule(special, 0)) << special;
+  }
+  EXPECT_TRUE(std::isnan(roundToPrecision(std::nan(""), 3)));
 }
 
 TEST(RoundToPrecisionTest, NeverAnswersNegativeZero) {
