@@ -6,9 +6,11 @@
 #include "DcHost.h"
 #include "DcMessages.h"
 #include "DcUiDrawingComparisonPalette.h"
+#include "FingerprintReport.h"
 #include "HostDocument.h"
 #include "HostEditor.h"
 #include "ICmdFactory.h"
+#include "OdError.h"
 #include "OdFileWrite.h"
 
 namespace dwgcompare {
@@ -17,6 +19,7 @@ constexpr const char* kDrawingCompareCommand = "DWGCOMPARE";
 constexpr const char* kCompareInfoCommand = "COMPAREINFO";
 constexpr const char* kCommandLineCompareCommand = "-DWGCOMPARE";
 constexpr const char* kCompareReportCommand = "-COMPAREREPORT";
+constexpr const char* kFingerprintCommand = "DWGCOMPAREHASH";
 
 void showPalette(dwgcompareui::DcUiDrawingComparisonPalette& palette, bool show) {
   palette.show(show);
@@ -109,6 +112,23 @@ int DcCompareReportCmd::run() {
   return kCmdOk;
 }
 
+int DcFingerprintCmd::run() {
+  HostDocument* document = hostCurrentDocument();
+  if (!document) throw OdError(eNotApplicable, "no drawing is open");
+  OdString handle;
+  HostEditor* editor = hostEditor();
+  bool handleGiven = editor && !editor->pendingAnswers().empty() &&
+                     editor->getString("Handle of the entity <all>:", handle) == kPromptOk && !handle.isEmpty();
+  if (!handleGiven) {
+    for (const OdString& line : hostObjectCompare::fingerprintLines(document->database())) hostPrint(line);
+    return kCmdOk;
+  }
+  OdDbObjectPtr object = document->database()->getOdDbObjectId(OdDbHandle(handle)).openObject();
+  if (object.isNull()) throw OdError(eInvalidInput, "no object has the handle \"" + handle + "\"");
+  for (const OdString& line : hostObjectCompare::fingerprintValueLines(object.get())) hostPrint(line);
+  return kCmdOk;
+}
+
 void registerModuleCommands() {
   auto factory = HostRefPtr<ICmdFactory>::adopt(hostCommandFactory());
   if (!factory) return;
@@ -116,6 +136,7 @@ void registerModuleCommands() {
   factory->addCommand(kCompareInfoCommand, &hostCreateCommand<DcCompareInfoCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCommandLineCompareCommand, &hostCreateCommand<DcCommandLineCompareCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareReportCommand, &hostCreateCommand<DcCompareReportCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kFingerprintCommand, &hostCreateCommand<DcFingerprintCmd>, L"HOST", 0, 0, 0);
 }
 
 }  // namespace dwgcompare

@@ -33,6 +33,13 @@ class DcCompareReportCmd : public HostCmdProcessImpl {
   int run() override;
 };
 
+// DWGCOMPAREHASH: lists each model-space entity's handle, class and
+// fingerprint; given a handle, the values behind that entity's fingerprint.
+class DcFingerprintCmd : public HostCmdProcessImpl {
+ public:
+  int run() override;
+};
+
 // Adds the module's commands to the host, when it offers a command factory.
 void registerModuleCommands();
 
