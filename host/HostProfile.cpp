@@ -1,9 +1,10 @@
 #include "HostProfile.h"
 
 #include "HostText.h"
+#include "OdError.h"
+#include "OdFileWrite.h"
 
 #include <strings.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <cstdlib>
@@ -252,23 +253,12 @@ bool HostProfile::flush() {
   fs::path target(m_path.utf8());
   std::error_code ec;
   if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-  // A temporary file beside the profile, then a rename: readers see the old
-  // file or the new one, never half of one.
-  fs::path temp = target;
-  temp += ".tmp." + std::to_string(::getpid());
-  {
-    std::ofstream out(temp, std::ios::trunc);
-    out << "# cadhost profile\n";
-    writeNode(out, *m_state->root, "");
-    out.flush();
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
+  std::ostringstream text;
+  text << "# cadhost profile\n";
+  writeNode(text, *m_state->root, "");
+  try {
+    odWriteFileAtomically(m_path, text.str());
+  } catch (const OdError&) {
     return false;
   }
   m_state->dirty = false;

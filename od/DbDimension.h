@@ -23,7 +23,10 @@ class OdDbDimension : public OdDbEntity {
   // "<>" stands for the measurement; empty shows the measurement alone.
   OdString dimensionText() const { return m_text; }
   void setDimensionText(const OdString& text) { m_text = text; }
+  // The measured value as stored; nothing recomputes it from the points, so
+  // whoever builds a dimension sets it with its block.
   double measurement() const { return m_measurement; }
+  void setMeasurement(double value) { m_measurement = value; }
   double textRotation() const;
   void setTextRotation(double radians);
   double horizontalRotation() const;

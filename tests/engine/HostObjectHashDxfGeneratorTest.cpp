@@ -180,8 +180,8 @@ TEST(RoundToPrecisionTest, AgreesWithTheRuleOnEveryScale) {
     double ours = roundToPrecision(value, precision), rule = byTheRule(value, precision);
     ASSERT_EQ(std::memcmp(&ours, &rule, sizeof ours), 0) << value << " to " << precision;
   }
-  for (double special : {1e300, -1e300, std::numeric_limits<double>::infinity(), 4503599627370495.5}) {
-    EXPECT_EQ(roundToPrecision(special, 0), byTheRule(special, 0)) << special;
+  for (double extreme : {1e300, -1e300, std::numeric_limits<double>::infinity(), 4503599627370495.5}) {
+    EXPECT_EQ(roundToPrecision(extreme, 0), byTheRule(extreme, 0)) << extreme;
   }
   EXPECT_TRUE(std::isnan(roundToPrecision(std::nan(""), 3)));
 }

@@ -115,6 +115,8 @@ TEST_F(HostGsDeviceTest, ExportWritesPngAndSvgByTheirExtension) {
   EXPECT_EQ(png.size(), QSize(320, 240));
   EXPECT_GT(pixelsOfColour(png, 0xFF0000), 300) << "the red line";
   EXPECT_GT(pixelsOfColour(png, 0x0000FF), 200) << "the blue line";
+  ASSERT_TRUE(app.typeLine(OdString("EXPORT " + dir / "wide.png" + " 400"))) << log();
+  EXPECT_EQ(QImage(QString::fromStdString(dir / "wide.png")).size(), QSize(400, 300)) << "four by three";
 
   ASSERT_TRUE(app.typeLine(OdString("EXPORT " + dir / "VIEW.SVG"))) << log();
   std::string svg = readText(dir / "VIEW.SVG");
