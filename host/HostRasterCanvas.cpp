@@ -6,7 +6,12 @@
 #include <QGuiApplication>
 #include <QPolygonF>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 
 namespace {
 // Text is laid out at this size and transformed to where it goes.
@@ -39,6 +44,15 @@ void hostEnsureGuiApplication() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
       throw OdError(eNotApplicable, "drawing text needs a Qt GUI application, not a console one");
     return;
+  }
+  // Without a session (a script, a test) Qt wants a private runtime folder
+  // and warns on every start; one of our own keeps the output clean.
+  if (!std::getenv("XDG_RUNTIME_DIR")) {
+    std::string runtime =
+        (std::filesystem::temp_directory_path() / ("cadhost-runtime-" + std::to_string(::getuid()))).string();
+    std::filesystem::create_directories(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace);
+    ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
   }
   // Kept for the life of the process: Qt's fonts hang on to it.
   static int argc = 3;
