@@ -6,6 +6,7 @@
 #include "DcPairInfo.h"
 #include "DxfWriter.h"
 #include "HostDocManager.h"
+#include "HostGsDevice.h"
 #include "HostHeadlessWindow.h"
 #include "RxEvent.h"
 
@@ -113,6 +114,29 @@ TEST_F(DcDocManReactorTest, SwitchingToAnOrdinaryDrawingAndBackToAResult) {
   switchTo(second);
   EXPECT_EQ(comparisonDrawableOverrule().resultDatabase(), second->database());
   EXPECT_EQ(file1LineTypes(second->database()), std::vector<int>{3});
+}
+
+TEST_F(DcDocManReactorTest, AResultMadeCurrentAgainIsPaintedInTheColoursChosenMeanwhile) {
+  auto file1Colour = [](HostDocument* result) {
+    const ZrGi::HighlightStyle* style = result->device()->highlightStyle(3);
+    return style ? std::vector<int>{style->red, style->green, style->blue} : std::vector<int>{};
+  };
+  auto chooseFile1Colour = [](int16_t index) {
+    OdCmColor colour;
+    colour.setColorIndex(index);
+    getDcSettings()->setFile1Color(colour);
+  };
+  HostDocument* first = compare();
+  HostDocument* second = compare();
+  chooseFile1Colour(5);
+  EXPECT_EQ(file1Colour(second), (std::vector<int>{0, 0, 255}));
+
+  switchTo(first);
+  EXPECT_EQ(file1Colour(first), (std::vector<int>{0, 0, 255}));
+  chooseFile1Colour(6);
+  app->docManager().closeDocument(first);
+  ASSERT_EQ(current(), second);
+  EXPECT_EQ(file1Colour(second), (std::vector<int>{255, 0, 255}));
 }
 
 TEST_F(DcDocManReactorTest, ClosingOneOfTwoResultsKeepsTheDisplayOnAndClosingTheLastSwitchesItOff) {
