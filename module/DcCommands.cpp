@@ -86,7 +86,14 @@ int DcCommandLineCompareCmd::run() {
   if (!isUsableFile(file1, kMsgFile1NotSelected, kMsgFile1NotFound)) return kCmdFailed;
   OdString file2 = promptForFile("File 2 (the drawing to compare with it):");
   if (!isUsableFile(file2, kMsgFile2NotSelected, kMsgFile2NotFound)) return kCmdFailed;
-  OdResult result = dwgcompareui::makeComparisonPalette().compareFiles(file1, file2);
+  OdResult result;
+  try {
+    result = dwgcompareui::makeComparisonPalette().compareFiles(file1, file2);
+  } catch (const OdError& error) {
+    // A drawing the library cannot read fails the comparison as any other cause does.
+    dwgcompareui::showCompareFailure(file1, file2, error.description());
+    return kCmdFailed;
+  }
   if (result == eUserBreak) return kCmdCancelled;
   return result == eOk ? kCmdOk : kCmdFailed;
 }

@@ -83,10 +83,10 @@ void DcDocManReactor::detachEventReactor() {
 void DcDocManReactor::enableOverrules() {
   DcComparisonDrawableOverrule& drawable = comparisonDrawableOverrule();
   drawable.setEnabled(true);
-  if (!OdRxOverrule::hasOverrule(OdDbEntity::desc(), DcComparisonDrawableOverrule::desc())) {
+  if (!OdRxOverrule::hasOverrule(OdDbEntity::desc(), DcComparisonDrawableOverrule::desc()))
     OdRxOverrule::addOverrule(OdDbEntity::desc(), &drawable, false);
-    drawable.refreshHighlightStyles();
-  }
+  // Each result has a device of its own: the one now current may have missed a change of the groups' looks.
+  drawable.refreshHighlightStyles();
   if (!OdRxOverrule::hasOverrule(OdDbEntity::desc(), DcHighlightOverrule::desc()))
     OdRxOverrule::addOverrule(OdDbEntity::desc(), &highlightOverrule(), false);
 }

@@ -92,9 +92,7 @@ OdResult DcUiDrawingComparisonPalette::compareFiles(const OdString& file1Path, c
       refreshFiles(manager.get());
     }
   }
-  if (result != eOk && result != eUserBreak)
-    showMessage(dcFormatMessage(kMsgCompareFailed,
-                                {fileNameOf(file1Path), fileNameOf(file2Path), OdError(result).description()}));
+  if (result != eOk && result != eUserBreak) showCompareFailure(file1Path, file2Path, OdError(result).description());
   return result;
 }
 
@@ -162,5 +160,9 @@ void updateStartupEntry(bool show, const char* commandName) {
 }
 
 void showMessage(const OdString& text) { hostPrint(text); }
+
+void showCompareFailure(const OdString& file1Path, const OdString& file2Path, const OdString& description) {
+  showMessage(dcFormatMessage(kMsgCompareFailed, {fileNameOf(file1Path), fileNameOf(file2Path), description}));
+}
 
 }  // namespace dwgcompareui

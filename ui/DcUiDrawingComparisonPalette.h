@@ -60,5 +60,7 @@ void updateStartupEntry(bool show, const char* commandName);
 
 // How the user is told what went wrong, until the host has message boxes.
 void showMessage(const OdString& text);
+// Tells the user that the two files could not be compared, and why.
+void showCompareFailure(const OdString& file1Path, const OdString& file2Path, const OdString& description);
 
 }  // namespace dwgcompareui

@@ -51,13 +51,17 @@ class HostFixture : public ::testing::Test {
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
 #include "DbLine.h"
+#include "DcComparisonDrawableOverrule.h"
 #include "DcDocManReactor.h"
 #include "DcSettings.h"
 #include "DcUiDrawingComparisonPalette.h"
 #include "DrawingCompareModule.h"
 #include "DxfWriter.h"
 #include "IProfile.h"
+#include "RxEvent.h"
+#include "RxOverrule.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -75,10 +79,23 @@ class LoadedModuleFixture : public HostFixture {
   }
   void TearDown() override {
     dwgcompare::getDocManReactor()->disableOverrules();
+    const OdRxEventReactor* events = dwgcompare::getDocManReactor()->eventReactor();
     app->modules().unloadAll();
     dwgcompare::releaseDocManReactor();
     dwgcompareui::destroyComparisonPalette();
+    // The overrule outlives the test's comparisons; it must not keep their maps.
+    dwgcompare::comparisonDrawableOverrule().clearComparisonContext();
     HostFixture::TearDown();
+    // Overrules and the library's event reactors are process-wide: the module's may not stay for the next test.
+    EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OdRxOverrule::desc()));
+    const std::vector<OdRxEventReactor*>& reactors = odrxEvent()->reactors();
+    EXPECT_EQ(std::find(reactors.begin(), reactors.end(), events), reactors.end());
+  }
+
+  // Compares two drawings as the user does on the command line: the result
+  // is drawn, zoomed to its extents, and its objects are compared.
+  bool compareOnCommandLine(const std::string& file1, const std::string& file2) {
+    return app->typeLine("-DWGCOMPARE \"" + file1 + "\" \"" + file2 + "\"");
   }
 
   // A drawing of the test's own: the given lines (start x, y to end x, y)

@@ -15,18 +15,25 @@ class RecordingSink : public OdGiGeometrySink {
   std::vector<Points> polylines;
   std::vector<Points> polygons;
   std::vector<std::string> texts;
+  // What each primitive of the lists above was drawn with, in the same order.
+  std::vector<OdGiResolvedTraits> polylineTraits;
+  std::vector<OdGiResolvedTraits> polygonTraits;
+  std::vector<OdGiResolvedTraits> textTraits;
   OdGeExtents3d extents;  // of the polylines' and polygons' points, and the text positions
 
-  void polyline(const OdGePoint3d* points, int count, const OdGiResolvedTraits&) override {
+  void polyline(const OdGePoint3d* points, int count, const OdGiResolvedTraits& traits) override {
     polylines.push_back(keep(points, count));
+    polylineTraits.push_back(traits);
   }
-  void polygon(const OdGePoint3d* points, int count, const OdGiResolvedTraits&) override {
+  void polygon(const OdGePoint3d* points, int count, const OdGiResolvedTraits& traits) override {
     polygons.push_back(keep(points, count));
+    polygonTraits.push_back(traits);
   }
   void text(const OdGePoint3d& position, const OdGeVector3d&, const OdGeVector3d&, double, const OdString& message,
-            const OdGiResolvedTraits&) override {
+            const OdGiResolvedTraits& traits) override {
     extents.addPoint(position);
     texts.push_back(message.utf8());
+    textTraits.push_back(traits);
   }
 
  private:
