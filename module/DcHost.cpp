@@ -33,9 +33,10 @@ F hostExport(const char* name) {
   return reinterpret_cast<F>(dlsym(hostLibrary(), name));
 }
 
+// Looked up once: fingerprints ask the host for its variables for every object.
 template <class F>
 F hostFunction(int index) {
-  auto get = hostExport<void* (*)(int)>("get_host_funcptr");
+  static const auto get = hostExport<void* (*)(int)>("get_host_funcptr");
   return get ? reinterpret_cast<F>(get(index)) : nullptr;
 }
 
