@@ -117,11 +117,12 @@ void DcComparisonDrawableOverrule::setComparisonContext(const ComparedObjectMap*
   m_file2Block = file2Block;
   m_resultDatabase = result;
   m_restored = restored;
+  // A reference of the drawing shown before stands for nothing in this one.
+  m_outerReference = nullptr;
 }
 
 void DcComparisonDrawableOverrule::clearComparisonContext() {
   setComparisonContext(nullptr, nullptr, OdDbHandle(), OdDbHandle(), nullptr, false);
-  m_outerReference = nullptr;
 }
 
 bool DcComparisonDrawableOverrule::worldDraw(const OdGiDrawable* drawable, OdGiWorldDraw* wd) {

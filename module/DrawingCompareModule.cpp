@@ -10,6 +10,7 @@
 #include "DcHost.h"
 #include "DcLayoutManagerReactor.h"
 #include "DcSettings.h"
+#include "DcUiDrawingComparisonPalette.h"
 #include "DcUiHostDeviceUpdateListener.h"
 #include "HostDocManager.h"
 #include "OdError.h"
@@ -80,6 +81,9 @@ void DrawingCompareModule::uninitApp() {
   comparisonDrawableOverrule().detachFromSettings();
   destroyDcSettings();
   if (HostDocManager* docs = hostDocManager()) docs->removeReactor(getDocManReactor());
+  // What the module leaves registered with the host goes before its code does.
+  dwgcompareui::destroyComparisonPalette();
+  releaseDocManReactor();
 }
 
 DrawingCompareModule* drawingCompareModule() { return g_module; }

@@ -7,7 +7,6 @@
 #include "HostAppServices.h"
 #include "HostDocManager.h"
 #include "HostText.h"
-#include "IHostVectorizerDeviceExPE.h"
 #include "IProfile.h"
 
 #include <filesystem>
@@ -52,7 +51,11 @@ OdString unsupportedClassList(const DcBlockTableRecordComparison::UnsupportedCla
 }
 }  // namespace
 
-DcUiDrawingComparisonPalette::~DcUiDrawingComparisonPalette() { getDocManReactor()->removeResponder(this); }
+DcUiDrawingComparisonPalette::~DcUiDrawingComparisonPalette() {
+  getDocManReactor()->removeResponder(this);
+  // A device must not call a listener whose module has gone.
+  if (!m_deviceListener.isNull()) m_deviceListener->stopListening();
+}
 
 bool DcUiDrawingComparisonPalette::createWindow() {
   m_hasWindow = true;
@@ -102,9 +105,7 @@ void DcUiDrawingComparisonPalette::zoomAllWhenDrawn() {
   if (m_deviceListener.isNull()) m_deviceListener = DcUiHostDeviceUpdateListener::createObject();
   HostDocument* document = hostCurrentDocument();
   if (!document) return;
-  HostGsDevice* device = document->device();
-  if (IHostVectorizerDeviceExPE* extension = IHostVectorizerDeviceExPE::cast(device))
-    extension->registerListener(device, m_deviceListener.get());
+  m_deviceListener->listenTo(document->device());
 }
 
 void DcUiDrawingComparisonPalette::comparisonDocumentActivated(OdDbDatabase*, DcComparisonManager* manager) {

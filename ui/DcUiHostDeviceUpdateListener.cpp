@@ -2,6 +2,7 @@
 
 #include "DcHost.h"
 #include "HostDocument.h"
+#include "IHostVectorizerDeviceExPE.h"
 
 namespace dwgcompareui {
 
@@ -9,6 +10,20 @@ ODRX_DEFINE_MODULE_CLASS(DcUiHostDeviceUpdateListener, OdRxObject, odrxNewImpl<D
 
 void DcUiHostDeviceUpdateListener::deviceUpdateEnded(HostGsDevice*) {
   if (HostDocument* document = dwgcompare::hostCurrentDocument()) document->sendStringToExecute("ZOOMALL ");
+}
+
+void DcUiHostDeviceUpdateListener::listenTo(HostGsDevice* device) {
+  IHostVectorizerDeviceExPE* extension = IHostVectorizerDeviceExPE::cast(device);
+  if (!extension) return;
+  stopListening();
+  m_device = device;
+  extension->registerListener(device, this);
+}
+
+void DcUiHostDeviceUpdateListener::stopListening() {
+  if (IHostVectorizerDeviceExPE* extension = IHostVectorizerDeviceExPE::cast(m_device))
+    extension->unregisterListener(m_device, this);
+  m_device = nullptr;
 }
 
 }  // namespace dwgcompareui

@@ -13,6 +13,15 @@ class DcUiHostDeviceUpdateListener : public OdRxObject, public IHostDeviceUpdate
  public:
   void deviceUpdateEnded(HostGsDevice* device) override;
   bool isInterestedIn(HostGsDevice*) override { return true; }
+  void unregistered(HostGsDevice*) override { m_device = nullptr; }
+
+  // Waits for the device's next complete drawing.
+  void listenTo(HostGsDevice* device);
+  // Leaves the device it waits for, if any: before the module goes.
+  void stopListening();
+
+ private:
+  HostGsDevice* m_device = nullptr;
 };
 using DcUiHostDeviceUpdateListenerPtr = OdSmartPtr<DcUiHostDeviceUpdateListener>;
 
