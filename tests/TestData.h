@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,14 @@ inline std::vector<std::filesystem::path> testDataFiles(const std::string& folde
     if (entry.is_regular_file() && entry.path().extension() == extension) files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   return files;
+}
+
+// The bytes of a file, empty when it cannot be read.
+inline std::string fileContents(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
 }
 
 #define SKIP_WITHOUT_TESTDATA() \
