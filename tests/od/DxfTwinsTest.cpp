@@ -7,6 +7,7 @@
 #include "DbSymbolTable.h"
 #include "DxfReader.h"
 #include "DxfTextFormat.h"
+#include "DxfWriter.h"
 #include "TestData.h"
 
 #include <gtest/gtest.h>
@@ -135,6 +136,9 @@ TEST(DxfTwins, AsciiAndBinaryTwinsWriteTheSameFieldsForEveryEntity) {
     OdDbDatabasePtr a = odDxfReadFile(OdString(ascii.string()));
     OdDbDatabasePtr b = odDxfReadFile(OdString(binary.string()));
     expectSameEntities(a.get(), b.get());
+    // Written as ASCII, the binary twin still holds the same text.
+    OdDbDatabasePtr written = odDxfReadBuffer(odDxfWriteString(b.get()), OdString("written"));
+    expectSameEntities(a.get(), written.get());
     ++checked;
   }
   if (checked == 0) GTEST_SKIP() << "no twins in the test data";
