@@ -31,5 +31,24 @@ inline std::string fileContents(const std::filesystem::path& path) {
   return s.str();
 }
 
+// One drawing saved by AutoCAD as ASCII DXF and as binary DXF.
+struct AsciiBinaryTwins {
+  std::filesystem::path ascii, binary;
+};
+
+// The twins the test data holds. The AC1027 ones come from two commits of
+// the same sample that hold the same drawing.
+inline std::vector<AsciiBinaryTwins> asciiBinaryTwins() {
+  const AsciiBinaryTwins all[] = {
+      {"pairs/twin_ascii_vs_binary_AC1024/a.dxf", "pairs/twin_ascii_vs_binary_AC1024/b.dxf"},
+      {"dwg-twins/acadsharp_sample_AC1027/b.dxf", "dxf/sample_binary_AC1027.dxf"},
+  };
+  std::vector<AsciiBinaryTwins> present;
+  for (const auto& twins : all)
+    if (std::filesystem::exists(testDataDir() / twins.ascii) && std::filesystem::exists(testDataDir() / twins.binary))
+      present.push_back({testDataDir() / twins.ascii, testDataDir() / twins.binary});
+  return present;
+}
+
 #define SKIP_WITHOUT_TESTDATA() \
   if (!hasTestData()) GTEST_SKIP() << "no test drawings at " << testDataDir()
