@@ -194,7 +194,9 @@ TEST(DbMText, LongContentsAreJoinedExactlyFromTheirGroups) {
   // Written back in the groups AutoCAD wrote: 250 characters each, the line feed as ^J.
   auto written = contentGroups(writtenRecord(db.get(), 0x779));
   auto records = recordsOf(fileContents(testDataDir() / "pairs/twin_ascii_vs_binary_AC1024/a.dxf"));
-  EXPECT_EQ(written, contentGroups(records[findRecord(records, 0x779)]));
+  size_t original = findRecord(records, 0x779);
+  ASSERT_LT(original, records.size());
+  EXPECT_EQ(written, contentGroups(records[original]));
   OdDbDatabasePtr again = saveAndReopen(db.get());
   EXPECT_EQ(byHandle<OdDbMText>(again.get(), 0x779)->contents(), mtext->contents());
 }
