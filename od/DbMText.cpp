@@ -58,18 +58,13 @@ bool OdDbMText::readContents(OdDbObject* obj, const dxf::Group& g, dxf::ReadCont
 }
 
 void OdDbMText::writeContents(const OdDbObject* obj, OdDbDxfFiler* filer) {
-  // A line break cannot stand in a group value: MTEXT writes it as \P.
-  std::u16string units;
-  for (char16_t c : static_cast<const OdDbMText*>(obj)->m_contents.units()) {
-    if (c == u'\n') units += u"\\P";
-    else if (c != u'\r') units += c;
-  }
+  // Line feeds are written as they are, as AutoCAD does (^J in ASCII files).
+  const std::u16string& units = static_cast<const OdDbMText*>(obj)->m_contents.units();
   size_t pos = 0;
   while (units.size() - pos > static_cast<size_t>(kChunkLength)) {
     size_t len = kChunkLength;
-    // Neither a surrogate pair nor a caret escape (^J) may be cut in two.
+    // A surrogate pair may not be cut in two.
     if (units[pos + len - 1] >= 0xD800 && units[pos + len - 1] <= 0xDBFF) --len;
-    if (units[pos + len - 1] == u'^') --len;
     filer->wrString(3, OdString(units.substr(pos, len)));
     pos += len;
   }

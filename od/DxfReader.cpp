@@ -56,7 +56,9 @@ bool isSubentityRecord(std::string_view type) { return type == "VERTEX" || type 
 class DxfReader : public dxf::ReadContext {
  public:
   DxfReader(std::string_view data, const OdString& fileName)
-      : m_tokens(data), m_fileName(fileName), m_db(OdDbDatabase::create(false)) {}
+      : m_tokens(data), m_fileName(fileName), m_db(OdDbDatabase::create(false)) {
+    m_decoder.setCaretEscapes(!m_tokens.isBinary());
+  }
 
   OdDbDatabasePtr read();
 

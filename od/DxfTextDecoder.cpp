@@ -123,13 +123,13 @@ const DxfCodePage* findCodePage(std::string_view name) {
 // Cheap test for the common case; no early exit so the loop vectorises.
 bool isPlainAscii(std::string_view s) {
   unsigned char bits = 0;
-  bool backslash = false;
+  bool escape = false;
   for (char ch : s) {
     auto c = static_cast<unsigned char>(ch);
     bits |= c;
-    backslash |= c == '\\';
+    escape |= c == '\\' || c == '^';
   }
-  return !(bits & 0x80) && !backslash;
+  return !(bits & 0x80) && !escape;
 }
 
 // Length of the strict UTF-8 sequence at s[i] (0 if there is none) and its code point.
@@ -209,6 +209,15 @@ int convertToUnit(iconv_t cd, const char* bytes, size_t n) {
   return outLeft == sizeof out - sizeof(char16_t) ? out[0] : -1;
 }
 
+// The character of the caret escape at s[i] ("^J", "^ "), or -1: a caret
+// before anything else is text.
+int caretUnit(std::string_view s, size_t i) {
+  if (s.size() - i < 2) return -1;
+  char c = s[i + 1];
+  if (c == ' ') return '^';
+  return c >= '@' && c <= '_' ? c - '@' : -1;
+}
+
 bool isLeadByte(DxfLeadBytes lead, unsigned char c) {
   switch (lead) {
     case DxfLeadBytes::ShiftJis: return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
@@ -224,13 +233,14 @@ DxfTextDecoder::DxfTextDecoder() : m_codePage(&kCodePages[0]) {}
 DxfTextDecoder::~DxfTextDecoder() { closeConverters(); }
 
 DxfTextDecoder::DxfTextDecoder(const DxfTextDecoder& other)
-    : m_codePage(other.m_codePage), m_utf8(other.m_utf8) {}
+    : m_codePage(other.m_codePage), m_utf8(other.m_utf8), m_carets(other.m_carets) {}
 
 DxfTextDecoder& DxfTextDecoder::operator=(const DxfTextDecoder& other) {
   if (this != &other) {
     closeConverters();
     m_codePage = other.m_codePage;
     m_utf8 = other.m_utf8;
+    m_carets = other.m_carets;
     m_tableReady = false;
   }
   return *this;
@@ -257,14 +267,10 @@ void DxfTextDecoder::decodeEscaped(std::string_view raw, bool asUtf8) {
   size_t textStart = 0;
   size_t i = 0;
   while (i < raw.size()) {
-    if (raw[i] != '\\') {
-      i += nextUnitLength(raw, i, asUtf8);
-      continue;
-    }
     size_t len = 0;
-    int unit = escapeUnit(raw, i, len);
-    if (unit < 0) {  // not one of ours: MTEXT codes and the like stay as written
-      ++i;
+    int unit = escapeAt(raw, i, len);
+    if (unit < 0) {  // text, or not one of ours: MTEXT codes and the like stay as written
+      i += nextUnitLength(raw, i, asUtf8);
       continue;
     }
     appendText(raw.substr(textStart, i - textStart), asUtf8);
@@ -280,6 +286,14 @@ void DxfTextDecoder::decodeEscaped(std::string_view raw, bool asUtf8) {
 size_t DxfTextDecoder::nextUnitLength(std::string_view raw, size_t i, bool asUtf8) const {
   if (asUtf8 || i + 1 >= raw.size()) return 1;
   return isLeadByte(m_codePage->lead, static_cast<unsigned char>(raw[i])) ? 2 : 1;
+}
+
+// The code unit of the escape at raw[i], with its length; -1 when none starts there.
+int DxfTextDecoder::escapeAt(std::string_view raw, size_t i, size_t& len) {
+  if (raw[i] == '\\') return escapeUnit(raw, i, len);
+  if (raw[i] != '^' || !m_carets) return -1;
+  len = 2;
+  return caretUnit(raw, i);
 }
 
 // The code unit of \U+XXXX or \M+nXXXX at raw[i], with its length; -1 otherwise.

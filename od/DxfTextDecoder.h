@@ -11,7 +11,8 @@ struct DxfCodePage;
 
 // Turns raw DXF string values (the bytes as they are in the file) into
 // OdString: code page or UTF-8 conversion plus the \U+XXXX and \M+nXXXX
-// escapes. Any other backslash sequence (MTEXT formatting) is kept as is.
+// escapes, and the caret escapes of ASCII files when asked. Any other
+// backslash sequence (MTEXT formatting) is kept as is.
 // Never throws for bad text: bytes that cannot be converted become Latin-1.
 // Not thread-safe: it keeps conversion handles and buffers between calls.
 class DxfTextDecoder {
@@ -28,6 +29,9 @@ class DxfTextDecoder {
   void setCodePage(std::string_view dwgCodePage);
   // From AC1021 (2007) on, files are UTF-8 whatever the code page says.
   void setUtf8(bool utf8) { m_utf8 = utf8; }
+  // ASCII files write a control character as "^" and the character 64 above
+  // it ("^J" for a line feed) and a caret as "^ "; binary files hold the bytes.
+  void setCaretEscapes(bool carets) { m_carets = carets; }
   OdString decode(std::string_view raw);
   // The normalised name chosen ("ANSI_1252"), for reporting.
   std::string codePageName() const;
@@ -40,6 +44,7 @@ class DxfTextDecoder {
 
   void decodeEscaped(std::string_view raw, bool asUtf8);
   size_t nextUnitLength(std::string_view raw, size_t i, bool asUtf8) const;
+  int escapeAt(std::string_view raw, size_t i, size_t& len);
   int escapeUnit(std::string_view raw, size_t i, size_t& len);
   void appendText(std::string_view bytes, bool asUtf8);
   void appendUtf8(std::string_view bytes);
@@ -54,6 +59,7 @@ class DxfTextDecoder {
 
   const DxfCodePage* m_codePage;
   bool m_utf8 = false;
+  bool m_carets = false;
   bool m_tableReady = false;
   std::array<char16_t, 256> m_table{};  // single-byte code page -> UTF-16
   std::vector<Converter> m_converters;  // opened once, reused for every value

@@ -25,13 +25,27 @@ class DxfTextFiler : public OdStaticRxObject<dxf::TextFormatFiler<DxfTextFiler>>
 
   void put(int code, std::string_view value) {
     putCode(code);
-    // A line break inside a value would end the value early in every reader.
-    for (char c : value) m_out += (c == '\n' || c == '\r') ? ' ' : c;
+    putEscaped(value);
     m_out += '\n';
   }
   void putId(int code, OdDbObjectId, std::string_view text) { put(code, text); }
 
  private:
+  // Control characters as a caret and the character 64 above them ("^J"), and
+  // a caret as "^ ", as ASCII DXF readers expect: a line break would end the
+  // value early.
+  void putEscaped(std::string_view value) {
+    for (char c : value) {
+      if (c == '^') {
+        m_out += "^ ";
+      } else if (static_cast<unsigned char>(c) < 0x20) {
+        m_out += '^';
+        m_out += static_cast<char>(c + '@');
+      } else {
+        m_out += c;
+      }
+    }
+  }
   void putCode(int code) {
     char buf[16];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, code);

@@ -71,16 +71,7 @@ class MTextReader {
     if (c == u'{' || c == u'}' || c == u'\r') return;
     if (c == u'\n') return endLine();
     if (c == u'\\' && m_at < m_s.size()) return code(m_s[m_at++]);
-    if (c == u'^' && m_at < m_s.size()) return control(m_s[m_at++]);
-    m_line += c;
-  }
-
-  // Files write control characters as ^ and the character 64 places on:
-  // ^I a tab, ^J a line feed; "^ " is a caret.
-  void control(char16_t c) {
-    if (c == u' ') m_line += u'^';
-    else if (c == u'J') endLine();
-    else if (c == u'I') m_line += u' ';
+    m_line += c == u'\t' ? u' ' : c;
   }
 
   void code(char16_t c) {

@@ -17,7 +17,7 @@ OdString odGiPercentCodesReplaced(const OdString& text);
 
 // The lines MTEXT contents show: split at paragraphs (\P, \N, \X, line
 // feeds), formatting codes and grouping braces dropped, stacks (\Sa^b;) as
-// a/b, tabs (^I) as spaces.
+// a/b, tabs as spaces.
 std::vector<OdString> odGiMTextLines(const OdString& contents);
 
 // Every character counted as wide as the text is high, scaled by the width factor.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,33 @@ inline std::vector<std::filesystem::path> testDataFiles(const std::string& folde
     if (entry.is_regular_file() && entry.path().extension() == extension) files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   return files;
+}
+
+// The bytes of a file, empty when it cannot be read.
+inline std::string fileContents(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// One drawing saved by AutoCAD as ASCII DXF and as binary DXF.
+struct AsciiBinaryTwins {
+  std::filesystem::path ascii, binary;
+};
+
+// The twins the test data holds. The AC1027 ones come from two commits of
+// the same sample that hold the same drawing.
+inline std::vector<AsciiBinaryTwins> asciiBinaryTwins() {
+  const AsciiBinaryTwins all[] = {
+      {"pairs/twin_ascii_vs_binary_AC1024/a.dxf", "pairs/twin_ascii_vs_binary_AC1024/b.dxf"},
+      {"dwg-twins/acadsharp_sample_AC1027/b.dxf", "dxf/sample_binary_AC1027.dxf"},
+  };
+  std::vector<AsciiBinaryTwins> present;
+  for (const auto& twins : all)
+    if (std::filesystem::exists(testDataDir() / twins.ascii) && std::filesystem::exists(testDataDir() / twins.binary))
+      present.push_back({testDataDir() / twins.ascii, testDataDir() / twins.binary});
+  return present;
 }
 
 #define SKIP_WITHOUT_TESTDATA() \

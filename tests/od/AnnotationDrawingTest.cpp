@@ -247,7 +247,7 @@ TEST_F(AnnotationDrawing, MTextAttachmentRotationAndWrapping) {
 }
 
 TEST_F(AnnotationDrawing, MTextLinesOfCodes) {
-  auto lines = odGiMTextLines(OdString("A\\P\\pxi-3,l3;B\\Nc\nd\\T1.1;text^Itab^ ^Jend"));
+  auto lines = odGiMTextLines(OdString("A\\P\\pxi-3,l3;B\\Nc\nd\\T1.1;text\ttab^\nend"));
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[1].utf8(), "B");
   EXPECT_EQ(lines[3].utf8(), "dtext tab^");

@@ -119,6 +119,16 @@ TEST(DbText, LeftTextHasNoSecondPoint) {
   EXPECT_FALSE(r.has(73));
 }
 
+TEST(DbText, ControlCharactersAndCaretsTravelAsCaretEscapes) {
+  OdDbDatabasePtr db = OdDbDatabase::create();
+  OdDbTextPtr text = OdDbText::createObject();
+  const OdString contents("a\tb^c\r\nd^");
+  text->setTextString(contents);
+  OdDbObjectId id = addToModelSpace(db.get(), text.get());
+  EXPECT_EQ(writtenRecord(db.get(), id.getHandle()).value(1), "a^Ib^ c^M^Jd^ ");
+  EXPECT_EQ(byHandle<OdDbText>(saveAndReopen(db.get()).get(), id.getHandle())->textString(), contents);
+}
+
 TEST(DbText, BuiltJustifiedTextAtTheOriginKeepsItsAlignment) {
   OdDbDatabasePtr db = OdDbDatabase::create();
   OdDbTextPtr text = OdDbText::createObject();
@@ -155,6 +165,14 @@ TEST(DbText, BuiltJustifiedTextAtTheOriginKeepsItsAlignment) {
 
 // ---------------------------------------------------------------- MTEXT
 
+// The groups 3 and 1 an MTEXT is written with, in order.
+std::vector<std::pair<int, std::string>> contentGroups(const Record& r) {
+  std::vector<std::pair<int, std::string>> parts;
+  for (const auto& g : r.groups)
+    if (g.first == 1 || g.first == 3) parts.push_back(g);
+  return parts;
+}
+
 TEST(DbMText, LongContentsAreJoinedExactlyFromTheirGroups) {
   SKIP_WITHOUT_TESTDATA();
   // Thirteen groups 3 and a final 1; the first cut falls inside "bla" (…bl|a…).
@@ -173,16 +191,12 @@ TEST(DbMText, LongContentsAreJoinedExactlyFromTheirGroups) {
   EXPECT_EQ(mtext->attachment(), OdDbMText::kTopLeft);
   EXPECT_EQ(mtext->flowDirection(), OdDbMText::kByStyle);
 
-  // Written back in groups of at most 250 characters that join to the same text.
-  Record r = writtenRecord(db.get(), 0x779);
-  std::string joined;
-  for (const auto& [code, value] : r.groups)
-    if (code == 3 || code == 1) {
-      EXPECT_LE(value.size(), 250u);
-      joined += value;
-    }
-  EXPECT_EQ(r.values(1).size(), 1u);
-  EXPECT_EQ(joined, text);
+  // Written back in the groups AutoCAD wrote: 250 characters each, the line feed as ^J.
+  auto written = contentGroups(writtenRecord(db.get(), 0x779));
+  auto records = recordsOf(fileContents(testDataDir() / "pairs/twin_ascii_vs_binary_AC1024/a.dxf"));
+  size_t original = findRecord(records, 0x779);
+  ASSERT_LT(original, records.size());
+  EXPECT_EQ(written, contentGroups(records[original]));
   OdDbDatabasePtr again = saveAndReopen(db.get());
   EXPECT_EQ(byHandle<OdDbMText>(again.get(), 0x779)->contents(), mtext->contents());
 }
@@ -211,14 +225,6 @@ TEST(DbMText, UnicodeEscapeCutBetweenTwoGroupsIsDecoded) {
 
   OdDbDatabasePtr again = saveAndReopen(db.get());
   EXPECT_EQ(byHandle<OdDbMText>(again.get(), 0xC4)->contents(), mtext->contents());
-}
-
-// The groups 3 and 1 an MTEXT is written with, in order.
-std::vector<std::pair<int, std::string>> contentGroups(const Record& r) {
-  std::vector<std::pair<int, std::string>> parts;
-  for (const auto& g : r.groups)
-    if (g.first == 1 || g.first == 3) parts.push_back(g);
-  return parts;
 }
 
 OdDbObjectId addMText(OdDbDatabase* db, const OdString& contents) {
@@ -267,8 +273,8 @@ TEST(DbMText, ContentsRead250And251CharactersLong) {
 
 TEST(DbMText, NeitherACaretEscapeNorASurrogatePairIsCutBetweenGroups) {
   OdDbDatabasePtr db = OdDbDatabase::create();
-  // A caret escape (^I, a tab) whose caret would end the first group.
-  std::string caret = std::string(249, 'c') + "^Itail";
+  // A tab last in the first group: the file holds it as a caret escape (^I).
+  std::string caret = std::string(249, 'c') + "\ttail";
   // A character beyond the basic plane (two UTF-16 units) across the boundary.
   std::string astral = std::string(249, 'd') + "\xF0\x9F\x98\x80" + "end";
   OdDbObjectId caretId = addMText(db.get(), OdString(caret));
@@ -276,20 +282,22 @@ TEST(DbMText, NeitherACaretEscapeNorASurrogatePairIsCutBetweenGroups) {
 
   auto caretParts = contentGroups(writtenRecord(db.get(), caretId.getHandle()));
   ASSERT_EQ(caretParts.size(), 2u);
-  EXPECT_EQ(caretParts[0].second, std::string(249, 'c'));
-  EXPECT_EQ(caretParts[1].second, "^Itail");
+  EXPECT_EQ(caretParts[0].second, std::string(249, 'c') + "^I");
+  EXPECT_EQ(caretParts[1].second, "tail");
 
   OdDbDatabasePtr again = saveAndReopen(db.get());
   EXPECT_EQ(byHandle<OdDbMText>(again.get(), caretId.getHandle())->contents().utf8(), caret);
   EXPECT_EQ(byHandle<OdDbMText>(again.get(), astralId.getHandle())->contents().utf8(), astral);
 }
 
-TEST(DbMText, LineBreaksAreWrittenAsParagraphCodes) {
+TEST(DbMText, LineBreaksAreWrittenAsCaretEscapes) {
   OdDbDatabasePtr db = OdDbDatabase::create();
-  OdDbObjectId id = addMText(db.get(), OdString("first\r\nsecond\nthird"));
+  const OdString contents("first\r\nsecond\nthird");
+  OdDbObjectId id = addMText(db.get(), contents);
   auto parts = contentGroups(writtenRecord(db.get(), id.getHandle()));
   ASSERT_EQ(parts.size(), 1u);
-  EXPECT_EQ(parts[0].second, "first\\Psecond\\Pthird");
+  EXPECT_EQ(parts[0].second, "first^M^Jsecond^Jthird");
+  EXPECT_EQ(byHandle<OdDbMText>(saveAndReopen(db.get()).get(), id.getHandle())->contents(), contents);
 }
 
 TEST(DbMText, DirectionGivesTheRotation) {
@@ -364,7 +372,7 @@ TEST(DbMText, ColumnsOfANewerFileDoNotOverrideTheTextFields) {
   OdDbDatabasePtr db = readDrawing("dxf/attribute_AC1032.dxf");
   OdDbMTextPtr mtext = byHandle<OdDbMText>(db.get(), 0x2C7);
   ASSERT_TRUE(mtext);
-  EXPECT_EQ(mtext->contents(), OdString("asasas^I"));
+  EXPECT_EQ(mtext->contents(), OdString("asasas\t"));  // "asasas^I" in the file
   EXPECT_EQ(mtext->textHeight(), 200.0);
   EXPECT_EQ(mtext->width(), 2108.926281065753);
   EXPECT_EQ(mtext->definedHeight(), 0.0);

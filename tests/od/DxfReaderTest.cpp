@@ -8,18 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <sstream>
 
 namespace {
-
-std::string fileContents(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // The first line where two texts differ, to keep failure messages short.
 std::string firstDifference(const std::string& a, const std::string& b) {

@@ -71,6 +71,29 @@ TEST(DxfTextDecoder, DoubleByteTrailBackslashIsNotAnEscape) {
   EXPECT_EQ(decodeWith("ANSI_932", "\x95\x5CU+0041"), OdString(u"\u8868U+0041"));
 }
 
+OdString decodeCarets(std::string_view codePage, std::string_view raw) {
+  DxfTextDecoder decoder;
+  decoder.setCodePage(codePage);
+  decoder.setCaretEscapes(true);
+  return decoder.decode(raw);
+}
+
+TEST(DxfTextDecoder, CaretEscapesOfAsciiFiles) {
+  EXPECT_EQ(decodeCarets("", "a^Jb^Ic^M^@^_"), OdString(u"a\nb\tc\r" + std::u16string(1, u'\0') + u"\x1F"));
+  EXPECT_EQ(decodeCarets("", "x^ y^ "), OdString(u"x^y^"));
+  // A caret before anything else, or last, is text.
+  EXPECT_EQ(decodeCarets("", "2^3 ^a ^"), OdString(u"2^3 ^a ^"));
+  // Carets mix with the other escapes and code page bytes.
+  EXPECT_EQ(decodeCarets("ANSI_1252", "\\U+039B^J\xC4^ "), OdString(u"\u039B\n\u00C4^"));
+  // Without caret escapes (binary files) every caret stays.
+  EXPECT_EQ(decodeWith("", "a^Jb^ "), OdString(u"a^Jb^ "));
+}
+
+TEST(DxfTextDecoder, DoubleByteTrailCaretIsNotAnEscape) {
+  // 0x83 0x5E is "タ" in Shift-JIS; its second byte is not a caret.
+  EXPECT_EQ(decodeCarets("ANSI_932", "\x83\x5EJ^J"), OdString(u"\u30BFJ\n"));
+}
+
 TEST(DxfTextDecoder, BadDoubleByteCharactersAreKeptAsLatin1) {
   // 0xA2 0xE8 is not a CP949 character; the valid one before it survives.
   EXPECT_EQ(decodeWith("ANSI_949", "\xB0\xA1\xA2\xE8"), OdString(u"\uAC00\u00A2\u00E8"));
