@@ -6,24 +6,10 @@
 #include "DbXrecord.h"
 #include "DxfReader.h"
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <regex>
 #include <set>
 
 namespace {
-struct ProgramRun {
-  int status;
-  std::string output;
-};
-
-std::string quoted(const std::string& s) {
-  std::string out = "'";
-  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
-
 struct Counts {
   long file1Only = -1, file2Only = -1, shared = -1;
   bool operator==(const Counts&) const = default;
@@ -68,18 +54,7 @@ Counts countsFromFingerprints(const std::multiset<uint32_t>& file1, const std::m
 class DwgcompareProgramTest : public ::testing::Test {
  protected:
   ProgramRun run(const std::string& program, const std::vector<std::string>& args) {
-    std::string command = "cd " + quoted(dir.path().string()) + " && CADHOST_PROFILE=" + quoted(dir / "profile") +
-                          " CADHOST_MODULES=" + quoted(dir / "modules") + " " + quoted(program);
-    for (const std::string& a : args) command += " " + quoted(a);
-    command += " 2>&1";
-    ProgramRun result{-1, ""};
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return result;
-    char buf[4096];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) result.output.append(buf, n);
-    int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return runProgramIn(dir, "", program, args);
   }
   ProgramRun compare(const std::string& a, const std::string& b, const std::string& name) {
     return run(DWGCOMPARE_PROGRAM, {a, b, "-o", name + ".dxf", "--png", name + ".png", "--json", name + ".json"});

@@ -7,17 +7,9 @@
 
 #include <QXmlStreamReader>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <set>
 
 namespace {
-struct ProgramRun {
-  int status;
-  std::string output;  // standard output and standard error together
-};
-
 // The colours a drawing's model space draws in.
 class ColourSink : public OdGiGeometrySink {
  public:
@@ -44,12 +36,6 @@ bool parsesAsXml(const std::string& path) {
   while (!xml.atEnd()) xml.readNext();
   return !xml.hasError() && !text.empty();
 }
-
-std::string quoted(const std::string& s) {
-  std::string out = "'";
-  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
 }  // namespace
 
 // cadhost as scripts run it: with a profile and a modules folder of the test's own.
@@ -58,19 +44,7 @@ class CadhostProgramTest : public ::testing::Test {
   ProgramRun run(const std::vector<std::string>& args) { return runUnder("", args); }
   // Through a launcher (xvfb-run) when not empty.
   ProgramRun runUnder(const std::string& launcher, const std::vector<std::string>& args) {
-    std::string command = "cd " + quoted(dir.path().string()) + " && CADHOST_PROFILE=" + quoted(dir / "profile") +
-                          " CADHOST_MODULES=" + quoted(dir / "modules") + " " + launcher + " " +
-                          quoted(CADHOST_PROGRAM);
-    for (const std::string& a : args) command += " " + quoted(a);
-    command += " 2>&1";
-    ProgramRun result{-1, ""};
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return result;
-    char buf[4096];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) result.output.append(buf, n);
-    int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return runProgramIn(dir, launcher, CADHOST_PROGRAM, args);
   }
   TempDir dir;
 };

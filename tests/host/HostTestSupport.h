@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -37,6 +40,36 @@ inline std::string readText(const std::filesystem::path& path) {
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+struct ProgramRun {
+  int status;
+  std::string output;  // standard output and standard error together
+};
+
+inline std::string shellQuoted(const std::string& s) {
+  std::string out = "'";
+  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+// Runs a program as a script would, in the folder, with a profile and a
+// modules folder there, through a launcher (xvfb-run) when one is given.
+inline ProgramRun runProgramIn(const TempDir& dir, const std::string& launcher, const std::string& program,
+                               const std::vector<std::string>& args) {
+  std::string command = "cd " + shellQuoted(dir.path().string()) + " && CADHOST_PROFILE=" +
+                        shellQuoted(dir / "profile") + " CADHOST_MODULES=" + shellQuoted(dir / "modules") + " " +
+                        launcher + " " + shellQuoted(program);
+  for (const std::string& a : args) command += " " + shellQuoted(a);
+  command += " 2>&1";
+  ProgramRun result{-1, ""};
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return result;
+  char buf[4096];
+  for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) result.output.append(buf, n);
+  int status = ::pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
 }
 
 inline void writeText(const std::filesystem::path& path, const std::string& text) { std::ofstream(path) << text; }

@@ -1,31 +1,14 @@
 #pragma once
 
 #include "HostApp.h"
+#include "host/HostTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <memory>
-#include <array>
 #include <string>
-
-// A folder of its own for each test, removed afterwards.
-class ModuleTempDir {
- public:
-  ModuleTempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "module_tests.XXXXXX").string();
-    m_path = ::mkdtemp(pattern.data());
-  }
-  ~ModuleTempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(m_path, ec);
-  }
-  const std::filesystem::path& path() const { return m_path; }
-  std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-
- private:
-  std::filesystem::path m_path;
-};
 
 // A running host with a profile of its own, as the module meets it when loaded.
 class HostFixture : public ::testing::Test {
@@ -44,7 +27,7 @@ class HostFixture : public ::testing::Test {
     startHost();
   }
 
-  ModuleTempDir dir;
+  TempDir dir;
   std::unique_ptr<HostApp> app;
 };
 
