@@ -51,6 +51,12 @@ bool HostSystemVariables::define(const OdString& name, OdResBufPtr value) {
   return true;
 }
 
+size_t HostSystemVariables::NameHash::operator()(const OdString& name) const {
+  size_t hash = 14695981039346656037ull;
+  for (char16_t unit : name.units()) hash = (hash ^ odToUpper(unit)) * 1099511628211ull;
+  return hash;
+}
+
 bool HostSystemVariables::has(const OdString& name) const { return m_vars.count(name) != 0; }
 
 OdResBufPtr HostSystemVariables::get(const OdString& name) const {

@@ -2,7 +2,7 @@
 
 #include "ResBuf.h"
 
-#include <map>
+#include <unordered_map>
 
 // System variables by name (case-insensitive), each a typed value whose
 // type never changes.
@@ -25,5 +25,12 @@ class HostSystemVariables {
   static OdString toText(const OdResBuf* value);
 
  private:
-  std::map<OdString, OdResBufPtr, OdStringLessNoCase> m_vars;
+  // Looked up for every object a comparison fingerprints: hashed, not ordered.
+  struct NameHash {
+    size_t operator()(const OdString& name) const;
+  };
+  struct SameName {
+    bool operator()(const OdString& a, const OdString& b) const { return a.iCompare(b) == 0; }
+  };
+  std::unordered_map<OdString, OdResBufPtr, NameHash, SameName> m_vars;
 };
