@@ -29,8 +29,8 @@ OdDb2dVertex::OdDb2dVertex() {
 
 bool OdDb2dVertex::readWidths(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   auto* v = static_cast<OdDb2dVertex*>(obj);
-  if (g.code == 40) v->setStartWidth(dxf::toDouble(g.value));
-  else if (g.code == 41) v->setEndWidth(dxf::toDouble(g.value));
+  if (g.code == 40) v->setStartWidth(dxf::toDouble(g));
+  else if (g.code == 41) v->setEndWidth(dxf::toDouble(g));
   else return false;
   return true;
 }

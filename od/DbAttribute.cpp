@@ -17,10 +17,10 @@ bool OdDbAttributeFields::read(const dxf::Group& g, dxf::ReadContext& ctx, int16
   switch (g.code) {
     case 280:
       if (!(m_seen & (kVersionSeen | kTagSeen))) {
-        version = static_cast<int8_t>(dxf::toInt(g.value));
+        version = static_cast<int8_t>(dxf::toInt(g));
         m_seen |= kVersionSeen;
       } else {
-        lockPosition = dxf::toInt(g.value) != 0;
+        lockPosition = dxf::toInt(g) != 0;
         m_seen |= kLockSeen;
       }
       return true;
@@ -30,9 +30,9 @@ bool OdDbAttributeFields::read(const dxf::Group& g, dxf::ReadContext& ctx, int16
       m_seen |= kTagSeen;
       return true;
     case 2: tag = ctx.decodeString(g.value); m_seen |= kTagSeen; return true;
-    case 70: flags = static_cast<int16_t>(dxf::toInt(g.value)); m_seen |= kTagSeen; return true;
-    case 73: fieldLength = static_cast<int16_t>(dxf::toInt(g.value)); return true;
-    case 74: verticalMode = static_cast<int16_t>(dxf::toInt(g.value)); return true;
+    case 70: flags = static_cast<int16_t>(dxf::toInt(g)); m_seen |= kTagSeen; return true;
+    case 73: fieldLength = static_cast<int16_t>(dxf::toInt(g)); return true;
+    case 74: verticalMode = static_cast<int16_t>(dxf::toInt(g)); return true;
     default: return false;
   }
 }

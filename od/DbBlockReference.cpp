@@ -23,13 +23,14 @@ std::array<dxf::Field, 7> OdDbBlockReference::referenceFields() {
 }
 
 const dxf::Custom& OdDbBlockReference::attributesFollowField() {
-  static const dxf::Custom handler{&OdDbBlockReference::readAttributesFollow, &OdDbBlockReference::writeAttributesFollow};
+  static const dxf::Custom handler{&OdDbBlockReference::readAttributesFollow, &OdDbBlockReference::writeAttributesFollow,
+                                   &OdDbBlockReference::copyAttributesFollow};
   return handler;
 }
 
 bool OdDbBlockReference::readAttributesFollow(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   if (g.code != 66) return false;
-  static_cast<OdDbBlockReference*>(obj)->m_attributesFollow = static_cast<int16_t>(dxf::toInt(g.value));
+  static_cast<OdDbBlockReference*>(obj)->m_attributesFollow = static_cast<int16_t>(dxf::toInt(g));
   return true;
 }
 
@@ -39,6 +40,11 @@ void OdDbBlockReference::writeAttributesFollow(const OdDbObject* obj, OdDbDxfFil
   auto* ref = static_cast<const OdDbBlockReference*>(obj);
   if (filer->includesDefaultValues()) filer->wrInt16(66, ref->m_attributesFollow);
   else if (!ref->m_seqEnd.isNull()) filer->wrInt16(66, 1);
+}
+
+void OdDbBlockReference::copyAttributesFollow(const OdDbObject* from, OdDbObject* to, dxf::CopyContext&) {
+  if (!static_cast<const OdDbBlockReference*>(from)->m_seqEnd.isNull())
+    static_cast<OdDbBlockReference*>(to)->m_attributesFollow = 1;
 }
 
 std::array<dxf::Field, 1> OdDbBlockReference::normalFields() {

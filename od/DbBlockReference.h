@@ -64,6 +64,7 @@ class OdDbBlockReference : public OdDbEntity {
  private:
   static bool readAttributesFollow(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeAttributesFollow(const OdDbObject* obj, OdDbDxfFiler* filer);
+  static void copyAttributesFollow(const OdDbObject* from, OdDbObject* to, dxf::CopyContext& ctx);
 
   int16_t m_attributesFollow;
   OdDbObjectId m_block;

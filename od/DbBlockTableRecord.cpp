@@ -67,10 +67,10 @@ bool OdDbBlockBegin::readBlock(OdDbObject* obj, const dxf::Group& g, dxf::ReadCo
   switch (g.code) {
     case 2: r.name = ctx.decodeString(g.value); return true;
     case 3: if (r.name.isEmpty()) r.name = ctx.decodeString(g.value); return true;
-    case 70: r.flags = static_cast<int16_t>(dxf::toInt(g.value)); return true;
-    case 10: r.origin.x = dxf::toDouble(g.value); return true;
-    case 20: r.origin.y = dxf::toDouble(g.value); return true;
-    case 30: r.origin.z = dxf::toDouble(g.value); return true;
+    case 70: r.flags = static_cast<int16_t>(dxf::toInt(g)); return true;
+    case 10: r.origin.x = dxf::toDouble(g); return true;
+    case 20: r.origin.y = dxf::toDouble(g); return true;
+    case 30: r.origin.z = dxf::toDouble(g); return true;
     case 1: r.pathName = ctx.decodeString(g.value); return true;
     case 4: r.description = ctx.decodeString(g.value); return true;
     default: return false;

@@ -40,7 +40,7 @@ OdDbDatabasePtr OdDbDatabase::create(bool withDefaults) {
 OdDbStub* OdDbDatabase::newStub(OdDbHandle handle) {
   m_stubs.push_back(OdDbStub{handle, this, nullptr, false});
   OdDbStub* stub = &m_stubs.back();
-  m_byHandle.emplace(handle.value(), stub);
+  m_byHandle.insert(handle.value(), stub);
   if (handle.value() >= m_handseed.value()) m_handseed = handle.value() + 1;
   return stub;
 }
@@ -50,9 +50,9 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
   if (object->isDBRO()) throw OdError(eInvalidInput, "The object is already in a database");
   OdDbStub* stub = nullptr;
   if (!handle.isNull()) {
-    auto it = m_byHandle.find(handle.value());
-    if (it == m_byHandle.end()) stub = newStub(handle);
-    else if (!it->second->object) stub = it->second;
+    OdDbStub* found = m_byHandle.find(handle.value());
+    if (!found) stub = newStub(handle);
+    else if (!found->object) stub = found;
   }
   if (!stub && m_deferHandles) {
     m_stubs.push_back(OdDbStub{OdDbHandle(), this, nullptr, false});
@@ -69,8 +69,7 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, OdDbObjectId ownerI
 
 OdDbObjectId OdDbDatabase::getOdDbObjectId(OdDbHandle handle, bool create) {
   if (handle.isNull()) return OdDbObjectId();
-  auto it = m_byHandle.find(handle.value());
-  if (it != m_byHandle.end()) return OdDbObjectId(it->second);
+  if (OdDbStub* found = m_byHandle.find(handle.value())) return OdDbObjectId(found);
   return create ? OdDbObjectId(newStub(handle)) : OdDbObjectId();
 }
 
@@ -79,7 +78,7 @@ void OdDbDatabase::deferNewHandles(bool defer) {
   if (defer) return;
   for (OdDbStub* stub : m_pendingHandles) {
     stub->handle = m_handseed;
-    m_byHandle.emplace(m_handseed.value(), stub);
+    m_byHandle.insert(m_handseed.value(), stub);
     ++m_handseed;
   }
   m_pendingHandles.clear();

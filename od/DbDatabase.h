@@ -2,11 +2,11 @@
 
 #include "DbObject.h"
 #include "DxfFields.h"
+#include "OdHashIndex.h"
 
 #include <deque>
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class OdDbSymbolTable;
@@ -47,6 +47,7 @@ class OdDbDatabase : public OdRxObject {
   // While a file is read, objects that come without a handle get theirs only
   // at the end, so that they cannot take a handle a later object brings.
   void deferNewHandles(bool defer);
+  // Makes room for count more handles.
   void reserveHandles(size_t count) { m_byHandle.reserve(count); }
   // Puts an object under an id that has none yet.
   void attachObject(OdDbObjectId id, OdDbObject* object);
@@ -145,7 +146,7 @@ class OdDbDatabase : public OdRxObject {
   void linkLayoutsToBlocks();
 
   std::deque<OdDbStub> m_stubs;
-  std::unordered_map<uint64_t, OdDbStub*> m_byHandle;
+  OdHashIndex<OdDbStub*, nullptr> m_byHandle;
   OdDbHandle m_handseed = 1;
   OdDbObjectId m_tables[static_cast<int>(Table::Count)];
   OdDbObjectId m_namedObjects;

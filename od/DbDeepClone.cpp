@@ -6,7 +6,7 @@
 #include "DbLayout.h"
 #include "DbSymbolTable.h"
 #include "DxfGroupRecorder.h"
-#include "DxfObjectReader.h"
+#include "DxfObjectCopy.h"
 #include "RxEvent.h"
 
 #include <algorithm>
@@ -38,8 +38,23 @@ OdDbObjectPtr genericLike(const Generic* source) {
   return OdDbObjectPtr(made.get());
 }
 
+// The object as a T when its run-time class is T's or derives from it, as T::cast
+// answers, without taking a reference: cheaper than a dynamic_cast.
+template <class T>
+T* as(OdDbObject* obj) {
+  return obj && obj->isKindOf(T::desc()) ? static_cast<T*>(obj) : nullptr;
+}
+template <class T>
+const T* as(const OdDbObject* obj) {
+  return as<T>(const_cast<OdDbObject*>(obj));
+}
+
 // A new, empty object of the source's run-time class; null for a class that cannot be made.
 OdDbObjectPtr newObjectLike(const OdDbObject* source) {
+  const OdRxClass* cls = source->isA();
+  bool modelled = cls->constructor() && !cls->isDerivedFrom(OdDbGenericEntity::desc()) &&
+                  !cls->isDerivedFrom(OdDbGenericObject::desc());
+  if (modelled) return OdDbObjectPtr::fromObject(cls->create().get());  // the common case, without casts
   if (auto* generic = dynamic_cast<const OdDbGenericEntity*>(source)) return genericLike(generic);
   if (auto* generic = dynamic_cast<const OdDbGenericObject*>(source)) return genericLike(generic);
   OdRxObjectPtr made = source->isA()->create();
@@ -62,32 +77,45 @@ void eraseBlockContents(OdDbBlockTableRecord* block) {
 
 }  // namespace
 
-// Reading of a clone's recorded groups: strings are UTF-8 as recorded, handles
-// are the source's, translated through the cloner.
-class OdDbDeepCloner::Context : public dxf::ReadContext {
+// The copy of a source object into its clone: references are the source's,
+// translated through the cloner; strings read back are UTF-8 as recorded.
+class OdDbDeepCloner::Context : public dxf::CopyContext {
  public:
-  Context(OdDbDeepCloner& cloner, const Work& work, std::string ownerText)
-      : m_cloner(cloner), m_work(work), m_ownerText(ownerText == "0" ? std::string() : std::move(ownerText)) {}
+  Context(OdDbDeepCloner& cloner, const Work& work, OdDbObjectId sourceOwner)
+      : m_cloner(cloner), m_owner(work.owner), m_sourceOwner(sourceOwner.isValid() ? sourceOwner : OdDbObjectId()) {}
 
   OdString decodeString(std::string_view raw) override { return OdString(raw); }
   OdDbObjectId idFromHandle(std::string_view hex) override {
-    // The source's owner stands for the owner the clone is given.
-    if (!m_work.owner.isNull() && !m_ownerText.empty() && hex == m_ownerText) return m_work.owner;
-    return m_cloner.translate(m_cloner.m_orig->getOdDbObjectId(OdDbHandle(OdDbHandle::parse(hex))));
+    return idFromId(m_cloner.m_orig->getOdDbObjectId(OdDbHandle(OdDbHandle::parse(hex))));
+  }
+  OdDbObjectId idFromId(OdDbObjectId id) override {
+    return isSourceOwner(id) ? m_owner : m_cloner.translate(id);
   }
   OdDbObjectId symbolByName(dxf::SymbolTable table, const OdString& name) override {
     return m_cloner.translateSymbolName(table, name);
   }
+  OdDbObjectId symbol(dxf::SymbolTable table, OdDbObjectId source, const char* namelessName) override {
+    return m_cloner.translateSymbol(table, source, namelessName);
+  }
+  // Objects that react to the source and are not cloned do not react to the clone.
+  OdDbObjectId reactor(OdDbObjectId source) override {
+    OdDbObjectId clone = m_cloner.translate(source);
+    return !clone.isNull() && isSourceOwner(source) ? m_owner : clone;
+  }
   OdDbDatabase* database() override { return m_cloner.m_dest; }
-  int version() const override { return 1032; }  // recorded as the DXF writer writes
+  int version() const override { return 1032; }  // written as the DXF writer writes
 
  private:
+  // The source's owner stands for the owner the clone is given.
+  bool isSourceOwner(OdDbObjectId id) const { return !m_owner.isNull() && !id.isNull() && id == m_sourceOwner; }
+
   OdDbDeepCloner& m_cloner;
-  const Work& m_work;
-  std::string m_ownerText;
+  OdDbObjectId m_owner;
+  OdDbObjectId m_sourceOwner;
 };
 
-OdDbDeepCloner::OdDbDeepCloner(OdDbIdMapping& mapping) : m_mapping(mapping) {}
+OdDbDeepCloner::OdDbDeepCloner(OdDbIdMapping& mapping)
+    : m_mapping(mapping), m_references(nullptr, OdDb::kDeepCloneFiler), m_scratch(nullptr, OdDb::kDeepCloneFiler) {}
 OdDbDeepCloner::~OdDbDeepCloner() = default;
 
 void OdDbDeepCloner::begin(OdDbDatabase* orig, OdDbDatabase* dest) {
@@ -96,6 +124,8 @@ void OdDbDeepCloner::begin(OdDbDatabase* orig, OdDbDatabase* dest) {
     throw OdError(eInvalidInput, "One deep clone copies from one database into one database");
   m_orig = orig;
   m_dest = dest;
+  m_references.setDatabase(orig);
+  m_scratch.setDatabase(orig);
   if (m_begun) return;
   m_begun = true;
   m_mapping.setOrigDb(orig);
@@ -108,6 +138,9 @@ void OdDbDeepCloner::cloneObjects(const OdDbObjectIdArray& ids, OdDbObjectId own
   if (ids.empty()) return;
   OdDbDatabase* dest = owner.database() ? owner.database() : m_mapping.destDb();
   begin(ids.front().database(), dest);
+  // Room for the objects asked for; what they own or reference comes on top.
+  m_mapping.reserve(ids.size());
+  m_dest->reserveHandles(ids.size());
   for (OdDbObjectId id : ids) {
     if (id.database() != m_orig) throw OdError(eInvalidInput, "The objects to clone are not all of one database");
     cloneObject(id, owner, true);
@@ -131,7 +164,7 @@ OdDbObjectId OdDbDeepCloner::cloneObject(OdDbObjectId source, OdDbObjectId owner
   if (!clone) return OdDbObjectId();
   OdDbObjectId id = m_dest->addOdDbObject(clone.get());
   m_mapping.assign(OdDbIdPair(source, id, true, primary, false));
-  enqueue(obj, id, Work{source, id, owner, {}, OdString(), false, primary});
+  enqueue(obj, id, Work{source, id, owner, OdString(), false, primary});
   return id;
 }
 
@@ -160,7 +193,7 @@ OdDbObjectId OdDbDeepCloner::cloneSymbol(OdDbObjectId source, bool primary) {
   }
   OdDbObjectId id = makeSymbolClone(obj, t, place);
   m_mapping.assign(OdDbIdPair(source, id, true, primary, false));
-  enqueue(obj, id, Work{source, id, m_dest->tableId(t), {}, place.name, true, primary});
+  enqueue(obj, id, Work{source, id, m_dest->tableId(t), place.name, true, primary});
   return id;
 }
 
@@ -184,13 +217,19 @@ OdDbObjectId OdDbDeepCloner::makeSymbolClone(const OdDbObjectPtr& source, Table 
   return place.existing;
 }
 
-// Records the source's groups, and clones what it owns, owned by the clone.
+// Queues the source for filling, and clones what it owns, owned by the clone,
+// and the named objects it points to.
 void OdDbDeepCloner::enqueue(const OdDbObjectPtr& source, OdDbObjectId clone, Work work) {
-  work.groups = dxf::recordGroups(source.get(), OdDb::kDeepCloneFiler);
-  std::vector<OdDbObjectId> owned = ownedIds(source.get(), work.groups);
-  std::vector<OdDbObjectId> referenced;
-  for (const dxf::KeptGroup& g : work.groups)
-    if (isHardPointerCode(g.code) && g.id.database() == m_orig) referenced.push_back(g.id);
+  m_references.clear();
+  dxf::writeReferences(source.get(), &m_references);
+  std::vector<OdDbObjectId> owned, referenced;
+  for (const dxf::Group& g : m_references.groups()) {
+    OdDbObjectId id(g.type == dxf::GroupType::Id ? g.stub : nullptr);
+    if (id.database() != m_orig) continue;
+    if (isOwnerCode(g.code)) owned.push_back(id);
+    else if (isHardPointerCode(g.code)) referenced.push_back(id);
+  }
+  appendOwnedIds(source.get(), owned);
   m_work.push_back(std::move(work));
   for (OdDbObjectId id : owned) cloneObject(id, clone, false);
   for (OdDbObjectId id : referenced) cloneNamedObject(id);
@@ -244,21 +283,18 @@ OdDbObjectId OdDbDeepCloner::destinationDictionary(const std::vector<OdString>& 
   return at;
 }
 
-std::vector<OdDbObjectId> OdDbDeepCloner::ownedIds(const OdDbObject* source, const dxf::GroupList& groups) const {
-  std::vector<OdDbObjectId> ids;
-  for (const dxf::KeptGroup& g : groups)
-    if (isOwnerCode(g.code) && g.id.database() == m_orig) ids.push_back(g.id);
-  if (auto* entity = dynamic_cast<const OdDbEntity*>(source)) {
+// What the source owns besides what its groups say it owns: sub-entities, a block's entities.
+void OdDbDeepCloner::appendOwnedIds(const OdDbObject* source, std::vector<OdDbObjectId>& ids) const {
+  if (auto* entity = as<OdDbEntity>(source)) {
     std::vector<OdDbObjectId> subentities = entity->subentityIds();
     ids.insert(ids.end(), subentities.begin(), subentities.end());
   }
-  auto* block = dynamic_cast<const OdDbBlockTableRecord*>(source);
+  auto* block = as<OdDbBlockTableRecord>(source);
   if (block && clonesBlockContents()) {
     ids.push_back(block->blockBeginId());
     ids.push_back(block->blockEndId());
     ids.insert(ids.end(), block->entityIds().begin(), block->entityIds().end());
   }
-  return ids;
 }
 
 void OdDbDeepCloner::finish() {
@@ -266,6 +302,9 @@ void OdDbDeepCloner::finish() {
   while (m_filled < m_work.size()) fill(m_work[m_filled++]);
   m_work.clear();
   m_filled = 0;
+  m_references.clear();
+  m_scratch.clear();
+  for (auto& symbols : m_symbols) symbols.clear();
   if (!m_begun) return;
   m_begun = false;
   if (m_firesEvents)
@@ -276,25 +315,10 @@ void OdDbDeepCloner::fill(Work& work) {
   OdDbObjectPtr source = work.source.openObject(OdDb::kForRead, true);
   OdDbObjectPtr clone = work.clone.openObject(OdDb::kForWrite, true);
   if (!source || !clone) return;
-  dropUntranslatedReactors(work.groups);
-  std::vector<dxf::Group> views = dxf::groupViews(work.groups);
-  Context context(*this, work, dxf::idText(source->ownerId()));
-  dxf::readObjectGroups(clone.get(), views, context);
-  dxf::GroupList().swap(work.groups);
+  Context context(*this, work, source->ownerId());
+  dxf::copyObject(source.get(), clone.get(), context, m_scratch);
   placeClone(work, source.get(), clone.get());
   adjustClone(source.get(), clone.get());
-}
-
-// Objects that react to the source and are not cloned do not react to the clone.
-void OdDbDeepCloner::dropUntranslatedReactors(dxf::GroupList& groups) {
-  bool inReactors = false;
-  std::erase_if(groups, [&](const dxf::KeptGroup& g) {
-    if (g.code == 102) {
-      inReactors = g.text == "{ACAD_REACTORS";
-      return false;
-    }
-    return inReactors && g.code == 330 && translate(g.id).isNull();
-  });
 }
 
 void OdDbDeepCloner::placeClone(const Work& work, const OdDbObject* source, OdDbObject* clone) {
@@ -303,13 +327,13 @@ void OdDbDeepCloner::placeClone(const Work& work, const OdDbObject* source, OdDb
   if (work.isSymbol) placeSymbolClone(work, source, clone);
   placeSubentities(source, clone);
   if (work.primary && !work.isSymbol) attachToOwner(work, source, clone);
-  auto* entity = dynamic_cast<OdDbEntity*>(clone);
+  auto* entity = as<OdDbEntity>(clone);
   if (entity && entity->layerId().isNull()) entity->setLayer(m_dest->layerZeroId());
 }
 
 void OdDbDeepCloner::placeSymbolClone(const Work& work, const OdDbObject* source, OdDbObject* clone) {
   static_cast<OdDbSymbolTableRecord*>(clone)->setName(work.name);
-  if (auto* block = dynamic_cast<OdDbBlockTableRecord*>(clone))
+  if (auto* block = as<OdDbBlockTableRecord>(clone))
     placeBlockContents(static_cast<const OdDbBlockTableRecord*>(source), block);
 }
 
@@ -329,7 +353,7 @@ void OdDbDeepCloner::placeBlockContents(const OdDbBlockTableRecord* source, OdDb
 }
 
 void OdDbDeepCloner::placeSubentities(const OdDbObject* source, OdDbObject* clone) {
-  auto* entity = dynamic_cast<const OdDbEntity*>(source);
+  auto* entity = as<OdDbEntity>(source);
   if (!entity) return;
   for (OdDbObjectId id : entity->subentityIds())
     if (OdDbObjectId sub = mapped(id); !sub.isNull()) static_cast<OdDbEntity*>(clone)->appendSubentity(sub);
@@ -339,9 +363,9 @@ void OdDbDeepCloner::placeSubentities(const OdDbObject* source, OdDbObject* clon
 // under the name it had in its own.
 void OdDbDeepCloner::attachToOwner(const Work& work, const OdDbObject* source, OdDbObject* clone) {
   OdDbObjectPtr owner = work.owner.openObject(OdDb::kForWrite);
-  if (auto* block = dynamic_cast<OdDbBlockTableRecord*>(owner.get())) {
+  if (auto* block = as<OdDbBlockTableRecord>(owner.get())) {
     if (clone->isKindOf(OdDbEntity::desc())) block->attachEntity(work.clone);
-  } else if (auto* dict = dynamic_cast<OdDbDictionary*>(owner.get())) {
+  } else if (auto* dict = as<OdDbDictionary>(owner.get())) {
     OdDbDictionaryPtr sourceOwner = OdDbDictionary::cast(source->ownerId().openObject().get());
     OdString name = sourceOwner ? sourceOwner->nameAt(work.source) : OdString();
     dict->setAt(freeEntryName(dict, name), work.clone);
@@ -376,6 +400,22 @@ OdDbObjectId OdDbDeepCloner::translateSymbolName(dxf::SymbolTable table, const O
   OdDbSymbolTable* sourceTable = m_orig->table(t);
   OdDbObjectId source = sourceTable ? sourceTable->getAt(name) : OdDbObjectId();
   return source.isNull() ? destinationRecord(t, name) : cloneSymbol(source);
+}
+
+// What writing the record's name and reading it back gives; settled answers
+// for records of the source are kept.
+OdDbObjectId OdDbDeepCloner::translateSymbol(dxf::SymbolTable table, OdDbObjectId source, const char* namelessName) {
+  auto& settled = m_symbols[static_cast<int>(table)];
+  if (source.isValid())
+    if (auto it = settled.find(source.stub()); it != settled.end()) return it->second;
+  OdDbObjectPtr record = source.openObject(OdDb::kForRead, true);
+  OdString name = dxf::symbolNameOf(record.get());
+  OdDbObjectId id = translateSymbolName(table, name.isEmpty() ? OdString(namelessName) : name);
+  // Settled once the mapping holds the record the name finds (deleted pairs aside).
+  OdDbSymbolTable* sourceTable = m_orig->table(OdDbDatabase::tableOf(table));
+  if (source.isValid() && sourceTable && sourceTable->getAt(name) == source && !mapped(source).isNull())
+    settled.emplace(source.stub(), id);
+  return id;
 }
 
 OdDbObjectId OdDbDeepCloner::mapped(OdDbObjectId source) const {

@@ -2,19 +2,22 @@
 
 #include "DbDatabase.h"
 #include "DbIdMapping.h"
-#include "DxfGroupList.h"
+#include "DxfTypedRecorder.h"
 
 #include <deque>
 #include <map>
+#include <unordered_map>
 
 class OdDbSymbolTableRecord;
 class OdDbBlockTableRecord;
 
 // Copies objects, with everything they own, into a database: the one they are
-// in or another. Each object writes its fields through dxfOutFields into a
-// group recorder; a new object of the same run-time class reads them back
-// through its field table, as the DXF reader does, and every reference read
-// back is translated through the mapping:
+// in or another. Cloning an object makes a new object of its run-time class
+// and finds what the object owns and points to (dxf::writeReferences); once
+// every object is cloned, each clone gets the fields of its source through
+// their field table (dxf::copyObject, DxfObjectCopy.h), as writing the
+// source's groups and reading them back would give them, and every reference
+// is translated once, through the mapping:
 //  - what the object owns (owner codes 350-369, its extension dictionary, its
 //    sub-entities, a block's entities) is cloned with it, owned by the clone;
 //  - a symbol table record resolves to the record standing for it in the
@@ -35,7 +38,7 @@ class OdDbBlockTableRecord;
 // Every clone is in the mapping once, with isCloned set; the objects asked for
 // have isPrimary, and isOwnerXlated is set when the clone has its owner.
 //
-// cloneObjects and cloneSymbol may be called several times; finish reads the
+// cloneObjects and cloneSymbol may be called several times; finish copies the
 // fields of every clone and fires endDeepClone once.
 class OdDbDeepCloner {
  public:
@@ -51,7 +54,7 @@ class OdDbDeepCloner {
   void cloneObjects(const OdDbObjectIdArray& ids, OdDbObjectId owner);
   // The record standing for a symbol table record of the source in the destination.
   OdDbObjectId cloneSymbol(OdDbObjectId source, bool primary = false);
-  // Reads the fields of every clone made so far, translating their references.
+  // Copies the fields of every clone made so far, translating their references.
   void finish();
   // beginDeepClone and endDeepClone reach odrxEvent()'s reactors unless turned off.
   void setFiresEvents(bool fire) { m_firesEvents = fire; }
@@ -95,8 +98,7 @@ class OdDbDeepCloner {
     OdDbObjectId source;
     OdDbObjectId clone;
     OdDbObjectId owner;  // the clone's owner; null: the translation of the source's owner
-    dxf::GroupList groups;
-    OdString name;  // symbol table records: the clone's name
+    OdString name;       // symbol table records: the clone's name
     bool isSymbol = false;
     bool primary = false;
   };
@@ -105,12 +107,11 @@ class OdDbDeepCloner {
   OdDbObjectId cloneObject(OdDbObjectId source, OdDbObjectId owner, bool primary);
   OdDbObjectId makeSymbolClone(const OdDbObjectPtr& source, Table t, const SymbolPlacement& place);
   void enqueue(const OdDbObjectPtr& source, OdDbObjectId clone, Work work);
-  std::vector<OdDbObjectId> ownedIds(const OdDbObject* source, const dxf::GroupList& groups) const;
+  void appendOwnedIds(const OdDbObject* source, std::vector<OdDbObjectId>& ids) const;
   void cloneNamedObject(OdDbObjectId source);
   bool dictionaryPath(const OdDbObject* obj, std::vector<OdString>& path) const;
   OdDbObjectId destinationDictionary(const std::vector<OdString>& path) const;
   void fill(Work& work);
-  void dropUntranslatedReactors(dxf::GroupList& groups);
   void placeClone(const Work& work, const OdDbObject* source, OdDbObject* clone);
   void placeSymbolClone(const Work& work, const OdDbObject* source, OdDbObject* clone);
   void placeBlockContents(const OdDbBlockTableRecord* source, OdDbBlockTableRecord* clone);
@@ -120,6 +121,7 @@ class OdDbDeepCloner {
 
   OdDbObjectId translate(OdDbObjectId source);
   OdDbObjectId translateSymbolName(dxf::SymbolTable table, const OdString& name);
+  OdDbObjectId translateSymbol(dxf::SymbolTable table, OdDbObjectId source, const char* namelessName);
   OdDbObjectId mapped(OdDbObjectId source) const;
   bool tableOfRecord(const OdDbObject* record, Table& t) const;
 
@@ -131,4 +133,8 @@ class OdDbDeepCloner {
   bool m_begun = false;
   bool m_firesEvents = true;
   std::map<OdString, int> m_anonymousNext;
+  OdStaticRxObject<OdDbDxfTypedRecorder> m_references;  // what the object being queued references
+  OdStaticRxObject<OdDbDxfTypedRecorder> m_scratch;     // for dxf::copyObject
+  // By table, records of the source with the record that stands for them, once settled.
+  std::unordered_map<const OdDbStub*, OdDbObjectId> m_symbols[static_cast<int>(dxf::SymbolTable::RegApp) + 1];
 };

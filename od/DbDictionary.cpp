@@ -26,7 +26,7 @@ bool OdDbDictionary::readEntry(OdDbObject* obj, const dxf::Group& g, dxf::ReadCo
     return true;
   }
   if (g.code == 350 || g.code == 360) {
-    dict->m_entries.push_back(Entry{dict->m_pendingName, ctx.idFromHandle(g.value)});
+    dict->m_entries.push_back(Entry{dict->m_pendingName, ctx.idOf(g)});
     dict->m_pendingName = OdString();
     return true;
   }

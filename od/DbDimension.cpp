@@ -149,7 +149,7 @@ OdRxClass* chooseDimensionClass(std::span<const dxf::Group> groups) {
   int64_t type = 0;
   for (const dxf::Group& g : groups) {
     if (g.code >= 1000) break;  // extended data
-    if (g.code == 70 && !aligned) type = dxf::toInt(g.value);
+    if (g.code == 70 && !aligned) type = dxf::toInt(g);
     if (g.code != 100) continue;
     std::string_view m = g.value;
     while (!m.empty() && (m.back() == ' ' || m.back() == '\r')) m.remove_suffix(1);

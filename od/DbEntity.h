@@ -77,6 +77,11 @@ class OdDbEntity : public OdDbObject, public OdGiDrawable {
  private:
   static bool readCommon(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeCommon(const OdDbObject* obj, OdDbDxfFiler* filer);
+  static void copyCommon(const OdDbObject* from, OdDbObject* to, dxf::CopyContext& ctx);
+  // The colour as groups 62 and 420 give it, and the index group 62 gets.
+  void readColorIndex(int16_t index);
+  void readTrueColor(uint32_t rgb);
+  int16_t writtenColorIndex() const;
 
   OdDbObjectId m_layer;
   OdDbObjectId m_linetype;

@@ -113,7 +113,7 @@ bool OdDbHatch::readBody(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&
 bool OdDbHatch::readPathGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
   if (g.code == 92) {
     m_loops.emplace_back();
-    m_loops.back().type = static_cast<int32_t>(dxf::toInt(g.value));
+    m_loops.back().type = static_cast<int32_t>(dxf::toInt(g));
     m_phase = Phase::Paths;
     return true;
   }
@@ -121,7 +121,7 @@ bool OdDbHatch::readPathGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
   Loop& loop = m_loops.back();
   if (m_phase == Phase::Sources) {
     if (g.code != 330) return false;
-    loop.sourceIds.push_back(ctx.idFromHandle(g.value));
+    loop.sourceIds.push_back(ctx.idOf(g));
     return true;
   }
   if (g.code == 97) {
@@ -136,11 +136,11 @@ bool OdDbHatch::readPathGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
     return true;
   }
   double v = 0;
-  if (g.code >= 10 && g.code < 60) v = dxf::toDouble(g.value);
+  if (g.code >= 10 && g.code < 60) v = dxf::toDouble(g);
   if (loop.isPolyline()) {
     switch (g.code) {
-      case 72: loop.hasBulges = dxf::toInt(g.value) != 0; return true;
-      case 73: loop.closed = dxf::toInt(g.value) != 0; return true;
+      case 72: loop.hasBulges = dxf::toInt(g) != 0; return true;
+      case 73: loop.closed = dxf::toInt(g) != 0; return true;
       case 93: return true;  // the vertex count: the vertices tell it
       case 10:
         loop.vertices.push_back(OdGePoint2d(v, 0));
@@ -154,7 +154,7 @@ bool OdDbHatch::readPathGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
   if (g.code == 93) return true;  // the edge count
   if (g.code == 72) {
     loop.edges.emplace_back();
-    loop.edges.back().type = static_cast<EdgeType>(dxf::toInt(g.value));
+    loop.edges.back().type = static_cast<EdgeType>(dxf::toInt(g));
     return true;
   }
   if (loop.edges.empty()) return false;
@@ -162,8 +162,8 @@ bool OdDbHatch::readPathGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
 }
 
 bool OdDbHatch::readEdgeGroup(Edge& e, const dxf::Group& g, dxf::ReadContext&) {
-  double v = g.code >= 10 && g.code < 60 ? dxf::toDouble(g.value) : 0;
-  auto flag = [&] { return dxf::toInt(g.value) != 0; };
+  double v = g.code >= 10 && g.code < 60 ? dxf::toDouble(g) : 0;
+  auto flag = [&] { return dxf::toInt(g) != 0; };
   switch (e.type) {
     case kLine:
       switch (g.code) {
@@ -188,7 +188,7 @@ bool OdDbHatch::readEdgeGroup(Edge& e, const dxf::Group& g, dxf::ReadContext&) {
       }
     case kSpline:
       switch (g.code) {
-        case 94: e.degree = static_cast<int32_t>(dxf::toInt(g.value)); return true;
+        case 94: e.degree = static_cast<int32_t>(dxf::toInt(g)); return true;
         case 73: e.rational = flag(); return true;
         case 74: e.periodic = flag(); return true;
         case 95: case 96: return true;  // knot and control point counts
@@ -209,8 +209,8 @@ bool OdDbHatch::readEdgeGroup(Edge& e, const dxf::Group& g, dxf::ReadContext&) {
 }
 
 bool OdDbHatch::readTailGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
-  double v = (g.code >= 10 && g.code < 60) || (g.code >= 460 && g.code < 470) ? dxf::toDouble(g.value) : 0;
-  auto i = [&] { return dxf::toInt(g.value); };
+  double v = (g.code >= 10 && g.code < 60) || (g.code >= 460 && g.code < 470) ? dxf::toDouble(g) : 0;
+  auto i = [&] { return dxf::toInt(g); };
   switch (g.code) {
     case 75: m_style = static_cast<int16_t>(i()); return true;
     case 76: m_patternType = static_cast<int16_t>(i()); return true;

@@ -1,28 +1,41 @@
 #include "DbIdMapping.h"
 
+#include <algorithm>
+
 ODRX_DEFINE_NAMED(OdDbIdMapping, "OdDbIdMapping", OdRxObject, "", odrxNewImpl<OdDbIdMapping>)
 ODRX_DEFINE_NAMED(OdDbIdMappingIter, "OdDbIdMappingIter", OdRxObject, "", nullptr)
 
 OdDbIdMapping::OdDbIdMapping() = default;
 
+namespace {
+uint64_t keyOf(const OdDbObjectId& id) { return reinterpret_cast<uintptr_t>(id.stub()); }
+}  // namespace
+
+void OdDbIdMapping::reserve(size_t count) {
+  // At least doubling, so that many small reservations cost no more than growing would.
+  size_t wanted = m_slots.size() + count;
+  if (wanted > m_slots.capacity()) m_slots.reserve(std::max(wanted, 2 * m_slots.capacity()));
+  m_index.reserve(count);
+}
+
 void OdDbIdMapping::assign(const OdDbIdPair& pair) {
-  auto [it, added] = m_index.emplace(pair.key(), m_slots.size());
+  auto [slot, added] = m_index.insert(keyOf(pair.key()), m_slots.size());
   if (added) m_slots.push_back(Slot{pair, true});
-  else m_slots[it->second].pair = pair;
+  else m_slots[slot].pair = pair;
 }
 
 bool OdDbIdMapping::compute(OdDbIdPair& pair) const {
-  auto it = m_index.find(pair.key());
-  if (it == m_index.end()) return false;
-  pair = m_slots[it->second].pair;
+  size_t slot = m_index.find(keyOf(pair.key()));
+  if (slot == kNoSlot) return false;
+  pair = m_slots[slot].pair;
   return true;
 }
 
 bool OdDbIdMapping::del(const OdDbObjectId& key) {
-  auto it = m_index.find(key);
-  if (it == m_index.end()) return false;
-  m_slots[it->second].live = false;
-  m_index.erase(it);
+  size_t slot = m_index.find(keyOf(key));
+  if (slot == kNoSlot) return false;
+  m_slots[slot].live = false;
+  m_index.erase(keyOf(key));
   return true;
 }
 

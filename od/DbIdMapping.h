@@ -2,8 +2,8 @@
 
 #include "DbIdPair.h"
 #include "DbObject.h"
+#include "OdHashIndex.h"
 
-#include <unordered_map>
 #include <vector>
 
 class OdDbIdMappingIter;
@@ -34,6 +34,8 @@ class OdDbIdMapping : public OdRxObject {
   OdDbIdMappingIterPtr newIterator();
   // The number of pairs.
   size_t size() const { return m_index.size(); }
+  // Makes room for count more pairs.
+  void reserve(size_t count);
 
   OdDbDatabase* origDb() const { return m_origDb; }
   OdDbDatabase* destDb() const { return m_destDb; }
@@ -50,8 +52,10 @@ class OdDbIdMapping : public OdRxObject {
     OdDbIdPair pair;
     bool live;
   };
+  static constexpr size_t kNoSlot = ~size_t(0);
   std::vector<Slot> m_slots;  // in order of assignment; deleted pairs stay as dead slots
-  std::unordered_map<OdDbObjectId, size_t> m_index;
+  // The slot of each key's pair, by the key's stub.
+  OdHashIndex<size_t, kNoSlot> m_index{std::bit_width(sizeof(OdDbStub)) - 1};
   OdDbDatabase* m_origDb = nullptr;
   OdDbDatabase* m_destDb = nullptr;
   OdDb::DuplicateRecordCloning m_drc = OdDb::kDrcNotApplicable;

@@ -37,9 +37,9 @@ bool OdDbLeader::readVertices(OdDbObject* obj, const dxf::Group& g, dxf::ReadCon
   auto& v = leader->m_vertices;
   switch (g.code) {
     case 76: return true;  // the count: the vertices themselves tell it
-    case 10: v.push_back(OdGePoint3d(dxf::toDouble(g.value), 0, 0)); return true;
-    case 20: if (v.empty()) return false; v.back().y = dxf::toDouble(g.value); return true;
-    case 30: if (v.empty()) return false; v.back().z = dxf::toDouble(g.value); return true;
+    case 10: v.push_back(OdGePoint3d(dxf::toDouble(g), 0, 0)); return true;
+    case 20: if (v.empty()) return false; v.back().y = dxf::toDouble(g); return true;
+    case 30: if (v.empty()) return false; v.back().z = dxf::toDouble(g); return true;
     default: return false;
   }
 }

@@ -37,9 +37,9 @@ OdRxClass* chooseInsertClass(std::span<const dxf::Group> groups) {
       if (g.value == "AcDbMInsertBlock") return OdDbMInsertBlock::desc();
       markers = true;
     } else if (g.code == 70) {
-      columns = dxf::toInt(g.value);
+      columns = dxf::toInt(g);
     } else if (g.code == 71) {
-      rows = dxf::toInt(g.value);
+      rows = dxf::toInt(g);
     } else if (g.code >= 1000) {
       break;  // extended data
     }

@@ -75,16 +75,16 @@ bool OdDbMText::readBackground(OdDbObject* obj, const dxf::Group& g, dxf::ReadCo
   auto* mtext = static_cast<OdDbMText*>(obj);
   if (!mtext->m_embedded.empty()) return false;  // the embedded object has a 45 of its own
   switch (g.code) {
-    case 90: mtext->m_bgFlags = static_cast<int32_t>(dxf::toInt(g.value)); mtext->m_bgPresent |= kBgFlags; return true;
-    case 63: mtext->m_bgColorIndex = static_cast<int16_t>(dxf::toInt(g.value)); mtext->m_bgPresent |= kBgColor; return true;
+    case 90: mtext->m_bgFlags = static_cast<int32_t>(dxf::toInt(g)); mtext->m_bgPresent |= kBgFlags; return true;
+    case 63: mtext->m_bgColorIndex = static_cast<int16_t>(dxf::toInt(g)); mtext->m_bgPresent |= kBgColor; return true;
     case 421:
-      mtext->m_bgTrueColor = static_cast<int32_t>(dxf::toInt(g.value));
+      mtext->m_bgTrueColor = static_cast<int32_t>(dxf::toInt(g));
       mtext->m_bgPresent |= kBgTrueColor;
       return true;
     case 431: mtext->m_bgColorName = ctx.decodeString(g.value); mtext->m_bgPresent |= kBgColorName; return true;
-    case 45: mtext->m_bgScale = dxf::toDouble(g.value); mtext->m_bgPresent |= kBgScale; return true;
+    case 45: mtext->m_bgScale = dxf::toDouble(g); mtext->m_bgPresent |= kBgScale; return true;
     case 441:
-      mtext->m_bgTransparency = static_cast<int32_t>(dxf::toInt(g.value));
+      mtext->m_bgTransparency = static_cast<int32_t>(dxf::toInt(g));
       mtext->m_bgPresent |= kBgTransparency;
       return true;
     default: return false;

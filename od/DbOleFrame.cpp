@@ -24,7 +24,7 @@ OdDbOleFrame::OdDbOleFrame() { layout().applyOwnDefaults(this); }
 bool OdDbOleFrame::readData(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   if (g.code == 90) return true;
   if (g.code != 310) return false;
-  static_cast<OdDbOleFrame*>(obj)->m_chunks.push_back(dxf::hexToBinary(g.value));
+  static_cast<OdDbOleFrame*>(obj)->m_chunks.push_back(dxf::binaryOf(g));
   return true;
 }
 

@@ -10,9 +10,10 @@
 ODRX_DEFINE_NAMED(OdDbPolyline, "AcDbPolyline", OdDbCurve, "LWPOLYLINE", odrxNewReferenced<OdDbPolyline>)
 
 const dxf::ClassLayout& OdDbPolyline::layout() {
-  static const dxf::Custom count{&OdDbPolyline::readCount, &OdDbPolyline::writeCount};
-  static const dxf::Custom width{&OdDbPolyline::readWidth, &OdDbPolyline::writeWidth};
-  static const dxf::Custom vertices{&OdDbPolyline::readVertices, &OdDbPolyline::writeVertices};
+  static const dxf::Custom count{&OdDbPolyline::readCount, &OdDbPolyline::writeCount, &OdDbPolyline::copyCount};
+  static const dxf::Custom width{&OdDbPolyline::readWidth, &OdDbPolyline::writeWidth, &OdDbPolyline::copyWidth};
+  static const dxf::Custom vertices{&OdDbPolyline::readVertices, &OdDbPolyline::writeVertices,
+                                    &OdDbPolyline::copyVertices};
   static const dxf::Field fields[] = {
       dxf::marker("AcDbPolyline"),
       dxf::custom(count),
@@ -40,9 +41,11 @@ void OdDbPolyline::writeCount(const OdDbObject* obj, OdDbDxfFiler* filer) {
   filer->wrInt32(90, static_cast<int32_t>(static_cast<const OdDbPolyline*>(obj)->m_vertices.size()));
 }
 
+void OdDbPolyline::copyCount(const OdDbObject*, OdDbObject*, dxf::CopyContext&) {}
+
 bool OdDbPolyline::readWidth(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   if (g.code != 43) return false;
-  static_cast<OdDbPolyline*>(obj)->m_constantWidth = dxf::toDouble(g.value);
+  static_cast<OdDbPolyline*>(obj)->m_constantWidth = dxf::toDouble(g);
   return true;
 }
 
@@ -52,28 +55,33 @@ void OdDbPolyline::writeWidth(const OdDbObject* obj, OdDbDxfFiler* filer) {
   if (!pl->widthsPerVertex()) filer->wrDouble(43, pl->m_constantWidth);
 }
 
+void OdDbPolyline::copyWidth(const OdDbObject* from, OdDbObject* to, dxf::CopyContext&) {
+  auto* source = static_cast<const OdDbPolyline*>(from);
+  if (!source->widthsPerVertex()) static_cast<OdDbPolyline*>(to)->m_constantWidth = source->m_constantWidth;
+}
+
 bool OdDbPolyline::readVertices(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   auto* pl = static_cast<OdDbPolyline*>(obj);
   auto& list = pl->m_vertices;
   if (g.code == 10) {
     list.push_back(Vertex{});
-    list.back().point.x = dxf::toDouble(g.value);
+    list.back().point.x = dxf::toDouble(g);
     return true;
   }
   if (list.empty()) return false;  // vertex data before any vertex: kept as read
   Vertex& v = list.back();
   switch (g.code) {
-    case 20: v.point.y = dxf::toDouble(g.value); return true;
+    case 20: v.point.y = dxf::toDouble(g); return true;
     case 40:
-      v.startWidth = dxf::toDouble(g.value);
+      v.startWidth = dxf::toDouble(g);
       pl->m_vertexWidths = true;
       return true;
     case 41:
-      v.endWidth = dxf::toDouble(g.value);
+      v.endWidth = dxf::toDouble(g);
       pl->m_vertexWidths = true;
       return true;
-    case 42: v.bulge = dxf::toDouble(g.value); return true;
-    case 91: v.id = static_cast<int32_t>(dxf::toInt(g.value)); return true;
+    case 42: v.bulge = dxf::toDouble(g); return true;
+    case 91: v.id = static_cast<int32_t>(dxf::toInt(g)); return true;
     default: return false;
   }
 }
@@ -93,6 +101,15 @@ void OdDbPolyline::writeVertices(const OdDbObject* obj, OdDbDxfFiler* filer) {
     }
     if (all || v.bulge != 0) filer->wrDouble(42, v.bulge);
   }
+}
+
+// Widths not written are 0 (no vertex has any), as are ids; the vertices give
+// widths once one is read.
+void OdDbPolyline::copyVertices(const OdDbObject* from, OdDbObject* to, dxf::CopyContext&) {
+  auto* source = static_cast<const OdDbPolyline*>(from);
+  auto* pl = static_cast<OdDbPolyline*>(to);
+  pl->m_vertices = source->m_vertices;
+  if (source->widthsPerVertex() && !source->m_vertices.empty()) pl->m_vertexWidths = true;
 }
 
 OdDbPolyline::Vertex& OdDbPolyline::vertex(unsigned index) {

@@ -80,6 +80,9 @@ class OdDbPolyline : public OdDbCurve {
   static void writeWidth(const OdDbObject* obj, OdDbDxfFiler* filer);
   static bool readVertices(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeVertices(const OdDbObject* obj, OdDbDxfFiler* filer);
+  static void copyCount(const OdDbObject* from, OdDbObject* to, dxf::CopyContext& ctx);
+  static void copyWidth(const OdDbObject* from, OdDbObject* to, dxf::CopyContext& ctx);
+  static void copyVertices(const OdDbObject* from, OdDbObject* to, dxf::CopyContext& ctx);
 
   int16_t m_flags;
   double m_elevation;

@@ -87,7 +87,7 @@ bool hasMarker(std::span<const dxf::Group> groups, std::string_view marker) {
 
 int flagsOf(std::span<const dxf::Group> groups) {
   for (const dxf::Group& g : groups)
-    if (g.code == 70) return static_cast<int>(dxf::toInt(g.value));
+    if (g.code == 70) return static_cast<int>(dxf::toInt(g));
   return 0;
 }
 

@@ -39,10 +39,10 @@ bool OdDbRasterImage::readBoundary(OdDbObject* obj, const dxf::Group& g, dxf::Re
   auto& points = static_cast<OdDbRasterImage*>(obj)->m_boundary;
   switch (g.code) {
     case 91: return true;
-    case 14: points.emplace_back(dxf::toDouble(g.value), 0.0); return true;
+    case 14: points.emplace_back(dxf::toDouble(g), 0.0); return true;
     case 24:
       if (points.empty()) return false;
-      points.back().y = dxf::toDouble(g.value);
+      points.back().y = dxf::toDouble(g);
       return true;
     default: return false;
   }

@@ -33,12 +33,12 @@ OdDbSpline::OdDbSpline() {
 }
 
 namespace {
-bool readCoordinate(std::vector<OdGePoint3d>& points, int axis, std::string_view value) {
+bool readCoordinate(std::vector<OdGePoint3d>& points, int axis, const dxf::Group& g) {
   // An X starts a point; Y and Z complete the last one.
   if (axis == 0) points.emplace_back();
   else if (points.empty()) return false;
   OdGePoint3d& p = points.back();
-  (axis == 0 ? p.x : axis == 1 ? p.y : p.z) = dxf::toDouble(value);
+  (axis == 0 ? p.x : axis == 1 ? p.y : p.z) = dxf::toDouble(g);
   return true;
 }
 }  // namespace
@@ -46,9 +46,9 @@ bool readCoordinate(std::vector<OdGePoint3d>& points, int axis, std::string_view
 bool OdDbSpline::readNormal(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   auto* s = static_cast<OdDbSpline*>(obj);
   switch (g.code) {
-    case 210: s->m_normal.x = dxf::toDouble(g.value); return true;
-    case 220: s->m_normal.y = dxf::toDouble(g.value); return true;
-    case 230: s->m_normal.z = dxf::toDouble(g.value); return true;
+    case 210: s->m_normal.x = dxf::toDouble(g); return true;
+    case 220: s->m_normal.y = dxf::toDouble(g); return true;
+    case 230: s->m_normal.z = dxf::toDouble(g); return true;
     default: return false;
   }
 }
@@ -74,7 +74,7 @@ void OdDbSpline::writeCounts(const OdDbObject* obj, OdDbDxfFiler* filer) {
 
 bool OdDbSpline::readFitTolerance(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   if (g.code != 44) return false;
-  static_cast<OdDbSpline*>(obj)->m_fitTolerance = dxf::toDouble(g.value);
+  static_cast<OdDbSpline*>(obj)->m_fitTolerance = dxf::toDouble(g);
   return true;
 }
 
@@ -87,10 +87,10 @@ void OdDbSpline::writeFitTolerance(const OdDbObject* obj, OdDbDxfFiler* filer) {
 bool OdDbSpline::readData(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   auto* s = static_cast<OdDbSpline*>(obj);
   switch (g.code) {
-    case 40: s->m_knots.push_back(dxf::toDouble(g.value)); return true;
-    case 41: s->m_weights.push_back(dxf::toDouble(g.value)); return true;
-    case 10: case 20: case 30: return readCoordinate(s->m_controlPoints, g.code / 10 - 1, g.value);
-    case 11: case 21: case 31: return readCoordinate(s->m_fitPoints, g.code / 10 - 1, g.value);
+    case 40: s->m_knots.push_back(dxf::toDouble(g)); return true;
+    case 41: s->m_weights.push_back(dxf::toDouble(g)); return true;
+    case 10: case 20: case 30: return readCoordinate(s->m_controlPoints, g.code / 10 - 1, g);
+    case 11: case 21: case 31: return readCoordinate(s->m_fitPoints, g.code / 10 - 1, g);
     default: return false;
   }
 }

@@ -142,12 +142,12 @@ void OdDbLinetypeTableRecord::setDashes(std::vector<Dash> dashes, double pattern
 bool OdDbLinetypeTableRecord::readPattern(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx) {
   auto* ltype = static_cast<OdDbLinetypeTableRecord*>(obj);
   switch (g.code) {
-    case 73: ltype->m_dashes.reserve(static_cast<size_t>(std::max<int64_t>(0, dxf::toInt(g.value)))); return true;
-    case 40: ltype->m_patternLength = dxf::toDouble(g.value); return true;
-    case 49: ltype->m_dashes.push_back(Dash{dxf::toDouble(g.value), 0, {}}); return true;
+    case 73: ltype->m_dashes.reserve(static_cast<size_t>(std::max<int64_t>(0, dxf::toInt(g)))); return true;
+    case 40: ltype->m_patternLength = dxf::toDouble(g); return true;
+    case 49: ltype->m_dashes.push_back(Dash{dxf::toDouble(g), 0, {}}); return true;
     case 74:
       if (ltype->m_dashes.empty()) return false;
-      ltype->m_dashes.back().shapeFlags = static_cast<int16_t>(dxf::toInt(g.value));
+      ltype->m_dashes.back().shapeFlags = static_cast<int16_t>(dxf::toInt(g));
       return true;
     case 75: case 340: case 46: case 50: case 44: case 45: case 9:
       if (ltype->m_dashes.empty()) return false;

@@ -10,7 +10,7 @@
 ODRX_DEFINE_NAMED(OdDbText, "AcDbText", OdDbEntity, "TEXT", odrxNewReferenced<OdDbText>)
 
 std::array<dxf::Field, 12> OdDbText::firstSectionFields() {
-  static const dxf::Custom alignment{&OdDbText::readAlignment, &OdDbText::writeAlignment};
+  static const dxf::Custom alignment{&OdDbText::readAlignment, &OdDbText::writeAlignment, &OdDbText::copyAlignment};
   return {
       dxf::optional<&OdDbText::m_thickness>(39),
       dxf::field<&OdDbText::m_position>(10),
@@ -41,9 +41,9 @@ OdDbText::OdDbText() { layout().applyOwnDefaults(this); }
 bool OdDbText::readAlignment(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   auto* text = static_cast<OdDbText*>(obj);
   switch (g.code) {
-    case 11: text->m_alignment.x = dxf::toDouble(g.value); return true;
-    case 21: text->m_alignment.y = dxf::toDouble(g.value); return true;
-    case 31: text->m_alignment.z = dxf::toDouble(g.value); return true;
+    case 11: text->m_alignment.x = dxf::toDouble(g); return true;
+    case 21: text->m_alignment.y = dxf::toDouble(g); return true;
+    case 31: text->m_alignment.z = dxf::toDouble(g); return true;
     default: return false;
   }
 }
@@ -53,6 +53,11 @@ void OdDbText::writeAlignment(const OdDbObject* obj, OdDbDxfFiler* filer) {
   auto* text = static_cast<const OdDbText*>(obj);
   if (filer->includesDefaultValues() || !text->isDefaultAlignment() || text->m_alignment != OdGePoint3d())
     filer->wrPoint3d(11, text->m_alignment);
+}
+
+// Not written, the point is the origin, as it is in a new text.
+void OdDbText::copyAlignment(const OdDbObject* from, OdDbObject* to, dxf::CopyContext&) {
+  static_cast<OdDbText*>(to)->m_alignment = static_cast<const OdDbText*>(from)->m_alignment;
 }
 
 double OdDbText::rotation() const { return dxf::toRadians(m_rotation); }

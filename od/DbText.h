@@ -77,5 +77,6 @@ class OdDbText : public OdDbEntity {
  private:
   static bool readAlignment(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeAlignment(const OdDbObject* obj, OdDbDxfFiler* filer);
+  static void copyAlignment(const OdDbObject* from, OdDbObject* to, dxf::CopyContext& ctx);
 };
 using OdDbTextPtr = OdSmartPtr<OdDbText>;

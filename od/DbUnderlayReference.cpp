@@ -43,11 +43,11 @@ const dxf::ClassLayout& OdDbDgnReference::layout() { return OdDbUnderlayReferenc
 bool OdDbUnderlayReference::readBoundary(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   auto& points = static_cast<OdDbUnderlayReference*>(obj)->m_boundary;
   if (g.code == 11) {
-    points.emplace_back(dxf::toDouble(g.value), 0.0);
+    points.emplace_back(dxf::toDouble(g), 0.0);
     return true;
   }
   if (g.code != 21 || points.empty()) return false;
-  points.back().y = dxf::toDouble(g.value);
+  points.back().y = dxf::toDouble(g);
   return true;
 }
 

@@ -106,6 +106,7 @@ OdDbIdMappingPtr newMapping(OdDbDatabase* xref, OdDbDatabase* host, OdDb::Duplic
 }
 
 void setDependent(OdDbObject* clone, bool dependent) {
+  if (!clone->isKindOf(OdDbSymbolTableRecord::desc())) return;  // entities and the like, the most of a clone
   auto set = [&](int16_t flags) { return static_cast<int16_t>(dependent ? flags | kDependentFlags : flags & ~kDependentFlags); };
   if (auto* block = dynamic_cast<OdDbBlockTableRecord*>(clone)) block->setBlockFlags(set(block->blockFlags()));
   else if (auto* record = dynamic_cast<OdDbSymbolTableRecord*>(clone)) record->setFlags(set(record->flags()));

@@ -18,7 +18,7 @@ bool OdDbXrecord::readData(OdDbObject* obj, const dxf::Group& g, dxf::ReadContex
   auto* xrec = static_cast<OdDbXrecord*>(obj);
   // The cloning flag comes first; once data has started, every group is data.
   if (g.code == 280 && xrec->m_data.empty()) {
-    xrec->m_mergeStyle = static_cast<int8_t>(dxf::toInt(g.value));
+    xrec->m_mergeStyle = static_cast<int8_t>(dxf::toInt(g));
     return true;
   }
   xrec->m_data.push_back(dxf::keepGroup(0, g, ctx));

@@ -1,6 +1,7 @@
 #include "DxfFields.h"
 
 #include "DbObject.h"
+#include "DxfTextFormat.h"
 
 #include <charconv>
 #include <algorithm>
@@ -55,24 +56,24 @@ void readValue(OdDbObject* obj, const Field& f, const Group& g, ReadContext& ctx
   switch (f.kind) {
     case Kind::String:
     case Kind::Name: at<OdString>(obj, f) = ctx.decodeString(g.value); break;
-    case Kind::Bool: at<bool>(obj, f) = toInt(g.value) != 0; break;
-    case Kind::Int8: at<int8_t>(obj, f) = static_cast<int8_t>(toInt(g.value)); break;
-    case Kind::Int16: at<int16_t>(obj, f) = static_cast<int16_t>(toInt(g.value)); break;
-    case Kind::Int32: at<int32_t>(obj, f) = static_cast<int32_t>(toInt(g.value)); break;
-    case Kind::Int64: at<int64_t>(obj, f) = toInt(g.value); break;
+    case Kind::Bool: at<bool>(obj, f) = toInt(g) != 0; break;
+    case Kind::Int8: at<int8_t>(obj, f) = static_cast<int8_t>(toInt(g)); break;
+    case Kind::Int16: at<int16_t>(obj, f) = static_cast<int16_t>(toInt(g)); break;
+    case Kind::Int32: at<int32_t>(obj, f) = static_cast<int32_t>(toInt(g)); break;
+    case Kind::Int64: at<int64_t>(obj, f) = toInt(g); break;
     case Kind::Double:
-    case Kind::Angle: at<double>(obj, f) = toDouble(g.value); break;
+    case Kind::Angle: at<double>(obj, f) = toDouble(g); break;
     case Kind::Point2d:
     case Kind::Point3d:
     case Kind::Vector3d:
-    case Kind::Scale3d: pointCoords(f.member(obj), f.kind)[pointComponent(f, g.code)] = toDouble(g.value); break;
+    case Kind::Scale3d: pointCoords(f.member(obj), f.kind)[pointComponent(f, g.code)] = toDouble(g); break;
     case Kind::Binary: {
-      OdBinaryData more = hexToBinary(g.value);
+      OdBinaryData more = binaryOf(g);
       auto& data = at<OdBinaryData>(obj, f);
       data.insert(data.end(), more.begin(), more.end());
       break;
     }
-    case Kind::Id: at<OdDbObjectId>(obj, f) = ctx.idFromHandle(g.value); break;
+    case Kind::Id: at<OdDbObjectId>(obj, f) = ctx.idOf(g); break;
     case Kind::Symbol: at<OdDbObjectId>(obj, f) = ctx.symbolByRawName(f.table, g.value); break;
     case Kind::Marker:
     case Kind::Custom: break;
@@ -282,6 +283,67 @@ OdBinaryData hexToBinary(std::string_view hex) {
   return out;
 }
 
+double toDouble(const Group& g) {
+  switch (g.type) {
+    case GroupType::Text: return toDouble(g.value);
+    case GroupType::Real: return g.real;
+    case GroupType::Integer:
+    case GroupType::Handle: return static_cast<double>(g.integer);
+    default: return 0;
+  }
+}
+
+int64_t toInt(const Group& g) {
+  switch (g.type) {
+    case GroupType::Text: return toInt(g.value);
+    case GroupType::Real: return g.real >= -9.2e18 && g.real <= 9.2e18 ? static_cast<int64_t>(g.real) : 0;
+    case GroupType::Integer:
+    case GroupType::Handle: return g.integer;
+    default: return 0;
+  }
+}
+
+OdDbHandle handleOf(const Group& g) {
+  switch (g.type) {
+    case GroupType::Text: return OdDbHandle(OdDbHandle::parse(g.value));
+    case GroupType::Integer:
+    case GroupType::Handle: return OdDbHandle(static_cast<uint64_t>(g.integer));
+    case GroupType::Id: return OdDbObjectId(g.stub).getHandle();
+    default: return OdDbHandle();
+  }
+}
+
+OdBinaryData binaryOf(const Group& g) {
+  if (g.type != GroupType::Binary) return hexToBinary(g.value);
+  return OdBinaryData(reinterpret_cast<const uint8_t*>(g.value.data()),
+                      reinterpret_cast<const uint8_t*>(g.value.data() + g.value.size()));
+}
+
+std::string textOf(const Group& g) {
+  char buf[24];
+  switch (g.type) {
+    case GroupType::Text: return std::string(trimmed(g.value));
+    case GroupType::Real: return formatDouble(g.real);
+    case GroupType::Integer: {
+      auto [end, ec] = std::to_chars(buf, buf + sizeof buf, g.integer);
+      return std::string(buf, end);
+    }
+    case GroupType::Handle: return OdDbHandle(static_cast<uint64_t>(g.integer)).text();
+    case GroupType::Id: return idText(OdDbObjectId(g.stub));
+    case GroupType::Binary:
+      return binaryToHex(reinterpret_cast<const uint8_t*>(g.value.data()), static_cast<uint32_t>(g.value.size()));
+  }
+  return std::string();
+}
+
+OdDbObjectId ReadContext::idOf(const Group& g) {
+  switch (g.type) {
+    case GroupType::Id: return idFromId(OdDbObjectId(g.stub));
+    case GroupType::Text: return idFromHandle(g.value);
+    default: return idFromHandle(textOf(g));
+  }
+}
+
 std::string formatDouble(double v) {
   if (v == 0) return "0.0";
   char buf[64];
@@ -311,9 +373,11 @@ void writeGroupByCode(OdDbDxfFiler* filer, int code, const std::string& text, Od
 KeptGroup keepGroup(uint8_t section, const Group& g, ReadContext& ctx) {
   KeptGroup kept{section, static_cast<int16_t>(g.code), OdDbObjectId(), std::string()};
   switch (codeType(g.code)) {
-    case CodeType::Id: kept.id = ctx.idFromHandle(g.value); break;
-    case CodeType::String: kept.text = ctx.decodeString(g.value).utf8(); break;
-    default: kept.text = std::string(trimmed(g.value)); break;
+    case CodeType::Id: kept.id = ctx.idOf(g); break;
+    case CodeType::String:
+      kept.text = g.type == GroupType::Text ? ctx.decodeString(g.value).utf8() : textOf(g);
+      break;
+    default: kept.text = textOf(g); break;
   }
   return kept;
 }

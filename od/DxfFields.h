@@ -28,10 +28,32 @@ enum Flags : uint8_t {
 
 enum class SymbolTable : uint8_t { Block, Layer, Linetype, TextStyle, View, Ucs, Viewport, DimStyle, RegApp };
 
-// One group of a DXF file: its code and its value as text.
+// How a group holds its value: as text, as a file has it, or typed, as an
+// object wrote it into a typed recorder (DxfTypedRecorder.h).
+enum class GroupType : uint8_t {
+  Text,     // value is the text; typed recorders keep strings so too, in UTF-8
+  Real,     // real
+  Integer,  // integer
+  Handle,   // integer is the handle
+  Id,       // stub is the object referenced
+  Binary,   // value is the bytes
+};
+
+// One group: its code and its value. Read numbers, handles, references and
+// binary data through toDouble, toInt, handleOf, ReadContext::idOf and
+// binaryOf, which take text and typed groups alike.
 struct Group {
-  int code;
+  Group() = default;
+  Group(int code, std::string_view value) : code(code), value(value) {}
+
+  int code = 0;
   std::string_view value;
+  GroupType type = GroupType::Text;
+  union {
+    double real;
+    int64_t integer = 0;
+    OdDbStub* stub;
+  };
 };
 
 // What field reading needs of the file being read.
@@ -40,6 +62,10 @@ class ReadContext {
   virtual ~ReadContext() = default;
   virtual OdString decodeString(std::string_view raw) = 0;
   virtual OdDbObjectId idFromHandle(std::string_view hex) = 0;
+  // A reference a typed group holds as an id; contexts that translate references translate it.
+  virtual OdDbObjectId idFromId(OdDbObjectId id) { return id; }
+  // The object a reference group names, whether it holds a handle as text or an id.
+  OdDbObjectId idOf(const Group& g);
   virtual OdDbObjectId symbolByName(SymbolTable table, const OdString& name) = 0;
   // The same for a name as the file has it; readers answer repeated names from a cache.
   virtual OdDbObjectId symbolByRawName(SymbolTable table, std::string_view raw) {
@@ -53,12 +79,37 @@ class ReadContext {
 double toDouble(std::string_view text);
 int64_t toInt(std::string_view text);
 OdBinaryData hexToBinary(std::string_view hex);
+// The value of a group, text or typed.
+double toDouble(const Group& g);
+int64_t toInt(const Group& g);
+OdDbHandle handleOf(const Group& g);
+OdBinaryData binaryOf(const Group& g);
+// The value of a group as the text a DXF file holds (binary data as hexadecimal).
+std::string textOf(const Group& g);
+
+// What copying an object's fields into another object of its class needs
+// beyond reading groups back (DxfObjectCopy.h).
+class CopyContext : public ReadContext {
+ public:
+  // The record the copy references for the symbol table record the source
+  // references: what writing the record's name and reading it back in table
+  // gives (namelessName standing for a record without a name).
+  virtual OdDbObjectId symbol(SymbolTable table, OdDbObjectId source, const char* namelessName = "") = 0;
+  // The reactor the copy gets for a reactor of the source; null for none.
+  virtual OdDbObjectId reactor(OdDbObjectId source) { return idFromId(source); }
+};
 
 // Hand-written reading and writing for what a plain field cannot say
 // (repeated groups, counts, conditional groups).
 struct Custom {
   bool (*read)(OdDbObject* obj, const Group& group, ReadContext& ctx);  // true when the group was taken
   void (*write)(const OdDbObject* obj, OdDbDxfFiler* filer);
+  // Copies what read and write carry from an object to another of the class,
+  // references translated through the context. Optional: a copy otherwise
+  // reads back what write writes. Customs whose groups reference objects the
+  // object owns or points to (codes 340-369, 390-399, 480-481) go without
+  // one, as copies find those in the groups.
+  void (*copy)(const OdDbObject* from, OdDbObject* to, CopyContext& ctx) = nullptr;
 };
 
 struct Default {

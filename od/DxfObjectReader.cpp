@@ -12,6 +12,14 @@ bool isCommonEntityCode(int code) {
   }
 }
 
+// Some writers put the common properties after the subclass data: the
+// entity's first section takes them wherever they come.
+bool readCommonEntityGroup(OdDbObject* obj, const ClassLayout& layout, bool isEntity, const Group& g,
+                           ReadContext& ctx) {
+  int common = 0;
+  return isEntity && isCommonEntityCode(g.code) && layout.readGroup(obj, g, common, true, ctx);
+}
+
 class ObjectGroupReader {
  public:
   ObjectGroupReader(OdDbObject* obj, std::span<const Group> groups, ReadContext& ctx)
@@ -46,12 +54,12 @@ OdDbHandle ObjectGroupReader::read() {
       inXData = true;
       m_obj->xdataGroups().push_back(keepGroup(0, g, m_ctx));
     } else if (g.code == m_handleCode && !handleSeen) {
-      handle = OdDbHandle(OdDbHandle::parse(g.value));
+      handle = handleOf(g);
       handleSeen = true;
     } else if (inHeader && g.code == 102 && !g.value.empty() && g.value.front() == '{') {
       i = readAppData(i);
     } else if (inHeader && g.code == 330 && !ownerSeen) {
-      m_obj->setOwnerId(m_ctx.idFromHandle(g.value));
+      m_obj->setOwnerId(m_ctx.idOf(g));
       ownerSeen = true;
     } else {
       inHeader = false;
@@ -70,9 +78,9 @@ size_t ObjectGroupReader::readAppData(size_t first) {
   while (end < m_groups.size() && !(m_groups[end].code == 102 && m_groups[end].value.substr(0, 1) == "}")) ++end;
   for (size_t k = first + 1; k < end; ++k) {
     if (app == "{ACAD_XDICTIONARY" && m_groups[k].code == 360)
-      m_obj->setExtensionDictionary(m_ctx.idFromHandle(m_groups[k].value));
+      m_obj->setExtensionDictionary(m_ctx.idOf(m_groups[k]));
     else if (app == "{ACAD_REACTORS" && m_groups[k].code == 330)
-      m_obj->addPersistentReactor(m_ctx.idFromHandle(m_groups[k].value));
+      m_obj->addPersistentReactor(m_ctx.idOf(m_groups[k]));
   }
   if (app != "{ACAD_XDICTIONARY" && app != "{ACAD_REACTORS")
     for (size_t k = first; k <= end && k < m_groups.size(); ++k) keep(KeptGroup::kAppData, m_groups[k]);
@@ -96,11 +104,7 @@ void ObjectGroupReader::readField(const Group& g) {
     if (m_section >= 0) m_keepSection = static_cast<uint8_t>(m_section);
     return;
   }
-  if (m_isEntity && isCommonEntityCode(g.code)) {
-    // Some writers put the common properties after the subclass data.
-    int common = 0;
-    if (m_layout.readGroup(m_obj, g, common, true, m_ctx)) return;
-  }
+  if (readCommonEntityGroup(m_obj, m_layout, m_isEntity, g, m_ctx)) return;
   keep(m_keepSection, g);
 }
 
@@ -108,6 +112,14 @@ void ObjectGroupReader::readField(const Group& g) {
 
 OdDbHandle readObjectGroups(OdDbObject* obj, std::span<const Group> groups, ReadContext& ctx) {
   return ObjectGroupReader(obj, groups, ctx).read();
+}
+
+void readSectionGroup(OdDbObject* obj, const Group& g, int section, ReadContext& ctx) {
+  const ClassLayout& layout = obj->dxfLayout();
+  int at = section;
+  if (layout.readGroup(obj, g, at, true, ctx)) return;
+  if (readCommonEntityGroup(obj, layout, obj->isKindOf(OdDbEntity::desc()), g, ctx)) return;
+  obj->keptGroups().push_back(keepGroup(static_cast<uint8_t>(section), g, ctx));
 }
 
 }  // namespace dxf

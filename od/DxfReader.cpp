@@ -252,7 +252,7 @@ void DxfReader::readClasses() {
       kept.push_back(dxf::keepGroup(0, g, *this));
       if (g.code == 1) dxfName = std::string(g.value);
       if (g.code == 2) info.className = decodeString(g.value);
-      if (g.code == 281) info.isEntity = dxf::toInt(g.value) != 0;
+      if (g.code == 281) info.isEntity = dxf::toInt(g) != 0;
     }
     if (!dxfName.empty()) m_classes[dxfName] = info;
     m_db->dxfClasses().push_back(std::move(kept));

@@ -66,16 +66,20 @@ std::u16string OdString::fromUtf8(std::string_view s) {
 
 std::string OdString::toUtf8(std::u16string_view u) {
   std::string out;
-  out.reserve(u.size());
+  appendUtf8(u, out);
+  return out;
+}
+
+void OdString::appendUtf8(std::u16string_view u, std::string& out) {
+  out.reserve(out.size() + u.size());
   for (size_t i = 0; i < u.size(); ++i) {
     char32_t c = u[i];
     if (c >= 0xD800 && c < 0xDC00 && i + 1 < u.size() && u[i + 1] >= 0xDC00 && u[i + 1] < 0xE000) {
       c = 0x10000 + ((c - 0xD800) << 10) + (u[i + 1] - 0xDC00);
       ++i;
     }
-    appendUtf8(out, c);
+    ::appendUtf8(out, c);
   }
-  return out;
 }
 
 OdString OdString::format(const char* fmt, ...) {

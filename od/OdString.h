@@ -20,6 +20,8 @@ class OdString {
 
   static std::u16string fromUtf8(std::string_view utf8);
   static std::string toUtf8(std::u16string_view units);
+  // Appends the UTF-8 of the units to out (which keeps its memory when reused).
+  static void appendUtf8(std::u16string_view units, std::string& out);
   // printf-style formatting; %s takes a const char* in UTF-8 and %ls an OdString.
   static OdString format(const char* fmt, ...);
 

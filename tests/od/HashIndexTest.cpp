@@ -1,0 +1,78 @@
+#include "OdHashIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <unordered_map>
+
+namespace {
+
+using Index = OdHashIndex<size_t, ~size_t(0)>;
+
+// Inserts, finds and erases keys as an unordered_map does, checking every key after each round.
+void checkAgainstAMap(const std::vector<uint64_t>& keys, unsigned granularity) {
+  Index index(granularity);
+  std::unordered_map<uint64_t, size_t> expected;
+  auto checkAll = [&] {
+    ASSERT_EQ(index.size(), expected.size());
+    for (uint64_t key : keys) {
+      auto it = expected.find(key);
+      ASSERT_EQ(index.find(key), it == expected.end() ? ~size_t(0) : it->second) << key;
+    }
+  };
+  for (size_t i = 0; i < keys.size(); ++i) {
+    auto [value, added] = index.insert(keys[i], i);
+    auto [it, expectedAdded] = expected.emplace(keys[i], i);
+    ASSERT_EQ(added, expectedAdded);
+    ASSERT_EQ(value, it->second);
+  }
+  checkAll();
+  for (size_t i = 0; i < keys.size(); i += 3) ASSERT_EQ(index.erase(keys[i]), expected.erase(keys[i]) == 1);
+  checkAll();
+  for (size_t i = 0; i < keys.size(); i += 2) {
+    index.insert(keys[i], i + 1);
+    expected.emplace(keys[i], i + 1);
+  }
+  checkAll();
+  for (uint64_t key : keys) index.erase(key);
+  EXPECT_EQ(index.size(), 0u);
+  for (uint64_t key : keys) ASSERT_EQ(index.find(key), ~size_t(0));
+}
+
+TEST(HashIndex, MapsKeysInRunsAtRandomAndFarApart) {
+  std::vector<uint64_t> keys;
+  for (uint64_t k = 1; k <= 3000; ++k) keys.push_back(k);                       // handles counted up
+  for (uint64_t k = 0; k < 3000; ++k) keys.push_back(0x7f0000001000 + 32 * k);  // stubs side by side
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 3000; ++i) keys.push_back(random());
+  keys.push_back(0);
+  keys.push_back(~uint64_t(0));
+  checkAgainstAMap(keys, 0);
+  checkAgainstAMap(keys, 5);
+}
+
+TEST(HashIndex, EmptyAndReserved) {
+  Index index;
+  EXPECT_EQ(index.size(), 0u);
+  EXPECT_EQ(index.find(5), ~size_t(0));
+  EXPECT_FALSE(index.erase(5));
+  index.reserve(1000);
+  EXPECT_TRUE(index.insert(5, 1).second);
+  EXPECT_FALSE(index.insert(5, 2).second);
+  EXPECT_EQ(index.find(5), 1u);
+}
+
+// Dense runs that meet in the table (handles across a power of two, stubs of
+// two blocks of memory) stay quick to add: no run waits behind another.
+TEST(HashIndex, DenseRunsThatMeetStayQuick) {
+  auto start = std::chrono::steady_clock::now();
+  Index index;
+  for (uint64_t base : {uint64_t(1) << 20, uint64_t(3) << 20, uint64_t(1) << 40, uint64_t(5) << 40})
+    for (uint64_t k = 0; k < 200000; ++k) index.insert(base - 100000 + k, k);
+  EXPECT_EQ(index.size(), 800000u);
+  for (uint64_t k = 0; k < 200000; ++k) ASSERT_EQ(index.find((uint64_t(1) << 40) - 100000 + k), k);
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
+}
+
+}  // namespace
