@@ -23,6 +23,7 @@ HostApp::HostApp(const HostAppOptions& options)
   g_current = this;
   m_docs.setExecuteSink([this](const OdString& line) { m_processor.sendStringToExecute(line); });
   m_editor.setViewReactor(&m_viewUpdater);
+  m_editor.setWindow(m_window.get());
   hostRegisterBuiltinCommands(m_commands);
   for (const OdString& problem : m_profile->problems()) m_docs.print(problem);
 }
@@ -30,6 +31,7 @@ HostApp::HostApp(const HostAppOptions& options)
 HostApp::~HostApp() {
   shutdown();
   m_editor.setViewReactor(nullptr);
+  m_editor.setWindow(nullptr);
   if (g_current == this) g_current = m_previous;
 }
 
@@ -38,6 +40,7 @@ HostApp* HostApp::current() { return g_current; }
 void HostApp::setWindow(std::unique_ptr<HostWindow> window) {
   if (!window) return;
   m_window = std::move(window);
+  m_editor.setWindow(m_window.get());
   m_docs.setMainWindowHandle(m_window->handle());
 }
 

@@ -2,9 +2,11 @@
 
 #include "HostDocManager.h"
 #include "HostText.h"
+#include "HostWindow.h"
 #include "RxEvent.h"
 
 #include <algorithm>
+#include <sstream>
 
 // Hands the library's database events to the editor's reactors, so that a
 // plug-in observes one object for both.
@@ -92,6 +94,23 @@ int HostEditor::getString(const OdString& prompt, OdString& text) {
 
 int HostEditor::getPoint(const OdString& prompt, HostPointTracker* tracker, OdGePoint3d& point) {
   OdString answer;
+  if (m_answers.empty() && m_window) {
+    HostPointPick pick = m_window->pickPoint(prompt, tracker);
+    if (pick.kind == HostPointPick::kCancelled) {
+      m_docs.print(prompt + " *Cancel*");
+      return kPromptCancel;
+    }
+    if (pick.kind == HostPointPick::kClicked) {
+      std::ostringstream text;
+      text << pick.point.x << ',' << pick.point.y << ',' << pick.point.z;
+      m_docs.print(prompt + " " + OdString(text.str().c_str()));
+      point = pick.point;
+      if (tracker) tracker->setValue(point);
+      return kPromptOk;
+    }
+    // Typed lines are read below as queued answers are.
+    if (pick.kind == HostPointPick::kTyped) m_answers.push_back(pick.text);
+  }
   if (!nextAnswer(prompt, answer)) return kPromptCancel;
   if (!hostParsePoint(answer, point)) {
     m_docs.print("Invalid point: " + answer);

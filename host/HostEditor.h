@@ -8,6 +8,7 @@
 #include <vector>
 
 class HostDocManager;
+class HostWindow;
 
 // What a prompt answers.
 enum HostPromptStatus : int { kPromptOk = -1, kPromptCancel = -5002 };
@@ -42,7 +43,10 @@ class HostEditor {
   void setAnswers(std::deque<OdString> answers) { m_answers = std::move(answers); }
   const std::deque<OdString>& pendingAnswers() const { return m_answers; }
   void clearAnswers() { m_answers.clear(); }
-  // kPromptOk and the point typed as "x,y" or "x,y,z"; kPromptCancel otherwise.
+  // Asked for a point when no answer is queued; null for none.
+  void setWindow(HostWindow* window) { m_window = window; }
+  // kPromptOk and the point typed as "x,y" or "x,y,z" (or, with no answer
+  // queued, picked in the window); kPromptCancel otherwise.
   int getPoint(const OdString& prompt, HostPointTracker* tracker, OdGePoint3d& point);
   int getString(const OdString& prompt, OdString& text);
 
@@ -58,4 +62,5 @@ class HostEditor {
   std::deque<OdString> m_answers;
   EventForwarder* m_forwarder;
   HostEditorReactor* m_viewReactor = nullptr;
+  HostWindow* m_window = nullptr;
 };

@@ -34,6 +34,11 @@ class HostGsView {
   void pan(double dx, double dy, int surfaceWidth, int surfaceHeight);
 
   HostViewTransform transform(int surfaceWidth, int surfaceHeight) const;
+  // The point of the XY plane under the pixel (a click, the cursor).
+  OdGePoint3d worldPoint(const OdGePoint2d& pixel, int surfaceWidth, int surfaceHeight) const {
+    OdGePoint2d p = transform(surfaceWidth, surfaceHeight).toWorld(pixel);
+    return {p.x, p.y, 0};
+  }
 
  private:
   OdGePoint2d m_center;

@@ -1,6 +1,18 @@
 #pragma once
 
+#include "GePoint3d.h"
+#include "OdString.h"
+
 class HostDocument;
+class HostPointTracker;
+
+// How the user answered a point prompt in a window.
+struct HostPointPick {
+  enum Kind { kNoWindow, kClicked, kTyped, kCancelled };
+  Kind kind = kNoWindow;
+  OdGePoint3d point;  // kClicked: the world point under the cursor
+  OdString text;      // kTyped: read by the editor as a queued answer would be
+};
 
 // What shows the documents: the place a Qt main window plugs in. The
 // headless host uses HostHeadlessWindow.
@@ -20,4 +32,8 @@ class HostWindow {
   virtual void updateView(HostDocument* doc) = 0;
   // 1 when the window has a dark appearance, 0 otherwise.
   virtual int appearanceFlag() const = 0;
+  // Shows the prompt and waits for a click in a drawing view, a typed line or
+  // Escape, telling the tracker where the cursor is meanwhile. Not pure:
+  // without a window there is nobody to ask (kNoWindow).
+  virtual HostPointPick pickPoint(const OdString& /*prompt*/, HostPointTracker* /*tracker*/) { return {}; }
 };

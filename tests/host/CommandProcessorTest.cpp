@@ -4,6 +4,9 @@
 #include "OdError.h"
 #include "RxEvent.h"
 
+#include <algorithm>
+#include <deque>
+
 class CommandProcessorTest : public HostAppTest {
  protected:
   CommandProcessorTest() { app.editor().addReactor(&reactor); }
@@ -207,6 +210,59 @@ TEST_F(CommandProcessorTest, GetPointReadsTypedPoints) {
   EXPECT_EQ(answers[2].first, kPromptCancel);
   EXPECT_EQ(answers[3].first, kPromptCancel);
   EXPECT_EQ(tracker.values.size(), 2u);
+}
+
+namespace {
+// A window whose user answers point prompts from a script.
+struct PickingWindow : HostHeadlessWindow {
+  using HostHeadlessWindow::HostHeadlessWindow;
+  std::deque<HostPointPick> picks;
+  std::vector<std::string> prompts;
+  HostPointPick pickPoint(const OdString& prompt, HostPointTracker* tracker) override {
+    prompts.push_back(prompt.utf8());
+    if (tracker) tracker->setValue(OdGePoint3d(100, 100, 0));  // the cursor moving meanwhile
+    HostPointPick pick = picks.front();
+    picks.pop_front();
+    return pick;
+  }
+};
+}  // namespace
+
+TEST_F(CommandProcessorTest, GetPointAsksTheWindowWhenNoAnswerIsQueued) {
+  auto owned = std::make_unique<PickingWindow>(app.docManager());
+  PickingWindow& picking = *owned;
+  app.setWindow(std::move(owned));
+  picking.picks = {{HostPointPick::kClicked, OdGePoint3d(2.5, -1, 0), {}},
+                   {HostPointPick::kTyped, {}, "7,8,9"},
+                   {HostPointPick::kTyped, {}, "left"},
+                   {HostPointPick::kCancelled, {}, {}}};
+  Tracker tracker;
+  std::vector<std::pair<int, OdGePoint3d>> answers;
+  addTestCommand<1>(app, "PICK", [&](auto&) {
+    OdGePoint3d p(-9, -9, -9);
+    int status = app.editor().getPoint("Pick a point:", &tracker, p);
+    answers.emplace_back(status, p);
+    return status == kPromptOk ? kCmdOk : kCmdCancelled;
+  });
+  EXPECT_TRUE(app.typeLine("PICK 1,2"));  // a queued answer comes first
+  EXPECT_TRUE(picking.prompts.empty());
+  EXPECT_TRUE(app.typeLine("PICK"));
+  EXPECT_TRUE(app.typeLine("PICK"));
+  EXPECT_FALSE(app.typeLine("PICK"));
+  EXPECT_FALSE(app.typeLine("PICK"));
+  EXPECT_EQ(picking.prompts, std::vector<std::string>(4, "Pick a point:"));
+  ASSERT_EQ(answers.size(), 5u);
+  EXPECT_EQ(answers[1], std::make_pair(int(kPromptOk), OdGePoint3d(2.5, -1, 0)));
+  EXPECT_EQ(answers[2], std::make_pair(int(kPromptOk), OdGePoint3d(7, 8, 9)));
+  EXPECT_EQ(answers[3].first, kPromptCancel);
+  EXPECT_EQ(answers[4].first, kPromptCancel);
+  // The cursor's moves, then each point taken.
+  EXPECT_EQ(tracker.values, (std::vector<OdGePoint3d>{{1, 2, 0}, {100, 100, 0}, {2.5, -1, 0}, {100, 100, 0},
+                                                      {7, 8, 9}, {100, 100, 0}, {100, 100, 0}}));
+  std::vector<std::string> log;
+  for (const OdString& line : app.docManager().commandLine().log()) log.push_back(line.utf8());
+  for (const char* line : {"Pick a point: 2.5,-1,0", "Pick a point: 7,8,9", "Invalid point: left", "Pick a point: *Cancel*"})
+    EXPECT_NE(std::find(log.begin(), log.end(), line), log.end()) << line;
 }
 
 TEST_F(CommandProcessorTest, CommandObjectGetsTheDocumentAsItsContextForTheRun) {

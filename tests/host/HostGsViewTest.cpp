@@ -23,6 +23,19 @@ TEST(HostGsView, ZoomExtentsCentresTheBoxWithAMarginAndKeepsItsAspect) {
   expectPixel(t.toPixel(OdGePoint3d(10, 70, 0)), 5, 55);
 }
 
+TEST(HostGsView, WorldPointIsWhatLandsOnThePixel) {
+  HostGsView view;
+  view.zoomExtents(OdGeExtents3d({10, 20, 0}, {110, 70, 5}));
+  view.zoom(3, OdGePoint2d(50, 40), 400, 300);
+  view.pan(-20, 15, 400, 300);
+  OdGePoint3d centre = view.worldPoint(OdGePoint2d(200, 150), 400, 300);
+  EXPECT_NEAR(centre.x, view.center().x, 1e-9);
+  EXPECT_NEAR(centre.y, view.center().y, 1e-9);
+  EXPECT_EQ(centre.z, 0);
+  OdGePoint3d click = view.worldPoint(OdGePoint2d(37, 251), 400, 300);
+  expectPixel(view.transform(400, 300).toPixel(click), 37, 251);
+}
+
 TEST(HostGsView, DegenerateAndInvalidExtents) {
   HostGsView view;
   view.zoomExtents(OdGeExtents3d({0, 0, 0}, {100, 0, 0}));  // a horizontal line
