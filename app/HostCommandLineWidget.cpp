@@ -45,7 +45,7 @@ HostCommandLineWidget::HostCommandLineWidget(TypeLine typeLine, QWidget* parent)
   m_history->setFocusPolicy(Qt::NoFocus);
   m_input = new CommandInput(m_typed);
   m_input->setFont(fixed);
-  m_input->setPlaceholderText(QStringLiteral("Type a command"));
+  setPrompt(OdString());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(2);
@@ -55,6 +55,10 @@ HostCommandLineWidget::HostCommandLineWidget(TypeLine typeLine, QWidget* parent)
 }
 
 void HostCommandLineWidget::appendLine(const OdString& line) { m_history->appendPlainText(hostToQString(line)); }
+
+void HostCommandLineWidget::setPrompt(const OdString& prompt) {
+  m_input->setPlaceholderText(prompt.isEmpty() ? QStringLiteral("Type a command") : hostToQString(prompt));
+}
 
 void HostCommandLineWidget::submit() {
   QString text = m_input->text().trimmed();

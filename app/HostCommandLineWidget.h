@@ -18,6 +18,9 @@ class HostCommandLineWidget : public QWidget {
   explicit HostCommandLineWidget(TypeLine typeLine, QWidget* parent = nullptr);
 
   void appendLine(const OdString& line);
+  // Shown in the typing line while a command waits for an answer; empty
+  // for none.
+  void setPrompt(const OdString& prompt);
 
  private:
   void submit();

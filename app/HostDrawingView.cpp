@@ -19,7 +19,8 @@ constexpr double kZoomPerNotch = 1.25;
 HostDrawingView::HostDrawingView(HostDocument* doc, HostDocManager& docs, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_docs(docs) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMouseTracking(false);
+  // Point prompts follow the cursor without a button held.
+  setMouseTracking(true);
   setMinimumSize(200, 150);
 }
 
@@ -42,6 +43,11 @@ void HostDrawingView::reportOnce(const OdString& problem) {
   if (problem == m_lastProblem) return;
   m_lastProblem = problem;
   m_docs.print(problem);
+}
+
+OdGePoint3d HostDrawingView::worldPointAt(const QPointF& pixel) const {
+  if (!m_doc) return OdGePoint3d();
+  return m_doc->device()->view().worldPoint(OdGePoint2d(pixel.x(), pixel.y()), width(), height());
 }
 
 void HostDrawingView::wheelEvent(QWheelEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GePoint3d.h"
 #include "OdString.h"
 
 #include <QPoint>
@@ -19,6 +20,8 @@ class HostDrawingView : public QWidget {
   HostDocument* document() const { return m_doc; }
   // The document is going: nothing more is drawn.
   void forgetDocument() { m_doc = nullptr; }
+  // The drawing's point under a pixel of this view, as last drawn.
+  OdGePoint3d worldPointAt(const QPointF& pixel) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

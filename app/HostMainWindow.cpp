@@ -6,7 +6,11 @@
 #include "HostGsDevice.h"
 #include "HostQtText.h"
 
+#include <QApplication>
 #include <QDockWidget>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -15,6 +19,19 @@ namespace {
 // Room for a few lines of messages; the drawing gets the rest.
 constexpr int kCommandLineHeight = 150;
 }  // namespace
+
+struct HostMainWindow::Pick {
+  explicit Pick(HostPointTracker* t) : tracker(t) {}
+  HostPointTracker* tracker;
+  // Stays a cancel unless answered: the loop also ends when the application quits.
+  HostPointPick answer{HostPointPick::kCancelled, {}, {}};
+  QEventLoop loop;
+
+  void finish(HostPointPick::Kind kind) {
+    answer.kind = kind;
+    loop.quit();
+  }
+};
 
 HostMainWindow::HostMainWindow(HostApp& app) : m_app(app) {
   setDockNestingEnabled(true);
@@ -31,6 +48,8 @@ HostMainWindow::HostMainWindow(HostApp& app) : m_app(app) {
       if (view->document()) m_app.docManager().setCurDocument(view->document());
   });
   connect(m_tabs, &QTabWidget::tabCloseRequested, this, [this](int index) {
+    // The document's command is waiting for a point.
+    if (m_pick) return;
     m_tabs->setCurrentIndex(index);
     typeLine("CLOSE");
   });
@@ -65,6 +84,11 @@ HostMainWindow::~HostMainWindow() {
 }
 
 void HostMainWindow::typeLine(const OdString& line) {
+  if (m_pick) {
+    m_pick->answer.text = line;
+    m_pick->finish(HostPointPick::kTyped);
+    return;
+  }
   m_app.typeLine(line);
   if (m_app.processor().quitRequested()) close();
 }
@@ -121,3 +145,43 @@ void HostMainWindow::showTitle() {
 }
 
 void HostMainWindow::linePrinted(const OdString& line) { m_commandLine->appendLine(line); }
+
+HostPointPick HostMainWindow::pickPoint(const OdString& prompt, HostPointTracker* tracker) {
+  if (!m_promptsWait) return {};
+  // One prompt at a time: a second one (from a tracker, say) is cancelled.
+  if (m_pick) return {HostPointPick::kCancelled, {}, {}};
+  Pick pick(tracker);
+  m_pick = &pick;
+  m_commandLine->setPrompt(prompt);
+  // Application-wide: Escape cancels wherever the keyboard focus is.
+  qApp->installEventFilter(this);
+  pick.loop.exec();
+  qApp->removeEventFilter(this);
+  m_commandLine->setPrompt(OdString());
+  m_pick = nullptr;
+  return pick.answer;
+}
+
+bool HostMainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (!m_pick) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    m_pick->finish(HostPointPick::kCancelled);
+    return true;
+  }
+  auto* view = dynamic_cast<HostDrawingView*>(watched);
+  if (!view || !view->document()) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::MouseMove) {
+    if (m_pick->tracker) {
+      m_pick->tracker->setValue(view->worldPointAt(static_cast<QMouseEvent*>(event)->position()));
+      view->update();
+    }
+    return false;  // the view still pans with the middle button
+  } else if (event->type() == QEvent::MouseButtonPress) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return false;
+    m_pick->answer.point = view->worldPointAt(mouse->position());
+    m_pick->finish(HostPointPick::kClicked);
+    return true;  // a pick, not the start of a drag
+  }
+  return QMainWindow::eventFilter(watched, event);
+}

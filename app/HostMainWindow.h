@@ -31,6 +31,13 @@ class HostMainWindow : public QMainWindow,
   void regen(int mode) override;
   void updateView(HostDocument* doc) override;
   int appearanceFlag() const override { return 1; }
+  HostPointPick pickPoint(const OdString& prompt, HostPointTracker* tracker) override;
+  // False: point prompts with no queued answer are cancelled as without a
+  // window, so that unattended runs (screenshots) cannot wait for a click.
+  void setPointPromptsWait(bool wait) { m_promptsWait = wait; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void documentCreated(HostDocument* doc) override;
@@ -41,7 +48,11 @@ class HostMainWindow : public QMainWindow,
   HostDrawingView* viewOf(HostDocument* doc) const;
   void showTitle();
 
+  struct Pick;
+
   HostApp& m_app;
   QTabWidget* m_tabs;
   HostCommandLineWidget* m_commandLine;
+  Pick* m_pick = nullptr;  // the point prompt being waited for, if any
+  bool m_promptsWait = true;
 };

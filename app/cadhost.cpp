@@ -166,6 +166,7 @@ int runWindow(int argc, char** argv, const Options& options, const std::vector<s
   HostApp app(hostOptions());
   auto owned = std::make_unique<HostMainWindow>(app);
   HostMainWindow& window = *owned;
+  window.setPointPromptsWait(options.screenshot.empty());
   app.setWindow(std::move(owned));
   window.show();
   bool ok = startUp(app, options, lines);
