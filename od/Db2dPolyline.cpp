@@ -49,12 +49,6 @@ std::vector<double> OdDb2dPolyline::vertexBulges() const {
 
 OdDbObjectId OdDb2dPolyline::appendVertex(OdDb2dVertex* vertex) { return m_sequence.append(this, vertex); }
 
-OdResult OdDb2dPolyline::erase(bool erasing) {
-  OdResult result = OdDbCurve::erase(erasing);
-  if (result == eOk) m_sequence.erase(erasing);
-  return result;
-}
-
 bool OdDb2dPolyline::subWorldDraw(OdGiWorldDraw* wd) const {
   std::vector<OdDbPolyline::Vertex> fitted, frame;
   for (OdDbObjectId id : m_sequence.subentityIds())

@@ -13,7 +13,7 @@ enum Poly2dType { k2dSimplePoly = 0, k2dFitCurvePoly = 1, k2dQuadSplinePoly = 2,
 // A 2D polyline (POLYLINE): a sequence of OdDb2dVertex in the plane of its
 // normal at its elevation, with default widths, optionally fitted with a
 // curve or spline. Owns its vertices and the SEQEND that ends them.
-class OdDb2dPolyline : public OdDbCurve {
+class OdDb2dPolyline : public OdDbPolylineSequenceOwner<OdDbCurve> {
   OD_DXF_CLASS(OdDb2dPolyline);
 
  public:
@@ -41,9 +41,6 @@ class OdDb2dPolyline : public OdDbCurve {
   int16_t curveType() const { return m_curveType; }
   void setCurveType(int16_t t) { m_curveType = t; }
 
-  // Every vertex in order (spline frame control points included), erased ones too.
-  const std::vector<OdDbObjectId>& vertexIds() const { return m_sequence.vertexIds(); }
-  OdDbObjectId seqendId() const { return m_sequence.seqendId(); }
   // The positions of the vertices that are not erased, in world coordinates.
   std::vector<OdGePoint3d> vertexPositions() const;
   // The bulges of the same vertices.
@@ -54,10 +51,6 @@ class OdDb2dPolyline : public OdDbCurve {
   // the fitted vertices, not the frame's control points. Thickness is left out.
   bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
-  std::vector<OdDbObjectId> subentityIds() const override { return m_sequence.subentityIds(); }
-  bool appendSubentity(OdDbObjectId id) override { return m_sequence.take(id); }
-  OdResult erase(bool erasing = true) override;
-
  private:
   OdGePoint3d m_elevation;  // files give the elevation as the Z of a point
   double m_thickness;
@@ -66,6 +59,5 @@ class OdDb2dPolyline : public OdDbCurve {
   double m_endWidth;
   int16_t m_curveType;
   OdGeVector3d m_normal;
-  OdDbPolylineSequence m_sequence;
 };
 using OdDb2dPolylinePtr = OdSmartPtr<OdDb2dPolyline>;

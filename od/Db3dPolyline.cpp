@@ -37,12 +37,6 @@ std::vector<OdGePoint3d> OdDb3dPolyline::vertexPositions() const {
 
 OdDbObjectId OdDb3dPolyline::appendVertex(OdDb3dPolylineVertex* vertex) { return m_sequence.append(this, vertex); }
 
-OdResult OdDb3dPolyline::erase(bool erasing) {
-  OdResult result = OdDbCurve::erase(erasing);
-  if (result == eOk) m_sequence.erase(erasing);
-  return result;
-}
-
 bool OdDb3dPolyline::subWorldDraw(OdGiWorldDraw* wd) const {
   constexpr int16_t kFrameControl = 16;  // vertex flag of a spline frame's control point
   std::vector<OdGePoint3d> fitted, frame;

@@ -13,7 +13,7 @@ enum Poly3dType { k3dSimplePoly = 0, k3dQuadSplinePoly = 1, k3dCubicSplinePoly =
 // A 3D polyline (POLYLINE): straight segments through OdDb3dPolylineVertex
 // in world coordinates, optionally spline fitted. Owns its vertices and the
 // SEQEND that ends them.
-class OdDb3dPolyline : public OdDbCurve {
+class OdDb3dPolyline : public OdDbPolylineSequenceOwner<OdDbCurve> {
   OD_DXF_CLASS(OdDb3dPolyline);
 
  public:
@@ -30,9 +30,6 @@ class OdDb3dPolyline : public OdDbCurve {
   int16_t curveType() const { return m_curveType; }
   void setCurveType(int16_t t) { m_curveType = t; }
 
-  // Every vertex in order (spline frame control points included), erased ones too.
-  const std::vector<OdDbObjectId>& vertexIds() const { return m_sequence.vertexIds(); }
-  OdDbObjectId seqendId() const { return m_sequence.seqendId(); }
   // The positions of the vertices that are not erased.
   std::vector<OdGePoint3d> vertexPositions() const;
   // Appends a vertex; the polyline must be in a database.
@@ -41,14 +38,9 @@ class OdDb3dPolyline : public OdDbCurve {
   // fitted vertices, not the frame's control points.
   bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
-  std::vector<OdDbObjectId> subentityIds() const override { return m_sequence.subentityIds(); }
-  bool appendSubentity(OdDbObjectId id) override { return m_sequence.take(id); }
-  OdResult erase(bool erasing = true) override;
-
  private:
   OdGePoint3d m_origin;  // always the origin in files
   int16_t m_flags;
   int16_t m_curveType;
-  OdDbPolylineSequence m_sequence;
 };
 using OdDb3dPolylinePtr = OdSmartPtr<OdDb3dPolyline>;

@@ -5,7 +5,7 @@ ODRX_DEFINE_NAMED(OdDb3dSolid, "AcDb3dSolid", OdDbEntity, "3DSOLID", odrxNewRefe
 const dxf::ClassLayout& OdDb3dSolid::layout() {
   static const dxf::Field fields[] = {
       dxf::marker("AcDbModelerGeometry"),
-      dxf::custom(odDbModelerGeometryField<OdDb3dSolid>()),
+      dxf::custom(modelerDataField()),
       dxf::marker("AcDb3dSolid"),
       dxf::field<&OdDb3dSolid::m_history>(350),
   };
@@ -14,5 +14,3 @@ const dxf::ClassLayout& OdDb3dSolid::layout() {
 }
 
 OdDb3dSolid::OdDb3dSolid() { layout().applyOwnDefaults(this); }
-
-bool OdDb3dSolid::subWorldDraw(OdGiWorldDraw*) const { return true; }

@@ -32,13 +32,11 @@ struct OdDbAttributeFields {
   uint8_t m_seen = 0;
 };
 
-// An attribute of a block reference (ATTRIB), owned by its INSERT.
-class OdDbAttribute : public OdDbText {
-  OD_DXF_CLASS(OdDbAttribute);
-
+// What ATTRIB and ATTDEF share: text with the attribute fields and their
+// accessors. No run-time class of its own, so each keeps OdDbText as its
+// run-time parent.
+class OdDbAttributeText : public OdDbText {
  public:
-  OdDbAttribute();
-
   OdString tag() const { return m_attr.tag; }
   void setTag(const OdString& tag) { m_attr.tag = tag; }
   bool isInvisible() const { return (m_attr.flags & 1) != 0; }
@@ -47,23 +45,34 @@ class OdDbAttribute : public OdDbText {
   bool isVerifiable() const { return (m_attr.flags & 4) != 0; }
   bool isPreset() const { return (m_attr.flags & 8) != 0; }
   int16_t attributeFlags() const { return m_attr.flags; }
-  void setAttributeFlags(int16_t flags) { m_attr.flags = flags; }
   int16_t fieldLength() const { return m_attr.fieldLength; }
   void setFieldLength(int16_t length) { m_attr.fieldLength = length; }
   bool lockPositionInBlock() const { return m_attr.lockPosition; }
   void setLockPositionInBlock(bool on) { m_attr.lockPosition = on; }
-  bool isMTextAttribute() const { return m_attr.isMText(); }
   // The R2018 groups after the lock position, the embedded MTEXT among them.
   const dxf::GroupList& embeddedGroups() const { return m_attr.tail; }
+
+ protected:
+  void setFlag(int16_t bit, bool on) { m_attr.flags = static_cast<int16_t>(on ? m_attr.flags | bit : m_attr.flags & ~bit); }
+
+  OdDbAttributeFields m_attr;
+};
+
+// An attribute of a block reference (ATTRIB), owned by its INSERT.
+class OdDbAttribute : public OdDbAttributeText {
+  OD_DXF_CLASS(OdDbAttribute);
+
+ public:
+  OdDbAttribute();
+
+  void setAttributeFlags(int16_t flags) { m_attr.flags = flags; }
+  bool isMTextAttribute() const { return m_attr.isMText(); }
 
   // Its text, unless invisible.
   bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
  private:
-  void setFlag(int16_t bit, bool on) { m_attr.flags = static_cast<int16_t>(on ? m_attr.flags | bit : m_attr.flags & ~bit); }
   static bool readSection(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeSection(const OdDbObject* obj, OdDbDxfFiler* filer);
-
-  OdDbAttributeFields m_attr;
 };
 using OdDbAttributePtr = OdSmartPtr<OdDbAttribute>;

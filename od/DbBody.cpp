@@ -5,12 +5,10 @@ ODRX_DEFINE_NAMED(OdDbBody, "AcDbBody", OdDbEntity, "BODY", odrxNewReferenced<Od
 const dxf::ClassLayout& OdDbBody::layout() {
   static const dxf::Field fields[] = {
       dxf::marker("AcDbModelerGeometry"),
-      dxf::custom(odDbModelerGeometryField<OdDbBody>()),
+      dxf::custom(modelerDataField()),
   };
   static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
   return layout;
 }
 
 OdDbBody::OdDbBody() { layout().applyOwnDefaults(this); }
-
-bool OdDbBody::subWorldDraw(OdGiWorldDraw*) const { return true; }

@@ -47,3 +47,16 @@ bool OdDbModelerGeometryData::read(const dxf::Group& g, dxf::ReadContext& ctx) {
 void OdDbModelerGeometryData::write(OdDbDxfFiler* filer) const {
   for (const auto& g : m_groups) dxf::writeGroupByCode(filer, g.code, g.text, g.id);
 }
+
+bool OdDbModelerGeometryEntity::subWorldDraw(OdGiWorldDraw*) const { return true; }
+
+const dxf::Custom& OdDbModelerGeometryEntity::modelerDataField() {
+  static const dxf::Custom handler{
+      [](OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx) {
+        return static_cast<OdDbModelerGeometryEntity*>(obj)->m_data.read(g, ctx);
+      },
+      [](const OdDbObject* obj, OdDbDxfFiler* filer) {
+        static_cast<const OdDbModelerGeometryEntity*>(obj)->m_data.write(filer);
+      }};
+  return handler;
+}

@@ -26,13 +26,20 @@ class OdDbModelerGeometryData {
   std::vector<dxf::KeptGroup> m_groups;
 };
 
-// The table entry of the data, for classes that answer modelerData().
-template <class T>
-const dxf::Custom& odDbModelerGeometryField() {
-  static const dxf::Custom handler{
-      [](OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx) {
-        return static_cast<T*>(obj)->modelerData().read(g, ctx);
-      },
-      [](const OdDbObject* obj, OdDbDxfFiler* filer) { static_cast<const T*>(obj)->modelerData().write(filer); }};
-  return handler;
-}
+// What regions, bodies and 3D solids share: their ACIS data and drawing
+// none of it. No run-time class of its own, so each keeps OdDbEntity as its
+// run-time parent.
+class OdDbModelerGeometryEntity : public OdDbEntity {
+ public:
+  OdDbModelerGeometryData& modelerData() { return m_data; }
+  const OdDbModelerGeometryData& modelerData() const { return m_data; }
+  bool isNull() const { return m_data.isEmpty(); }
+  // Nothing: the geometry is ACIS data, which only a modeler could turn into edges.
+  bool subWorldDraw(OdGiWorldDraw* wd) const override;
+
+  // The table entry of the data, in each class's AcDbModelerGeometry section.
+  static const dxf::Custom& modelerDataField();
+
+ private:
+  OdDbModelerGeometryData m_data;
+};

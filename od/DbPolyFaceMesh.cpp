@@ -50,12 +50,6 @@ OdDbObjectId OdDbPolyFaceMesh::appendFaceRecord(OdDbFaceRecord* face) {
   return id;
 }
 
-OdResult OdDbPolyFaceMesh::erase(bool erasing) {
-  OdResult result = OdDbEntity::erase(erasing);
-  if (result == eOk) m_sequence.erase(erasing);
-  return result;
-}
-
 namespace {
 
 // One face: its corners that name a vertex, edge i hidden when corner i's number is negative.

@@ -11,7 +11,7 @@ class OdDbPolyFaceMeshVertex;
 
 // A polyface mesh (POLYLINE): vertices in world coordinates followed by face
 // records that name three or four of them each. Owns both and the SEQEND.
-class OdDbPolyFaceMesh : public OdDbEntity {
+class OdDbPolyFaceMesh : public OdDbPolylineSequenceOwner<OdDbEntity> {
   OD_DXF_CLASS(OdDbPolyFaceMesh);
 
  public:
@@ -22,9 +22,6 @@ class OdDbPolyFaceMesh : public OdDbEntity {
   int16_t numFaces() const { return m_numFaces; }
   int16_t flags() const { return m_flags; }
 
-  // Vertices and face records in order, erased ones included.
-  const std::vector<OdDbObjectId>& vertexIds() const { return m_sequence.vertexIds(); }
-  OdDbObjectId seqendId() const { return m_sequence.seqendId(); }
   // The positions of the mesh's vertices (face records left out), not erased.
   std::vector<OdGePoint3d> vertexPositions() const;
   // Each face as its four vertex numbers (from 1; negative for a hidden edge; 0 for none).
@@ -35,15 +32,10 @@ class OdDbPolyFaceMesh : public OdDbEntity {
   // Each face's visible edges, as few polylines as they make.
   bool subWorldDraw(OdGiWorldDraw* wd) const override;
 
-  std::vector<OdDbObjectId> subentityIds() const override { return m_sequence.subentityIds(); }
-  bool appendSubentity(OdDbObjectId id) override { return m_sequence.take(id); }
-  OdResult erase(bool erasing = true) override;
-
  private:
   OdGePoint3d m_origin;  // always the origin in files
   int16_t m_flags;
   int16_t m_numVertices;
   int16_t m_numFaces;
-  OdDbPolylineSequence m_sequence;
 };
 using OdDbPolyFaceMeshPtr = OdSmartPtr<OdDbPolyFaceMesh>;

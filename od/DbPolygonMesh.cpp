@@ -47,12 +47,6 @@ std::vector<OdGePoint3d> OdDbPolygonMesh::vertexPositions() const {
 
 OdDbObjectId OdDbPolygonMesh::appendVertex(OdDbPolygonMeshVertex* vertex) { return m_sequence.append(this, vertex); }
 
-OdResult OdDbPolygonMesh::erase(bool erasing) {
-  OdResult result = OdDbEntity::erase(erasing);
-  if (result == eOk) m_sequence.erase(erasing);
-  return result;
-}
-
 namespace {
 
 // Rows of n vertices each, m of them: every row and every column as a polyline.

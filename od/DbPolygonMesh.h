@@ -13,7 +13,7 @@ enum PolyMeshType { kSimpleMesh = 0, kQuadSurfaceMesh = 5, kCubicSurfaceMesh = 6
 // A polygon mesh (POLYLINE): an M by N grid of vertices in world
 // coordinates, row by row, optionally closed in either direction and
 // smoothed. Owns its vertices and the SEQEND.
-class OdDbPolygonMesh : public OdDbEntity {
+class OdDbPolygonMesh : public OdDbPolylineSequenceOwner<OdDbEntity> {
   OD_DXF_CLASS(OdDbPolygonMesh);
 
  public:
@@ -37,9 +37,6 @@ class OdDbPolygonMesh : public OdDbEntity {
   void setMSurfaceDensity(int16_t d) { m_mDensity = d; }
   void setNSurfaceDensity(int16_t d) { m_nDensity = d; }
 
-  // Every vertex in order, erased ones included.
-  const std::vector<OdDbObjectId>& vertexIds() const { return m_sequence.vertexIds(); }
-  OdDbObjectId seqendId() const { return m_sequence.seqendId(); }
   // The positions of the vertices that are not erased, row by row.
   std::vector<OdGePoint3d> vertexPositions() const;
   // Appends a vertex; the mesh must be in a database.
@@ -47,10 +44,6 @@ class OdDbPolygonMesh : public OdDbEntity {
   // The grid's lines, each row and each column one polyline: of a smoothed
   // mesh the surface's density grid when its vertices are there, else the M by N frame.
   bool subWorldDraw(OdGiWorldDraw* wd) const override;
-
-  std::vector<OdDbObjectId> subentityIds() const override { return m_sequence.subentityIds(); }
-  bool appendSubentity(OdDbObjectId id) override { return m_sequence.take(id); }
-  OdResult erase(bool erasing = true) override;
 
  private:
   OdGePoint3d m_origin;  // always the origin in files
@@ -61,6 +54,5 @@ class OdDbPolygonMesh : public OdDbEntity {
   int16_t m_nDensity;
   int16_t m_surfaceType;
   OdGeVector3d m_normal;
-  OdDbPolylineSequence m_sequence;
 };
 using OdDbPolygonMeshPtr = OdSmartPtr<OdDbPolygonMesh>;

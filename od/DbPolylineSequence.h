@@ -7,8 +7,7 @@
 class OdDbVertex;
 
 // The vertices and the SEQEND a POLYLINE owns, written after it in DXF
-// files. Each polyline class keeps one and answers OdDbEntity's subentity
-// calls through it.
+// files. Each polyline class keeps one through OdDbPolylineSequenceOwner.
 class OdDbPolylineSequence {
  public:
   // Every vertex in order, erased ones included.
@@ -31,4 +30,27 @@ class OdDbPolylineSequence {
  private:
   std::vector<OdDbObjectId> m_vertices;
   OdDbObjectId m_seqend;
+};
+
+// What the POLYLINE classes share around their sequence: its accessors and
+// OdDbEntity's subentity calls. A template because 2D and 3D polylines are
+// curves and meshes are not.
+template <class Base>
+class OdDbPolylineSequenceOwner : public Base {
+ public:
+  // Every vertex in order (spline frame control points and a polyface mesh's
+  // face records included), erased ones too.
+  const std::vector<OdDbObjectId>& vertexIds() const { return m_sequence.vertexIds(); }
+  OdDbObjectId seqendId() const { return m_sequence.seqendId(); }
+
+  std::vector<OdDbObjectId> subentityIds() const override { return m_sequence.subentityIds(); }
+  bool appendSubentity(OdDbObjectId id) override { return m_sequence.take(id); }
+  OdResult erase(bool erasing = true) override {
+    OdResult result = Base::erase(erasing);
+    if (result == eOk) m_sequence.erase(erasing);
+    return result;
+  }
+
+ protected:
+  OdDbPolylineSequence m_sequence;
 };

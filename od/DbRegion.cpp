@@ -5,12 +5,10 @@ ODRX_DEFINE_NAMED(OdDbRegion, "AcDbRegion", OdDbEntity, "REGION", odrxNewReferen
 const dxf::ClassLayout& OdDbRegion::layout() {
   static const dxf::Field fields[] = {
       dxf::marker("AcDbModelerGeometry"),
-      dxf::custom(odDbModelerGeometryField<OdDbRegion>()),
+      dxf::custom(modelerDataField()),
   };
   static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
   return layout;
 }
 
 OdDbRegion::OdDbRegion() { layout().applyOwnDefaults(this); }
-
-bool OdDbRegion::subWorldDraw(OdGiWorldDraw*) const { return true; }
