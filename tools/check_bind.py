@@ -16,21 +16,7 @@ import subprocess
 import sys
 import tempfile
 
-try:
-    import ezdxf
-    from ezdxf import recover
-except ImportError:  # Debian's python3-ezdxf belongs to the system's Python
-    if sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
-        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    raise
-
-
-def read(path):
-    try:
-        return ezdxf.readfile(path)
-    except Exception:  # sources ezdxf only reads in recovery mode
-        doc, _ = recover.readfile(path)
-        return doc
+from ezdxf_reading import ezdxf, read  # first: it finds the Python that has ezdxf
 
 
 def counts(entities):

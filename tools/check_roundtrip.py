@@ -13,21 +13,11 @@ import subprocess
 import sys
 import tempfile
 
-try:
-    import ezdxf
-    from ezdxf import recover
-except ImportError:  # Debian's python3-ezdxf belongs to the system's Python
-    if sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
-        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    raise
+from ezdxf_reading import read  # first: it finds the Python that has ezdxf
 
 
 def model_space_counts(path):
-    try:
-        doc = ezdxf.readfile(path)
-    except Exception:  # files ezdxf only reads in recovery mode
-        doc, _ = recover.readfile(path)
-    return collections.Counter(e.dxftype() for e in doc.modelspace())
+    return collections.Counter(e.dxftype() for e in read(path).modelspace())
 
 
 def check(odtool, path, work):
