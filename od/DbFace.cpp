@@ -1,5 +1,6 @@
 #include "DbFace.h"
 
+#include "DbCorners.h"
 #include "GiWorldDraw.h"
 
 #include <vector>
@@ -21,15 +22,7 @@ const dxf::ClassLayout& OdDbFace::layout() {
 
 OdDbFace::OdDbFace() { layout().applyOwnDefaults(this); }
 
-OdGePoint3d& OdDbFace::corner(int index) {
-  switch (index) {
-    case 0: return m_p0;
-    case 1: return m_p1;
-    case 2: return m_p2;
-    case 3: return m_p3;
-    default: throw OdError_InvalidIndex();
-  }
-}
+OdGePoint3d& OdDbFace::corner(int index) { return odCornerAt(index, m_p0, m_p1, m_p2, m_p3); }
 
 OdGePoint3d OdDbFace::getVertexAt(int index) const { return const_cast<OdDbFace*>(this)->corner(index); }
 void OdDbFace::setVertexAt(int index, const OdGePoint3d& p) { corner(index) = p; }

@@ -1,5 +1,6 @@
 #include "DbTrace.h"
 
+#include "DbCorners.h"
 #include "DbOcs.h"
 #include "GiWorldDraw.h"
 
@@ -28,15 +29,7 @@ OdDbTrace::OdDbTrace(const OdGePoint3d& p0, const OdGePoint3d& p1, const OdGePoi
   m_p3 = p3;
 }
 
-OdGePoint3d& OdDbTrace::corner(int index) {
-  switch (index) {
-    case 0: return m_p0;
-    case 1: return m_p1;
-    case 2: return m_p2;
-    case 3: return m_p3;
-    default: throw OdError_InvalidIndex();
-  }
-}
+OdGePoint3d& OdDbTrace::corner(int index) { return odCornerAt(index, m_p0, m_p1, m_p2, m_p3); }
 
 OdGePoint3d OdDbTrace::getPointAt(int index) const { return const_cast<OdDbTrace*>(this)->corner(index); }
 void OdDbTrace::setPointAt(int index, const OdGePoint3d& p) { corner(index) = p; }
