@@ -53,8 +53,6 @@ OdCmTransparency byAlphaTransparency(double transparency) {
   return OdCmTransparency(static_cast<uint8_t>(opacity * 255));
 }
 
-DcComparisonDrawableOverrule::DcComparisonDrawableOverrule() { refreshHighlightStyles(); }
-
 void DcComparisonDrawableOverrule::attachToSettings() {
   m_settings = getDcSettings();
   if (!m_settings) return;

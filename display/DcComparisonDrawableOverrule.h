@@ -41,8 +41,6 @@ class DcComparisonDrawableOverrule : public OdGiDrawableOverrule, public DcSetti
  public:
   enum HighlightType : int { kFile1Highlight = 3, kFile2Highlight = 4, kSharedHighlight = 5 };
 
-  DcComparisonDrawableOverrule();
-
   bool isApplicable(const OdRxObject*) const override { return true; }
   bool worldDraw(const OdGiDrawable* drawable, OdGiWorldDraw* wd) override;
   void settingsChanged(DcSettings* settings) override;
