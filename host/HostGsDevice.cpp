@@ -18,6 +18,9 @@
 namespace {
 // Larger images than this do not fit in memory comfortably.
 constexpr int kLargestExportSide = 8192;
+// A view without a window leaves out what a screen of this size would not show.
+constexpr int kUnseenSurfaceWidth = 1920;
+constexpr int kUnseenSurfaceHeight = 1080;
 
 // Where a view without a window draws: nothing is kept.
 class DiscardingSink : public OdGiGeometrySink {
@@ -52,25 +55,28 @@ void HostGsDevice::zoomExtents() {
   if (OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(m_database)) m_view.zoomExtents(odGiBlockExtents(modelSpace.get()));
 }
 
-void HostGsDevice::drawModelSpace(OdGiGeometrySink& sink) {
+void HostGsDevice::drawModelSpace(OdGiGeometrySink& sink, int width, int height) {
   OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(m_database);
   if (!modelSpace) return;
+  HostViewTransform transform = m_view.transform(width, height);
   OdGiWorldDrawImpl draw(sink);
+  draw.setView(OdGeExtents2d(transform.toWorld({0, double(height)}), transform.toWorld({double(width), 0})),
+               1 / transform.scale);
   draw.drawBlock(modelSpace.get());
 }
 
 void HostGsDevice::update(HostCanvas& canvas, int width, int height) {
   HostViewSink sink(m_view.transform(width, height), width, height, m_styles, canvas);
-  runUpdate(sink);
+  runUpdate(sink, width, height);
 }
 
 void HostGsDevice::update() {
   if (m_listeners.empty()) return;
   DiscardingSink sink;
-  runUpdate(sink);
+  runUpdate(sink, kUnseenSurfaceWidth, kUnseenSurfaceHeight);
 }
 
-void HostGsDevice::runUpdate(OdGiGeometrySink& sink) {
+void HostGsDevice::runUpdate(OdGiGeometrySink& sink, int width, int height) {
   if (m_updating) return;
   std::vector<IHostDeviceUpdateListner*> listening = audience();
   m_updating = true;
@@ -80,7 +86,7 @@ void HostGsDevice::runUpdate(OdGiGeometrySink& sink) {
   };
   {
     Done done{m_updating};
-    drawFor(listening, sink);
+    drawFor(listening, sink, width, height);
   }
   ++m_updates;
   // The drawing is over: whoever registered during it waits for the next one, not for this.
@@ -105,10 +111,11 @@ void HostGsDevice::notify(const std::vector<IHostDeviceUpdateListner*>& audience
     if (hasUpdateListener(l)) call(l);
 }
 
-void HostGsDevice::drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, OdGiGeometrySink& sink) {
+void HostGsDevice::drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, OdGiGeometrySink& sink, int width,
+                           int height) {
   notify(audience, [this](IHostDeviceUpdateListner* l) { l->beginUpdate(this); });
   try {
-    drawModelSpace(sink);
+    drawModelSpace(sink, width, height);
   } catch (...) {
     notify(audience, [this](IHostDeviceUpdateListner* l) { l->endUpdate(this); });
     throw;

@@ -63,9 +63,9 @@ class HostGsDevice {
     IHostDeviceUpdateListner* listener;
     bool armed;  // registered before the drawing under way began
   };
-  void drawModelSpace(OdGiGeometrySink& sink);
-  void drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, OdGiGeometrySink& sink);
-  void runUpdate(OdGiGeometrySink& sink);
+  void drawModelSpace(OdGiGeometrySink& sink, int width, int height);
+  void drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, OdGiGeometrySink& sink, int width, int height);
+  void runUpdate(OdGiGeometrySink& sink, int width, int height);
   std::vector<IHostDeviceUpdateListner*> audience();
   template <class Call>
   void notify(const std::vector<IHostDeviceUpdateListner*>& audience, const Call& call);

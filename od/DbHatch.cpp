@@ -401,7 +401,11 @@ struct HatchPlane {
   OdGeVector3d normal;
   double elevation;
 
-  OdGePoint3d toWorld(const OdGePoint2d& p) const { return odOcsToWcs(OdGePoint3d(p.x, p.y, elevation), normal); }
+  OdGePoint3d toWorld(const OdGePoint2d& p) const {
+    if (isWorldXY()) return {p.x, p.y, elevation};
+    return odOcsToWcs(OdGePoint3d(p.x, p.y, elevation), normal);
+  }
+  bool isWorldXY() const { return normal.x == 0 && normal.y == 0 && normal.z > 0; }
   std::vector<OdGePoint3d> toWorld(const OdGiPoints2d& points) const {
     std::vector<OdGePoint3d> world;
     for (const OdGePoint2d& p : points) world.push_back(toWorld(p));
@@ -440,6 +444,18 @@ void drawSegments(OdGiWorldDraw* wd, const std::vector<OdGiSegment2d>& segments,
   }
 }
 
+// Pattern lines only where they can be seen; a pattern denser than the
+// pixels (or than any screen could show) looks filled, and is drawn filled.
+void drawPattern(OdGiWorldDraw* wd, const OdDbHatch& hatch, const std::vector<OdGiPoints2d>& loops,
+                 const HatchPlane& plane) {
+  const auto& lines = hatch.patternLines().empty() ? odGiStandardPatternLines(hatch) : hatch.patternLines();
+  OdGiHatchView view;
+  view.pixelSize = wd->pixelSize();
+  if (!plane.isWorldXY() || !wd->visibleRect(view.visible)) view.visible = OdGeExtents2d();
+  if (odGiHatchPatternTooDense(loops, lines, view)) drawFill(wd, loops, plane);
+  else drawSegments(wd, odGiHatchPatternSegments(loops, lines, view), plane);
+}
+
 OdCmEntityColor colorOf(const OdDbHatch::GradientColor& c) {
   if (c.hasRgb) return OdCmEntityColor(uint8_t(c.rgb >> 16), uint8_t(c.rgb >> 8), uint8_t(c.rgb));
   OdCmEntityColor color;
@@ -462,9 +478,8 @@ bool OdDbHatch::subWorldDraw(OdGiWorldDraw* wd) const {
     if (isGradient() && !m_gradientColors.empty()) traits.setTrueColor(colorOf(m_gradientColors.front()));
     drawFill(wd, loops, plane);
     traits.setTrueColor(own);
-  } else {
-    const auto& lines = m_patternLines.empty() ? odGiStandardPatternLines(*this) : m_patternLines;
-    drawSegments(wd, odGiHatchPatternSegments(loops, lines), plane);
+  } else if (wd->regenType() != kOdGiForExtents) {
+    drawPattern(wd, *this, loops, plane);
   }
   drawOutlines(wd, loops, plane);
   return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GeExtents2d.h"
 #include "RxObject.h"
 
 class OdGiGeometry;
@@ -30,4 +31,10 @@ class OdGiCommonDraw : public OdRxObject {
   virtual OdGiGeometry& rawGeometry() const = 0;
   // The drawable being drawn and those holding it, innermost first; null when not tracked.
   virtual const OdGiPathNode* currentGiPath() const { return nullptr; }
+  // The length of one pixel in the drawable's own coordinates; 0 when the
+  // drawing is not for a view (extents, export of geometry).
+  virtual double pixelSize() const { return 0; }
+  // The part of the drawable's own XY plane that the view shows; false when
+  // the drawing is not for a view or that plane is not the view's.
+  virtual bool visibleRect(OdGeExtents2d& /*rect*/) const { return false; }
 };

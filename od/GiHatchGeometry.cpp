@@ -9,7 +9,7 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 // Beyond these a pattern is too dense to be worth drawing line by line.
-constexpr double kMaxLinesPerFamily = 20000;
+constexpr double kMaxLinesPerFamily = 10000;
 constexpr double kMaxDashesPerRun = 10000;
 constexpr size_t kMaxSegments = 1000000;
 
@@ -118,17 +118,36 @@ std::vector<double> crossings(const std::vector<OdGiPoints2d>& loops, const OdGe
   return ts;
 }
 
+// Where the line origin + t * along runs inside the rectangle: narrows
+// [t0, t1] to it; false when it misses the rectangle.
+bool clipToRect(const OdGeExtents2d& rect, const OdGePoint2d& origin, const OdGeVector2d& along, double& t0,
+                double& t1) {
+  const double o[2] = {origin.x, origin.y}, d[2] = {along.x, along.y};
+  const double lo[2] = {rect.minPoint().x, rect.minPoint().y}, hi[2] = {rect.maxPoint().x, rect.maxPoint().y};
+  for (int axis = 0; axis < 2; ++axis) {
+    if (d[axis] == 0) {
+      if (o[axis] < lo[axis] || o[axis] > hi[axis]) return false;
+      continue;
+    }
+    double a = (lo[axis] - o[axis]) / d[axis], b = (hi[axis] - o[axis]) / d[axis];
+    t0 = std::max(t0, std::min(a, b));
+    t1 = std::min(t1, std::max(a, b));
+  }
+  return t0 <= t1;
+}
+
 // The dashes of the line between t0 and t1; the dash pattern starts at the line's origin.
 void addDashes(const OdGePoint2d& origin, const OdGeVector2d& along, double t0, double t1,
-               const std::vector<double>& dashes, std::vector<OdGiSegment2d>& out) {
+               const std::vector<double>& dashes, double pixelSize, std::vector<OdGiSegment2d>& out) {
   auto add = [&](double a, double b) { out.emplace_back(origin + along * a, origin + along * b); };
   double period = 0;
   for (double dash : dashes) period += std::fabs(dash);
-  if (period <= 0 || (t1 - t0) / period > kMaxDashesPerRun) {
+  bool finerThanPixels = period < 2 * pixelSize;
+  if (period <= 0 || finerThanPixels || (t1 - t0) / period > kMaxDashesPerRun) {
     if (t1 > t0) add(t0, t1);
     return;
   }
-  for (double m = std::floor(t0 / period); m * period < t1; ++m) {
+  for (double m = std::floor(t0 / period); m * period < t1 && out.size() < kMaxSegments; ++m) {
     double t = m * period;
     for (double dash : dashes) {
       double a = std::max(t, t0), b = std::min(t + std::fabs(dash), t1);
@@ -138,25 +157,64 @@ void addDashes(const OdGePoint2d& origin, const OdGeVector2d& along, double t0, 
   }
 }
 
-void addFamily(const std::vector<OdGiPoints2d>& loops, const OdDbHatch::PatternLine& line,
-               std::vector<OdGiSegment2d>& out) {
-  double angle = line.angle * kPi / 180;
-  OdGeVector2d along(std::cos(angle), std::sin(angle)), across(-std::sin(angle), std::cos(angle));
-  double spacing = dot(line.offset, across);
-  if (std::fabs(spacing) < 1e-12) return;
-  double low = INFINITY, high = -INFINITY;
-  for (const OdGiPoints2d& loop : loops) {
-    for (const OdGePoint2d& p : loop) {
-      double s = dot(p - line.base, across) / spacing;
-      low = std::min(low, s);
-      high = std::max(high, s);
-    }
+// A family of parallel lines, line k through base + offset * k.
+struct Family {
+  OdGeVector2d along, across;
+  double spacing;  // across, from one line to the next; 0 for a family that does not advance
+
+  explicit Family(const OdDbHatch::PatternLine& line) {
+    double angle = line.angle * kPi / 180;
+    along = {std::cos(angle), std::sin(angle)};
+    across = {-std::sin(angle), std::cos(angle)};
+    spacing = std::fabs(dot(line.offset, across)) < 1e-12 ? 0 : dot(line.offset, across);
   }
-  if (!(high >= low) || high - low > kMaxLinesPerFamily) return;
-  for (double k = std::ceil(low); k <= high && out.size() < kMaxSegments; ++k) {
+};
+
+// The first and last k of the lines that cross the loops where the view shows them; empty when none does.
+std::pair<double, double> lineRange(const std::vector<OdGiPoints2d>& loops, const OdDbHatch::PatternLine& line,
+                                    const Family& family, const OdGiHatchView& view) {
+  double low = INFINITY, high = -INFINITY;
+  auto take = [&](const OdGePoint2d& p, double& lo, double& hi) {
+    double s = dot(p - line.base, family.across) / family.spacing;
+    lo = std::min(lo, s);
+    hi = std::max(hi, s);
+  };
+  for (const OdGiPoints2d& loop : loops)
+    for (const OdGePoint2d& p : loop) take(p, low, high);
+  if (view.visible.isValidExtents()) {
+    double seenLow = INFINITY, seenHigh = -INFINITY;
+    const OdGePoint2d& a = view.visible.minPoint();
+    const OdGePoint2d& b = view.visible.maxPoint();
+    for (const OdGePoint2d& corner : {a, OdGePoint2d(b.x, a.y), b, OdGePoint2d(a.x, b.y)}) take(corner, seenLow, seenHigh);
+    low = std::max(low, seenLow);
+    high = std::min(high, seenHigh);
+  }
+  return {std::ceil(low), std::floor(high)};
+}
+
+bool familyTooDense(const std::vector<OdGiPoints2d>& loops, const OdDbHatch::PatternLine& line,
+                    const OdGiHatchView& view) {
+  Family family(line);
+  if (family.spacing == 0) return false;
+  auto [first, last] = lineRange(loops, line, family, view);
+  if (!(last >= first)) return false;
+  return last - first > kMaxLinesPerFamily || std::fabs(family.spacing) < view.pixelSize;
+}
+
+void addFamily(const std::vector<OdGiPoints2d>& loops, const OdDbHatch::PatternLine& line, const OdGiHatchView& view,
+               std::vector<OdGiSegment2d>& out) {
+  Family family(line);
+  if (family.spacing == 0) return;
+  auto [first, last] = lineRange(loops, line, family, view);
+  if (!(last >= first) || last - first > kMaxLinesPerFamily) return;
+  for (double k = first; k <= last && out.size() < kMaxSegments; ++k) {
     OdGePoint2d origin = line.base + line.offset * k;
-    std::vector<double> ts = crossings(loops, origin, along, across);
-    for (size_t i = 0; i + 1 < ts.size(); i += 2) addDashes(origin, along, ts[i], ts[i + 1], line.dashes, out);
+    std::vector<double> ts = crossings(loops, origin, family.along, family.across);
+    for (size_t i = 0; i + 1 < ts.size(); i += 2) {
+      double t0 = ts[i], t1 = ts[i + 1];
+      if (view.visible.isValidExtents() && !clipToRect(view.visible, origin, family.along, t0, t1)) continue;
+      addDashes(origin, family.along, t0, t1, line.dashes, view.pixelSize, out);
+    }
   }
 }
 
@@ -207,9 +265,16 @@ std::vector<OdDbHatch::PatternLine> odGiStandardPatternLines(const OdDbHatch& ha
   return lines;
 }
 
+bool odGiHatchPatternTooDense(const std::vector<OdGiPoints2d>& loops, const std::vector<OdDbHatch::PatternLine>& lines,
+                              const OdGiHatchView& view) {
+  return std::any_of(lines.begin(), lines.end(),
+                     [&](const OdDbHatch::PatternLine& line) { return familyTooDense(loops, line, view); });
+}
+
 std::vector<OdGiSegment2d> odGiHatchPatternSegments(const std::vector<OdGiPoints2d>& loops,
-                                                   const std::vector<OdDbHatch::PatternLine>& lines) {
+                                                   const std::vector<OdDbHatch::PatternLine>& lines,
+                                                   const OdGiHatchView& view) {
   std::vector<OdGiSegment2d> out;
-  for (const OdDbHatch::PatternLine& line : lines) addFamily(loops, line, out);
+  for (const OdDbHatch::PatternLine& line : lines) addFamily(loops, line, view, out);
   return out;
 }

@@ -4,6 +4,7 @@
 // and pattern lines cut to them.
 
 #include "DbHatch.h"
+#include "GeExtents2d.h"
 
 #include <utility>
 #include <vector>
@@ -19,8 +20,23 @@ OdGiPoints2d odGiHatchLoopPoints(const std::vector<OdDbHatch::Edge>& edges, int 
 // one) at the hatch's angle and scale, as files hold them; empty for other names.
 std::vector<OdDbHatch::PatternLine> odGiStandardPatternLines(const OdDbHatch& hatch);
 
+// Where a hatch is seen: the rectangle of its plane that a view shows
+// (invalid for all of it) and the length of a pixel there (0 when unknown).
+struct OdGiHatchView {
+  OdGeExtents2d visible;
+  double pixelSize = 0;
+};
+
+// True when a family of pattern lines, where it is seen, lies closer than a
+// pixel or counts more lines than are worth drawing: the hatch then looks
+// filled and is drawn so.
+bool odGiHatchPatternTooDense(const std::vector<OdGiPoints2d>& loops, const std::vector<OdDbHatch::PatternLine>& lines,
+                              const OdGiHatchView& view = {});
+
 // The dashes of the pattern lines that lie inside the loops, by the even-odd
-// rule, across the loops' bounding box. Dashes end up as segments, dots as
-// segments of no length. Families too dense to draw are left out.
+// rule, where the view shows them. Dashes end up as segments, dots as
+// segments of no length; a dash pattern finer than a pixel is drawn as
+// unbroken lines.
 std::vector<OdGiSegment2d> odGiHatchPatternSegments(const std::vector<OdGiPoints2d>& loops,
-                                                   const std::vector<OdDbHatch::PatternLine>& lines);
+                                                   const std::vector<OdDbHatch::PatternLine>& lines,
+                                                   const OdGiHatchView& view = {});

@@ -97,7 +97,46 @@ OdGiResolvedTraits OdGiWorldDrawImpl::resolvedTraits() const {
   return r;
 }
 
-OdGePoint3d OdGiWorldDrawImpl::toWorld(const OdGePoint3d& p) const { return m_transforms.back() * p; }
+OdGePoint3d OdGiWorldDrawImpl::toWorld(const OdGePoint3d& p) const {
+  return m_transforms.size() == 1 ? p : m_transforms.back() * p;
+}
+
+const std::vector<OdGePoint3d>& OdGiWorldDrawImpl::toWorld(const OdGePoint3d* points, int32_t count) {
+  m_worldPoints.assign(points, points + std::max(count, 0));
+  if (m_transforms.size() > 1)
+    for (OdGePoint3d& p : m_worldPoints) p = m_transforms.back() * p;
+  return m_worldPoints;
+}
+
+void OdGiWorldDrawImpl::setView(const OdGeExtents2d& visibleWorldRect, double worldPixelSize) {
+  m_visibleWorldRect = visibleWorldRect;
+  m_worldPixelSize = worldPixelSize;
+}
+
+double OdGiWorldDrawImpl::pixelSize() const {
+  if (m_worldPixelSize <= 0) return 0;
+  // A model unit is as long in the world as the model's axes are, on average, in the XY plane.
+  const OdGeMatrix3d& m = m_transforms.back();
+  double area = std::fabs(m(0, 0) * m(1, 1) - m(0, 1) * m(1, 0));
+  return area > 0 ? m_worldPixelSize / std::sqrt(area) : 0;
+}
+
+bool OdGiWorldDrawImpl::visibleRect(OdGeExtents2d& rect) const {
+  if (!m_visibleWorldRect.isValidExtents()) return false;
+  const OdGeMatrix3d& m = m_transforms.back();
+  // Only a transform that keeps the XY plane flat maps the view's rectangle to one of the model's.
+  bool planar = m(2, 0) == 0 && m(2, 1) == 0 && m(0, 2) == 0 && m(1, 2) == 0;
+  OdGeMatrix3d toModel;
+  if (!planar || !m.inverse(toModel)) return false;
+  const OdGePoint2d& lo = m_visibleWorldRect.minPoint();
+  const OdGePoint2d& hi = m_visibleWorldRect.maxPoint();
+  rect = OdGeExtents2d();
+  for (const OdGePoint2d& corner : {lo, OdGePoint2d(hi.x, lo.y), hi, OdGePoint2d(lo.x, hi.y)}) {
+    OdGePoint3d p = toModel * OdGePoint3d(corner.x, corner.y, 0);
+    rect.addPoint(OdGePoint2d(p.x, p.y));
+  }
+  return true;
+}
 
 void OdGiWorldDrawImpl::pushModelTransform(const OdGeMatrix3d& transform) {
   m_transforms.push_back(m_transforms.back() * transform);
@@ -113,16 +152,16 @@ void OdGiWorldDrawImpl::draw(const OdGiDrawable* drawable) {
   else drawable->worldDraw(this);
 }
 
-std::vector<OdGePoint3d> OdGiWorldDrawImpl::arcPoints(const OdGePoint3d& center, double radius,
-                                                      const OdGeVector3d& normal, const OdGeVector3d& startVector,
-                                                      double sweep) const {
+const std::vector<OdGePoint3d>& OdGiWorldDrawImpl::arcPoints(const OdGePoint3d& center, double radius,
+                                                             const OdGeVector3d& normal,
+                                                             const OdGeVector3d& startVector, double sweep) {
   OdGeVector3d n = normal.length() > 0 ? normal.normal() : OdGeVector3d::kZAxis;
   OdGeVector3d u = startVector - n * startVector.dotProduct(n);
   u = u.length() > 0 ? u.normal() : OdGeMatrix3d::planeToWorld(n) * OdGeVector3d::kXAxis;
   OdGeVector3d v = n.crossProduct(u);
   int segments = std::max(4, static_cast<int>(std::ceil(std::fabs(sweep) / (2 * M_PI) * m_circleSegments)));
-  std::vector<OdGePoint3d> points;
-  points.reserve(segments + 1);
+  std::vector<OdGePoint3d>& points = m_worldPoints;
+  points.clear();
   for (int i = 0; i <= segments; ++i) {
     double a = sweep * i / segments;
     points.push_back(toWorld(center + u * (radius * std::cos(a)) + v * (radius * std::sin(a))));
@@ -131,27 +170,26 @@ std::vector<OdGePoint3d> OdGiWorldDrawImpl::arcPoints(const OdGePoint3d& center,
 }
 
 void OdGiWorldDrawImpl::circle(const OdGePoint3d& center, double radius, const OdGeVector3d& normal) {
-  auto points = arcPoints(center, radius, normal, OdGeVector3d::kXAxis, 2 * M_PI);
+  const auto& points = arcPoints(center, radius, normal, OdGeVector3d::kXAxis, 2 * M_PI);
   m_sink.polyline(points.data(), static_cast<int>(points.size()), resolvedTraits());
 }
 
 void OdGiWorldDrawImpl::circularArc(const OdGePoint3d& center, double radius, const OdGeVector3d& normal,
                                     const OdGeVector3d& startVector, double sweepAngle, OdGiArcType arcType) {
-  auto points = arcPoints(center, radius, normal, startVector, sweepAngle);
+  std::vector<OdGePoint3d>& points = m_worldPoints;
+  arcPoints(center, radius, normal, startVector, sweepAngle);
   if (arcType == kOdGiArcSector) points.push_back(toWorld(center));
   if (arcType != kOdGiArcSimple) points.push_back(points.front());
   m_sink.polyline(points.data(), static_cast<int>(points.size()), resolvedTraits());
 }
 
 void OdGiWorldDrawImpl::polyline(int32_t count, const OdGePoint3d* points, const OdGeVector3d*, OdGsMarker) {
-  std::vector<OdGePoint3d> world(points, points + std::max(count, 0));
-  for (auto& p : world) p = toWorld(p);
+  const std::vector<OdGePoint3d>& world = toWorld(points, count);
   m_sink.polyline(world.data(), static_cast<int>(world.size()), resolvedTraits());
 }
 
 void OdGiWorldDrawImpl::polygon(int32_t count, const OdGePoint3d* points) {
-  std::vector<OdGePoint3d> world(points, points + std::max(count, 0));
-  for (auto& p : world) p = toWorld(p);
+  const std::vector<OdGePoint3d>& world = toWorld(points, count);
   m_sink.polygon(world.data(), static_cast<int>(world.size()), resolvedTraits());
 }
 

@@ -32,11 +32,16 @@ class OdGiWorldDrawImpl : public OdStaticRxObject<OdGiWorldDraw>,
   // sink, where a host paints by the style it keeps for that type.
   void setHighlightType(int type) { m_highlightType = type; }
   int highlightType() const { return m_highlightType; }
+  // What the view shows: a rectangle of the world XY plane and the length of
+  // one of its pixels, so that drawables can leave out detail nobody can see.
+  void setView(const OdGeExtents2d& visibleWorldRect, double worldPixelSize);
 
   OdGiRegenType regenType() const override { return m_regenType; }
   OdGiSubEntityTraits& subEntityTraits() const override;
   OdGiWorldGeometry& geometry() const override;
   const OdGiPathNode* currentGiPath() const override { return m_path.empty() ? nullptr : m_path.back().node; }
+  double pixelSize() const override;
+  bool visibleRect(OdGeExtents2d& rect) const override;
 
  protected:
   // The traits the next primitive is drawn with; hosts add their own marks.
@@ -84,13 +89,18 @@ class OdGiWorldDrawImpl : public OdStaticRxObject<OdGiWorldDraw>,
   void drawNested(const OdDbEntity* entity);
   Traits traitsOf(const OdDbEntity* entity) const;
   OdGePoint3d toWorld(const OdGePoint3d& p) const;
-  std::vector<OdGePoint3d> arcPoints(const OdGePoint3d& center, double radius, const OdGeVector3d& normal,
-                                     const OdGeVector3d& startVector, double sweep) const;
+  // The points in world coordinates, in a buffer reused from primitive to primitive.
+  const std::vector<OdGePoint3d>& toWorld(const OdGePoint3d* points, int32_t count);
+  const std::vector<OdGePoint3d>& arcPoints(const OdGePoint3d& center, double radius, const OdGeVector3d& normal,
+                                            const OdGeVector3d& startVector, double sweep);
 
   OdGiGeometrySink& m_sink;
   OdGiRegenType m_regenType;
   Traits m_traits;
   std::vector<OdGeMatrix3d> m_transforms;  // model to world, innermost last
+  std::vector<OdGePoint3d> m_worldPoints;
+  OdGeExtents2d m_visibleWorldRect;
+  double m_worldPixelSize = 0;
   std::vector<Level> m_path;
   std::vector<std::unique_ptr<OdGiPathNodeLink>> m_nodes;  // nodes of m_path, kept for reuse
   int m_circleSegments = 72;

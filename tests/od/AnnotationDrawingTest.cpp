@@ -80,6 +80,11 @@ class ProbeLine : public OdDbEntity {
 };
 ODRX_DEFINE_MODULE_CLASS(ProbeLine, OdDbEntity, odrxNewReferenced<ProbeLine>)
 
+OdGeVector2d rotated45(const OdGeVector2d& v) {
+  double c = std::cos(std::numbers::pi / 4), s = std::sin(std::numbers::pi / 4);
+  return {v.x * c - v.y * s, v.x * s + v.y * c};
+}
+
 void expectPoint(const OdGePoint3d& actual, double x, double y, double z = 0) {
   EXPECT_NEAR(actual.x, x, 1e-9);
   EXPECT_NEAR(actual.y, y, 1e-9);
@@ -486,6 +491,55 @@ TEST_F(AnnotationDrawing, DashedPatternLinesFromTheHatch) {
     }
   // Lines at y = 0 and 5 (0 on the boundary counts), three dashes each.
   EXPECT_EQ(dashes, 6u);
+}
+
+// What a view shows of a hatch: dense patterns become fills, pattern lines
+// stay in the visible rectangle, dashes finer than a pixel run unbroken.
+TEST_F(AnnotationDrawing, HatchPatternDrawsWhatTheViewCanShow) {
+  struct Case {
+    const char* what;
+    double patternScale;
+    OdGeExtents2d visible;
+    double pixelSize;
+    OdGiRegenType regenType;
+    bool filled;
+    size_t minPatternLines, maxPatternLines;
+  };
+  const OdGeExtents2d everywhere;
+  const Case cases[] = {
+      {"a scale a million times too fine for the area", 1e-6, everywhere, 0, kOdGiStandardDisplay, true, 0, 0},
+      {"lines closer than a pixel", 1, everywhere, 5, kOdGiStandardDisplay, true, 0, 0},
+      {"a corner in view", 1, OdGeExtents2d({0, 0}, {5, 5}), 0.01, kOdGiStandardDisplay, false, 2, 40},
+      // About 445 lines across the square's diagonal, each one unbroken dash.
+      {"dashes finer than a pixel", 1, everywhere, 1.6, kOdGiStandardDisplay, false, 400, 450},
+      {"extents only", 1, everywhere, 0, kOdGiForExtents, false, 0, 0},
+  };
+  OdDbHatchPtr hatch = add<OdDbHatch>();
+  hatch->setPattern(OdDbHatch::kCustomDefined, OdString("DASHES"));
+  hatch->appendLoop(OdDbHatch::kExternal, square(0, 1000), {});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    OdDbHatch::PatternLine line;
+    line.angle = 45;
+    line.offset = rotated45(OdGeVector2d(0, 3.175 * c.patternScale));
+    line.dashes = {1.0 * c.patternScale, -0.5 * c.patternScale};
+    hatch->setPatternLines({line});
+    RecordingSink sink;
+    OdGiWorldDrawImpl draw(sink, c.regenType);
+    draw.setView(c.visible.isValidExtents() ? c.visible : OdGeExtents2d({-1e9, -1e9}, {1e9, 1e9}), c.pixelSize);
+    draw.drawEntity(hatch.get());
+    EXPECT_EQ(sink.fills.size(), c.filled ? 1u : 0u);
+    size_t patternLines = 0;
+    for (const auto& l : sink.lines) {
+      if (l.size() != 2) continue;
+      ++patternLines;
+      for (const auto& p : l) {
+        if (c.visible.isValidExtents()) EXPECT_TRUE(c.visible.contains({p.x, p.y}, 1e-6)) << p.x << "," << p.y;
+      }
+    }
+    EXPECT_GE(patternLines, c.minPatternLines);
+    EXPECT_LE(patternLines, c.maxPatternLines);
+  }
 }
 
 // Leaders and viewports

@@ -134,3 +134,24 @@ TEST_F(DrawingFixture, PrimitivesCarryTheHighlightTypeOfTheContext) {
 }
 
 }  // namespace
+
+TEST(WorldDrawView, ViewReachesNestedContentsInTheirOwnCoordinates) {
+  RecordingSink sink;
+  OdGiWorldDrawImpl draw(sink);
+  OdGeExtents2d rect;
+  EXPECT_EQ(draw.pixelSize(), 0);
+  EXPECT_FALSE(draw.visibleRect(rect));
+  draw.setView(OdGeExtents2d({0, 0}, {100, 50}), 0.5);
+  // Block contents at twice the size, shifted by 10 along X.
+  OdGeMatrix3d placed = OdGeMatrix3d().setToTranslation({10, 0, 0}) * OdGeMatrix3d().setToScaling(2);
+  draw.geometry().pushModelTransform(placed);
+  EXPECT_DOUBLE_EQ(draw.pixelSize(), 0.25);
+  ASSERT_TRUE(draw.visibleRect(rect));
+  EXPECT_NEAR(rect.minPoint().x, -5, 1e-12);
+  EXPECT_NEAR(rect.minPoint().y, 0, 1e-12);
+  EXPECT_NEAR(rect.maxPoint().x, 45, 1e-12);
+  EXPECT_NEAR(rect.maxPoint().y, 25, 1e-12);
+  // Tilted out of the XY plane, no rectangle of the contents' plane is what the view shows.
+  draw.geometry().pushModelTransform(OdGeMatrix3d().setToRotation(0.5, OdGeVector3d::kXAxis));
+  EXPECT_FALSE(draw.visibleRect(rect));
+}

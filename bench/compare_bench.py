@@ -1,0 +1,94 @@
+#!/usr/bin/env python3
+"""The whole comparison of generated drawing pairs, phase by phase, beside the targets.
+
+    bench/compare_bench.py BUILD [SIZE...]      SIZE: entities per drawing, default 100000 1000000
+
+Pairs are written once by ../shared/tools/gen_drawing.py (python3-ezdxf) into
+$DC_BENCH_PAIRS (default /tmp/dc_bench_pairs) and kept. Every phase runs as a
+program of its own, so its time and peak memory are those a user sees:
+
+  read      odtool info of each file (reading into a database, nothing else)
+  compare   dwgcompare A B: read, bind, draw for the zoom-all, fingerprint
+  report    the same with --json
+  paint     cadhost opening the saved result with the module (painted again)
+  plain     cadhost opening the saved result without it (overrule off)
+"""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+GENERATOR = HERE.parent.parent / "shared" / "tools" / "gen_drawing.py"
+
+
+def run(argv, env=None):
+    """Wall seconds and peak resident MB of one program run; raises when it fails."""
+    start = time.monotonic()
+    child = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env)
+    _, status, usage = os.wait4(child.pid, 0)
+    seconds = time.monotonic() - start
+    child.returncode = os.waitstatus_to_exitcode(status)
+    if child.returncode != 0:
+        raise RuntimeError(f"{' '.join(map(str, argv))} exited {child.returncode}: {child.stderr.read().decode()}")
+    return seconds, usage.ru_maxrss / 1024
+
+
+def pair(size):
+    folder = Path(os.environ.get("DC_BENCH_PAIRS", "/tmp/dc_bench_pairs")) / str(size)
+    names = sorted(folder.glob("*_a.dxf")), sorted(folder.glob("*_b.dxf"))
+    if not names[0] or not names[1]:
+        print(f"writing a {size}-entity pair into {folder} (minutes for a million)", flush=True)
+        subprocess.run(["/usr/bin/python3", str(GENERATOR), "--n", str(size), "--out", str(folder)],
+                       check=True, stdout=subprocess.DEVNULL)
+        names = sorted(folder.glob("*_a.dxf")), sorted(folder.glob("*_b.dxf"))
+    return names[0][0], names[1][0]
+
+
+def row(work, seconds, peak, target):
+    print(f"| {work} | {seconds:.2f} s, peak {peak:.0f} MB | {target} |", flush=True)
+
+
+def bench_pair(build, size):
+    a, b = pair(size)
+    megabytes = (a.stat().st_size + b.stat().st_size) / 1e6
+    bin_dir = build / "bin"
+    reads = [run([bin_dir / "odtool", "info", f]) for f in (a, b)]
+    read_seconds = sum(r[0] for r in reads)
+    row(f"read both, {size} pair ({megabytes:.1f} MB)", read_seconds, max(r[1] for r in reads),
+        f"{megabytes / read_seconds:.0f} MB/s; target ≥ 185 MB/s, peak < 3× the file")
+    with tempfile.TemporaryDirectory() as out:
+        out = Path(out)
+        seconds, peak = run([bin_dir / "dwgcompare", a, b])
+        row(f"dwgcompare A B, {size} pair", seconds, peak,
+            f"{seconds / read_seconds:.1f}× reading; target < 3×, peak < {3 * megabytes:.0f} MB")
+        seconds, peak = run([bin_dir / "dwgcompare", a, b, "--json", out / "r.json", "-o", out / "r.dxf"])
+        counts = json.loads((out / "r.json").read_text())
+        row(f"dwgcompare A B --json -o, {size} pair", seconds, peak, f"counts {counts.get('counts', counts)}")
+        export = "ZOOMALL;EXPORT " + str(out / "r.png") + ";QUIT"
+        painted = run([bin_dir / "cadhost", "--headless", out / "r.dxf", "-c", export])
+        no_modules = dict(os.environ, CADHOST_MODULES=str(out / "none"))
+        plain = run([bin_dir / "cadhost", "--headless", out / "r.dxf", "-c", export], env=no_modules)
+        row(f"reopen result and export painted, {size} pair", *painted, "")
+        row(f"reopen result and export plain, {size} pair", *plain,
+            f"painted {painted[0] / plain[0]:.2f}× plain; target < 2×")
+        one = run([bin_dir / "cadhost", "--headless", a, "-c", "ZOOMALL;EXPORT " + str(out / "a.png") + ";QUIT"],
+                  env=no_modules)
+        row(f"cadhost open, zoom all, export PNG, {size} drawing", *one, "target < 2 s at 100k")
+
+
+def main():
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    build = Path(sys.argv[1]).resolve()
+    sizes = [int(s) for s in sys.argv[2:]] or [100000, 1000000]
+    print("| work | this build | target |\n|---|---|---|")
+    for size in sizes:
+        bench_pair(build, size)
+
+
+if __name__ == "__main__":
+    main()
