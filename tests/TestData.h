@@ -12,13 +12,23 @@ inline std::filesystem::path testDataDir() { return std::filesystem::path(DC_TES
 
 inline bool hasTestData() { return std::filesystem::is_directory(testDataDir()); }
 
+// A file left under an old name that only holds the new name of a file beside it.
+inline bool isRenameLink(const std::filesystem::directory_entry& entry) {
+  if (entry.file_size() > 255) return false;
+  std::ifstream in(entry.path());
+  std::string target;
+  std::getline(in, target);
+  return !target.empty() && std::filesystem::is_regular_file(entry.path().parent_path() / target);
+}
+
 // Every file under a folder of the test data with the given extension, sorted.
 inline std::vector<std::filesystem::path> testDataFiles(const std::string& folder, const std::string& extension) {
   std::vector<std::filesystem::path> files;
   std::filesystem::path dir = testDataDir() / folder;
   if (!std::filesystem::is_directory(dir)) return files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
-    if (entry.is_regular_file() && entry.path().extension() == extension) files.push_back(entry.path());
+    if (entry.is_regular_file() && entry.path().extension() == extension && !isRenameLink(entry))
+      files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   return files;
 }

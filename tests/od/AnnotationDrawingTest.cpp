@@ -602,7 +602,7 @@ TEST(AnnotationDrawingFiles, DimensionDrawing) {
 
 TEST(AnnotationDrawingFiles, FloorPlanDrawing) {
   SKIP_WITHOUT_TESTDATA();
-  auto sink = drawDrawing("floorplan_autocad_mechanical_AC1018.dxf");
+  auto sink = drawDrawing("floorplan_mechanical_AC1018.dxf");
   EXPECT_FALSE(sink.texts.empty());
 }
 

@@ -19,7 +19,7 @@ using namespace entity_test;
 
 TEST(DbAnnotationEntities, LeaderWithItsTextFacingDown) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/floorplan_autocad_mechanical_AC1018.dxf");
+  OdDbDatabasePtr db = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
   OdDbLeaderPtr leader = byHandle<OdDbLeader>(db.get(), 0xBD7);
   ASSERT_TRUE(leader);
   ASSERT_EQ(leader->numVertices(), 3);

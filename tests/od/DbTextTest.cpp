@@ -33,7 +33,7 @@ size_t occurrences(const std::string& text, const std::string& part) {
 
 TEST(DbText, CentredMiddleTextRotatedAQuarterTurn) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/floorplan_autocad_mechanical_AC1018.dxf");
+  OdDbDatabasePtr db = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
   OdDbTextPtr text = byHandle<OdDbText>(db.get(), 0xB8B);
   ASSERT_TRUE(text);
   EXPECT_EQ(text->textString(), OdString("3036 XO"));
@@ -87,7 +87,7 @@ TEST(DbText, AlignmentPointBeforeThePositionObliqueAngleAndStyle) {
 
 TEST(DbText, JustifiedTextIsWrittenWithItsSecondPointAndVerticalMode) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/floorplan_autocad_mechanical_AC1018.dxf");
+  OdDbDatabasePtr db = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
   Record r = writtenRecord(db.get(), 0xB8B);
   ASSERT_EQ(r.name, "TEXT");
   EXPECT_EQ(r.value(72), "1");
