@@ -18,3 +18,12 @@ def read(path):
     except Exception:  # sources ezdxf only reads in recovery mode
         doc, _ = recover.readfile(path)
         return doc
+
+
+def is_rename_link(path):
+    """A file left under an old name that only holds the new name of a file beside it."""
+    if os.path.getsize(path) > 255:
+        return False
+    with open(path, "rb") as f:
+        target = f.read().decode("utf-8", "replace").strip()
+    return bool(target) and os.path.isfile(os.path.join(os.path.dirname(path), target))
