@@ -5,8 +5,10 @@
 #include "OdString.h"
 
 #include <cstdint>
-#include <map>
+#include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace dwgcompare {
 
@@ -18,27 +20,52 @@ struct ComparedObject {
 };
 
 // The fingerprints of one file, by hash value. Equal values are all kept,
-// each new one after those already there.
+// each new one after those already there. Entries are appended and sorted
+// once, when first looked up: a file's fingerprints come all at once.
 class ComparedObjectMap {
  public:
-  using Entries = std::multimap<uint32_t, ComparedObject>;
+  using Entry = std::pair<uint32_t, ComparedObject>;
+  using Entries = std::vector<Entry>;
   using const_iterator = Entries::const_iterator;
 
-  void insert(const ComparedObject& object) { m_entries.emplace(object.hash->value, object); }
+  void insert(const ComparedObject& object) {
+    uint32_t value = object.hash->value;
+    if (!m_entries.empty() && value < m_entries.back().first) m_sorted = false;
+    m_entries.emplace_back(value, object);
+  }
   // The first entry of the value, or null.
   const ComparedObject* find(uint32_t value) const {
-    auto found = m_entries.lower_bound(value);
+    sort();
+    auto found = std::lower_bound(m_entries.begin(), m_entries.end(), value,
+                                  [](const Entry& entry, uint32_t v) { return entry.first < v; });
     return found != m_entries.end() && found->first == value ? &found->second : nullptr;
   }
   bool contains(uint32_t value) const { return find(value) != nullptr; }
   size_t size() const { return m_entries.size(); }
   bool empty() const { return m_entries.empty(); }
-  void clear() { m_entries.clear(); }
-  const_iterator begin() const { return m_entries.begin(); }
-  const_iterator end() const { return m_entries.end(); }
+  void clear() {
+    m_entries.clear();
+    m_sorted = true;
+  }
+  const_iterator begin() const {
+    sort();
+    return m_entries.begin();
+  }
+  const_iterator end() const {
+    sort();
+    return m_entries.end();
+  }
 
  private:
-  Entries m_entries;
+  void sort() const {
+    if (m_sorted) return;
+    std::stable_sort(m_entries.begin(), m_entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.first < b.first; });
+    m_sorted = true;
+  }
+
+  mutable Entries m_entries;
+  mutable bool m_sorted = true;
 };
 
 // Where an object of the result drawing belongs, read off the two maps.

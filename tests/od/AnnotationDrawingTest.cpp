@@ -533,9 +533,8 @@ TEST_F(AnnotationDrawing, HatchPatternDrawsWhatTheViewCanShow) {
     for (const auto& l : sink.lines) {
       if (l.size() != 2) continue;
       ++patternLines;
-      for (const auto& p : l) {
-        if (c.visible.isValidExtents()) EXPECT_TRUE(c.visible.contains({p.x, p.y}, 1e-6)) << p.x << "," << p.y;
-      }
+      if (!c.visible.isValidExtents()) continue;
+      for (const auto& p : l) EXPECT_TRUE(c.visible.contains({p.x, p.y}, 1e-6)) << p.x << "," << p.y;
     }
     EXPECT_GE(patternLines, c.minPatternLines);
     EXPECT_LE(patternLines, c.maxPatternLines);
