@@ -7,7 +7,7 @@
 #include "HostRasterCanvas.h"
 #include "HostSvgCanvas.h"
 #include "OdError.h"
-#include "OdFileWrite.h"
+#include "HostOutputTransaction.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -178,7 +178,7 @@ std::string HostGsDevice::svgDocument(int width, int height) {
   return canvas.document();
 }
 
-void HostGsDevice::exportView(const OdString& path, int width, int height) {
+void HostGsDevice::exportView(const OdString& path, int width, int height, const std::vector<OdString>& inputs) {
   if (width < 1 || height < 1 || width > kLargestExportSide || height > kLargestExportSide)
     throw OdError(eInvalidInput, path + OdString::format(": cannot export at %dx%d pixels; each side takes 1 to %d",
                                                          width, height, kLargestExportSide));
@@ -191,5 +191,5 @@ void HostGsDevice::exportView(const OdString& path, int width, int height) {
   } catch (const OdError& e) {
     throw OdError(e.code(), path + ": cannot export: " + e.description());
   }
-  odWriteFileAtomically(path, bytes);
+  hostWriteOutput(path, bytes, inputs);
 }
