@@ -154,13 +154,15 @@ HostAppOptions hostOptions() {
 }
 
 bool saveScreenshot(HostApp& app, QWidget& window, const std::string& path) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  try {
+  auto png = [&] {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (!window.grab().save(&buffer, "PNG")) throw OdError(eFileWriteError, OdString(path) + ": cannot encode the screenshot");
-    hostWriteOutput(OdString(path), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                    app.docManager().protectedFiles());
+    return bytes.toStdString();
+  };
+  try {
+    hostWriteOutput(OdString(path), png, app.docManager().protectedFiles());
     return true;
   } catch (const OdError& e) {
     std::fprintf(stderr, "cadhost: %s\n", e.description().utf8().c_str());

@@ -185,11 +185,12 @@ void HostGsDevice::exportView(const OdString& path, int width, int height, const
   std::string extension = lowerExtensionOf(path);
   if (extension != ".png" && extension != ".svg")
     throw OdError(eInvalidInput, path + ": cannot export: the file name must end in .png or .svg");
-  std::string bytes;
-  try {
-    bytes = extension == ".png" ? pngImage(width, height) : svgDocument(width, height);
-  } catch (const OdError& e) {
-    throw OdError(e.code(), path + ": cannot export: " + e.description());
-  }
+  auto bytes = [&] {
+    try {
+      return extension == ".png" ? pngImage(width, height) : svgDocument(width, height);
+    } catch (const OdError& e) {
+      throw OdError(e.code(), path + ": cannot export: " + e.description());
+    }
+  };
   hostWriteOutput(path, bytes, inputs);
 }

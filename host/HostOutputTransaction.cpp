@@ -110,22 +110,19 @@ void HostOutputTransaction::claim(const OdString& path) {
   m_outputs.push_back(location);
 }
 
-void HostOutputTransaction::write(const OdString& path, std::string_view bytes) {
+void HostOutputTransaction::write(const OdString& path, const std::function<std::string()>& bytes) {
   Output location = located(path.utf8());
   refuseInputs(location.path);
-  Output* output = find(location);
-  if (!output) {
-    m_outputs.push_back(location);
-    output = &m_outputs.back();
-  }
-  if (!output->temp.empty()) refuse(location.path, "refused as an output: this run writes it already", eInvalidInput);
+  if (const Output* output = find(location); output && !output->temp.empty())
+    refuse(location.path, "refused as an output: this run writes it already", eInvalidInput);
+  std::string data = bytes();
   // A short name of its own: the target's name may already take the whole
   // length a name can have.
   std::string temp = folderOf(location.path) + "/.out-" + std::to_string(::getpid()) + "-" +
                      std::to_string(++g_temporaries) + ".tmp";
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) refuse(location.path, "cannot write: " + errnoText());
-  bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+  bool ok = writeAll(fd, data) && ::fsync(fd) == 0;
   std::string why = ok ? std::string() : errnoText();
   if (::close(fd) != 0 && ok) {
     ok = false;
@@ -135,6 +132,8 @@ void HostOutputTransaction::write(const OdString& path, std::string_view bytes) 
     ::unlink(temp.c_str());
     refuse(location.path, "cannot write: " + why);
   }
+  Output* output = find(location);
+  if (!output) output = &m_outputs.emplace_back(location);
   output->temp = temp;
 }
 
@@ -157,7 +156,8 @@ void HostOutputTransaction::discard() {
   }
 }
 
-void hostWriteOutput(const OdString& path, std::string_view bytes, const std::vector<OdString>& inputs) {
+void hostWriteOutput(const OdString& path, const std::function<std::string()>& bytes,
+                     const std::vector<OdString>& inputs) {
   if (HostOutputTransaction* open = HostOutputTransaction::current()) {
     open->addInputs(inputs);
     open->write(path, bytes);

@@ -2,8 +2,8 @@
 
 #include "OdString.h"
 
+#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // The files one run writes, all of them or none. An output that is one of
@@ -27,8 +27,9 @@ class HostOutputTransaction {
   // Throws OdError naming the file when it cannot be an output of this run.
   void claim(const OdString& path);
   // Writes the bytes to a temporary file for path, claiming it when not yet
-  // claimed; throws OdError naming the file when that fails.
-  void write(const OdString& path, std::string_view bytes);
+  // claimed; throws OdError naming the file when that fails. The bytes are
+  // made only once the output is known to be allowed.
+  void write(const OdString& path, const std::function<std::string()>& bytes);
   // Moves every written output into place; throws OdError naming the file that could not be.
   void commit();
 
@@ -63,7 +64,8 @@ class HostOutputTransaction {
 
 // Writes one output: into the current transaction, else at once through a
 // transaction of its own. Either way the file must not be one of the inputs.
-void hostWriteOutput(const OdString& path, std::string_view bytes, const std::vector<OdString>& inputs = {});
+void hostWriteOutput(const OdString& path, const std::function<std::string()>& bytes,
+                     const std::vector<OdString>& inputs = {});
 
 // Whether the file name ends in the extension (".dxf"), in any case.
 bool hostHasExtension(const OdString& path, const char* extension);

@@ -124,7 +124,7 @@ int DcCompareReportCmd::run() {
       !path.isEmpty()) {
     if (!hostHasExtension(path, ".json"))
       throw OdError(eInvalidInput, path + ": the report is JSON; the file name must end in .json");
-    hostWriteOutput(path, comparisonReportJson(report), filesCompared(*manager));
+    hostWriteOutput(path, [&] { return comparisonReportJson(report); }, filesCompared(*manager));
   }
   for (const OdString& line : comparisonReportSummary(report)) hostPrint(line);
   return kCmdOk;

@@ -70,7 +70,7 @@ class Output {
     m_run.claim(OdString(path));
   }
   void write(OdDbDatabase* db) {
-    m_run.write(OdString(m_path), odDxfSaveString(db, OdString(m_path)));
+    m_run.write(OdString(m_path), [&] { return odDxfSaveString(db, OdString(m_path)); });
     m_run.commit();
   }
 
