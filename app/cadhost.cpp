@@ -6,9 +6,9 @@
 #include "HostApp.h"
 #include "HostExports.h"
 #include "HostMainWindow.h"
-#include "OdError.h"
 #include "HostOutputTransaction.h"
 #include "HostVersion.h"
+#include "OdError.h"
 
 #include <QApplication>
 #include <QBuffer>

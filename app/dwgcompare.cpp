@@ -5,9 +5,9 @@
 #include "HostApp.h"
 #include "HostExports.h"
 #include "HostOutputTransaction.h"
+#include "HostText.h"
 #include "HostVersion.h"
 #include "OdError.h"
-#include "HostText.h"
 
 #include <climits>
 #include <cstdio>
