@@ -6,8 +6,9 @@
 #include "HostApp.h"
 #include "HostExports.h"
 #include "HostMainWindow.h"
+#include "HostOutputTransaction.h"
+#include "HostVersion.h"
 #include "OdError.h"
-#include "OdFileWrite.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -24,9 +25,10 @@
 extern "C" __attribute__((visibility("default"))) const wchar_t* GetMainDllNameW() { return hostLibraryFileName(); }
 
 namespace {
-const char kUsage[] =
+const char kUsageLine[] =
     "usage: cadhost [--headless] [--load MODULE.so]... [-c \"CMD ARGS;CMD...\"]... [--script FILE]...\n"
-    "               [--screenshot IMAGE.png] [DRAWING.dxf]...\n"
+    "               [--screenshot IMAGE.png] [DRAWING.dxf]... | --help | --version\n";
+const char kHelp[] =
     "  --headless      no window: views draw offscreen (also when there is no display)\n"
     "  --load FILE     load a plug-in module besides those of the modules folder\n"
     "                  (CADHOST_MODULES, else \"modules\" beside the program)\n"
@@ -36,7 +38,8 @@ const char kUsage[] =
     "                  it as the PNG image F and quit\n"
     "  DRAWING         open it, before the command lines run\n"
     "The profile is CADHOST_PROFILE, else $XDG_CONFIG_HOME/cadhost/profile; its\n"
-    "\"Startup\" section's commands run first. Exit status: 0 when every command succeeded.\n";
+    "\"Startup\" section's commands run first.\n"
+    "Exit status: 0 every command succeeded, 1 a command, input or output failed, 2 a wrong command line.\n";
 
 struct Input {
   bool isScript;
@@ -52,7 +55,7 @@ struct Options {
 };
 
 int usageError(const std::string& message) {
-  std::fprintf(stderr, "cadhost: %s\n%s", message.c_str(), kUsage);
+  std::fprintf(stderr, "cadhost: %s\n%s(cadhost --help tells more)\n", message.c_str(), kUsageLine);
   return 2;
 }
 
@@ -62,7 +65,8 @@ int parseArguments(int argc, char** argv, Options& options) {
     std::string arg = argv[i];
     bool hasValue = i + 1 < argc;
     if (arg == "--headless") options.headless = true;
-    else if (arg == "-h" || arg == "--help") { std::fputs(kUsage, stdout); return -1; }
+    else if (arg == "-h" || arg == "--help") { std::printf("%s%s", kUsageLine, kHelp); return -1; }
+    else if (arg == "--version") { std::printf("cadhost %s\n", kHostVersion); return -1; }
     else if (arg == "--load" && hasValue) options.modules.push_back(argv[++i]);
     else if (arg == "-c" && hasValue) options.inputs.push_back({false, argv[++i]});
     else if (arg == "--script" && hasValue) options.inputs.push_back({true, argv[++i]});
@@ -72,19 +76,22 @@ int parseArguments(int argc, char** argv, Options& options) {
     else if (!arg.empty() && arg[0] != '-') options.drawings.push_back(arg);
     else return usageError("unknown argument " + arg);
   }
+  if (!options.screenshot.empty() && !hostHasExtension(OdString(options.screenshot), ".png"))
+    return usageError("--screenshot " + options.screenshot + ": the file name must end in .png");
   return 0;
 }
 
-bool readScript(const std::string& path, std::vector<std::string>& lines) {
+// Throws OdError naming the file when it cannot be read.
+void readScript(const std::string& path, std::vector<std::string>& lines) {
+  hostRequireInputFile(OdString(path));
   std::ifstream in(path);
-  if (!in) return false;
+  if (!in) throw OdError(eFileAccessErr, OdString(path + ": cannot read: " + std::strerror(errno)));
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     size_t first = line.find_first_not_of(" \t");
     if (first == std::string::npos || line[first] == '#') continue;
     lines.push_back(line);
   }
-  return true;
 }
 
 // The drawings to open, then the command lines, in order. Scripts are read
@@ -92,9 +99,14 @@ bool readScript(const std::string& path, std::vector<std::string>& lines) {
 bool commandLinesOf(const Options& options, std::vector<std::string>& lines) {
   for (const std::string& drawing : options.drawings) lines.push_back("OPEN \"" + drawing + "\"");
   for (const Input& input : options.inputs) {
-    if (!input.isScript) lines.push_back(input.text);
-    else if (!readScript(input.text, lines)) {
-      std::fprintf(stderr, "cadhost: cannot read script %s: %s\n", input.text.c_str(), std::strerror(errno));
+    if (!input.isScript) {
+      lines.push_back(input.text);
+      continue;
+    }
+    try {
+      readScript(input.text, lines);
+    } catch (const OdError& e) {
+      std::fprintf(stderr, "cadhost: script %s\n", e.description().utf8().c_str());
       return false;
     }
   }
@@ -141,13 +153,16 @@ HostAppOptions hostOptions() {
   return options;
 }
 
-bool saveScreenshot(QWidget& window, const std::string& path) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  try {
+bool saveScreenshot(HostApp& app, QWidget& window, const std::string& path) {
+  auto png = [&] {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (!window.grab().save(&buffer, "PNG")) throw OdError(eFileWriteError, OdString(path) + ": cannot encode the screenshot");
-    odWriteFileAtomically(OdString(path), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    return bytes.toStdString();
+  };
+  try {
+    hostWriteOutput(OdString(path), png, app.docManager().protectedFiles());
     return true;
   } catch (const OdError& e) {
     std::fprintf(stderr, "cadhost: %s\n", e.description().utf8().c_str());
@@ -173,7 +188,7 @@ int runWindow(int argc, char** argv, const Options& options, const std::vector<s
   if (app.processor().quitRequested()) return exitStatus(app, ok);
   if (!options.screenshot.empty()) {
     QTimer::singleShot(0, &window, [&] {
-      ok = saveScreenshot(window, options.screenshot) && ok;
+      ok = saveScreenshot(app, window, options.screenshot) && ok;
       window.close();
     });
   }
@@ -189,6 +204,6 @@ int main(int argc, char** argv) {
   if (!options.headless && !window) std::fputs("cadhost: no display; running headless\n", stderr);
   if (!window && !options.screenshot.empty()) return usageError("--screenshot needs the window (a display)");
   std::vector<std::string> lines;
-  if (!commandLinesOf(options, lines)) return 2;
+  if (!commandLinesOf(options, lines)) return 1;
   return window ? runWindow(argc, argv, options, lines) : runHeadless(options, lines);
 }

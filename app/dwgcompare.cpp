@@ -4,40 +4,61 @@
 
 #include "HostApp.h"
 #include "HostExports.h"
+#include "HostOutputTransaction.h"
 #include "HostText.h"
+#include "HostVersion.h"
+#include "OdError.h"
 
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 extern "C" __attribute__((visibility("default"))) const wchar_t* GetMainDllNameW() { return hostLibraryFileName(); }
 
 namespace {
-const char kUsage[] =
+const char kUsageLine[] =
     "usage: dwgcompare FILE1 FILE2 [-o RESULT.dxf] [--png P.png] [--svg S.svg] [--json J.json]\n"
-    "                  [--props N] [--tolerance N]\n"
+    "                  [--props N] [--tolerance N] | --help | --version\n";
+const char kHelp[] =
     "  FILE1, FILE2     the original drawing and the one to compare with it\n"
     "  -o FILE          save the result drawing (it remembers the compared pair)\n"
     "  --png, --svg     write the painted result: green only in File 1, red only in File 2, grey in both\n"
     "  --json FILE      write the counts and the compared files as JSON\n"
     "  --props N        COMPAREPROPS: display properties that count (1 colour, 2 layer, 4 linetype,\n"
     "                   8 linetype scale, 16 lineweight, 32 transparency; add them up)\n"
-    "  --tolerance N    COMPARETOLERANCE: decimal places that count (default 6)\n"
+    "  --tolerance N    COMPARETOLERANCE: decimal places that count, 0 to 14 (default 6)\n"
+    "Outputs are written together when all of them succeeded; none may be an input.\n"
     "The comparison module is libdwgcompare.so beside the program, or DWGCOMPARE_MODULE.\n"
-    "Exit status: 0 when everything asked for was done.\n";
+    "Exit status: 0 done, 1 an input or output failed, 2 a wrong command line.\n";
 
 struct Options {
   std::string file1, file2, result, png, svg, json, props, tolerance;
 };
 
+// Each output the options ask for, and the extension its format needs.
+struct Output {
+  const char* option;
+  const char* extension;
+  const std::string& path;
+};
+std::vector<Output> outputsOf(const Options& options) {
+  return {{"-o", ".dxf", options.result},
+          {"--png", ".png", options.png},
+          {"--svg", ".svg", options.svg},
+          {"--json", ".json", options.json}};
+}
+
 int usageError(const std::string& message) {
-  std::fprintf(stderr, "dwgcompare: %s\n%s", message.c_str(), kUsage);
+  std::fprintf(stderr, "dwgcompare: %s\n%s(dwgcompare --help tells more)\n", message.c_str(), kUsageLine);
   return 2;
 }
 
-bool isWholeNumber(const std::string& text) {
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos && text.size() < 10;
+int failure(const std::string& message) {
+  std::fprintf(stderr, "dwgcompare: %s\n", message.c_str());
+  return 1;
 }
 
 // Empty when the options are usable; otherwise what is wrong.
@@ -64,11 +85,18 @@ std::string parse(int argc, char** argv, Options& options) {
   if (files.size() != 2) return "give two drawing files";
   options.file1 = files[0];
   options.file2 = files[1];
-  if (!options.props.empty() && !isWholeNumber(options.props)) return "--props wants a whole number, not " + options.props;
-  if (!options.tolerance.empty() && !isWholeNumber(options.tolerance))
-    return "--tolerance wants a whole number, not " + options.tolerance;
-  for (const std::string& file : files)
-    if (!std::filesystem::is_regular_file(file)) return file + ": file not found";
+  for (const Output& output : outputsOf(options))
+    if (!output.path.empty() && !hostHasExtension(OdString(output.path), output.extension))
+      return std::string(output.option) + " " + output.path + ": the file name must end in " + output.extension;
+  return std::string();
+}
+
+// Sets the comparison's variables as asked; empty when they took the values.
+std::string setVariables(HostApp& app, const Options& options) {
+  for (auto [option, name, value] : {std::tuple{"--props", "COMPAREPROPS", &options.props},
+                                     std::tuple{"--tolerance", "COMPARETOLERANCE", &options.tolerance}})
+    if (!value->empty() && !app.editor().setVarFromText(name, OdString(*value)))
+      return std::string(option) + ": " + app.editor().variables().refusal(name, OdString(*value)).utf8();
   return std::string();
 }
 
@@ -80,63 +108,107 @@ std::string moduleFile(const char* program) {
   return (self.parent_path() / "libdwgcompare.so").string();
 }
 
-std::string quoted(const std::string& path) { return "\"" + std::filesystem::absolute(path).string() + "\""; }
+// Absolute, for the report and the saved result, unless the working folder
+// is too deep for one: then as given, which still finds the file.
+std::string answerFor(const std::string& path) {
+  std::error_code ec;
+  std::string absolute = std::filesystem::absolute(path, ec).string();
+  return ec || absolute.size() >= PATH_MAX ? path : absolute;
+}
 
-// The command lines that do what was asked, in order.
-std::vector<std::string> commandLines(const Options& options) {
-  std::vector<std::string> lines;
-  if (!options.props.empty()) lines.push_back("COMPAREPROPS " + options.props);
-  if (!options.tolerance.empty()) lines.push_back("COMPARETOLERANCE " + options.tolerance);
-  lines.push_back("-DWGCOMPARE " + quoted(options.file1) + " " + quoted(options.file2));
-  lines.push_back(options.json.empty() ? "-COMPAREREPORT" : "-COMPAREREPORT " + quoted(options.json));
-  if (!options.png.empty()) lines.push_back("EXPORT " + quoted(options.png));
-  if (!options.svg.empty()) lines.push_back("EXPORT " + quoted(options.svg));
-  if (!options.result.empty()) lines.push_back("SAVEAS " + quoted(options.result));
-  return lines;
+// A command and the answers to its prompts.
+struct Step {
+  std::string command;
+  std::vector<std::string> answers;
+  std::string line() const {
+    std::string text = command;
+    for (const std::string& answer : answers) text += " \"" + answer + "\"";
+    return text;
+  }
+};
+
+// The steps that do what was asked, in order.
+std::vector<Step> stepsOf(const Options& options) {
+  std::vector<Step> steps;
+  steps.push_back({"-DWGCOMPARE", {answerFor(options.file1), answerFor(options.file2)}});
+  steps.push_back({"-COMPAREREPORT", {}});
+  if (!options.json.empty()) steps.back().answers.push_back(answerFor(options.json));
+  if (!options.png.empty()) steps.push_back({"EXPORT", {answerFor(options.png)}});
+  if (!options.svg.empty()) steps.push_back({"EXPORT", {answerFor(options.svg)}});
+  if (!options.result.empty()) steps.push_back({"SAVEAS", {answerFor(options.result)}});
+  return steps;
+}
+
+// The host echoes each prompt with its answer: news only to a user who typed them.
+bool isEcho(const std::string& logLine, const Step& step) {
+  if (logLine.rfind("Command: ", 0) == 0) return true;
+  for (const std::string& answer : step.answers) {
+    std::string echo = ": " + answer;
+    if (logLine.size() >= echo.size() && logLine.compare(logLine.size() - echo.size(), echo.size(), echo) == 0)
+      return true;
+  }
+  return false;
 }
 
 // What the host told the user since the given line of its log.
-void printSince(const HostCommandLine& commandLine, size_t from, FILE* out) {
+void printSince(const HostCommandLine& commandLine, size_t from, const Step& step, FILE* out) {
   const std::vector<OdString>& log = commandLine.log();
   for (size_t i = from; i < log.size(); ++i) {
     std::string line = log[i].utf8();
-    if (line.rfind("Command: ", 0) == 0) continue;
     size_t start = line.find_first_not_of('\n');
-    if (start != std::string::npos) std::fprintf(out, "%s\n", line.c_str() + start);
+    if (start != std::string::npos && !isEcho(line, step)) std::fprintf(out, "%s\n", line.c_str() + start);
   }
+}
+
+// Runs the comparison and writes every output, or none; the exit status.
+int compare(HostApp& app, const Options& options, const char* program) {
+  HostOutputTransaction outputs;
+  try {
+    for (const std::string& file : {options.file1, options.file2}) hostRequireInputFile(OdString(file));
+    outputs.addInputs({OdString(options.file1), OdString(options.file2)});
+    for (const Output& output : outputsOf(options))
+      if (!output.path.empty()) outputs.claim(OdString(output.path));
+  } catch (const OdError& e) {
+    return failure(e.description().utf8());
+  }
+  OdString error;
+  if (!app.modules().load(OdString(moduleFile(program)), error)) return failure(error.utf8());
+  for (const Step& step : stepsOf(options)) {
+    HostCommandLine& commandLine = app.docManager().commandLine();
+    size_t before = commandLine.log().size();
+    bool ok = app.typeLine(OdString(step.line()));
+    // The comparison's result document became current: its log holds the rest.
+    HostCommandLine& after = app.docManager().commandLine();
+    bool isReport = step.command == "-COMPAREREPORT";
+    if (!ok || isReport) printSince(after, &after == &commandLine ? before : 0, step, ok ? stdout : stderr);
+    if (!ok) return failure("failed: " + step.line());
+  }
+  try {
+    outputs.commit();
+  } catch (const OdError& e) {
+    return failure(e.description().utf8());
+  }
+  for (const Output& output : outputsOf(options))
+    if (!output.path.empty()) std::printf("Wrote %s\n", output.path.c_str());
+  return 0;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help")) {
-    std::fputs(kUsage, stdout);
+  std::string first = argc == 2 ? argv[1] : "";
+  if (first == "-h" || first == "--help") {
+    std::printf("%s%s", kUsageLine, kHelp);
+    return 0;
+  }
+  if (first == "--version") {
+    std::printf("dwgcompare %s\n", kHostVersion);
     return 0;
   }
   Options options;
   if (std::string problem = parse(argc, argv, options); !problem.empty()) return usageError(problem);
-
   HostApp app;
-  OdString error;
-  if (!app.modules().load(OdString(moduleFile(argv[0])), error)) {
-    std::fprintf(stderr, "dwgcompare: %s\n", error.utf8().c_str());
-    return 1;
-  }
-  for (const std::string& line : commandLines(options)) {
-    HostCommandLine& commandLine = app.docManager().commandLine();
-    size_t before = commandLine.log().size();
-    bool ok = app.typeLine(OdString(line));
-    // The comparison's result document became current: its log holds the rest.
-    HostCommandLine& after = app.docManager().commandLine();
-    bool isReport = line.rfind("-COMPAREREPORT", 0) == 0;
-    if (!ok || isReport) printSince(after, &after == &commandLine ? before : 0, ok ? stdout : stderr);
-    if (!ok) {
-      std::fprintf(stderr, "dwgcompare: failed: %s\n", line.c_str());
-      app.shutdown();
-      return 1;
-    }
-  }
-  for (const std::string* written : {&options.result, &options.png, &options.svg, &options.json})
-    if (!written->empty()) std::printf("Wrote %s\n", written->c_str());
+  std::string problem = setVariables(app, options);
+  int status = problem.empty() ? compare(app, options, argv[0]) : usageError(problem);
   app.shutdown();
-  return 0;
+  return status;
 }

@@ -139,6 +139,8 @@ OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* fil
   if (!docs) return eNotApplicable;
   if (OdResult made = docs->newDocument(); made != eOk) return made;
   HostDocument* resultDocument = docs->curDocument();
+  resultDocument->addSourceFile(m_file1Info->path);
+  resultDocument->addSourceFile(m_file2Info->path);
   OdDbDatabase* result = resultDocument->database();
   impl.setBlockTableRecordId(result->getModelSpaceId());
   ResultBlockNames names = chooseResultBlockNames(file1, file2);

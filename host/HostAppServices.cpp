@@ -2,6 +2,7 @@
 
 #include "DxfReader.h"
 #include "HostDocManager.h"
+#include "HostOutputTransaction.h"
 #include "OdError.h"
 
 #include <filesystem>
@@ -24,9 +25,7 @@ OdDbDatabasePtr HostAppServices::readFile(const OdString& path, bool, bool, int,
 }
 
 OdDbDatabasePtr HostAppServices::readDrawing(const OdString& path) {
-  std::error_code ec;
-  if (path.isEmpty()) throw OdError(eInvalidInput, "No file name given to read");
-  if (!std::filesystem::is_regular_file(path.utf8(), ec)) throw OdError(eFileNotFound, path + ": file not found");
+  hostRequireInputFile(path);
   // The reader's errors already name the file.
   OdDbDatabasePtr db = odDxfReadFile(path);
   db->setFilename(path);

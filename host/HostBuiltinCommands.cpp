@@ -100,8 +100,7 @@ int setVar(HostApp& app, HostCommandContext&) {
   if (editor.getString("Enter variable name:", name) != kPromptOk) return kCmdCancelled;
   if (!editor.getVar(name)) throw OdError(eKeyNotFound, "unknown variable \"" + name + "\"");
   if (editor.getString("Enter new value for " + name.upper() + ":", value) != kPromptOk) return kCmdCancelled;
-  if (!editor.setVarFromText(name, value))
-    throw OdError(eInvalidInput, "invalid value \"" + value + "\" for " + name.upper());
+  if (!editor.setVarFromText(name, value)) throw OdError(eInvalidInput, editor.variables().refusal(name, value));
   return kCmdOk;
 }
 
@@ -122,7 +121,7 @@ int exportView(HostApp& app, HostCommandContext&) {
   if (app.editor().getString("Enter file name to export (.png or .svg):", path) != kPromptOk) return kCmdCancelled;
   int width = exportSide(app, "Enter width in pixels <1600>:", 1600);
   int height = exportSide(app, "Enter height in pixels:", width * 3 / 4);
-  doc->device()->exportView(path, width, height);
+  doc->device()->exportView(path, width, height, app.docManager().protectedFiles());
   app.docManager().print("Exported " + path);
   return kCmdOk;
 }

@@ -94,7 +94,7 @@ bool HostCommandProcessor::runVariable(const OdString& name, const std::deque<Od
   }
   if (answers.size() > 1) return fail(name + ": unused input \"" + answers[1] + "\".");
   if (!m_editor.setVarFromText(name, answers.front()))
-    return fail(name + ": invalid value \"" + answers.front() + "\".");
+    return fail(m_editor.variables().refusal(name, answers.front()) + ".");
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "HostDocManager.h"
 
 #include "HostAppServices.h"
+#include "HostOutputTransaction.h"
 
 #include "DxfReader.h"
 #include "DxfWriter.h"
@@ -68,16 +69,27 @@ HostDocument* HostDocManager::openDocument(const OdString& path) {
 void HostDocManager::save(HostDocument* doc) {
   if (!doc) throw OdError(eInvalidInput, "No drawing to save");
   if (doc->filePath().isEmpty()) throw OdError(eInvalidInput, doc->name() + ": has no file yet; use SAVEAS");
-  odDxfWriteFile(doc->database(), doc->filePath());
+  hostWriteOutput(doc->filePath(), [&] { return odDxfSaveString(doc->database(), doc->filePath()); }, protectedFiles(doc));
 }
 
 void HostDocManager::saveAs(HostDocument* doc, const OdString& path) {
   if (!doc) throw OdError(eInvalidInput, "No drawing to save");
   if (path.isEmpty()) throw OdError(eInvalidInput, "No file name given to save " + doc->name());
-  odDxfWriteFile(doc->database(), path);
+  if (!hostHasExtension(path, ".dxf"))
+    throw OdError(eInvalidInput, path + ": a drawing is saved as DXF; the file name must end in .dxf");
+  hostWriteOutput(path, [&] { return odDxfSaveString(doc->database(), path); }, protectedFiles(doc));
   doc->database()->setFilename(path);
   doc->setFilePath(path);
   doc->setName(fileNameOf(path));
+}
+
+std::vector<OdString> HostDocManager::protectedFiles(const HostDocument* saved) const {
+  std::vector<OdString> files;
+  for (const auto& doc : m_documents) {
+    if (doc.get() != saved) files.push_back(doc->filePath());
+    files.insert(files.end(), doc->sourceFiles().begin(), doc->sourceFiles().end());
+  }
+  return files;
 }
 
 void HostDocManager::closeDocument(HostDocument* doc) {

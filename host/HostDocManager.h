@@ -30,7 +30,12 @@ class HostDocManager {
   // or when the document has no file yet.
   void save(HostDocument* doc);
   // Writes to path, which becomes the document's file and name.
+  // Refuses a name that does not end in .dxf and a file that protectedFiles names.
   void saveAs(HostDocument* doc, const OdString& path);
+  // The files outputs must not replace: those the open drawings were read
+  // from or made from, except the file of the drawing given (saving it
+  // again is what SAVE is for).
+  std::vector<OdString> protectedFiles(const HostDocument* saved = nullptr) const;
   void closeDocument(HostDocument* doc);
   void closeAll();
 

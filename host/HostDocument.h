@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class HostGsDevice;
 
@@ -28,6 +29,11 @@ class HostDocument {
   const OdString& name() const { return m_name; }
   void setName(const OdString& name) { m_name = name; }
 
+  // Files the drawing was made from besides its own (a comparison's two
+  // files): no output may replace them while it is open.
+  const std::vector<OdString>& sourceFiles() const { return m_sourceFiles; }
+  void addSourceFile(const OdString& path) { m_sourceFiles.push_back(path); }
+
   HostCommandLine& commandLine() { return m_commandLine; }
   // Types the text as a command line when the running command has ended
   // (at once when none is running).
@@ -42,6 +48,7 @@ class HostDocument {
   OdDbDatabasePtr m_database;
   OdString m_filePath;
   OdString m_name;
+  std::vector<OdString> m_sourceFiles;
   HostCommandLine m_commandLine;
   ExecuteSink m_execute;
   std::unique_ptr<HostGsDevice> m_device;  // after the database: it goes first

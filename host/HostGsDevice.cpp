@@ -7,7 +7,7 @@
 #include "HostRasterCanvas.h"
 #include "HostSvgCanvas.h"
 #include "OdError.h"
-#include "OdFileWrite.h"
+#include "HostOutputTransaction.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -185,18 +185,19 @@ std::string HostGsDevice::svgDocument(int width, int height) {
   return canvas.document();
 }
 
-void HostGsDevice::exportView(const OdString& path, int width, int height) {
+void HostGsDevice::exportView(const OdString& path, int width, int height, const std::vector<OdString>& inputs) {
   if (width < 1 || height < 1 || width > kLargestExportSide || height > kLargestExportSide)
     throw OdError(eInvalidInput, path + OdString::format(": cannot export at %dx%d pixels; each side takes 1 to %d",
                                                          width, height, kLargestExportSide));
   std::string extension = lowerExtensionOf(path);
   if (extension != ".png" && extension != ".svg")
     throw OdError(eInvalidInput, path + ": cannot export: the file name must end in .png or .svg");
-  std::string bytes;
-  try {
-    bytes = extension == ".png" ? pngImage(width, height) : svgDocument(width, height);
-  } catch (const OdError& e) {
-    throw OdError(e.code(), path + ": cannot export: " + e.description());
-  }
-  odWriteFileAtomically(path, bytes);
+  auto bytes = [&] {
+    try {
+      return extension == ".png" ? pngImage(width, height) : svgDocument(width, height);
+    } catch (const OdError& e) {
+      throw OdError(e.code(), path + ": cannot export: " + e.description());
+    }
+  };
+  hostWriteOutput(path, bytes, inputs);
 }

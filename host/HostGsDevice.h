@@ -39,9 +39,10 @@ class HostGsDevice {
   // A drawing with nothing to paint on, as a view without a window makes:
   // only for the listeners, so nothing is drawn when none is registered.
   void update();
-  // Writes the view as PNG or SVG, by the file's extension, atomically.
+  // Writes the view as PNG or SVG, by the file's extension, as an output
+  // (see hostWriteOutput) that must not replace any of the inputs.
   // Throws OdError naming the file when it cannot.
-  void exportView(const OdString& path, int width, int height);
+  void exportView(const OdString& path, int width, int height, const std::vector<OdString>& inputs = {});
   // The PNG file's bytes.
   std::string pngImage(int width, int height);
   // The SVG document.

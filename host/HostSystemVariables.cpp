@@ -36,19 +36,29 @@ OdResBufPtr copyOf(const OdResBuf* rb) {
 }  // namespace
 
 HostSystemVariables::HostSystemVariables() {
-  // Which properties the comparison looks at (bit flags), and its tolerance
-  // as a number of decimal places.
-  define("COMPAREPROPS", OdResBuf::newRb(OdResBuf::kRtInt16, int64_t(0)));
-  define("COMPARETOLERANCE", OdResBuf::newRb(OdResBuf::kRtInt16, int64_t(6)));
+  // Which properties the comparison looks at (six bit flags), and its
+  // tolerance as a number of decimal places (the rounding knows 0 to 14).
+  define("COMPAREPROPS", OdResBuf::newRb(OdResBuf::kRtInt16, int64_t(0)), Range{0, 63});
+  define("COMPARETOLERANCE", OdResBuf::newRb(OdResBuf::kRtInt16, int64_t(6)), Range{0, 14});
   // No file dialogs without a window; command echo on.
   define("FILEDIA", OdResBuf::newRb(OdResBuf::kRtInt16, int64_t(0)));
   define("CMDECHO", OdResBuf::newRb(OdResBuf::kRtInt16, int64_t(1)));
 }
 
-bool HostSystemVariables::define(const OdString& name, OdResBufPtr value) {
+bool HostSystemVariables::define(const OdString& name, OdResBufPtr value, std::optional<Range> range) {
   if (name.isEmpty() || !value || m_vars.count(name)) return false;
   m_vars.emplace(name, copyOf(value.get()));
+  if (range) m_ranges.emplace(name, *range);
   return true;
+}
+
+OdString HostSystemVariables::refusal(const OdString& name, const OdString& text) const {
+  OdString message = "invalid value \"" + text + "\" for " + name.upper();
+  auto range = m_ranges.find(name);
+  if (range == m_ranges.end()) return message;
+  return message + OdString::format("; it takes a whole number from %lld to %lld",
+                                    static_cast<long long>(range->second.lowest),
+                                    static_cast<long long>(range->second.highest));
 }
 
 size_t HostSystemVariables::NameHash::operator()(const OdString& name) const {
@@ -77,6 +87,8 @@ bool HostSystemVariables::set(const OdString& name, const OdResBuf* value) {
         v = static_cast<int64_t>(value->getDouble());
       else return false;
       if (!fitsType(var->restype(), v)) return false;
+      if (auto range = m_ranges.find(name); range != m_ranges.end() && (v < range->second.lowest || v > range->second.highest))
+        return false;
       var->setInt64(v);
       return true;
     }

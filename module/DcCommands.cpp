@@ -7,11 +7,11 @@
 #include "DcMessages.h"
 #include "DcUiDrawingComparisonPalette.h"
 #include "FingerprintReport.h"
-#include "HostDocument.h"
+#include "HostDocManager.h"
+#include "HostOutputTransaction.h"
 #include "HostEditor.h"
 #include "ICmdFactory.h"
 #include "OdError.h"
-#include "OdFileWrite.h"
 
 namespace dwgcompare {
 namespace {
@@ -52,6 +52,15 @@ void printFileInfo(int number, const FileInfo* info) {
   hostPrint(dcFormatMessage(kMsgInfoFolder, {info->path}));
   hostPrint(dcFormatMessage(kMsgInfoDateSaved, {info->dateSaved}));
   hostPrint(dcFormatMessage(kMsgInfoSavedBy, {info->savedBy}));
+}
+
+// The compared files and those the open drawings came from: no report may replace them.
+std::vector<OdString> filesCompared(const DcComparisonManager& manager) {
+  std::vector<OdString> files;
+  if (HostDocManager* docs = hostDocManager()) files = docs->protectedFiles();
+  for (const FileInfo* info : {manager.file1Info(), manager.file2Info()})
+    if (info) files.push_back(info->path);
+  return files;
 }
 }  // namespace
 
@@ -113,7 +122,9 @@ int DcCompareReportCmd::run() {
   HostEditor* editor = hostEditor();
   if (editor && !editor->pendingAnswers().empty() && editor->getString("JSON report file <none>:", path) == kPromptOk &&
       !path.isEmpty()) {
-    odWriteFileAtomically(path, comparisonReportJson(report));
+    if (!hostHasExtension(path, ".json"))
+      throw OdError(eInvalidInput, path + ": the report is JSON; the file name must end in .json");
+    hostWriteOutput(path, [&] { return comparisonReportJson(report); }, filesCompared(*manager));
   }
   for (const OdString& line : comparisonReportSummary(report)) hostPrint(line);
   return kCmdOk;

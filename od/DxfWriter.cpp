@@ -222,7 +222,9 @@ std::string odDxfWriteString(OdDbDatabase* db) {
   return out;
 }
 
-void odDxfWriteFile(OdDbDatabase* db, const OdString& path) {
+std::string odDxfSaveString(OdDbDatabase* db, const OdString& path) {
   if (OdRxEventPtr event = odrxEvent()) event->fire_beginSave(db, path);
-  odWriteFileAtomically(path, odDxfWriteString(db));
+  return odDxfWriteString(db);
 }
+
+void odDxfWriteFile(OdDbDatabase* db, const OdString& path) { odWriteFileAtomically(path, odDxfSaveString(db, path)); }

@@ -3,6 +3,7 @@
 //   odtool roundtrip IN OUT      reads IN and writes it as DXF to OUT
 //   odtool bind FILE1 FILE2 OUT  binds both drawings as blocks FILE1 and FILE2 of a new
 //                                drawing, each inserted at the origin, and writes it to OUT
+// Exit status: 0 done, 1 an input or output failed, 2 a wrong command line.
 
 #include "DbBlockReference.h"
 #include "DbBlockTableRecord.h"
@@ -11,6 +12,8 @@
 #include "DbXRefMan.h"
 #include "DxfReader.h"
 #include "DxfWriter.h"
+#include "HostOutputTransaction.h"
+#include "HostVersion.h"
 #include "RxEvent.h"
 
 #include <cstdio>
@@ -38,6 +41,7 @@ std::string jsonString(const std::string& text) {
 }
 
 int info(const char* path) {
+  hostRequireInputFile(OdString(path));
   OdDbDatabasePtr db = odDxfReadFile(OdString(path));
   std::map<std::string, int> modelSpace;
   OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
@@ -55,9 +59,30 @@ int info(const char* path) {
   return 0;
 }
 
+// The output, checked against the inputs before any work, written only when all went well.
+class Output {
+ public:
+  Output(const std::vector<const char*>& inputs, const char* path) : m_path(path) {
+    for (const char* input : inputs) {
+      hostRequireInputFile(OdString(input));
+      m_run.addInputs({OdString(input)});
+    }
+    m_run.claim(OdString(path));
+  }
+  void write(OdDbDatabase* db) {
+    m_run.write(OdString(m_path), [&] { return odDxfSaveString(db, OdString(m_path)); });
+    m_run.commit();
+  }
+
+ private:
+  HostOutputTransaction m_run;
+  const char* m_path;
+};
+
 int roundtrip(const char* in, const char* out) {
+  Output output({in}, out);
   OdDbDatabasePtr db = odDxfReadFile(OdString(in));
-  odDxfWriteFile(db.get(), OdString(out));
+  output.write(db.get());
   return 0;
 }
 
@@ -89,27 +114,36 @@ void bindAtOrigin(OdDbDatabase* db, const char* path, const char* blockName) {
 }
 
 int bind(const char* first, const char* second, const char* out) {
+  Output output({first, second}, out);
   ClonePairCounter counter;
   OdDbDatabasePtr db = OdDbDatabase::create();
   const char* names[] = {"FILE1", "FILE2"};
   const char* paths[] = {first, second};
   for (int i = 0; i < 2; ++i) bindAtOrigin(db.get(), paths[i], names[i]);
-  odDxfWriteFile(db.get(), OdString(out));
+  output.write(db.get());
   for (size_t i = 0; i < counter.pairs.size() && i < 2; ++i)
     std::printf("%s %s: %zu id pairs\n", names[i], paths[i], counter.pairs[i]);
   return 0;
 }
 
-int usage() {
-  std::fprintf(stderr, "usage: odtool info FILE | odtool roundtrip IN OUT | odtool bind FILE1 FILE2 OUT\n");
+int usage(const char* problem) {
+  std::fprintf(stderr, "odtool: %s\nusage: odtool info FILE | odtool roundtrip IN OUT.dxf | odtool bind FILE1 FILE2 OUT.dxf"
+               " | odtool --version\n", problem);
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return usage();
+  if (argc < 2) return usage("give a command");
   std::string command = argv[1];
+  if (command == "--version" && argc == 2) {
+    std::printf("odtool %s\n", kHostVersion);
+    return 0;
+  }
+  const char* out = argv[argc - 1];
+  bool writes = (command == "roundtrip" && argc == 4) || (command == "bind" && argc == 5);
+  if (writes && !hostHasExtension(OdString(out), ".dxf")) return usage("the output's file name must end in .dxf");
   try {
     if (command == "info" && argc == 3) return info(argv[2]);
     if (command == "roundtrip" && argc == 4) return roundtrip(argv[2], argv[3]);
@@ -121,5 +155,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "odtool: %s: %s\n", argv[2], e.what());
     return 1;
   }
-  return usage();
+  return usage(("wrong arguments for " + command).c_str());
 }

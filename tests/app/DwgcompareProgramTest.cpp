@@ -5,7 +5,10 @@
 #include "DbDictionary.h"
 #include "DbXrecord.h"
 #include "DxfReader.h"
+#include "HostVersion.h"
 
+#include <climits>
+#include <map>
 #include <regex>
 #include <set>
 
@@ -116,14 +119,104 @@ TEST_F(DwgcompareProgramTest, ASavedResultOpensInCadhostPaintedTheSame) {
   EXPECT_EQ(ezdxf.status, 0) << ezdxf.output;
 }
 
-TEST_F(DwgcompareProgramTest, BadInputGetsAClearMessageAndAFailingStatus) {
-  ProgramRun missing = run(DWGCOMPARE_PROGRAM, {"nowhere.dxf", "nowhere.dxf"});
-  EXPECT_EQ(missing.status, 2);
-  EXPECT_NE(missing.output.find("nowhere.dxf: file not found"), std::string::npos) << missing.output;
+namespace {
+// Every file of the folder, below it too, with a checksum of its bytes.
+std::map<std::string, size_t> snapshot(const std::filesystem::path& folder) {
+  std::map<std::string, size_t> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    files[entry.path().lexically_relative(folder).string()] =
+        entry.is_regular_file() ? std::hash<std::string>()(fileContents(entry.path())) : 0;
+  return files;
+}
+}  // namespace
+
+// Bad input and refused outputs, as each program meets them: the same exit
+// status (0 done, 1 an input or output failed, 2 a wrong command line), a
+// message naming the file, and the folder exactly as it was: inputs
+// unchanged, no output, partial or temporary, left behind.
+TEST_F(DwgcompareProgramTest, EveryProgramRefusesBadInputsAndOutputsAlikeAndChangesNothing) {
+  std::string samples = std::string(DC_SOURCE_DIR) + "/samples/";
+  std::filesystem::copy_file(samples + "plan.dxf", dir.path() / "a.dxf");
+  std::filesystem::copy_file(samples + "plan_revised.dxf", dir.path() / "b.dxf");
   writeText(dir.path() / "broken.dxf", "  0\nSECTION\n  2\nENTITIES\n  0\nLINE\n 10\nnot a number\n");
-  ProgramRun broken = run(DWGCOMPARE_PROGRAM, {"broken.dxf", "broken.dxf"});
-  EXPECT_EQ(broken.status, 1);
-  EXPECT_NE(broken.output.find("broken.dxf"), std::string::npos) << broken.output;
-  ProgramRun badNumber = run(DWGCOMPARE_PROGRAM, {"broken.dxf", "broken.dxf", "--tolerance", "six"});
-  EXPECT_EQ(badNumber.status, 2);
+  writeText(dir.path() / "old.png", "kept");
+  std::filesystem::create_directory(dir.path() / "folder.dxf");
+  std::filesystem::create_symlink("b.dxf", dir.path() / "b-link.json");
+  std::filesystem::create_symlink("old.png", dir.path() / "old-link.svg");
+  std::filesystem::create_symlink("a.dxf", dir.path() / "a-link.png");
+  const std::string longName(300, 'n');
+  const std::string dwgcompare = DWGCOMPARE_PROGRAM, cadhost = CADHOST_PROGRAM, odtool = ODTOOL_PROGRAM;
+  struct Case {
+    std::string program;
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  };
+  const Case cases[] = {
+      {dwgcompare, {"a.dxf", "b.dxf", "-o", "a.dxf"}, 1, "a.dxf: refused as an output: it is the input a.dxf"},
+      {dwgcompare, {"a.dxf", "b.dxf", "--json", "b-link.json"}, 1, "b-link.json: refused as an output: it is the input b.dxf"},
+      {dwgcompare, {"a.dxf", "b.dxf", "--png", "old.png", "--svg", "old-link.svg"}, 1, "old-link.svg: refused as an output: the output old.png"},
+      {dwgcompare, {"a.dxf", "b.dxf", "-o", "/proc/x.dxf", "--png", "r.png", "--json", "r.json"}, 1, "/proc/x.dxf: cannot write"},
+      {dwgcompare, {"a.dxf", "b.dxf", "--png", "r.png", "-o", "no/r.dxf"}, 1, "no/r.dxf: cannot write: folder no not found"},
+      {dwgcompare, {"a.dxf", "b.dxf", "--png", "r.png", "-o", longName + ".dxf"}, 1, "longer than 255 bytes"},
+      {dwgcompare, {"nowhere.dxf", "b.dxf", "--json", "r.json"}, 1, "nowhere.dxf: file not found"},
+      {dwgcompare, {longName + ".dxf", "b.dxf"}, 1, longName + ".dxf: file not found"},
+      {dwgcompare, {"folder.dxf", "b.dxf"}, 1, "folder.dxf: is a directory"},
+      {dwgcompare, {"broken.dxf", "b.dxf", "--json", "r.json"}, 1, "broken.dxf"},
+      {dwgcompare, {"a.dxf", "b.dxf", "--svg", "r.png"}, 2, "--svg r.png: the file name must end in .svg"},
+      {dwgcompare, {"a.dxf", "b.dxf", "--props", "64"}, 2, "from 0 to 63"},
+      {dwgcompare, {"a.dxf", "b.dxf", "--tolerance", "-1"}, 2, "from 0 to 14"},
+      {dwgcompare, {"a.dxf", "b.dxf", "--tolerance", "six"}, 2, "invalid value \"six\" for COMPARETOLERANCE"},
+      {dwgcompare, {"a.dxf"}, 2, "give two drawing files\nusage: dwgcompare"},
+      {cadhost, {"--headless", "-c", "OPEN a.dxf;NEW;SAVEAS a.dxf"}, 1, "a.dxf: refused as an output: it is the input a.dxf"},
+      {cadhost, {"--headless", "-c", "OPEN a.dxf;SAVEAS r.png"}, 1, "r.png: a drawing is saved as DXF; the file name must end in .dxf"},
+      {cadhost, {"--headless", "-c", "OPEN a.dxf;EXPORT a-link.png"}, 1, "a-link.png: refused as an output: it is the input a.dxf"},
+      {cadhost, {"--headless", "--load", DWGCOMPARE_MODULE, "-c", "-DWGCOMPARE a.dxf b.dxf;SAVEAS b.dxf"}, 1, "b.dxf: refused as an output: it is the input b.dxf"},
+      {cadhost, {"--headless", "--load", DWGCOMPARE_MODULE, "-c", "-DWGCOMPARE a.dxf b.dxf;-COMPAREREPORT b-link.json"}, 1, "b-link.json: refused as an output"},
+      {cadhost, {"--headless", "-c", "OPEN folder.dxf"}, 1, "folder.dxf: is a directory"},
+      {cadhost, {"--headless", "--script", "nowhere.scr"}, 1, "nowhere.scr: file not found"},
+      {cadhost, {"--headless", "--bogus"}, 2, "unknown argument --bogus\nusage: cadhost"},
+      {odtool, {"roundtrip", "a.dxf", "a.dxf"}, 1, "a.dxf: refused as an output: it is the input a.dxf"},
+      {odtool, {"bind", "a.dxf", "b.dxf", "b.dxf"}, 1, "b.dxf: refused as an output: it is the input b.dxf"},
+      {odtool, {"roundtrip", "broken.dxf", "r.dxf"}, 1, "broken.dxf"},
+      {odtool, {"info", "folder.dxf"}, 1, "folder.dxf: is a directory"},
+      {odtool, {"info", longName}, 1, longName + ": file not found"},
+      {odtool, {"roundtrip", "a.dxf", "r.png"}, 2, "must end in .dxf\nusage: odtool"},
+  };
+  const std::map<std::string, size_t> before = snapshot(dir.path());
+  for (const Case& c : cases) {
+    ProgramRun r = run(c.program, c.args);
+    std::string line = std::filesystem::path(c.program).filename().string();
+    for (const std::string& arg : c.args) line += " " + arg.substr(0, 40);
+    SCOPED_TRACE(line);
+    EXPECT_EQ(r.status, c.status) << r.output;
+    EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
+    EXPECT_EQ(r.output.find("--tolerance N    COMPARETOLERANCE"), std::string::npos) << "the short usage only";
+    EXPECT_EQ(snapshot(dir.path()), before);
+  }
+}
+
+TEST_F(DwgcompareProgramTest, EveryProgramTellsItsVersion) {
+  for (const std::string program : {DWGCOMPARE_PROGRAM, CADHOST_PROGRAM, ODTOOL_PROGRAM}) {
+    ProgramRun r = run(program, {"--version"});
+    EXPECT_EQ(r.status, 0) << program;
+    EXPECT_EQ(r.output, std::filesystem::path(program).filename().string() + " " + kHostVersion + "\n");
+  }
+}
+
+// A working folder deeper than the path limit: the programs use the paths
+// they are given, which still name the files there.
+TEST_F(DwgcompareProgramTest, AWorkingFolderDeeperThanThePathLimitStillWorks) {
+  std::string samples = std::string(DC_SOURCE_DIR) + "/samples/";
+  std::string deeper = "d=" + std::string(200, 'd') + "; for i in $(seq 25); do mkdir $d && cd -P $d || exit 9; done; ";
+  std::string script = deeper + "cp " + shellQuoted(samples + "plan.dxf") + " a.dxf && cp " +
+                       shellQuoted(samples + "plan_revised.dxf") + " b.dxf && " + shellQuoted(DWGCOMPARE_PROGRAM) +
+                       " a.dxf b.dxf -o r.dxf --json r.json && " + shellQuoted(ODTOOL_PROGRAM) +
+                       " roundtrip r.dxf again.dxf && test -s r.json && test -s again.dxf && echo deep:$(pwd | wc -c)";
+  ProgramRun r = run("/bin/sh", {"-c", script});
+  std::system(("rm -rf " + shellQuoted(dir / std::string(200, 'd'))).c_str());
+  EXPECT_EQ(r.status, 0) << r.output;
+  std::smatch depth;
+  ASSERT_TRUE(std::regex_search(r.output, depth, std::regex("deep:(\\d+)"))) << r.output;
+  EXPECT_GT(std::stol(depth[1]), PATH_MAX);
 }

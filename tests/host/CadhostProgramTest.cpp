@@ -72,8 +72,8 @@ TEST_F(CadhostProgramTest, ScriptLinesRunInOrder) {
 
 TEST_F(CadhostProgramTest, MissingScriptIsNamedAndNothingRuns) {
   ProgramRun r = run({"--headless", "-c", "NEW;SAVEAS x.dxf", "--script", "nothere.scr"});
-  EXPECT_EQ(r.status, 2) << r.output;
-  EXPECT_NE(r.output.find("nothere.scr"), std::string::npos) << r.output;
+  EXPECT_EQ(r.status, 1) << r.output;
+  EXPECT_NE(r.output.find("nothere.scr: file not found"), std::string::npos) << r.output;
   EXPECT_FALSE(std::filesystem::exists(dir / "x.dxf"));
 }
 

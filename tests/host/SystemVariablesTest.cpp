@@ -38,14 +38,29 @@ TEST_F(SystemVariablesTest, TypingTheNameAlonePrintsTheValue) {
   EXPECT_NE(log().find("COMPARETOLERANCE = 6"), std::string::npos) << log();
 }
 
-TEST_F(SystemVariablesTest, ValuesOfTheWrongTypeOrRangeAreRefused) {
-  EXPECT_FALSE(app.typeLine("SETVAR COMPAREPROPS abc"));
-  EXPECT_NE(log().find("invalid value \"abc\" for COMPAREPROPS"), std::string::npos) << log();
-  EXPECT_FALSE(app.typeLine("COMPAREPROPS 1.5"));
-  EXPECT_FALSE(app.typeLine("COMPAREPROPS 70000"));
-  EXPECT_FALSE(app.typeLine("SETVAR NOSUCHVAR 1"));
-  EXPECT_NE(log().find("unknown variable \"NOSUCHVAR\""), std::string::npos) << log();
+TEST_F(SystemVariablesTest, ValuesOfTheWrongTypeOrRangeAreRefusedWithTheRange) {
+  struct Case {
+    const char* line;
+    const char* message;
+  };
+  const Case refused[] = {
+      {"SETVAR COMPAREPROPS abc", "invalid value \"abc\" for COMPAREPROPS; it takes a whole number from 0 to 63"},
+      {"COMPAREPROPS 1.5", "invalid value \"1.5\" for COMPAREPROPS; it takes a whole number from 0 to 63"},
+      {"SETVAR COMPAREPROPS 64", "invalid value \"64\" for COMPAREPROPS; it takes a whole number from 0 to 63"},
+      {"COMPAREPROPS -1", "invalid value \"-1\" for COMPAREPROPS; it takes a whole number from 0 to 63"},
+      {"SETVAR COMPARETOLERANCE 99", "invalid value \"99\" for COMPARETOLERANCE; it takes a whole number from 0 to 14"},
+      {"COMPARETOLERANCE -1", "invalid value \"-1\" for COMPARETOLERANCE; it takes a whole number from 0 to 14"},
+      {"SETVAR NOSUCHVAR 1", "unknown variable \"NOSUCHVAR\""},
+  };
+  for (const Case& c : refused) {
+    EXPECT_FALSE(app.typeLine(c.line)) << c.line;
+    EXPECT_NE(log().find(c.message), std::string::npos) << c.line << "\n" << log();
+  }
   EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 0);
+  EXPECT_EQ(app.editor().getVar("COMPARETOLERANCE")->getInt32(), 6);
+  EXPECT_FALSE(app.editor().setVar("COMPAREPROPS", OdResBuf::newRb(OdResBuf::kRtInt32, int64_t(64)).get()));
+  EXPECT_TRUE(app.typeLine("COMPAREPROPS 63;COMPARETOLERANCE 0;SETVAR COMPARETOLERANCE 14"));
+  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 63);
 }
 
 TEST_F(SystemVariablesTest, SetVarConvertsResBufValues) {
