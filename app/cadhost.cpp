@@ -27,7 +27,7 @@ extern "C" __attribute__((visibility("default"))) const wchar_t* GetMainDllNameW
 namespace {
 const char kUsageLine[] =
     "usage: cadhost [--headless] [--load MODULE.so]... [-c \"CMD ARGS;CMD...\"]... [--script FILE]...\n"
-    "               [--screenshot IMAGE.png] [DRAWING.dxf]... | --help | --version\n";
+    "               [--screenshot IMAGE.png] [DRAWING]... | --help | --version\n";
 const char kHelp[] =
     "  --headless      no window: views draw offscreen (also when there is no display)\n"
     "  --load FILE     load a plug-in module besides those of the modules folder\n"
@@ -36,7 +36,7 @@ const char kHelp[] =
     "  --script FILE   type each line of FILE\n"
     "  --screenshot F  once the window shows the drawings and the commands ran, save\n"
     "                  it as the PNG image F and quit\n"
-    "  DRAWING         open it, before the command lines run\n"
+    "  DRAWING         open it (DXF, or DWG read through LibreDWG, GPL-3.0), before the command lines run\n"
     "The profile is CADHOST_PROFILE, else $XDG_CONFIG_HOME/cadhost/profile; its\n"
     "\"Startup\" section's commands run first.\n"
     "Exit status: 0 every command succeeded, 1 a command, input or output failed, 2 a wrong command line.\n";

@@ -23,7 +23,7 @@ const char kUsageLine[] =
     "usage: dwgcompare FILE1 FILE2 [-o RESULT.dxf] [--png P.png] [--svg S.svg] [--json J.json]\n"
     "                  [--props N] [--tolerance N] | --help | --version\n";
 const char kHelp[] =
-    "  FILE1, FILE2     the original drawing and the one to compare with it\n"
+    "  FILE1, FILE2     the original drawing and the one to compare with it, DXF or DWG\n"
     "  -o FILE          save the result drawing (it remembers the compared pair)\n"
     "  --png, --svg     write the painted result: green only in File 1, red only in File 2, grey in both\n"
     "  --json FILE      write the counts and the compared files as JSON\n"
@@ -31,6 +31,7 @@ const char kHelp[] =
     "                   8 linetype scale, 16 lineweight, 32 transparency; add them up)\n"
     "  --tolerance N    COMPARETOLERANCE: decimal places that count, 0 to 14 (default 6)\n"
     "Outputs are written together when all of them succeeded; none may be an input.\n"
+    "DWG (R13 to 2018) is read through LibreDWG (GPL-3.0), run by Node.js in a process of its own.\n"
     "The comparison module is libdwgcompare.so beside the program, or DWGCOMPARE_MODULE.\n"
     "Exit status: 0 done, 1 an input or output failed, 2 a wrong command line.\n";
 

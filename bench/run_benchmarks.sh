@@ -8,3 +8,4 @@ entities=${2:-1000000}
 "$build/bin/fingerprint_bench" "$entities"
 "$build/bin/crc32_bench"
 python3 "$(dirname "$0")/compare_bench.py" "$build"
+python3 "$(dirname "$0")/dwg_bench.py" "$build"

@@ -1,6 +1,6 @@
 #include "HostAppServices.h"
 
-#include "DxfReader.h"
+#include "DrawingFile.h"
 #include "HostDocManager.h"
 #include "HostOutputTransaction.h"
 #include "OdError.h"
@@ -27,7 +27,7 @@ OdDbDatabasePtr HostAppServices::readFile(const OdString& path, bool, bool, int,
 OdDbDatabasePtr HostAppServices::readDrawing(const OdString& path) {
   hostRequireInputFile(path);
   // The reader's errors already name the file.
-  OdDbDatabasePtr db = odDxfReadFile(path);
+  OdDbDatabasePtr db = odReadDrawingFile(path);
   db->setFilename(path);
   return db;
 }

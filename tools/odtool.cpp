@@ -10,6 +10,7 @@
 #include "DbDatabase.h"
 #include "DbIdMapping.h"
 #include "DbXRefMan.h"
+#include "DrawingFile.h"
 #include "DxfReader.h"
 #include "DxfWriter.h"
 #include "HostOutputTransaction.h"
@@ -42,7 +43,7 @@ std::string jsonString(const std::string& text) {
 
 int info(const char* path) {
   hostRequireInputFile(OdString(path));
-  OdDbDatabasePtr db = odDxfReadFile(OdString(path));
+  OdDbDatabasePtr db = odReadDrawingFile(OdString(path));
   std::map<std::string, int> modelSpace;
   OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
   for (OdDbObjectId id : ms->entityIds())
@@ -81,7 +82,7 @@ class Output {
 
 int roundtrip(const char* in, const char* out) {
   Output output({in}, out);
-  OdDbDatabasePtr db = odDxfReadFile(OdString(in));
+  OdDbDatabasePtr db = odReadDrawingFile(OdString(in));
   output.write(db.get());
   return 0;
 }

@@ -33,6 +33,8 @@ try {
   const dxf = libredwg.dwg_write_dxf(bytes.buffer.slice(bytes.byteOffset, bytes.byteOffset + bytes.byteLength));
   if (!dxf || dxf.length === 0) throw new Error('the converter wrote no DXF');
   writeFileSync(output, withoutRecords(Buffer.from(dxf.buffer, dxf.byteOffset, dxf.length), 'SPATIAL_INDEX'));
+  // The converter's runtime keeps the process alive for seconds after the work is done.
+  process.exit(0);
 } catch (error) {
   process.stderr.write(`${error && error.message ? error.message : error}\n`);
   process.exit(1);
