@@ -2,7 +2,7 @@
 
 #include "DbDeepClone.h"
 #include "DbSymbolTable.h"
-#include "DxfReader.h"
+#include "DrawingFile.h"
 #include "RxEvent.h"
 
 #include <filesystem>
@@ -22,10 +22,10 @@ OdDbDrawingReader& drawingReader() {
   return reader;
 }
 
-OdDbDatabasePtr readDxfDrawing(const OdString& path) {
+OdDbDatabasePtr readDrawingFile(const OdString& path) {
   if (!std::filesystem::exists(std::filesystem::path(path.utf8())))
     throw OdError(eFileNotFound, "File not found: " + path);
-  return odDxfReadFile(path);
+  return odReadDrawingFile(path);
 }
 
 // A relative path names a file beside the host drawing when there is one there.
@@ -39,7 +39,7 @@ OdString resolvePath(const OdDbDatabase* host, const OdString& path) {
 OdDbDatabasePtr readReferencedDrawing(const OdDbDatabase* host, const OdString& pathName) {
   if (pathName.isEmpty()) throw OdError(eFileNotFound, "The external reference names no file");
   OdString path = resolvePath(host, pathName);
-  OdDbDatabasePtr db = drawingReader() ? drawingReader()(path) : readDxfDrawing(path);
+  OdDbDatabasePtr db = drawingReader() ? drawingReader()(path) : readDrawingFile(path);
   if (!db) throw OdError(eFileNotFound, "File not found: " + path);
   return db;
 }

@@ -9,7 +9,7 @@
 using OdDbDrawingReader = std::function<OdDbDatabasePtr(const OdString& path)>;
 // Registers the reader hosts want for referenced drawings (DWG files, files
 // found elsewhere); an empty one restores the default, which reads DXF files
-// with odDxfReadFile and throws eFileNotFound naming a path that does not exist.
+// with odReadDrawingFile (DXF or DWG) and throws eFileNotFound naming a path that does not exist.
 void odDbSetDrawingReader(OdDbDrawingReader reader);
 
 class OdDbXRefManExt {

@@ -1,6 +1,7 @@
 #include "DwgReader.h"
 
 #include "DbBlockTableRecord.h"
+#include "DbSymbolTable.h"
 #include "DxfReader.h"
 #include "OdError.h"
 
@@ -135,6 +136,15 @@ void decodeDates(OdDbDatabase* db) {
   }
 }
 
+// The converter writes every layer as switched off; a drawing of only hidden
+// layers is not what its author saw, so all are shown.
+void switchLayersOn(OdDbDatabase* db) {
+  for (OdDbObjectId id : db->layerTable()->records()) {
+    OdDbObjectPtr record = id.openObject(OdDb::kForWrite);
+    if (auto* layer = dynamic_cast<OdDbLayerTableRecord*>(record.get()); layer && layer->isOff()) layer->setIsOff(false);
+  }
+}
+
 size_t entityCount(OdDbDatabase* db) {
   OdDbObjectPtr modelSpace = db->getModelSpaceId().openObject();
   auto* block = dynamic_cast<OdDbBlockTableRecord*>(modelSpace.get());
@@ -185,6 +195,7 @@ OdDbDatabasePtr odDwgReadFile(const OdString& path) {
   if (entityCount(db.get()) == 0 && std::filesystem::file_size(path.utf8()) > 64 * 1024)
     throw fail("the converter gave a drawing with no entities");
   decodeDates(db.get());
+  switchLayersOn(db.get());
   db->setOriginalFileVersion(OdString(version));
   return db;
 }

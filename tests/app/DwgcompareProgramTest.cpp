@@ -4,6 +4,7 @@
 
 #include "DbDictionary.h"
 #include "DbXrecord.h"
+#include "DwgReader.h"
 #include "DxfReader.h"
 #include "HostVersion.h"
 
@@ -104,6 +105,52 @@ TEST_F(DwgcompareProgramTest, ADrawingAgainstItselfIsAllShared) {
     EXPECT_EQ(counts.file1Only, 0) << file;
     EXPECT_EQ(counts.file2Only, 0) << file;
   }
+}
+
+// Each DWG against the DXF its program saved of the same drawing. What stays
+// apart is what the converter loses or writes otherwise (measured per pair:
+// attribute, text, MText, solid, multileader and dimension fields, and the
+// contents of anonymous blocks); a pair it cannot convert (R2004) is refused.
+TEST_F(DwgcompareProgramTest, DwgTwinsCompareWithinTheConvertersKnownLosses) {
+  SKIP_WITHOUT_TESTDATA();
+  if (!odDwgConverterAvailable()) GTEST_SKIP() << "the DWG converter is not installed (./run deps)";
+  struct Twin {
+    const char* folder;
+    long file1Only, file2Only;  // at most; -1 for a pair that is refused
+  };
+  const Twin twins[] = {
+      {"acadsharp_sample_AC1015", 109, 111}, {"acadsharp_sample_AC1021", 97, 97},
+      {"acadsharp_sample_AC1024", 91, 148},  {"acadsharp_sample_AC1027", 91, 148},
+      {"acadsharp_sample_AC1032", 88, 146},  {"libredwg_example_2004", -1, -1},
+      {"libredwg_example_2007", 52, 52},     {"libredwg_example_2013", 47, 86},
+  };
+  for (const Twin& twin : twins) {
+    SCOPED_TRACE(twin.folder);
+    std::filesystem::path folder = testDataDir() / "dwg-twins" / twin.folder;
+    ProgramRun run = this->run(DWGCOMPARE_PROGRAM, {(folder / "a.dwg").string(), (folder / "b.dxf").string(),
+                                                    "--json", "twin.json"});
+    if (twin.file1Only < 0) {
+      EXPECT_EQ(run.status, 1);
+      EXPECT_NE(run.output.find("cannot read DWG AC1018 drawing"), std::string::npos) << run.output;
+      continue;
+    }
+    ASSERT_EQ(run.status, 0) << run.output;
+    Counts counts = countsOf(readText(dir.path() / "twin.json"));
+    EXPECT_LE(counts.file1Only, twin.file1Only);
+    EXPECT_LE(counts.file2Only, twin.file2Only);
+    EXPECT_GT(counts.shared, counts.file1Only);
+  }
+}
+
+TEST_F(DwgcompareProgramTest, CadhostOpensADwgAndShowsIt) {
+  SKIP_WITHOUT_TESTDATA();
+  if (!odDwgConverterAvailable()) GTEST_SKIP() << "the DWG converter is not installed (./run deps)";
+  std::string dwg = (testDataDir() / "dwg" / "ts1_AC1015.dwg").string();
+  ProgramRun shown = run(CADHOST_PROGRAM, {"--headless", dwg, "-c", "ZOOMALL;EXPORT ts1.png;QUIT"});
+  ASSERT_EQ(shown.status, 0) << shown.output;
+  QImage picture(QString::fromStdString(dir / "ts1.png"));
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_GT(pixelsOtherThanBackground(picture), 1000);
 }
 
 TEST_F(DwgcompareProgramTest, ASavedResultOpensInCadhostPaintedTheSame) {
