@@ -135,7 +135,15 @@ TEST_F(DwgcompareProgramTest, DwgTwinsCompareWithinTheConvertersKnownLosses) {
       continue;
     }
     ASSERT_EQ(run.status, 0) << run.output;
-    Counts counts = countsOf(readText(dir.path() / "twin.json"));
+    std::string json = readText(dir.path() / "twin.json");
+    for (const char* field : {"savedBy", "dateSaved"}) {
+      std::regex pattern(std::string("\"") + field + "\": (\"[^\"]*\")");
+      std::vector<std::string> values;
+      for (std::sregex_iterator it(json.begin(), json.end(), pattern), end; it != end; ++it) values.push_back((*it)[1]);
+      ASSERT_EQ(values.size(), 2u) << field;
+      EXPECT_EQ(values[0], values[1]) << field;
+    }
+    Counts counts = countsOf(json);
     EXPECT_LE(counts.file1Only, twin.file1Only);
     EXPECT_LE(counts.file2Only, twin.file2Only);
     EXPECT_GT(counts.shared, counts.file1Only);
