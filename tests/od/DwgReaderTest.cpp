@@ -29,11 +29,6 @@ double julianDate(OdDbDatabase* db, const char* name) {
   return variable && !variable->groups.empty() ? std::strtod(variable->groups.front().text.c_str(), nullptr) : 0;
 }
 
-std::vector<std::filesystem::path> dwgFiles() {
-  std::vector<std::filesystem::path> files = testDataFiles("dwg", ".dwg");
-  return files.empty() ? std::vector<std::filesystem::path>{""} : files;
-}
-
 std::vector<std::filesystem::path> twinFolders() {
   std::vector<std::filesystem::path> folders;
   for (const auto& dwg : testDataFiles("dwg-twins", ".dwg")) folders.push_back(dwg.parent_path());
@@ -46,24 +41,6 @@ std::string testName(const testing::TestParamInfo<std::filesystem::path>& info) 
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   return name;
 }
-
-class DwgDrawing : public testing::TestWithParam<std::filesystem::path> {};
-
-// Every DWG either reads with entities or is refused in one line naming the file and its version.
-TEST_P(DwgDrawing, ReadsOrIsRefusedInOneLine) {
-  SKIP_WITHOUT_TESTDATA();
-  SKIP_WITHOUT_CONVERTER();
-  const std::string path = GetParam().string();
-  try {
-    OdDbDatabasePtr db = odReadDrawingFile(OdString(path));
-    EXPECT_FALSE(entityCountsByClass(db.get()).empty());
-  } catch (const OdError& e) {
-    std::string message = e.description().utf8();
-    EXPECT_EQ(message.find('\n'), std::string::npos) << message;
-    EXPECT_EQ(message.rfind(path + ": cannot read DWG AC1", 0), 0u) << message;
-  }
-}
-INSTANTIATE_TEST_SUITE_P(TestData, DwgDrawing, testing::ValuesIn(dwgFiles()), testName);
 
 class DwgTwin : public testing::TestWithParam<std::filesystem::path> {};
 
