@@ -65,6 +65,20 @@ TEST_P(DwgTwin, ReadsAsItsDxfTwin) {
 }
 INSTANTIATE_TEST_SUITE_P(TestData, DwgTwin, testing::ValuesIn(twinFolders()), testName);
 
+TEST(DwgReader, WithoutTheConverterADwgIsRefusedSayingSo) {
+  SKIP_WITHOUT_TESTDATA();
+  std::string path = (testDataDir() / "dwg" / "ts1_AC1015.dwg").string();
+  setenv("OD_DWG_CONVERTER", "/nonexistent", 1);
+  try {
+    odReadDrawingFile(OdString(path));
+    ADD_FAILURE() << "read";
+  } catch (const OdError& e) {
+    EXPECT_EQ(e.description().utf8(),
+              path + ": cannot read DWG AC1015 drawing: the DWG converter is not installed (./run deps installs it)");
+  }
+  unsetenv("OD_DWG_CONVERTER");
+}
+
 TEST(DrawingFile, NeitherDxfNorDwgIsRefusedWithoutItsBytes) {
   std::filesystem::path path = std::filesystem::temp_directory_path() / "drawing-file-test.dxf";
   {
