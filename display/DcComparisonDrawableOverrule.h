@@ -46,8 +46,7 @@ class DcComparisonDrawableOverrule : public OdGiDrawableOverrule, public DcSetti
   void settingsChanged(DcSettings* settings) override;
 
   // The maps are read in place; their owner clears the context before it lets them go.
-  void setComparisonContext(const ComparedObjectMap* file1Objects, const ComparedObjectMap* file2Objects,
-                            OdDbHandle file1Block, OdDbHandle file2Block, OdDbDatabase* result, bool restored);
+  void setComparisonContext(const DcDisplayContext& context);
   void clearComparisonContext();
   OdDbDatabase* resultDatabase() const { return m_resultDatabase; }
   bool isEnabled() const { return m_enabled; }

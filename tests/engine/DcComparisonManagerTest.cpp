@@ -48,7 +48,7 @@ class DcComparisonManagerTest : public LoadedModuleFixture {
     LoadedModuleFixture::TearDown();
   }
   DcComparisonManagerPtr newManager() {
-    DcComparisonManagerPtr manager = DcComparisonManager::createObject();
+    DcComparisonManagerPtr manager = newComparisonManager();
     manager->addReactor(&reactor);
     return manager;
   }
