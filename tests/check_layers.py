@@ -20,6 +20,14 @@ LAYERS = [
     "od/dxf",       # DXF tokenizer, text decoding, reader, writer
     "od/clone",     # deep clone, id mapping, external references
     "od/draw",      # world drawing, extents
+    # The comparison module, above the whole library (and the host's library).
+    "base",         # the host's services as the module finds them, the message table
+    "settings",
+    "engine",
+    "display",
+    "tracking",
+    "ui",
+    "module",
 ]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
