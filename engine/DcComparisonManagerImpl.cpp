@@ -81,11 +81,6 @@ bool boundWithContent(const OdDbObjectId& blockId, OdDbDatabase* file) {
 }
 }  // namespace
 
-bool comparisonMode() {
-  static const bool mode = false;
-  return mode;
-}
-
 FileInfoPtr makeFileInfo(OdDbDatabase* database) {
   auto info = std::make_shared<FileInfo>();
   info->path = database->getFilename();

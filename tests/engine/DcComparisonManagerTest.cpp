@@ -96,7 +96,6 @@ TEST_F(DcComparisonManagerTest, ComparingBindsBothFilesIntoANamedResultAndZoomAl
   // Only the first zoom-all counts: the reactor has gone.
   ASSERT_TRUE(app->typeLine("ZOOMALL"));
   EXPECT_EQ(comparison->file1Objects().size(), 3u);
-  EXPECT_FALSE(isComparisonMode());
 }
 
 TEST_F(DcComparisonManagerTest, ADrawingComparedWithItselfIsAllShared) {
