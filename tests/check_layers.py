@@ -20,7 +20,9 @@ LAYERS = [
     "od/dxf",       # DXF tokenizer, text decoding, reader, writer
     "od/clone",     # deep clone, id mapping, external references
     "od/draw",      # world drawing, extents
-    # The comparison module, above the whole library (and the host's library).
+    # The host application's library, on the drawing library.
+    "host",
+    # The comparison module, a plug-in of the host.
     "base",         # the host's services as the module finds them, the message table
     "settings",
     "engine",
