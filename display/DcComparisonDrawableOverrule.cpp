@@ -106,19 +106,21 @@ void DcComparisonDrawableOverrule::settingsChanged(DcSettings* settings) {
   refreshHighlightStyles();
 }
 
-void DcComparisonDrawableOverrule::setComparisonContext(const DcDisplayContext& context) {
-  m_file1Objects = context.file1Objects;
-  m_file2Objects = context.file2Objects;
-  m_file1Block = context.file1Block;
-  m_file2Block = context.file2Block;
-  m_resultDatabase = context.result;
-  m_restored = context.restored;
+void DcComparisonDrawableOverrule::setComparisonContext(const ComparedObjectMap* file1Objects,
+                                                        const ComparedObjectMap* file2Objects, OdDbHandle file1Block,
+                                                        OdDbHandle file2Block, OdDbDatabase* result, bool restored) {
+  m_file1Objects = file1Objects;
+  m_file2Objects = file2Objects;
+  m_file1Block = file1Block;
+  m_file2Block = file2Block;
+  m_resultDatabase = result;
+  m_restored = restored;
   // A reference of the drawing shown before stands for nothing in this one.
   m_outerReference = nullptr;
 }
 
 void DcComparisonDrawableOverrule::clearComparisonContext() {
-  setComparisonContext(DcDisplayContext());
+  setComparisonContext(nullptr, nullptr, OdDbHandle(), OdDbHandle(), nullptr, false);
 }
 
 bool DcComparisonDrawableOverrule::worldDraw(const OdGiDrawable* drawable, OdGiWorldDraw* wd) {

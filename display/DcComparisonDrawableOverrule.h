@@ -46,7 +46,8 @@ class DcComparisonDrawableOverrule : public OdGiDrawableOverrule, public DcSetti
   void settingsChanged(DcSettings* settings) override;
 
   // The maps are read in place; their owner clears the context before it lets them go.
-  void setComparisonContext(const DcDisplayContext& context);
+  void setComparisonContext(const ComparedObjectMap* file1Objects, const ComparedObjectMap* file2Objects,
+                            OdDbHandle file1Block, OdDbHandle file2Block, OdDbDatabase* result, bool restored);
   void clearComparisonContext();
   OdDbDatabase* resultDatabase() const { return m_resultDatabase; }
   bool isEnabled() const { return m_enabled; }

@@ -22,8 +22,9 @@ OdDbDatabase* currentDatabase() {
 
 // The display paints the comparison the manager answers for.
 void showComparisonOf(DcComparisonManager* manager) {
-  if (const DcDisplayContext* context = static_cast<DcComparisonManagerImpl*>(manager)->displayContext())
-    comparisonDrawableOverrule().setComparisonContext(*context);
+  if (const DcDisplayContext* c = static_cast<DcComparisonManagerImpl*>(manager)->displayContext())
+    comparisonDrawableOverrule().setComparisonContext(c->file1Objects, c->file2Objects, c->file1Block, c->file2Block,
+                                                      c->result, c->restored);
 }
 }  // namespace
 
