@@ -1,7 +1,6 @@
 #pragma once
 
 #include "DcComparisonManager.h"
-#include "DcComparisonModel.h"
 #include "HostEditorReactor.h"
 #include "ProgressBar.h"
 
@@ -9,8 +8,6 @@
 #include <vector>
 
 namespace dwgcompare {
-
-class DcEditorReactorResponder;
 
 // Makes the editor reactor a comparison run reports its deep clones and the
 // zoom-all to; whoever starts comparisons owns the kind.
