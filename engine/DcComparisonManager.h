@@ -57,9 +57,6 @@ class DcComparisonManager : public OdRxObject {
 };
 using DcComparisonManagerPtr = OdSmartPtr<DcComparisonManager>;
 
-// Whether other modules' hashing runs inside a comparison: never, so far.
-bool comparisonMode();
-
 // A manager rebuilt from a saved result drawing, or null when the database
 // holds no comparison pair (or is null).
 DcComparisonManagerPtr loadComparisonManager(OdDbDatabase* database);

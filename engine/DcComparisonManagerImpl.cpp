@@ -1,7 +1,5 @@
 #include "DcComparisonManagerImpl.h"
 
-#include "DcComparisonDrawableOverrule.h"
-#include "DcEditorReactor.h"
 #include "DcHost.h"
 #include "DcMessages.h"
 #include "DcPairInfo.h"
@@ -83,11 +81,6 @@ bool boundWithContent(const OdDbObjectId& blockId, OdDbDatabase* file) {
 }
 }  // namespace
 
-bool comparisonMode() {
-  static const bool mode = false;
-  return mode;
-}
-
 FileInfoPtr makeFileInfo(OdDbDatabase* database) {
   auto info = std::make_shared<FileInfo>();
   info->path = database->getFilename();
@@ -131,8 +124,7 @@ OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* fil
   DcBlockTableRecordComparisonPtr comparison = DcBlockTableRecordComparison::createObject();
   m_comparisons.push_back(comparison);
   DcBlockTableRecordComparisonImpl& impl = *comparisonImpl(comparison.get());
-  DcEditorReactorPtr editorReactor = DcEditorReactor::createObject();
-  editorReactor->setResponder(&impl);
+  OdSmartPtr<HostEditorReactor> editorReactor = m_makeEditorReactor ? m_makeEditorReactor(&impl) : OdSmartPtr<HostEditorReactor>();
   impl.keepEditorReactor(editorReactor.get());
 
   HostDocManager* docs = hostDocManager();
@@ -177,7 +169,7 @@ OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* fil
   m_progress.setText(dcMessage(kMsgGeneratingResult));
   m_progress.step();
   m_progress.finish();
-  handToDisplay(impl, result);
+  m_shown = displayContextOf(impl, result);
   return eOk;
 }
 
@@ -201,9 +193,9 @@ OdResult DcComparisonManagerImpl::bindFile(OdDbDatabase* result, OdDbDatabase* f
   return eOk;
 }
 
-void DcComparisonManagerImpl::handToDisplay(DcBlockTableRecordComparisonImpl& comparison, OdDbDatabase* result) const {
-  comparisonDrawableOverrule().setComparisonContext(&comparison.file1Objects(), &comparison.file2Objects(),
-                                                    m_file1Block, m_file2Block, result, m_restored);
+DcDisplayContext DcComparisonManagerImpl::displayContextOf(DcBlockTableRecordComparisonImpl& comparison,
+                                                           OdDbDatabase* result) const {
+  return {&comparison.file1Objects(), &comparison.file2Objects(), m_file1Block, m_file2Block, result, m_restored};
 }
 
 void DcComparisonManagerImpl::activate() {
@@ -213,7 +205,7 @@ void DcComparisonManagerImpl::activate() {
   DcBlockTableRecordComparisonPtr comparison = findComparison(modelSpace);
   if (comparison.isNull()) return;
   OdDbObjectPtr record = comparison->blockTableRecordId().openObject();
-  handToDisplay(*comparisonImpl(comparison.get()), record.isNull() ? nullptr : record->database());
+  m_shown = displayContextOf(*comparisonImpl(comparison.get()), record.isNull() ? nullptr : record->database());
 }
 
 DcBlockTableRecordComparisonPtr DcComparisonManagerImpl::findComparison(const OdDbObjectId& blockTableRecordId) const {

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "DcComparisonManager.h"
+#include "HostEditorReactor.h"
 #include "ProgressBar.h"
 
-class HostEditorReactor;
-
+#include <optional>
 #include <vector>
 
 namespace dwgcompare {
+
+// Makes the editor reactor a comparison run reports its deep clones and the
+// zoom-all to; whoever starts comparisons owns the kind.
+using DcEditorReactorMaker = OdSmartPtr<HostEditorReactor> (*)(DcEditorReactorResponder* responder);
 
 class DcComparisonManagerImpl : public DcComparisonManager {
  public:
@@ -29,6 +33,10 @@ class DcComparisonManagerImpl : public DcComparisonManager {
   OdDbHandle file2BlockHandle() const { return m_file2Block; }
   bool isRestored() const { return m_restored; }
   ProgressBar& progress() { return m_progress; }
+  // Without a maker a run does not follow the editor: its objects are never compared.
+  void setEditorReactorMaker(DcEditorReactorMaker maker) { m_makeEditorReactor = maker; }
+  // What to paint: the comparison compared last or activated since; null when there is none.
+  const DcDisplayContext* displayContext() const { return m_shown ? &*m_shown : nullptr; }
 
   // The pair as a saved result drawing keeps it: false when the database has no pair dictionary.
   bool writePairInfo(OdDbDatabase* database) const;
@@ -40,7 +48,7 @@ class DcComparisonManagerImpl : public DcComparisonManager {
   OdResult bindFile(OdDbDatabase* result, OdDbDatabase* file, const OdString& blockName, bool isFile2,
                     DcBlockTableRecordComparisonImpl& comparison, HostEditorReactor* editorReactor,
                     OdDbHandle& blockHandle);
-  void handToDisplay(DcBlockTableRecordComparisonImpl& comparison, OdDbDatabase* result) const;
+  DcDisplayContext displayContextOf(DcBlockTableRecordComparisonImpl& comparison, OdDbDatabase* result) const;
 
   OdDbHandle m_file1Block;
   OdDbHandle m_file2Block;
@@ -53,6 +61,8 @@ class DcComparisonManagerImpl : public DcComparisonManager {
   ProgressBar m_progress;
   bool m_restored = false;
   std::vector<DcBlockTableRecordComparisonPtr> m_comparisons;
+  DcEditorReactorMaker m_makeEditorReactor = nullptr;
+  std::optional<DcDisplayContext> m_shown;
 };
 
 // The identity of a file as the comparison records it.

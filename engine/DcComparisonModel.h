@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DbHandle.h"
 #include "DbIdPair.h"
 #include "Hash.h"
 #include "OdString.h"
@@ -9,6 +10,8 @@
 #include <memory>
 #include <utility>
 #include <vector>
+
+class OdDbDatabase;
 
 namespace dwgcompare {
 
@@ -79,6 +82,17 @@ inline ObjectState objectState(uint32_t value, const ComparedObjectMap& file1Obj
   if (inFile1) return ObjectState::File1Only;
   return inFile2 ? ObjectState::File2Only : ObjectState::None;
 }
+
+// What the display paints a result drawing by. The maps are the comparison's,
+// read in place: their owner has the display let go of them before they go.
+struct DcDisplayContext {
+  const ComparedObjectMap* file1Objects = nullptr;
+  const ComparedObjectMap* file2Objects = nullptr;
+  OdDbHandle file1Block;
+  OdDbHandle file2Block;
+  OdDbDatabase* result = nullptr;
+  bool restored = false;  // read back from a saved result drawing
+};
 
 // The identity of one compared file, as the user sees it.
 struct FileInfo {

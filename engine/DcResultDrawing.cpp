@@ -68,7 +68,7 @@ OdDbBlockTableRecordPtr attachFileBlock(OdDbDatabase* result, OdDbDatabase* file
 }
 
 void bindFileBlock(OdDbBlockTableRecord* block, HostEditorReactor* reactor, bool keepReactorRegistered) {
-  HostEditor* editor = hostEditor();
+  HostEditor* editor = reactor ? hostEditor() : nullptr;
   try {
     OdDbXRefMan::load(block);
     OdDbXRefMan::setOverlaid(block, false);

@@ -27,7 +27,7 @@ int& resultBlockNameCounter();
 // A new external-reference block of the result for the file, or null when
 // the library cannot make one.
 OdDbBlockTableRecordPtr attachFileBlock(OdDbDatabase* result, OdDbDatabase* file, const OdString& blockName);
-// Loads and binds the reference with the reactor listening to the editor;
+// Loads and binds the reference with the reactor (when there is one) listening to the editor;
 // the reactor stays registered when asked to. Library errors leave with the
 // reactor unregistered.
 void bindFileBlock(OdDbBlockTableRecord* block, HostEditorReactor* reactor, bool keepReactorRegistered);

@@ -13,7 +13,7 @@ import subprocess
 import sys
 import tempfile
 
-from ezdxf_reading import is_rename_link, read  # first: it finds the Python that has ezdxf
+from ezdxf_reading import is_stand_in, read  # first: it finds the Python that has ezdxf
 
 
 def model_space_counts(path):
@@ -52,7 +52,7 @@ def main():
         if os.path.isdir(t):
             for root, _, names in os.walk(t):
                 files += [os.path.join(root, n) for n in sorted(names)
-                          if n.lower().endswith(".dxf") and not is_rename_link(os.path.join(root, n))]
+                          if n.lower().endswith(".dxf") and not is_stand_in(os.path.join(root, n))]
         else:
             files.append(t)
     failures = 0

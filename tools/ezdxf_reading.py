@@ -12,18 +12,19 @@ except ImportError:  # Debian's python3-ezdxf belongs to the system's Python
     raise
 
 
+def is_stand_in(path):
+    """A file left under an old name holds only the name of the file beside it that replaced it."""
+    if os.path.getsize(path) > 255:
+        return False
+    with open(path, "rb") as f:
+        target = f.readline().decode("utf-8", "replace").strip()
+    return bool(target) and target != os.path.basename(path) and \
+        os.path.isfile(os.path.join(os.path.dirname(path), target))
+
+
 def read(path):
     try:
         return ezdxf.readfile(path)
     except Exception:  # sources ezdxf only reads in recovery mode
         doc, _ = recover.readfile(path)
         return doc
-
-
-def is_rename_link(path):
-    """A file left under an old name that only holds the new name of a file beside it."""
-    if os.path.getsize(path) > 255:
-        return False
-    with open(path, "rb") as f:
-        target = f.read().decode("utf-8", "replace").strip()
-    return bool(target) and os.path.isfile(os.path.join(os.path.dirname(path), target))

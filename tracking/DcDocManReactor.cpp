@@ -5,7 +5,6 @@
 #include "DcHighlightOverrule.h"
 #include "DcHost.h"
 #include "DcPairInfo.h"
-#include "DcUiDrawingComparisonPalette.h"
 #include "DbEntity.h"
 #include "HostDocManager.h"
 
@@ -19,6 +18,13 @@ std::shared_ptr<DcDocManReactor> g_docManReactor;
 OdDbDatabase* currentDatabase() {
   HostDocument* document = hostCurrentDocument();
   return document ? document->database() : nullptr;
+}
+
+// The display paints the comparison the manager answers for.
+void showComparisonOf(DcComparisonManager* manager) {
+  if (const DcDisplayContext* c = static_cast<DcComparisonManagerImpl*>(manager)->displayContext())
+    comparisonDrawableOverrule().setComparisonContext(c->file1Objects, c->file2Objects, c->file1Block, c->file2Block,
+                                                      c->result, c->restored);
 }
 }  // namespace
 
@@ -54,6 +60,10 @@ void DcDocManReactor::addResponder(DcDocManReactorResponder* responder) {
 
 void DcDocManReactor::removeResponder(DcDocManReactorResponder* responder) { std::erase(m_responders, responder); }
 
+bool DcDocManReactor::isAnyResponderVisible() const {
+  return std::any_of(m_responders.begin(), m_responders.end(), [](auto* r) { return r->isVisible(); });
+}
+
 template <class Notify>
 void DcDocManReactor::notifyResponders(Notify notify) {
   for (DcDocManReactorResponder* responder : m_responders) notify(responder);
@@ -63,6 +73,7 @@ void DcDocManReactor::setCurrentComparison(OdRxObject* manager) {
   DcComparisonManagerPtr checked(OdRxObjectPtr{manager});  // not a manager: not-that-kind-of-class
   OdDbDatabase* database = currentDatabase();
   if (database) m_comparisons[database] = checked;
+  if (!checked.isNull()) showComparisonOf(checked.get());
 }
 
 DcComparisonManager* DcDocManReactor::currentComparison() const {
@@ -109,6 +120,7 @@ void DcDocManReactor::documentBecameCurrent(HostDocument* document) {
 void DcDocManReactor::activateTrackedResult(OdDbDatabase* database, DcComparisonManager* manager) {
   if (!manager) return leaveResults();
   manager->activate();
+  showComparisonOf(manager);
   attachEventReactor();
   enableOverrules();
   notifyResponders([&](auto* r) { r->comparisonDocumentActivated(database, manager); });
@@ -118,11 +130,12 @@ void DcDocManReactor::recogniseSavedResult(OdDbDatabase* database) {
   DcComparisonManagerPtr manager = loadComparisonManager(database);
   m_comparisons[database] = manager;
   if (manager.isNull()) return leaveResults();
+  showComparisonOf(manager.get());
   attachEventReactor();
   enableOverrules();
   hostRegen();
   notifyResponders([&](auto* r) { r->comparisonDocumentActivated(database, manager.get()); });
-  if (!dwgcompareui::isPaletteVisible())
+  if (!isAnyResponderVisible())
     if (HostDocument* document = hostCurrentDocument()) document->sendStringToExecute("DWGCOMPARE ");
 }
 

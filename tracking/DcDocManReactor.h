@@ -22,6 +22,8 @@ class DcDocManReactorResponder {
   virtual ~DcDocManReactorResponder() = default;
   virtual void comparisonDocumentActivated(OdDbDatabase*, DcComparisonManager*) {}
   virtual void noCurrentDocument() {}
+  // Shown to the user: a saved result recognised while none is does not open the palette again.
+  virtual bool isVisible() const { return false; }
 };
 
 // Switches the display off when any drawing file is opened, and writes the
@@ -51,7 +53,8 @@ class DcDocManReactor : public HostApDocManagerReactor, public DcRxEventReactorR
   void addResponder(DcDocManReactorResponder* responder);
   void removeResponder(DcDocManReactorResponder* responder);
   bool hasNoComparisons() const { return m_comparisons.empty(); }
-  // The manager of the current document's result drawing (it must be a DcComparisonManager).
+  // The manager of the current document's result drawing (it must be a DcComparisonManager);
+  // the display paints what it answers.
   void setCurrentComparison(OdRxObject* manager);
   DcComparisonManager* currentComparison() const;
   void attachEventReactor();
@@ -69,6 +72,7 @@ class DcDocManReactor : public HostApDocManagerReactor, public DcRxEventReactorR
   void activateTrackedResult(OdDbDatabase* database, DcComparisonManager* manager);
   void recogniseSavedResult(OdDbDatabase* database);
   void leaveResults();
+  bool isAnyResponderVisible() const;
   template <class Notify>
   void notifyResponders(Notify notify);
 

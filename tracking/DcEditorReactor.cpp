@@ -7,6 +7,12 @@ namespace dwgcompare {
 
 ODRX_DEFINE_MODULE_CLASS(DcEditorReactor, HostEditorReactor, odrxNewImpl<DcEditorReactor>)
 
+OdSmartPtr<HostEditorReactor> newDcEditorReactor(DcEditorReactorResponder* responder) {
+  DcEditorReactorPtr reactor = DcEditorReactor::createObject();
+  reactor->setResponder(responder);
+  return OdSmartPtr<HostEditorReactor>(reactor.get());
+}
+
 // A reactor that goes while registered (its comparison released before the
 // zoom-all came) must not stay behind in the editor.
 DcEditorReactor::~DcEditorReactor() { unregisterFromEditor(); }

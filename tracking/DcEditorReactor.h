@@ -27,4 +27,7 @@ class DcEditorReactor : public HostEditorReactor {
 };
 using DcEditorReactorPtr = OdSmartPtr<DcEditorReactor>;
 
+// A new reactor answering to the responder: the editor reactor of comparisons started here.
+OdSmartPtr<HostEditorReactor> newDcEditorReactor(DcEditorReactorResponder* responder);
+
 }  // namespace dwgcompare

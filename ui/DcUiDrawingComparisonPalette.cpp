@@ -1,5 +1,7 @@
 #include "DcUiDrawingComparisonPalette.h"
 
+#include "DcComparisonManagerImpl.h"
+#include "DcEditorReactor.h"
 #include "DcHost.h"
 #include "DcMessages.h"
 #include "DcSettings.h"
@@ -77,6 +79,7 @@ bool DcUiDrawingComparisonPalette::isVisible() const { return g_paletteVisible; 
 
 OdResult DcUiDrawingComparisonPalette::compareFiles(const OdString& file1Path, const OdString& file2Path) {
   DcComparisonManagerPtr manager = DcComparisonManager::createObject();
+  static_cast<DcComparisonManagerImpl*>(manager.get())->setEditorReactorMaker(&newDcEditorReactor);
   OdDbDatabasePtr file2 = databaseOf(file2Path);
   OdDbDatabasePtr file1 = databaseOf(file1Path);
   if (file1.isNull() || file2.isNull()) return eFileNotFound;

@@ -19,7 +19,7 @@ class DcUiDrawingComparisonPalette : public dwgcompare::DcDocManReactorResponder
   // Makes the palette's window; false when the host cannot.
   bool createWindow();
   void show(bool visible);
-  bool isVisible() const;
+  bool isVisible() const override;
 
   // Compares the two files into a new result drawing. Answers the run's
   // result code (0 when done, 293 when the user cancelled); a failure has

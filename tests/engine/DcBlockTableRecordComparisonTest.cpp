@@ -124,7 +124,7 @@ TEST_F(DcBlockTableRecordComparisonTest, ARunNotifiesInOrderAndDropsFinishedReac
 TEST_F(DcBlockTableRecordComparisonTest, ExcludedClassesAreLeftOutAndUnsupportedOnesListedOnce) {
   std::string path = writeDrawing("a.dxf", {{0, 0, 1, 1}}, {}, addDimensionAndImage);
   OdDbDatabasePtr file = readDrawing(path);
-  DcComparisonManagerPtr manager = DcComparisonManager::createObject();
+  DcComparisonManagerPtr manager = newComparisonManager();
   int filtersBefore = hostSpatialFilterCallCount();
   ASSERT_EQ(manager->compare(file.get(), file.get()), eOk);
   ASSERT_TRUE(app->typeLine("ZOOMALL"));

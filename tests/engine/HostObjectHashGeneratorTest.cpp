@@ -49,7 +49,7 @@ class TableHashTest : public FingerprintTest {
   void SetUp() override {
     FingerprintTest::SetUp();
     if (!hasTestData()) return;
-    std::ifstream in(testDataDir() / "dxf" / "acad_table_simple_AC1027.dxf", std::ios::binary);
+    std::ifstream in(testDataDir() / testdata::kTable, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     m_drawing = text.str();

@@ -35,7 +35,9 @@ class HostFixture : public ::testing::Test {
 #include "DbCircle.h"
 #include "DbLine.h"
 #include "DcComparisonDrawableOverrule.h"
+#include "DcComparisonManagerImpl.h"
 #include "DcDocManReactor.h"
+#include "DcEditorReactor.h"
 #include "DcSettings.h"
 #include "DcUiDrawingComparisonPalette.h"
 #include "DrawingCompareModule.h"
@@ -47,6 +49,13 @@ class HostFixture : public ::testing::Test {
 #include <algorithm>
 #include <functional>
 #include <vector>
+
+// A manager whose runs follow the editor, as the palette makes them.
+inline dwgcompare::DcComparisonManagerPtr newComparisonManager() {
+  dwgcompare::DcComparisonManagerPtr manager = dwgcompare::DcComparisonManager::createObject();
+  static_cast<dwgcompare::DcComparisonManagerImpl*>(manager.get())->setEditorReactorMaker(&dwgcompare::newDcEditorReactor);
+  return manager;
+}
 
 // The module loaded into a running host, as `cadhost --load` loads it.
 // The library is linked into the tests, so what loading the file does is

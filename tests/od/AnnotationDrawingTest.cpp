@@ -565,8 +565,8 @@ TEST_F(AnnotationDrawing, ViewportDrawsNothing) {
 
 // Real drawings
 
-RecordingSink drawDrawing(const std::string& name) {
-  OdDbDatabasePtr db = entity_test::readDrawing("dxf/" + name);
+RecordingSink drawDrawing(const std::string& relative) {
+  OdDbDatabasePtr db = entity_test::readDrawing(relative);
   EXPECT_TRUE(db);
   RecordingSink sink;
   if (!db) return sink;
@@ -581,33 +581,33 @@ bool hasText(const RecordingSink& sink, const std::string& message) {
 
 TEST(AnnotationDrawingFiles, AttributesDrawing) {
   SKIP_WITHOUT_TESTDATA();
-  auto sink = drawDrawing("gh209_attribs_AC1024.dxf");
+  auto sink = drawDrawing("dxf/gh209_attribs_AC1024.dxf");
   EXPECT_FALSE(sink.texts.empty());
 }
 
 TEST(AnnotationDrawingFiles, TableDrawing) {
   SKIP_WITHOUT_TESTDATA();
-  auto sink = drawDrawing("acad_table_simple_AC1027.dxf");
+  auto sink = drawDrawing(testdata::kTable);
   EXPECT_FALSE(sink.texts.empty());
   EXPECT_FALSE(sink.lines.empty());
 }
 
 TEST(AnnotationDrawingFiles, DimensionDrawing) {
   SKIP_WITHOUT_TESTDATA();
-  // QCAD wrote the dimension without a block: its text stands alone.
-  auto sink = drawDrawing("qcadpro_dimension_vertical_AC1027.dxf");
+  // The dimension was written without a block: its text stands alone.
+  auto sink = drawDrawing(testdata::kBlocklessDimension);
   EXPECT_TRUE(hasText(sink, "5.35"));
 }
 
 TEST(AnnotationDrawingFiles, FloorPlanDrawing) {
   SKIP_WITHOUT_TESTDATA();
-  auto sink = drawDrawing("floorplan_mechanical_AC1018.dxf");
+  auto sink = drawDrawing(testdata::kFloorPlan);
   EXPECT_FALSE(sink.texts.empty());
 }
 
 TEST(AnnotationDrawingFiles, MultileaderDrawing) {
   SKIP_WITHOUT_TESTDATA();
-  auto sink = drawDrawing("uncommon_entities_AC1032.dxf");
+  auto sink = drawDrawing("dxf/uncommon_entities_AC1032.dxf");
   EXPECT_TRUE(hasText(sink, "LEADER"));
   EXPECT_FALSE(sink.fills.empty());
 }

@@ -19,7 +19,7 @@ using namespace entity_test;
 
 TEST(DbAnnotationEntities, LeaderWithItsTextFacingDown) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
+  OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
   OdDbLeaderPtr leader = byHandle<OdDbLeader>(db.get(), 0xBD7);
   ASSERT_TRUE(leader);
   ASSERT_EQ(leader->numVertices(), 3);
@@ -62,7 +62,7 @@ TEST(DbAnnotationEntities, MultileaderText) {
 
 TEST(DbAnnotationEntities, TableRowsColumnsAndBlock) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/acad_table_simple_AC1027.dxf");
+  OdDbDatabasePtr db = readDrawing(testdata::kTable);
   auto tables = entitiesOf<OdDbTable>(db.get());
   ASSERT_EQ(tables.size(), 1u);
   OdDbTablePtr table = tables[0];

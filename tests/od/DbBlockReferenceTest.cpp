@@ -156,7 +156,7 @@ TEST(DbBlockReference, AttributesOfOldFiles) {
 
 TEST(DbBlockReference, MirroredReferenceFacingDown) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
+  OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
   OdDbBlockReferencePtr ref = byHandle<OdDbBlockReference>(db.get(), 0x1578);
   ASSERT_TRUE(ref);
   EXPECT_EQ(blockName(ref.get()), OdString("xref-Bishop-Overland-08$0$FIXT-DBLKIT32"));

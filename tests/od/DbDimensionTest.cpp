@@ -133,15 +133,15 @@ TEST(DbDimension, AngularDimensionByTwoLines) {
 
 TEST(DbDimension, VerticalDimensionKeepsTheAngleWrittenBeforeItsMarker) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/qcadpro_dimension_vertical_AC1027.dxf");
+  OdDbDatabasePtr db = readDrawing(testdata::kBlocklessDimension);
   OdDbRotatedDimensionPtr dim = byHandle<OdDbRotatedDimension>(db.get(), 0x3026C);
   ASSERT_TRUE(dim);
   EXPECT_DOUBLE_EQ(dim->rotation(), std::numbers::pi / 2);
   EXPECT_EQ(dim->dimensionText(), OdString("5.35"));
   EXPECT_EQ(dim->measurement(), -1.0);
   EXPECT_FALSE(dim->isUsingDefaultTextPosition());  // 128: the text was moved
-  EXPECT_TRUE(dim->dimBlockId().isNull());          // QCAD gives no block
-  EXPECT_EQ(blockName(dim->dimensionStyle()), OdString("QCADDimStyle"));
+  EXPECT_TRUE(dim->dimBlockId().isNull());          // written without a block
+  EXPECT_EQ(blockName(dim->dimensionStyle()), OdString(testdata::kBlocklessDimensionStyle));
   EXPECT_EQ(dim->xLine1Point(), OdGePoint3d(187.8323741464143, 148.1076419471065, 0));
   EXPECT_EQ(dim->xLine2Point(), OdGePoint3d(109.5740206784428, 94.60764194710634, 0));
 

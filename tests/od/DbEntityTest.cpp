@@ -218,7 +218,7 @@ TEST(DbEntity, DefaultsAreLeftOutOfTheFile) {
 
 TEST(DbEntity, ArcAnglesAreRadians) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/librecad_kinetics_dxfrw_AC1021.dxf");
+  OdDbDatabasePtr db = readDrawing(testdata::kKinetics);
   OdDbArcPtr a = byHandle<OdDbArc>(db.get(), 0x46), b = byHandle<OdDbArc>(db.get(), 0x47);
   ASSERT_TRUE(a && b);
   EXPECT_EQ(a->center(), OdGePoint3d(1.73832766405, -0.989048498506, 0));

@@ -45,7 +45,7 @@ const std::vector<ExpectedVertex> kTwin2E5 = {
 
 TEST(DbPolyline, ConstantWidthAndBulgesOfARealDrawing) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
+  OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
   OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x1499);
   ASSERT_TRUE(pl);
   EXPECT_EQ(pl->layer(), OdString("A-DIMS-1"));
@@ -83,7 +83,7 @@ TEST(DbPolyline, BinaryTwinGivesTheSameVertices) {
 TEST(DbPolyline, ConstantWidthIsWrittenAloneAndWidthsPerVertexWithoutIt) {
   SKIP_WITHOUT_TESTDATA();
   {
-    OdDbDatabasePtr db = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
+    OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
     Record r = writtenRecord(db.get(), 0x1499);
     ASSERT_EQ(r.name, "LWPOLYLINE");
     EXPECT_EQ(r.value(90), "2");
@@ -113,7 +113,7 @@ TEST(DbPolyline, RealPolylinesSurviveSaveAndReopen) {
   ASSERT_TRUE(pl);
   expectVertices(pl.get(), kTwin2E5);
 
-  OdDbDatabasePtr f = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
+  OdDbDatabasePtr f = readDrawing(testdata::kFloorPlan);
   OdDbDatabasePtr f2 = saveAndReopen(f.get());
   OdDbPolylinePtr closed = byHandle<OdDbPolyline>(f2.get(), 0x1499);
   ASSERT_TRUE(closed);
@@ -202,7 +202,7 @@ TEST(DbPolyline, VerticesOfAPolylineFacingDownAreMirroredInWorldCoordinates) {
 
 TEST(DbPolyline, SettingOneVertexWidthKeepsTheConstantWidthOfTheOthers) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
+  OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
   OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x1499);
   ASSERT_TRUE(pl);
   pl->setWidthsAt(1, 0.2, 0.4);

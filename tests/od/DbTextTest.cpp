@@ -33,7 +33,7 @@ size_t occurrences(const std::string& text, const std::string& part) {
 
 TEST(DbText, CentredMiddleTextRotatedAQuarterTurn) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
+  OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
   OdDbTextPtr text = byHandle<OdDbText>(db.get(), 0xB8B);
   ASSERT_TRUE(text);
   EXPECT_EQ(text->textString(), OdString("3036 XO"));
@@ -87,7 +87,7 @@ TEST(DbText, AlignmentPointBeforeThePositionObliqueAngleAndStyle) {
 
 TEST(DbText, JustifiedTextIsWrittenWithItsSecondPointAndVerticalMode) {
   SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/floorplan_mechanical_AC1018.dxf");
+  OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
   Record r = writtenRecord(db.get(), 0xB8B);
   ASSERT_EQ(r.name, "TEXT");
   EXPECT_EQ(r.value(72), "1");
@@ -191,7 +191,7 @@ TEST(DbMText, LongContentsAreJoinedExactlyFromTheirGroups) {
   EXPECT_EQ(mtext->attachment(), OdDbMText::kTopLeft);
   EXPECT_EQ(mtext->flowDirection(), OdDbMText::kByStyle);
 
-  // Written back in the groups AutoCAD wrote: 250 characters each, the line feed as ^J.
+  // Written back in the groups the file has: 250 characters each, the line feed as ^J.
   auto written = contentGroups(writtenRecord(db.get(), 0x779));
   auto records = recordsOf(fileContents(testDataDir() / "pairs/twin_ascii_vs_binary_AC1024/a.dxf"));
   size_t original = findRecord(records, 0x779);

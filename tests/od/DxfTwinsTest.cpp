@@ -1,4 +1,4 @@
-// A drawing saved by AutoCAD as ASCII DXF and as binary DXF reads into the
+// A drawing saved by one program as ASCII DXF and as binary DXF reads into the
 // same objects: every entity writes the same fields as its twin, which is
 // what the comparison's fingerprints are made of.
 
@@ -39,7 +39,7 @@ class FieldOutput : public OdStaticRxObject<dxf::TextFormatFiler<FieldOutput>> {
 
   void wrHandle(int, OdDbHandle) override {}
   void wrDouble(int code, double value, int) override { m_values.push_back({code, std::string(), value}); }
-  // Proxy graphics (310) hold bytes AutoCAD leaves unset, different in each
+  // Proxy graphics (310) hold bytes the writer leaves unset, different in each
   // save; fingerprints leave binary chunks out too.
   void wrBinaryChunk(int code, const uint8_t* data, uint32_t length) override {
     if (code != 310) TextFormatFiler::wrBinaryChunk(code, data, length);

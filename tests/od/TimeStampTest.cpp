@@ -168,9 +168,9 @@ TEST_F(SystemServicesTest, MissingFileIsNotFound) {
 TEST_F(SystemServicesTest, AccessFileTellsWhetherTheFileExists) {
   OdRxSystemServices* services = odrxSystemServices();
   EXPECT_TRUE(services->fileExists(OdString(m_path)));
-  EXPECT_TRUE(services->accessFile(OdString(m_path), Oda::kFileRead | Oda::kFileWrite));
+  EXPECT_TRUE(services->accessFile(OdString(m_path), OdFile::kRead | OdFile::kWrite));
   EXPECT_FALSE(services->fileExists(OdString(m_path + ".missing")));
-  EXPECT_FALSE(services->accessFile(OdString(m_path + ".missing"), Oda::kFileRead));
+  EXPECT_FALSE(services->accessFile(OdString(m_path + ".missing"), OdFile::kRead));
   EXPECT_TRUE(services->isKindOf(OdRxSystemServices::desc()));
 }
 

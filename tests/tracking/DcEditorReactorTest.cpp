@@ -48,7 +48,7 @@ TEST_F(DcEditorReactorTest, OnlyTheZoomAllByItsExactNameStartsTheComparison) {
   otherZoom.name = "VIEWZOOMALL";  // heard under that name, in capitals
   otherZoom.creator = &hostCreateCommand<DoNothingCmd>;
   ASSERT_TRUE(app->commands().add(otherZoom));
-  DcComparisonManagerPtr manager = DcComparisonManager::createObject();
+  DcComparisonManagerPtr manager = newComparisonManager();
   DcBlockTableRecordComparisonImpl* comparison = bindWithoutZoom(manager.get());
   ASSERT_NE(comparison, nullptr);
 
@@ -106,7 +106,7 @@ TEST_F(DcEditorReactorTest, DeepClonesReachTheComparisonInTheOrderTheyEnd) {
 }
 
 TEST_F(DcEditorReactorTest, ACopyMadeAfterTheRunDoesNotTakeTheBoundFilesPlace) {
-  DcComparisonManagerPtr manager = DcComparisonManager::createObject();
+  DcComparisonManagerPtr manager = newComparisonManager();
   DcBlockTableRecordComparisonImpl* comparison = bindWithoutZoom(manager.get());
   ASSERT_NE(comparison, nullptr);
   // The user copies the plan into the result before the zoom-all.

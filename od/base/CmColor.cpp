@@ -4,7 +4,7 @@
 
 namespace {
 
-// The AutoCAD Color Index table as 0xRRGGBB. Index 0 (by block) is black and
+// The colour index table of DXF files as 0xRRGGBB. Index 0 (by block) is black and
 // 7 is white; 1..9 are the named colours and grays, 10..249 run through 24
 // hues of ten entries each (five shades, each full and pale), and 250..255
 // are grays.

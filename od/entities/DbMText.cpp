@@ -58,7 +58,7 @@ bool OdDbMText::readContents(OdDbObject* obj, const dxf::Group& g, dxf::ReadCont
 }
 
 void OdDbMText::writeContents(const OdDbObject* obj, OdDbDxfFiler* filer) {
-  // Line feeds are written as they are, as AutoCAD does (^J in ASCII files).
+  // Line feeds are written as they are, as files hold them (^J in ASCII files).
   const std::u16string& units = static_cast<const OdDbMText*>(obj)->m_contents.units();
   size_t pos = 0;
   while (units.size() - pos > static_cast<size_t>(kChunkLength)) {

@@ -4,6 +4,7 @@
 #include "DbDictionary.h"
 #include "DbGenericObject.h"
 #include "DbSymbolTable.h"
+#include "DxfClassChooser.h"
 #include "DxfObjectReader.h"
 #include "DxfTextDecoder.h"
 #include "DxfTokenizer.h"
@@ -15,19 +16,7 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <map>
 #include <unordered_map>
-
-namespace dxf {
-namespace {
-std::map<OdString, ClassChooser>& choosers() {
-  static std::map<OdString, ClassChooser> all;
-  return all;
-}
-}  // namespace
-
-void registerClassChooser(const OdString& dxfName, ClassChooser chooser) { choosers()[dxfName] = chooser; }
-}  // namespace dxf
 
 namespace {
 
@@ -274,8 +263,7 @@ OdDbObjectPtr DxfReader::makeObject(std::string_view type, Where where) {
   OdRxClass* cls = nullptr;
   auto known = m_classByType.find(std::string(type));
   if (known == m_classByType.end()) {
-    auto chooser = dxf::choosers().find(typeName);
-    KnownType entry{chooser != dxf::choosers().end() ? chooser->second : nullptr, odrxClassByDxfName(typeName)};
+    KnownType entry{dxf::classChooser(typeName), odrxClassByDxfName(typeName)};
     known = m_classByType.emplace(std::string(type), entry).first;
   }
   if (known->second.chooser) cls = known->second.chooser(m_record);

@@ -11,7 +11,7 @@
 #include "DbPolygonMesh.h"
 #include "DbPolygonMeshVertex.h"
 #include "DbSequenceEnd.h"
-#include "DxfReader.h"
+#include "DxfClassChooser.h"
 
 bool OdDbPolylineSequence::take(OdDbObjectId id) {
   OdDbObjectPtr obj = id.openObject();

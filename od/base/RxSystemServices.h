@@ -4,9 +4,9 @@
 #include "OdTimeStamp.h"
 #include "RxObject.h"
 
-namespace Oda {
+namespace OdFile {
 // Access asked of a file; none of them asks only whether it exists.
-enum FileAccessMode : unsigned { kFileRead = 0x80000000u, kFileWrite = 0x40000000u };
+enum AccessMode : unsigned { kRead = 0x80000000u, kWrite = 0x40000000u };
 }
 
 // What the library asks of the operating system about files.
@@ -15,7 +15,7 @@ class OdRxSystemServices : public OdRxObject {
 
  public:
   // Whether the file exists and the process may access it as asked
-  // (Oda::kFileRead, Oda::kFileWrite, or 0 for existence alone).
+  // (OdFile::kRead, OdFile::kWrite, or 0 for existence alone).
   virtual bool accessFile(const OdString& path, unsigned accessMode) const;
   bool fileExists(const OdString& path) const { return accessFile(path, 0); }
   // The file's last modification, in universal time: eFileNotFound for a

@@ -1,7 +1,7 @@
 #include "DbMInsertBlock.h"
 
+#include "DxfClassChooser.h"
 #include "DxfGroupList.h"
-#include "DxfReader.h"
 #include "GiAnnotationDraw.h"
 #include "GiWorldDraw.h"
 

@@ -8,8 +8,8 @@
 #include "DbOrdinateDimension.h"
 #include "DbRadialDimension.h"
 #include "DbRotatedDimension.h"
+#include "DxfClassChooser.h"
 #include "DxfGroupList.h"
-#include "DxfReader.h"
 #include "GiAnnotationDraw.h"
 #include "GiTextFormat.h"
 

@@ -1,6 +1,6 @@
 #include "DcHost.h"
 #include "HostExports.h"
-#include "ModuleTestSupport.h"
+#include "module/ModuleTestSupport.h"
 
 #include "IProfile.h"
 

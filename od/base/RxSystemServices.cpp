@@ -9,8 +9,8 @@ ODRX_DEFINE_NAMED(OdRxSystemServices, "OdRxSystemServices", OdRxObject, "", null
 
 bool OdRxSystemServices::accessFile(const OdString& path, unsigned accessMode) const {
   int mode = F_OK;
-  if (accessMode & Oda::kFileRead) mode |= R_OK;
-  if (accessMode & Oda::kFileWrite) mode |= W_OK;
+  if (accessMode & OdFile::kRead) mode |= R_OK;
+  if (accessMode & OdFile::kWrite) mode |= W_OK;
   return ::access(path.utf8().c_str(), mode) == 0;
 }
 

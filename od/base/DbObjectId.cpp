@@ -1,0 +1,3 @@
+#include "DbObjectId.h"
+
+const OdDbObjectId OdDbObjectId::kNull;
