@@ -26,6 +26,17 @@ inline constexpr const char* kBlocklessDimension = "dxf/qcadpro_dimension_vertic
 inline constexpr const char* kBlocklessDimensionStyle = "QCADDimStyle";
 // The ASCII twin of dxf/sample_binary_AC1027.dxf.
 inline constexpr const char* kSampleAscii = "dwg-twins/acadsharp_sample_AC1027/b.dxf";
+// A DWG of the 2000 format with entities of many kinds.
+inline constexpr const char* kDwg2000 = "dwg/ts1_AC1015.dwg";
+// Folders of one drawing saved as DWG (a.dwg) and as DXF (b.dxf) by the same program.
+inline constexpr const char* kDwgTwins2000 = "dwg-twins/acadsharp_sample_AC1015";
+inline constexpr const char* kDwgTwins2007 = "dwg-twins/acadsharp_sample_AC1021";
+inline constexpr const char* kDwgTwins2010 = "dwg-twins/acadsharp_sample_AC1024";
+inline constexpr const char* kDwgTwins2013 = "dwg-twins/acadsharp_sample_AC1027";
+inline constexpr const char* kDwgTwins2018 = "dwg-twins/acadsharp_sample_AC1032";
+inline constexpr const char* kDwgTwinsExample2004 = "dwg-twins/libredwg_example_2004";
+inline constexpr const char* kDwgTwinsExample2007 = "dwg-twins/libredwg_example_2007";
+inline constexpr const char* kDwgTwinsExample2013 = "dwg-twins/libredwg_example_2013";
 }  // namespace testdata
 
 // A file left under an old name holds only the name of the file that replaced it, beside it:

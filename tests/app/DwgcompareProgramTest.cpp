@@ -119,14 +119,14 @@ TEST_F(DwgcompareProgramTest, DwgTwinsCompareWithinTheConvertersKnownLosses) {
     long file1Only, file2Only;  // at most; -1 for a pair that is refused
   };
   const Twin twins[] = {
-      {"acadsharp_sample_AC1015", 109, 111}, {"acadsharp_sample_AC1021", 97, 97},
-      {"acadsharp_sample_AC1024", 91, 148},  {"acadsharp_sample_AC1027", 91, 148},
-      {"acadsharp_sample_AC1032", 88, 146},  {"libredwg_example_2004", -1, -1},
-      {"libredwg_example_2007", 52, 52},     {"libredwg_example_2013", 47, 86},
+      {testdata::kDwgTwins2000, 109, 111},      {testdata::kDwgTwins2007, 97, 97},
+      {testdata::kDwgTwins2010, 91, 148},       {testdata::kDwgTwins2013, 91, 148},
+      {testdata::kDwgTwins2018, 88, 146},       {testdata::kDwgTwinsExample2004, -1, -1},
+      {testdata::kDwgTwinsExample2007, 52, 52}, {testdata::kDwgTwinsExample2013, 47, 86},
   };
   for (const Twin& twin : twins) {
     SCOPED_TRACE(twin.folder);
-    std::filesystem::path folder = testDataDir() / "dwg-twins" / twin.folder;
+    std::filesystem::path folder = testDataDir() / twin.folder;
     ProgramRun run = this->run(DWGCOMPARE_PROGRAM, {(folder / "a.dwg").string(), (folder / "b.dxf").string(),
                                                     "--json", "twin.json"});
     if (twin.file1Only < 0) {

@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(TestData, DwgTwin, testing::ValuesIn(twinFolders()), te
 
 TEST(DwgReader, WithoutTheConverterADwgIsRefusedSayingSo) {
   SKIP_WITHOUT_TESTDATA();
-  std::string path = (testDataDir() / "dwg" / "ts1_AC1015.dwg").string();
+  std::string path = (testDataDir() / testdata::kDwg2000).string();
   setenv("OD_DWG_CONVERTER", "/nonexistent", 1);
   try {
     odReadDrawingFile(OdString(path));
