@@ -36,7 +36,7 @@ std::vector<std::filesystem::path> twinFolders() {
 }
 
 std::string testName(const testing::TestParamInfo<std::filesystem::path>& info) {
-  std::string name = info.param.empty() ? "none" : info.param.stem().string() + info.param.filename().string();
+  std::string name = info.param.empty() ? "none" : info.param.filename().string();
   for (char& c : name)
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   return name;
