@@ -69,8 +69,9 @@ def bench_pair(build, size):
         counts = json.loads((out / "r.json").read_text())
         row(f"dwgcompare A B --json -o, {size} pair", seconds, peak, f"counts {counts.get('counts', counts)}")
         export = "ZOOMALL;EXPORT " + str(out / "r.png") + ";QUIT"
-        painted = run([bin_dir / "cadhost", "--headless", out / "r.dxf", "-c", export])
         no_modules = dict(os.environ, CADHOST_MODULES=str(out / "none"))
+        painted = run([bin_dir / "cadhost", "--headless", "--load", bin_dir / "libdwgcompare.so", out / "r.dxf",
+                       "-c", export], env=no_modules)
         plain = run([bin_dir / "cadhost", "--headless", out / "r.dxf", "-c", export], env=no_modules)
         row(f"reopen result and export painted, {size} pair", *painted, "")
         row(f"reopen result and export plain, {size} pair", *plain,
