@@ -137,6 +137,21 @@ TEST_F(HostObjectHashGeneratorDrawingsTest, AsciiAndBinaryTwinsHaveTheSameFinger
   }
 }
 
+// One drawing saved as 2004, 2007 and 2013 DXF: proxy graphics, ACIS data,
+// extension dictionaries and fields only newer versions write differ. (With
+// layers compared they do not agree: newer files name a layer "*ADSK_...".)
+TEST_F(HostObjectHashGeneratorDrawingsTest, VersionTwinsHaveTheSameFingerprints) {
+  SKIP_WITHOUT_TESTDATA();
+  const std::filesystem::path twins = testDataDir() / "dwg-twins";
+  if (!std::filesystem::exists(twins / "libredwg_example_2004")) GTEST_SKIP() << "no version twins in the test data";
+  OdDbDatabasePtr oldest = odDxfReadFile(OdString((twins / "libredwg_example_2004" / "b.dxf").string()));
+  for (const char* newer : {"libredwg_example_2007", "libredwg_example_2013"}) {
+    SCOPED_TRACE(newer);
+    OdDbDatabasePtr drawing = odDxfReadFile(OdString((twins / newer / "b.dxf").string()));
+    expectSameFingerprints(oldest->getModelSpaceId(), drawing->getModelSpaceId());
+  }
+}
+
 TEST_F(HostObjectHashGeneratorDrawingsTest, FingerprintsSurviveBinding) {
   SKIP_WITHOUT_TESTDATA();
   for (const auto& path : drawings()) {
