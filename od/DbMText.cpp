@@ -50,10 +50,12 @@ bool OdDbMText::readContents(OdDbObject* obj, const dxf::Group& g, dxf::ReadCont
   if ((g.code != 1 && g.code != 3) || !mtext->m_embedded.empty()) return false;
   // Text longer than one group comes as groups 3 and a final 1. The parts
   // are joined before decoding: an escape (\U+0416) or a double-byte
-  // character may be cut between two groups.
+  // character may be cut between two groups. Decoded once, at the final 1,
+  // so that a long text reads in time linear in its length.
   mtext->m_contentsRead.append(g.value);
+  if (g.code != 1) return true;
   mtext->m_contents = ctx.decodeString(mtext->m_contentsRead);
-  if (g.code == 1) mtext->m_contentsRead.clear();
+  mtext->m_contentsRead.clear();
   return true;
 }
 

@@ -173,7 +173,7 @@ OdDbDatabasePtr DxfReader::read() {
     if (m_recordType == "EOF") break;
     if (m_recordType != "SECTION") {
       if (!anySection) fail("this is not a DXF file (it does not start with a SECTION)");
-      fail("expected SECTION, found '" + std::string(m_recordType) + "'");
+      fail("expected SECTION, found " + quotedForMessage(m_recordType));
     }
     anySection = true;
     std::string name;
@@ -189,6 +189,8 @@ OdDbDatabasePtr DxfReader::read() {
     else readOtherSection(name, nullptr);
   }
   if (!anySection) fail("this is not a DXF file (no SECTION found)");
+  // Files without a version (no header, or none in it) read as R12, as m_version does.
+  if (m_db->originalFileVersion().isEmpty()) m_db->setOriginalFileVersion(OdString("AC1009"));
   m_db->ensureStandardObjects();
   m_db->setHandseed(m_headerSeed);
   m_db->deferNewHandles(false);
@@ -240,7 +242,7 @@ void DxfReader::readHeader() {
   }
   flush();
   if (!readRecord()) fail("the file ends inside the HEADER section (no ENDSEC)");
-  if (m_recordType != "ENDSEC") fail("expected ENDSEC after the header, found '" + std::string(m_recordType) + "'");
+  if (m_recordType != "ENDSEC") fail("expected ENDSEC after the header, found " + quotedForMessage(m_recordType));
 }
 
 void DxfReader::readClasses() {
@@ -370,7 +372,7 @@ void DxfReader::readTables() {
       table = nullptr;
       continue;
     }
-    if (!table) fail("a table entry (" + std::string(m_recordType) + ") outside a TABLE");
+    if (!table) fail("a table entry " + quotedForMessage(m_recordType) + " outside a TABLE");
     OdRxClass* cls = kind != Table::Count ? OdDbDatabase::recordClassOf(kind) : nullptr;
     OdDbObjectPtr obj = cls ? OdDbObjectPtr::fromObject(cls->create().get()) : makeObject(m_recordType, Where::TableRecord);
     OdDbObjectId id = addRecordObject(obj.get(), m_record);
@@ -467,7 +469,7 @@ void DxfReader::readBlocks() {
       m_parentEntity = OdDbObjectId();
       continue;
     }
-    if (current.isNull()) fail("an entity (" + std::string(m_recordType) + ") outside a BLOCK");
+    if (current.isNull()) fail("an entity " + quotedForMessage(m_recordType) + " outside a BLOCK");
     readEntity(current);
   }
 }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -101,6 +102,9 @@ void expectReadError(const std::string& data, const std::string& mention) {
     std::string text = e.description().utf8();
     EXPECT_NE(text.find("bad.dxf"), std::string::npos) << text;
     EXPECT_NE(text.find(mention), std::string::npos) << text;
+    // One short line, whatever the file holds.
+    EXPECT_LT(text.size(), 200u) << text;
+    EXPECT_TRUE(std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < 0x20; })) << text;
   }
 }
 
@@ -111,6 +115,29 @@ TEST(DxfReader, MalformedFilesGiveAClearError) {
   expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n", "ENTITIES");
   expectReadError("0\nSECTION\n2\nENTITIES\nten\nLINE\n", "group code");
   expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0\0\0SECTION\0\x02\0", 34), "byte");
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n65536\n0\n0\nENDSEC\n0\nEOF\n", "group code 65536 is out of range");
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n0\nENDSEC\n0\nEOF\n", "line 7: group 10 needs a number");
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\n" + std::string(100000, 'X') + "\n", "found 'XXXX");
+  expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) +
+                      std::string("\0\0SECTION\0\x02\0ENTITIES\0\0\0ENDSEC\0\0\0SECTI\nON\0", 41),
+                  "found 'SECTI\\x0AON'");
+}
+
+TEST(DxfReader, FilesWithoutAVersionOrWithUntrustedCountsRead) {
+  // Many programs write no header: such files are R12.
+  OdDbDatabasePtr noHeader =
+      odDxfReadBuffer("0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n0\nENDSEC\n0\nEOF\n", OdString("min.dxf"));
+  EXPECT_EQ(noHeader->originalFileVersion(), OdString("AC1009"));
+  // A dash count of a billion reserves no memory for them: the dashes given make the pattern.
+  OdDbDatabasePtr dashes = odDxfReadBuffer(
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLTYPE\n0\nLTYPE\n2\nDASHED\n70\n0\n72\n65\n73\n1000000000\n40\n1\n49\n0.5\n"
+      "0\nENDTAB\n0\nENDSEC\n0\nEOF\n",
+      OdString("dashes.dxf"));
+  auto dashed = OdDbLinetypeTableRecord::cast(
+      dashes->table(OdDbDatabase::Table::Linetype)->getAt(OdString("DASHED")).openObject().get());
+  ASSERT_FALSE(dashed.isNull());
+  EXPECT_EQ(dashed->dashes().size(), 1u);
+  EXPECT_LT(dashed->dashes().capacity(), 1000u);
 }
 
 TEST(DxfReader, MissingFileNamesTheFile) {
