@@ -58,6 +58,7 @@ class DxfReader : public dxf::ReadContext {
   DxfReader(std::string_view data, const OdString& fileName)
       : m_tokens(data), m_fileName(fileName), m_db(OdDbDatabase::create(false)) {
     m_decoder.setCaretEscapes(!m_tokens.isBinary());
+    m_recordPosition = m_tokens.position();
   }
 
   OdDbDatabasePtr read();
@@ -110,6 +111,7 @@ class DxfReader : public dxf::ReadContext {
   Group m_peek{};
   bool m_hasPeek = false;
   std::string_view m_recordType;
+  std::string m_recordPosition;
   std::vector<Group> m_record;  // groups of the current record, its type excluded
 
   struct ClassInfo {
@@ -132,7 +134,7 @@ class DxfReader : public dxf::ReadContext {
   OdDbObjectId m_lastHandleId;
 };
 
-void DxfReader::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, m_tokens.position() + ": " + what); }
+void DxfReader::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, m_recordPosition + ": " + what); }
 
 bool DxfReader::nextGroup(Group& g) {
   if (m_hasPeek) {
@@ -149,6 +151,7 @@ bool DxfReader::readRecord() {
   do {
     if (!nextGroup(g)) return false;
   } while (g.code == 999);  // comments may stand before any record
+  m_recordPosition = m_tokens.position();  // errors name where the record starts, not where it was seen to end
   if (g.code != 0) fail("expected the start of a record (group 0), found group " + std::to_string(g.code));
   m_tokens.releaseValues();
   m_recordType = g.value;

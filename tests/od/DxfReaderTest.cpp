@@ -115,6 +115,7 @@ TEST(DxfReader, MalformedFilesGiveAClearError) {
   expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n", "ENTITIES");
   expectReadError("0\nSECTION\n2\nENTITIES\nten\nLINE\n", "group code");
   expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0\0\0SECTION\0\x02\0", 34), "byte");
+  expectReadError("0\nSECTION\n2\nTABLES\n0\nLAYER\n2\nX\n0\nENDSEC\n0\nEOF\n", "line 5: a table entry 'LAYER'");
   expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n65536\n0\n0\nENDSEC\n0\nEOF\n", "group code 65536 is out of range");
   expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n0\nENDSEC\n0\nEOF\n", "line 7: group 10 needs a number");
   expectReadError("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\n" + std::string(100000, 'X') + "\n", "found 'XXXX");
