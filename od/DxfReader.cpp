@@ -454,7 +454,11 @@ void DxfReader::readBlocks() {
                                                                         : blockForName(begin->readValues().name);
       if (current.isNull()) fail("a BLOCK without a name");
       OdDbBlockTableRecordPtr btr = OdDbBlockTableRecord::cast(current.openObject(OdDb::kForWrite).get());
+      OdString recordName = btr->getName();
       begin->applyTo(btr.get());
+      // Some writers name blocks only in the BLOCK: the table must find them by that name.
+      if (recordName.isEmpty() && !btr->getName().isEmpty())
+        m_db->table(Table::Block)->rename(current, recordName, btr->getName());
       begin->setOwnerId(current);
       if (btr->blockBeginId().isNull()) btr->setBlockBeginId(beginId);
       m_parentEntity = OdDbObjectId();

@@ -124,6 +124,19 @@ TEST(DxfReader, MalformedFilesGiveAClearError) {
                   "found 'SECTI\\x0AON'");
 }
 
+TEST(DxfReader, BlockRecordsNamedOnlyByTheirBlockKeepTheirEntities) {
+  // An R14 file whose block records have no names: the BLOCK names model space.
+  const char* r14 =
+      "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1014\n0\nENDSEC\n0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nBLOCK_RECORD\n"
+      "5\n1\n70\n1\n0\nBLOCK_RECORD\n5\n1F\n100\nAcDbSymbolTableRecord\n100\nAcDbBlockTableRecord\n0\nENDTAB\n"
+      "0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n5\n20\n330\n1F\n100\nAcDbEntity\n8\n0\n100\nAcDbBlockBegin\n"
+      "2\n*Model_Space\n70\n0\n10\n0\n20\n0\n30\n0\n0\nENDBLK\n5\n21\n330\n1F\n100\nAcDbEntity\n8\n0\n"
+      "100\nAcDbBlockEnd\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nLINE\n5\n30\n330\n1F\n100\nAcDbEntity\n8\n0\n"
+      "100\nAcDbLine\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n";
+  OdDbDatabasePtr db = odDxfReadBuffer(r14, OdString("r14.dxf"));
+  EXPECT_EQ(modelSpaceCounts(db.get()), (std::map<std::string, int>{{"AcDbLine", 1}}));
+}
+
 TEST(DxfReader, FilesWithoutAVersionOrWithUntrustedCountsRead) {
   // Many programs write no header: such files are R12.
   OdDbDatabasePtr noHeader =
