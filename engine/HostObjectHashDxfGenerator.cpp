@@ -157,9 +157,10 @@ void HostObjectHashDxfGenerator::wrName(int code, const OdString& value) {
 }
 
 // Whether an object has an extension dictionary or reactors depends on the
-// version it was saved in; their brackets (102) say no more than that.
+// version it was saved in; their brackets (102) say no more than that. A
+// colour name (430) is a colour, and only newer versions write it.
 void HostObjectHashDxfGenerator::wrString(int code, const OdString& value) {
-  if (m_inExtendedData || code == 102) return;
+  if (m_inExtendedData || code == 102 || (code == 430 && !wants(CompareColor))) return;
   std::u16string_view text = value.units();
   if (auto unbound = afterBoundPrefix(text)) putText(code, *unbound);
   else if (!holdsBothBraces(text)) putText(code, text);

@@ -14,7 +14,7 @@ namespace hostObjectCompare {
 // The display properties that count in fingerprints only when the user asks
 // for them: the bits of COMPAREPROPS.
 enum CompareProps : int32_t {
-  CompareColor = 1,            // colour number (62) and true colour (420)
+  CompareColor = 1,            // colour number (62), true colour (420) and colour name (430)
   CompareLayer = 2,            // layer name (8)
   CompareLinetype = 4,         // linetype name (6)
   CompareLinetypeScale = 8,    // linetype scale (48)
