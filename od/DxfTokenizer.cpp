@@ -23,7 +23,9 @@ BinaryType binaryTypeOf(int code) {
   return BinaryType::String;
 }
 
-constexpr int kLeastCode = -5, kGreatestCode = 1071;
+// What a file can hold and be written back: the negative codes of ASCII
+// files and what two bytes hold in binary ones (saved results hold 5005).
+constexpr int kLeastCode = -5, kGreatestCode = 65535;
 
 bool isNumeric(BinaryType type) {
   return type == BinaryType::Double || type == BinaryType::Int16 || type == BinaryType::Int32 ||
