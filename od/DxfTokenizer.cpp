@@ -1,6 +1,7 @@
 #include "DxfTokenizer.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -160,11 +161,15 @@ bool DxfTokenizer::nextBinary(dxf::Group& group) {
       m_pos = end + 1;
       break;
     }
-    case BinaryType::Double:
+    case BinaryType::Double: {
       need(8);
-      group.value = keep(dxf::formatDouble(readLittleEndian<double>(m_data.data() + m_pos)));
+      double value = readLittleEndian<double>(m_data.data() + m_pos);
+      // As in ASCII files, where "nan" and "inf" do not start as numbers.
+      if (!std::isfinite(value)) fail("group " + std::to_string(code) + " needs a number, found " + dxf::formatDouble(value));
+      group.value = keep(dxf::formatDouble(value));
       m_pos += 8;
       break;
+    }
     case BinaryType::Int16:
       need(2);
       group.value = keep(std::to_string(readLittleEndian<int16_t>(m_data.data() + m_pos)));

@@ -122,6 +122,10 @@ TEST(DxfReader, MalformedFilesGiveAClearError) {
   expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) +
                       std::string("\0\0SECTION\0\x02\0ENTITIES\0\0\0ENDSEC\0\0\0SECTI\nON\0", 41),
                   "found 'SECTI\\x0AON'");
+  // Found by fuzzing: a binary NaN read, then was written as "-nan", which does not read.
+  expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) +
+                      std::string("\0\0SECTION\0\x02\0ENTITIES\0\0\0LINE\0\x0a\0\0\0\0\0\0\0\xf8\x7f", 38),
+                  "group 10 needs a number");
 }
 
 TEST(DxfReader, BlockRecordsNamedOnlyByTheirBlockKeepTheirEntities) {
