@@ -21,8 +21,10 @@ for dir in samples ../shared/testdata/dxf ../shared/testdata/pairs; do
   find "$dir" -name '*.dxf' -size -48k -exec cp -n {} "$corpus/" \; 2>/dev/null || true
 done
 
-# From build-fuzz/, where the workers write their logs (fuzz-N.log).
+# From build-fuzz/, where parallel workers write their logs (fuzz-N.log).
 cd build-fuzz
+parallel=()
+[ "$jobs" -gt 1 ] && parallel=(-fork="$jobs")
 ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 \
-  bin/dxf_reader_fuzzer corpus -max_total_time="$seconds" -jobs="$jobs" -workers="$jobs" \
+  bin/dxf_reader_fuzzer corpus -max_total_time="$seconds" "${parallel[@]}" \
   -rss_limit_mb=2048 -timeout=10 -max_len=65536 -artifact_prefix=findings/ -print_final_stats=1
