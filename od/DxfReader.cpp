@@ -84,6 +84,7 @@ class DxfReader : public dxf::ReadContext {
   bool readRecord();
   [[noreturn]] void fail(const std::string& what) const;
 
+  void ensureBlockBeginsAndEnds();
   void readHeader();
   void readClasses();
   void readTables();
@@ -195,12 +196,20 @@ OdDbDatabasePtr DxfReader::read() {
   // Files without a version (no header, or none in it) read as R12, as m_version does.
   if (m_db->originalFileVersion().isEmpty()) m_db->setOriginalFileVersion(OdString("AC1009"));
   m_db->ensureStandardObjects();
+  ensureBlockBeginsAndEnds();
   m_db->setHandseed(m_headerSeed);
   m_db->deferNewHandles(false);
   m_db->setFilename(m_fileName);
   return m_db;
 }
 
+// A block record that no BLOCK of the file names may still own entities
+// (their 330 says so): it gets a BLOCK and ENDBLK, so that it can be written.
+void DxfReader::ensureBlockBeginsAndEnds() {
+  for (OdDbObjectId id : m_db->blockTable()->records())
+    if (OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(id.openObject(OdDb::kForWrite).get()))
+      m_db->ensureBlockBeginAndEnd(block.get());
+}
 
 // Reads records until ENDSEC; a file that ends first is truncated.
 #define OD_FOR_EACH_RECORD_OF_SECTION(sectionName)                                                \

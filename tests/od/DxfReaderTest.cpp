@@ -141,6 +141,20 @@ TEST(DxfReader, BlockRecordsNamedOnlyByTheirBlockKeepTheirEntities) {
   EXPECT_EQ(modelSpaceCounts(db.get()), (std::map<std::string, int>{{"AcDbLine", 1}}));
 }
 
+// Found by fuzzing: an entity owned by a block record that no BLOCK names
+// was written inside BLOCKS without a BLOCK, which did not read back.
+TEST(DxfReader, EntitiesOfABlockRecordWithoutABlockAreWrittenInOne) {
+  const char* text =
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nBLOCK_RECORD\n5\n1\n0\nBLOCK_RECORD\n5\n2A\n100\nAcDbSymbolTableRecord\n"
+      "100\nAcDbBlockTableRecord\n2\nB\n0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nLINE\n5\n30\n330\n2A\n"
+      "100\nAcDbEntity\n8\n0\n100\nAcDbLine\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n";
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("owned.dxf"));
+  OdDbDatabasePtr again = odDxfReadBuffer(odDxfWriteString(db.get()), OdString("written.dxf"));
+  auto block = OdDbBlockTableRecord::cast(again->blockTable()->getAt(OdString("B")).openObject().get());
+  ASSERT_FALSE(block.isNull());
+  EXPECT_EQ(block->entityIds().size(), 1u);
+}
+
 TEST(DxfReader, FilesWithoutAVersionOrWithUntrustedCountsRead) {
   // Many programs write no header: such files are R12.
   OdDbDatabasePtr noHeader =
