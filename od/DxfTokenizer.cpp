@@ -24,9 +24,9 @@ BinaryType binaryTypeOf(int code) {
   return BinaryType::String;
 }
 
-// What a file can hold and be written back: the negative codes of ASCII
-// files and what two bytes hold in binary ones (saved results hold 5005).
-constexpr int kLeastCode = -5, kGreatestCode = 65535;
+// What can be read and written back: the negative codes of ASCII files up
+// to what a kept group holds (16 bits, signed); saved results hold 5005.
+constexpr int kLeastCode = -5, kGreatestCode = 32767;
 
 bool isNumeric(BinaryType type) {
   return type == BinaryType::Double || type == BinaryType::Int16 || type == BinaryType::Int32 ||

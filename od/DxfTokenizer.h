@@ -12,7 +12,7 @@ std::string quotedForMessage(std::string_view value);
 
 // Splits DXF file contents into groups: ASCII (LF or CR LF lines) or binary.
 // Malformed input throws OdError with the line or byte offset: a group code
-// out of range (-5 to 65535), a number that does not start as one.
+// out of range (-5 to 32767), a number that does not start as one.
 class DxfTokenizer {
  public:
   explicit DxfTokenizer(std::string_view data);

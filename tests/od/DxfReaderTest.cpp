@@ -117,6 +117,8 @@ TEST(DxfReader, MalformedFilesGiveAClearError) {
   expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0\0\0SECTION\0\x02\0", 34), "byte");
   expectReadError("0\nSECTION\n2\nTABLES\n0\nLAYER\n2\nX\n0\nENDSEC\n0\nEOF\n", "line 5: a table entry 'LAYER'");
   expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n65536\n0\n0\nENDSEC\n0\nEOF\n", "group code 65536 is out of range");
+  // Found by fuzzing: 36021 was kept as -29515, which the written file could not hold.
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n36021\n0\n0\nENDSEC\n0\nEOF\n", "group code 36021 is out of range");
   expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n0\nENDSEC\n0\nEOF\n", "line 7: group 10 needs a number");
   expectReadError("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\n" + std::string(100000, 'X') + "\n", "found 'XXXX");
   expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) +
