@@ -140,7 +140,7 @@ TEST_F(HostObjectHashGeneratorDrawingsTest, AsciiAndBinaryTwinsHaveTheSameFinger
 // One drawing saved as DXF of two versions: proxy graphics, ACIS data,
 // extension dictionaries, line feeds or \P in MTEXT, MTEXT columns and
 // fields only newer versions write differ. (With layers compared they do not
-// agree: newer files name a layer "*ADSK_...".)
+// agree: the newer files name one layer differently.)
 TEST_F(HostObjectHashGeneratorDrawingsTest, VersionTwinsHaveTheSameFingerprints) {
   SKIP_WITHOUT_TESTDATA();
   const std::filesystem::path twins = testDataDir() / "dwg-twins";
