@@ -1,6 +1,12 @@
 #include "DcComparisonReport.h"
 
+#include "DbBlockReference.h"
+#include "DbBlockTableRecord.h"
+#include "DbDimension.h"
+
 #include <cstdio>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace dwgcompare {
 namespace {
@@ -12,16 +18,86 @@ std::string classOf(const ComparedObject& object) {
   return clone.isNull() ? std::string("(saved)") : clone->isA()->name().utf8();
 }
 
+size_t GroupCounts::*groupOf(bool inOther, bool isFile1) {
+  return inOther ? &GroupCounts::shared : isFile1 ? &GroupCounts::file1Only : &GroupCounts::file2Only;
+}
+
 void countEntries(const ComparedObjectMap& own, const ComparedObjectMap& other, bool isFile1,
                   ComparisonReport& report) {
   for (const auto& [value, object] : own) {
     bool inOther = other.contains(value);
     if (inOther && !isFile1) continue;  // shared entries are counted once, from File 1
-    GroupCounts& byClass = report.byClass[classOf(object)];
-    size_t GroupCounts::*group = inOther ? &GroupCounts::shared : isFile1 ? &GroupCounts::file1Only : &GroupCounts::file2Only;
-    ++(report.counts.*group);
-    ++(byClass.*group);
+    size_t GroupCounts::*group = groupOf(inOther, isFile1);
+    ++(report.entityCounts.*group);
+    ++(report.byClass[classOf(object)].*group);
   }
+}
+
+// The object of a bound file's model space an entity belongs to: itself,
+// the INSERT of an attribute, the polyline of a vertex, the dimension of an
+// entity of its block; null for entities of other blocks.
+class TopLevelObjects {
+ public:
+  explicit TopLevelObjects(OdDbObjectId resultSpace) {
+    OdDbBlockTableRecordPtr space = OdDbBlockTableRecord::cast(resultSpace.openObject().get());
+    if (space.isNull()) return;
+    for (OdDbObjectId id : space->entityIds())
+      if (OdDbBlockReferencePtr file = OdDbBlockReference::cast(id.openObject().get()); !file.isNull())
+        addFileBlock(file->blockTableRecord());
+  }
+
+  OdDbObjectId of(OdDbObjectId id) const {
+    for (int depth = 0; depth < kMaxDepth && !id.isNull(); ++depth) {
+      OdDbObjectPtr object = id.openObject();
+      if (object.isNull()) break;
+      OdDbObjectId owner = object->ownerId();
+      if (m_fileBlocks.contains(owner)) return id;
+      auto dimension = m_dimensionOfBlock.find(owner);
+      if (dimension != m_dimensionOfBlock.end()) {
+        id = dimension->second;
+        continue;
+      }
+      OdDbObjectPtr ownerObject = owner.openObject();
+      if (ownerObject.isNull() || !ownerObject->isKindOf(OdDbEntity::desc())) break;
+      id = owner;
+    }
+    return OdDbObjectId();
+  }
+
+ private:
+  static constexpr int kMaxDepth = 8;  // dimension, its block's INSERT, its attribute, and no cycle
+
+  void addFileBlock(OdDbObjectId blockId) {
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(blockId.openObject().get());
+    if (block.isNull()) return;
+    m_fileBlocks.insert(blockId);
+    for (OdDbObjectId id : block->entityIds())
+      if (OdDbDimensionPtr dimension = OdDbDimension::cast(id.openObject().get()); !dimension.isNull())
+        m_dimensionOfBlock[dimension->dimBlockId()] = id;
+  }
+
+  std::unordered_set<OdDbObjectId> m_fileBlocks;
+  std::unordered_map<OdDbObjectId, OdDbObjectId> m_dimensionOfBlock;
+};
+
+// Each top-level object counts once: shared when all its entries are found
+// in the other file, else only in its own.
+void countTopLevelObjects(const ComparedObjectMap& own, const ComparedObjectMap& other, bool isFile1,
+                          const TopLevelObjects& topLevel, GroupCounts& counts) {
+  std::unordered_map<OdDbObjectId, bool> allShared;
+  for (const auto& [value, object] : own) {
+    if (object.idPair.value().isNull()) {  // read back from a saved result: no object to place
+      bool shared = other.contains(value);
+      if (!shared || isFile1) ++(counts.*groupOf(shared, isFile1));
+      continue;
+    }
+    OdDbObjectId top = topLevel.of(object.idPair.value());
+    if (top.isNull()) continue;
+    auto [entry, added] = allShared.emplace(top, true);
+    entry->second = entry->second && other.contains(value);
+  }
+  for (const auto& [top, shared] : allShared)
+    if (!shared || isFile1) ++(counts.*groupOf(shared, isFile1));
 }
 
 std::string jsonString(const OdString& text) {
@@ -59,13 +135,17 @@ ComparisonReport makeComparisonReport(const DcComparisonManager& manager,
   if (const FileInfo* info = manager.file2Info()) report.file2 = *info;
   countEntries(comparison.file1Objects(), comparison.file2Objects(), true, report);
   countEntries(comparison.file2Objects(), comparison.file1Objects(), false, report);
+  TopLevelObjects topLevel(comparison.blockTableRecordId());
+  countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, report.counts);
+  countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, report.counts);
   for (const auto& [name, unused] : comparison.unsupportedObjects()) report.unsupported.push_back(name.utf8());
   return report;
 }
 
 std::string comparisonReportJson(const ComparisonReport& report) {
   std::string json = "{\n  \"file1\": " + jsonFile(report.file1) + ",\n  \"file2\": " + jsonFile(report.file2) +
-                     ",\n  \"counts\": " + jsonCounts(report.counts) + ",\n  \"byClass\": {";
+                     ",\n  \"counts\": " + jsonCounts(report.counts) +
+                     ",\n  \"entityCounts\": " + jsonCounts(report.entityCounts) + ",\n  \"byClass\": {";
   const char* separator = "\n    ";
   for (const auto& [name, counts] : report.byClass) {
     json += separator + jsonString(OdString(name)) + ": " + jsonCounts(counts);

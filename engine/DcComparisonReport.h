@@ -21,8 +21,12 @@ struct GroupCounts {
 struct ComparisonReport {
   FileInfo file1;
   FileInfo file2;
+  // Objects of model space as a user counts them: an INSERT with its
+  // attributes, a dimension with its block, a polyline with its vertices are
+  // one object each, in both files only when every fingerprint of it is.
   GroupCounts counts;
-  std::map<std::string, GroupCounts> byClass;  // by the class of the object as bound
+  GroupCounts entityCounts;                    // fingerprinted entities, as painted
+  std::map<std::string, GroupCounts> byClass;  // entities by their class as bound
   std::vector<std::string> unsupported;
 };
 

@@ -4,6 +4,7 @@
 #include "DbBlockReference.h"
 #include "DbMLeader.h"
 #include "DbTable.h"
+#include "DbVertex.h"
 #include "DcHost.h"
 #include "ResBuf.h"
 
@@ -83,6 +84,7 @@ HostObjectHashDxfGenerator::HostObjectHashDxfGenerator() {
 uint32_t HostObjectHashDxfGenerator::computeHash(const OdDbObject* object) {
   setDatabase(object->database());
   m_hashBinaryChunks = binaryChunksCount(object);
+  m_isMLeader = object->isKindOf(OdDbMLeader::desc());
   writeFieldsOf(object);
   m_inExtendedData = false;
   return crcOfStream();
@@ -91,6 +93,7 @@ uint32_t HostObjectHashDxfGenerator::computeHash(const OdDbObject* object) {
 void HostObjectHashDxfGenerator::writeFieldsOf(const OdDbObject* object) {
   if (!object->isKindOf(OdDbTable::desc())) {
     object->dxfOutFields(this);
+    writeVerticesOf(object);
     return;
   }
   // A table counts by where and how it is placed: its cells would make every
@@ -98,6 +101,17 @@ void HostObjectHashDxfGenerator::writeFieldsOf(const OdDbObject* object) {
   OdDbBlockReferencePtr reference = OdDbBlockReference::createObject();
   reference->copyFrom(object);
   reference->dxfOutFields(this);
+}
+
+// Vertices are left out of comparisons as objects of their own; an old-style
+// polyline takes their fields in order, so that moving them shows.
+void HostObjectHashDxfGenerator::writeVerticesOf(const OdDbObject* object) {
+  const auto* entity = dynamic_cast<const OdDbEntity*>(object);
+  if (!entity) return;
+  for (OdDbObjectId id : entity->subentityIds()) {
+    OdDbObjectPtr vertex = id.openObject();
+    if (vertex && vertex->isKindOf(OdDbVertex::desc())) vertex->dxfOutFields(this);
+  }
 }
 
 uint32_t HostObjectHashDxfGenerator::crcOfStream() {
@@ -142,15 +156,20 @@ void HostObjectHashDxfGenerator::wrName(int code, const OdString& value) {
   putText(code, afterBoundPrefix(name).value_or(name));
 }
 
+// Whether an object has an extension dictionary or reactors depends on the
+// version it was saved in; their brackets (102) say no more than that. A
+// colour name (430) is a colour, and only newer versions write it.
 void HostObjectHashDxfGenerator::wrString(int code, const OdString& value) {
-  if (m_inExtendedData) return;
+  if (m_inExtendedData || code == 102 || (code == 430 && !wants(CompareColor))) return;
   std::u16string_view text = value.units();
   if (auto unbound = afterBoundPrefix(text)) putText(code, *unbound);
   else if (!holdsBothBraces(text)) putText(code, text);
 }
 
+// A multileader's "extend to text" (295) is written by 2013 and later files
+// only, and set in them where older files had none.
 void HostObjectHashDxfGenerator::wrBool(int code, bool value) {
-  if (!m_inExtendedData) putInteger(code, static_cast<uint8_t>(value));
+  if (!m_inExtendedData && !(m_isMLeader && code == 295)) putInteger(code, static_cast<uint8_t>(value));
 }
 void HostObjectHashDxfGenerator::wrInt8(int code, int8_t value) {
   if (!m_inExtendedData) putInteger(code, value);

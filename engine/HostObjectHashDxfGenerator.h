@@ -14,7 +14,7 @@ namespace hostObjectCompare {
 // The display properties that count in fingerprints only when the user asks
 // for them: the bits of COMPAREPROPS.
 enum CompareProps : int32_t {
-  CompareColor = 1,            // colour number (62) and true colour (420)
+  CompareColor = 1,            // colour number (62), true colour (420) and colour name (430)
   CompareLayer = 2,            // layer name (8)
   CompareLinetype = 4,         // linetype name (6)
   CompareLinetypeScale = 8,    // linetype scale (48)
@@ -45,7 +45,9 @@ using HashFilerBase =
 // The DXF filer an object writes its fields into to be fingerprinted. Only
 // values reach its stream, without their group codes, and only those that
 // tell objects apart: no handles or object ids, no extended data, no names
-// of group code 2, no strings holding both braces, no bound-reference
+// of group code 2, no strings holding both braces, no application data
+// brackets (102), no proxy graphics or ACIS data (each DXF version writes
+// them its own way), no bound-reference
 // prefixes ("FILE1$0$"), doubles rounded to COMPARETOLERANCE decimal places,
 // and the display properties only when COMPAREPROPS asks for them. The bytes are part of
 // what result drawings store: integers and doubles little-endian, strings
@@ -74,6 +76,7 @@ class HostObjectHashDxfGenerator : public HashFilerBase {
   bool hashBinaryChunks() const { return m_hashBinaryChunks; }
 
   bool includesDefaultValues() const override { return true; }
+  bool includesVersionedData() const override { return false; }
   void writeXDataStart() override { m_inExtendedData = true; }
 
   void wrName(int code, const OdString& value) override;
@@ -117,6 +120,7 @@ class HostObjectHashDxfGenerator : public HashFilerBase {
 
  private:
   void writeFieldsOf(const OdDbObject* object);
+  void writeVerticesOf(const OdDbObject* object);
   uint32_t crcOfStream();
 
   bool wants(CompareProps property) const { return (m_compareProps & property) != 0; }
@@ -134,6 +138,7 @@ class HostObjectHashDxfGenerator : public HashFilerBase {
   int32_t m_compareProps = 0;
   bool m_inExtendedData = false;
   bool m_hashBinaryChunks = true;
+  bool m_isMLeader = false;
   HashValueObserver* m_observer = nullptr;
 };
 

@@ -52,7 +52,8 @@ std::u16string OdString::fromUtf8(std::string_view s) {
       if ((cc & 0xC0) != 0x80) valid = false;
       else cp = (cp << 6) | (cc & 0x3F);
     }
-    if (!valid || cp > 0x10FFFF) {
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};  // smaller values are overlong
+    if (!valid || cp > 0x10FFFF || cp < kLeast[extra] || (cp >= 0xD800 && cp <= 0xDFFF)) {
       // Not UTF-8: keep the byte as a Latin-1 character rather than lose it.
       out += c;
       ++i;
@@ -77,6 +78,8 @@ void OdString::appendUtf8(std::u16string_view u, std::string& out) {
     if (c >= 0xD800 && c < 0xDC00 && i + 1 < u.size() && u[i + 1] >= 0xDC00 && u[i + 1] < 0xE000) {
       c = 0x10000 + ((c - 0xD800) << 10) + (u[i + 1] - 0xDC00);
       ++i;
+    } else if (c >= 0xD800 && c < 0xE000) {
+      c = 0xFFFD;  // a lone surrogate has no UTF-8 form
     }
     ::appendUtf8(out, c);
   }

@@ -30,6 +30,8 @@ class OdDbDxfFiler : public OdRxObject {
   virtual OdDb::FilerType filerType() const = 0;
   virtual OdDbDatabase* database() const = 0;
   virtual bool includesDefaultValues() const { return false; }
+  // Proxy graphics and ACIS data, whose form each DXF version writes its own way.
+  virtual bool includesVersionedData() const { return true; }
   virtual int precision() const { return 16; }
   virtual int dwgVersion() const { return 33; }  // 2018 format
   virtual void seek(int64_t offset, OdDb::FilerSeekType from) = 0;

@@ -3,6 +3,8 @@
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
 
+#include <algorithm>
+
 ODRX_DEFINE_NAMED(OdDbSymbolTable, "AcDbSymbolTable", OdDbObject, "TABLE", odrxNewReferenced<OdDbSymbolTable>)
 ODRX_DEFINE_NAMED(OdDbSymbolTableRecord, "AcDbSymbolTableRecord", OdDbObject, "", nullptr)
 ODRX_DEFINE_NAMED(OdDbLayerTableRecord, "AcDbLayerTableRecord", OdDbSymbolTableRecord, "LAYER",
@@ -140,9 +142,11 @@ void OdDbLinetypeTableRecord::setDashes(std::vector<Dash> dashes, double pattern
 }
 
 bool OdDbLinetypeTableRecord::readPattern(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx) {
+  constexpr int64_t kDashesReserved = 16;  // DXF linetypes have at most 12
   auto* ltype = static_cast<OdDbLinetypeTableRecord*>(obj);
   switch (g.code) {
-    case 73: ltype->m_dashes.reserve(static_cast<size_t>(std::max<int64_t>(0, dxf::toInt(g)))); return true;
+    // The count is the file's word, not to be trusted with memory: the dashes (49) make the list.
+    case 73: ltype->m_dashes.reserve(static_cast<size_t>(std::clamp<int64_t>(dxf::toInt(g), 0, kDashesReserved))); return true;
     case 40: ltype->m_patternLength = dxf::toDouble(g); return true;
     case 49: ltype->m_dashes.push_back(Dash{dxf::toDouble(g), 0, {}}); return true;
     case 74:

@@ -161,10 +161,18 @@ void writeValue(const OdDbObject* obj, const Field& f, OdDbDxfFiler* filer) {
   }
 }
 
-void writeKept(const std::vector<KeptGroup>* kept, uint8_t section, OdDbDxfFiler* filer) {
+// Entities keep their proxy graphics (size 92 or 160, data 310) among the
+// groups of their AcDbEntity section.
+bool isProxyGraphicsGroup(const char* marker, int code) {
+  return marker && std::string_view(marker) == "AcDbEntity" && (code == 92 || code == 160 || code == 310);
+}
+
+void writeKept(const std::vector<KeptGroup>* kept, uint8_t section, const char* marker, OdDbDxfFiler* filer) {
   if (!kept) return;
+  bool versioned = filer->includesVersionedData();
   for (const KeptGroup& g : *kept)
-    if (g.section == section) writeGroupByCode(filer, g.code, g.text, g.id);
+    if (g.section == section && (versioned || !isProxyGraphicsGroup(marker, g.code)))
+      writeGroupByCode(filer, g.code, g.text, g.id);
 }
 
 enum class CodeType { String, Double, Int8, Int16, Int32, Int64, Bool, Binary, Handle, Id };
@@ -445,7 +453,7 @@ bool ClassLayout::readGroup(OdDbObject* obj, const Group& g, int& section, bool 
 }
 
 void ClassLayout::writeFields(const OdDbObject* obj, OdDbDxfFiler* filer, const std::vector<KeptGroup>* kept) const {
-  writeKept(kept, KeptGroup::kAfterHeader, filer);
+  writeKept(kept, KeptGroup::kAfterHeader, nullptr, filer);
   const auto& all = sections();
   bool withDefaults = filer->includesDefaultValues();
   for (size_t s = 0; s < all.size(); ++s) {
@@ -457,7 +465,7 @@ void ClassLayout::writeFields(const OdDbObject* obj, OdDbDxfFiler* filer, const 
         writeValue(obj, f, filer);
       }
     }
-    writeKept(kept, static_cast<uint8_t>(s), filer);
+    writeKept(kept, static_cast<uint8_t>(s), all[s].marker, filer);
   }
 }
 

@@ -47,6 +47,7 @@ class DxfReader : public dxf::ReadContext {
   DxfReader(std::string_view data, const OdString& fileName)
       : m_tokens(data), m_fileName(fileName), m_db(OdDbDatabase::create(false)) {
     m_decoder.setCaretEscapes(!m_tokens.isBinary());
+    m_recordPosition = m_tokens.position();
   }
 
   OdDbDatabasePtr read();
@@ -72,6 +73,7 @@ class DxfReader : public dxf::ReadContext {
   bool readRecord();
   [[noreturn]] void fail(const std::string& what) const;
 
+  void ensureBlockBeginsAndEnds();
   void readHeader();
   void readClasses();
   void readTables();
@@ -99,6 +101,7 @@ class DxfReader : public dxf::ReadContext {
   Group m_peek{};
   bool m_hasPeek = false;
   std::string_view m_recordType;
+  std::string m_recordPosition;
   std::vector<Group> m_record;  // groups of the current record, its type excluded
 
   struct ClassInfo {
@@ -121,7 +124,7 @@ class DxfReader : public dxf::ReadContext {
   OdDbObjectId m_lastHandleId;
 };
 
-void DxfReader::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, m_tokens.position() + ": " + what); }
+void DxfReader::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, m_recordPosition + ": " + what); }
 
 bool DxfReader::nextGroup(Group& g) {
   if (m_hasPeek) {
@@ -138,6 +141,7 @@ bool DxfReader::readRecord() {
   do {
     if (!nextGroup(g)) return false;
   } while (g.code == 999);  // comments may stand before any record
+  m_recordPosition = m_tokens.position();  // errors name where the record starts, not where it was seen to end
   if (g.code != 0) fail("expected the start of a record (group 0), found group " + std::to_string(g.code));
   m_tokens.releaseValues();
   m_recordType = g.value;
@@ -162,7 +166,7 @@ OdDbDatabasePtr DxfReader::read() {
     if (m_recordType == "EOF") break;
     if (m_recordType != "SECTION") {
       if (!anySection) fail("this is not a DXF file (it does not start with a SECTION)");
-      fail("expected SECTION, found '" + std::string(m_recordType) + "'");
+      fail("expected SECTION, found " + quotedForMessage(m_recordType));
     }
     anySection = true;
     std::string name;
@@ -178,13 +182,23 @@ OdDbDatabasePtr DxfReader::read() {
     else readOtherSection(name, nullptr);
   }
   if (!anySection) fail("this is not a DXF file (no SECTION found)");
+  // Files without a version (no header, or none in it) read as R12, as m_version does.
+  if (m_db->originalFileVersion().isEmpty()) m_db->setOriginalFileVersion(OdString("AC1009"));
   m_db->ensureStandardObjects();
+  ensureBlockBeginsAndEnds();
   m_db->setHandseed(m_headerSeed);
   m_db->deferNewHandles(false);
   m_db->setFilename(m_fileName);
   return m_db;
 }
 
+// A block record that no BLOCK of the file names may still own entities
+// (their 330 says so): it gets a BLOCK and ENDBLK, so that it can be written.
+void DxfReader::ensureBlockBeginsAndEnds() {
+  for (OdDbObjectId id : m_db->blockTable()->records())
+    if (OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(id.openObject(OdDb::kForWrite).get()))
+      m_db->ensureBlockBeginAndEnd(block.get());
+}
 
 // Reads records until ENDSEC; a file that ends first is truncated.
 #define OD_FOR_EACH_RECORD_OF_SECTION(sectionName)                                                \
@@ -229,7 +243,7 @@ void DxfReader::readHeader() {
   }
   flush();
   if (!readRecord()) fail("the file ends inside the HEADER section (no ENDSEC)");
-  if (m_recordType != "ENDSEC") fail("expected ENDSEC after the header, found '" + std::string(m_recordType) + "'");
+  if (m_recordType != "ENDSEC") fail("expected ENDSEC after the header, found " + quotedForMessage(m_recordType));
 }
 
 void DxfReader::readClasses() {
@@ -358,7 +372,7 @@ void DxfReader::readTables() {
       table = nullptr;
       continue;
     }
-    if (!table) fail("a table entry (" + std::string(m_recordType) + ") outside a TABLE");
+    if (!table) fail("a table entry " + quotedForMessage(m_recordType) + " outside a TABLE");
     OdRxClass* cls = kind != Table::Count ? OdDbDatabase::recordClassOf(kind) : nullptr;
     OdDbObjectPtr obj = cls ? OdDbObjectPtr::fromObject(cls->create().get()) : makeObject(m_recordType, Where::TableRecord);
     OdDbObjectId id = addRecordObject(obj.get(), m_record);
@@ -437,7 +451,11 @@ void DxfReader::readBlocks() {
                                                                         : blockForName(begin->readValues().name);
       if (current.isNull()) fail("a BLOCK without a name");
       OdDbBlockTableRecordPtr btr = OdDbBlockTableRecord::cast(current.openObject(OdDb::kForWrite).get());
+      OdString recordName = btr->getName();
       begin->applyTo(btr.get());
+      // Some writers name blocks only in the BLOCK: the table must find them by that name.
+      if (recordName.isEmpty() && !btr->getName().isEmpty())
+        m_db->table(Table::Block)->rename(current, recordName, btr->getName());
       begin->setOwnerId(current);
       if (btr->blockBeginId().isNull()) btr->setBlockBeginId(beginId);
       m_parentEntity = OdDbObjectId();
@@ -455,7 +473,7 @@ void DxfReader::readBlocks() {
       m_parentEntity = OdDbObjectId();
       continue;
     }
-    if (current.isNull()) fail("an entity (" + std::string(m_recordType) + ") outside a BLOCK");
+    if (current.isNull()) fail("an entity " + quotedForMessage(m_recordType) + " outside a BLOCK");
     readEntity(current);
   }
 }

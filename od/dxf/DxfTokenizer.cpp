@@ -1,6 +1,7 @@
 #include "DxfTokenizer.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -23,6 +24,25 @@ BinaryType binaryTypeOf(int code) {
   return BinaryType::String;
 }
 
+// What can be read and written back: the negative codes of ASCII files up
+// to what a kept group holds (16 bits, signed); saved results hold 5005.
+constexpr int kLeastCode = -5, kGreatestCode = 32767;
+
+bool isNumeric(BinaryType type) {
+  return type == BinaryType::Double || type == BinaryType::Int16 || type == BinaryType::Int32 ||
+         type == BinaryType::Int64 || type == BinaryType::Bool;
+}
+
+// What a number reads from starts as one; trailing text is repaired away
+// when the value is read, as writers with decimal commas need.
+bool startsAsNumber(std::string_view value) {
+  size_t at = value.find_first_not_of(" \t");
+  if (at == std::string_view::npos) return false;
+  if (value[at] == '+' || value[at] == '-') ++at;
+  if (at < value.size() && value[at] == '.') ++at;
+  return at < value.size() && value[at] >= '0' && value[at] <= '9';
+}
+
 template <class T>
 T readLittleEndian(const char* p) {
   T value;
@@ -40,6 +60,22 @@ DxfTokenizer::DxfTokenizer(std::string_view data) : m_data(data) {
   } else if (m_data.substr(0, 3) == "\xEF\xBB\xBF") {
     m_pos = 3;  // byte order mark
   }
+}
+
+std::string quotedForMessage(std::string_view value) {
+  constexpr size_t kShown = 40;
+  std::string out = "'";
+  for (unsigned char c : value.substr(0, kShown)) {
+    if (c >= 0x20 && c != 0x7F) {
+      out += static_cast<char>(c);
+    } else {
+      static const char* digits = "0123456789ABCDEF";
+      out += "\\x";
+      out += digits[c >> 4];
+      out += digits[c & 15];
+    }
+  }
+  return out + (value.size() > kShown ? "'..." : "'");
 }
 
 void DxfTokenizer::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, position() + ": " + what); }
@@ -76,11 +112,18 @@ bool DxfTokenizer::nextAscii(dxf::Group& group) {
   int code = 0;
   auto [end, ec] = std::from_chars(codeText.data() + a, codeText.data() + b, code);
   if (a == b || ec != std::errc() || end != codeText.data() + b)
-    fail("expected a group code, found '" + std::string(codeText.substr(0, 40)) + "'");
+    fail("expected a group code, found " + quotedForMessage(codeText));
+  checkCode(code);
   if (m_pos >= m_data.size()) fail("the file ends after group code " + std::to_string(code) + " without its value");
   group.code = code;
   group.value = readLine();
+  if (isNumeric(binaryTypeOf(code)) && !startsAsNumber(group.value))
+    fail("group " + std::to_string(code) + " needs a number, found " + quotedForMessage(group.value));
   return true;
+}
+
+void DxfTokenizer::checkCode(int code) const {
+  if (code < kLeastCode || code > kGreatestCode) fail("group code " + std::to_string(code) + " is out of range");
 }
 
 std::string_view DxfTokenizer::keep(std::string text) {
@@ -108,6 +151,7 @@ bool DxfTokenizer::nextBinary(dxf::Group& group) {
     code = readLittleEndian<uint16_t>(m_data.data() + m_pos);
     m_pos += 2;
   }
+  checkCode(code);
   group.code = code;
   switch (binaryTypeOf(code)) {
     case BinaryType::String: {
@@ -117,11 +161,15 @@ bool DxfTokenizer::nextBinary(dxf::Group& group) {
       m_pos = end + 1;
       break;
     }
-    case BinaryType::Double:
+    case BinaryType::Double: {
       need(8);
-      group.value = keep(dxf::formatDouble(readLittleEndian<double>(m_data.data() + m_pos)));
+      double value = readLittleEndian<double>(m_data.data() + m_pos);
+      // As in ASCII files, where "nan" and "inf" do not start as numbers.
+      if (!std::isfinite(value)) fail("group " + std::to_string(code) + " needs a number, found " + dxf::formatDouble(value));
+      group.value = keep(dxf::formatDouble(value));
       m_pos += 8;
       break;
+    }
     case BinaryType::Int16:
       need(2);
       group.value = keep(std::to_string(readLittleEndian<int16_t>(m_data.data() + m_pos)));

@@ -6,8 +6,13 @@
 #include <string>
 #include <string_view>
 
+// A value of the file as an error message shows it: quoted, control
+// characters escaped, cut after 40 bytes.
+std::string quotedForMessage(std::string_view value);
+
 // Splits DXF file contents into groups: ASCII (LF or CR LF lines) or binary.
-// Malformed input throws OdError with the line or byte offset.
+// Malformed input throws OdError with the line or byte offset: a group code
+// out of range (-5 to 32767), a number that does not start as one.
 class DxfTokenizer {
  public:
   explicit DxfTokenizer(std::string_view data);
@@ -26,6 +31,7 @@ class DxfTokenizer {
   bool nextBinary(dxf::Group& group);
   std::string_view readLine();
   [[noreturn]] void fail(const std::string& what) const;
+  void checkCode(int code) const;
   std::string_view keep(std::string text);
 
   std::string_view m_data;

@@ -67,8 +67,16 @@ bool OdDbMLeader::readContext(OdDbObject* obj, const dxf::Group& g, dxf::ReadCon
   return true;
 }
 
+// Files of 2010 and later give each leader of the context its attachment
+// direction and attachments (271-273), which older files leave out.
+namespace {
+bool isLeaderAttachmentGroup(int code) { return code >= 271 && code <= 273; }
+}  // namespace
+
 void OdDbMLeader::writeContext(const OdDbObject* obj, OdDbDxfFiler* filer) {
-  dxf::writeGroups(static_cast<const OdDbMLeader*>(obj)->m_context, filer);
+  bool versioned = filer->includesVersionedData();
+  for (const dxf::KeptGroup& g : static_cast<const OdDbMLeader*>(obj)->m_context)
+    if (versioned || !isLeaderAttachmentGroup(g.code)) dxf::writeGroupByCode(filer, g.code, g.text, g.id);
 }
 
 bool OdDbMLeader::readLists(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx) {

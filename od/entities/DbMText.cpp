@@ -45,21 +45,40 @@ OdDbMText::OdDbMText() {
   m_bgTransparency = 0;
 }
 
+namespace {
+std::u16string withParagraphBreaks(const std::u16string& text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (char16_t c : text) {
+    if (c == u'\n') out += u"\\P";
+    else out += c;
+  }
+  return out;
+}
+}  // namespace
+
 bool OdDbMText::readContents(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx) {
   auto* mtext = static_cast<OdDbMText*>(obj);
   if ((g.code != 1 && g.code != 3) || !mtext->m_embedded.empty()) return false;
   // Text longer than one group comes as groups 3 and a final 1. The parts
   // are joined before decoding: an escape (\U+0416) or a double-byte
-  // character may be cut between two groups.
+  // character may be cut between two groups. Decoded once, at the final 1,
+  // so that a long text reads in time linear in its length.
   mtext->m_contentsRead.append(g.value);
+  if (g.code != 1) return true;
   mtext->m_contents = ctx.decodeString(mtext->m_contentsRead);
-  if (g.code == 1) mtext->m_contentsRead.clear();
+  mtext->m_contentsRead.clear();
   return true;
 }
 
 void OdDbMText::writeContents(const OdDbObject* obj, OdDbDxfFiler* filer) {
-  // Line feeds are written as they are, as files hold them (^J in ASCII files).
-  const std::u16string& units = static_cast<const OdDbMText*>(obj)->m_contents.units();
+  // Line feeds are written as they are, as newer writers do (^J in ASCII
+  // files). Older versions write a paragraph break (\P) where newer ones
+  // write a line feed: a filer that wants no versioned data gets \P for both.
+  const std::u16string& contents = static_cast<const OdDbMText*>(obj)->m_contents.units();
+  std::u16string normalised;
+  const std::u16string& units =
+      filer->includesVersionedData() ? contents : (normalised = withParagraphBreaks(contents));
   size_t pos = 0;
   while (units.size() - pos > static_cast<size_t>(kChunkLength)) {
     size_t len = kChunkLength;
@@ -109,7 +128,10 @@ bool OdDbMText::readEmbedded(OdDbObject* obj, const dxf::Group& g, dxf::ReadCont
   return true;
 }
 
+// The embedded object holds the columns, which versions before 2010 keep
+// in extended data instead.
 void OdDbMText::writeEmbedded(const OdDbObject* obj, OdDbDxfFiler* filer) {
+  if (!filer->includesVersionedData()) return;
   dxf::writeGroups(static_cast<const OdDbMText*>(obj)->m_embedded, filer);
 }
 

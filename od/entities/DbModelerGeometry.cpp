@@ -45,6 +45,7 @@ bool OdDbModelerGeometryData::read(const dxf::Group& g, dxf::ReadContext& ctx) {
 }
 
 void OdDbModelerGeometryData::write(OdDbDxfFiler* filer) const {
+  if (!filer->includesVersionedData()) return;
   for (const auto& g : m_groups) dxf::writeGroupByCode(filer, g.code, g.text, g.id);
 }
 

@@ -19,10 +19,10 @@ struct Counts {
   bool operator==(const Counts&) const = default;
 };
 
-// The report's overall counts (the first "counts" object).
-Counts countsOf(const std::string& json) {
+// The report's counts of top-level objects ("counts") or of entities ("entityCounts").
+Counts countsOf(const std::string& json, const std::string& key = "counts") {
   std::smatch m;
-  std::regex pattern("\"counts\": \\{\"file1Only\": (\\d+), \"file2Only\": (\\d+), \"shared\": (\\d+)\\}");
+  std::regex pattern("\"" + key + "\": \\{\"file1Only\": (\\d+), \"file2Only\": (\\d+), \"shared\": (\\d+)\\}");
   if (!std::regex_search(json, m, pattern)) return {};
   return {std::stol(m[1]), std::stol(m[2]), std::stol(m[3])};
 }
@@ -74,14 +74,14 @@ TEST_F(DwgcompareProgramTest, EveryRevisionPairGivesAResultWhoseReportAgreesWith
     SCOPED_TRACE(a.parent_path().filename().string());
     ProgramRun forward = compare(a.string(), b, "forward");
     ASSERT_EQ(forward.status, 0) << forward.output;
-    Counts counts = countsOf(readText(dir.path() / "forward.json"));
+    Counts counts = countsOf(readText(dir.path() / "forward.json"), "entityCounts");
     OdDbDatabasePtr result = odDxfReadFile(OdString(dir / "forward.dxf"));
     EXPECT_EQ(counts, countsFromFingerprints(savedValues(result.get(), "File1"), savedValues(result.get(), "File2")));
     EXPECT_GT(counts.shared, 0);
 
     ProgramRun backward = compare(b, a.string(), "backward");
     ASSERT_EQ(backward.status, 0) << backward.output;
-    Counts swapped = countsOf(readText(dir.path() / "backward.json"));
+    Counts swapped = countsOf(readText(dir.path() / "backward.json"), "entityCounts");
     EXPECT_EQ(swapped.file1Only, counts.file2Only);
     EXPECT_EQ(swapped.file2Only, counts.file1Only);
 

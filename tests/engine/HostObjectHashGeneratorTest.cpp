@@ -41,6 +41,45 @@ TEST_F(HostObjectHashGeneratorTest, ReadsTheSystemVariablesAnewForEachHash) {
   EXPECT_NE(hashOf(line.get()), plain);
 }
 
+// Old-style polylines: vertices are no objects of their own in a
+// comparison, so the polyline's fingerprint must see them move.
+
+// One POLYLINE of four vertices, all shifted by dx, alone in model space.
+std::string polylineDrawing(const std::string& polylineGroups, int vertexFlags, int dx) {
+  std::string dxf = "0\nSECTION\n2\nENTITIES\n0\nPOLYLINE\n8\n0\n66\n1\n" + polylineGroups;
+  for (int i = 0; i < 4; ++i)
+    dxf += "0\nVERTEX\n8\n0\n10\n" + std::to_string(i % 2 + dx) + "\n20\n" + std::to_string(i / 2) +
+           "\n30\n0\n70\n" + std::to_string(vertexFlags) + "\n";
+  return dxf + "0\nSEQEND\n8\n0\n0\nENDSEC\n0\nEOF\n";
+}
+
+TEST_F(HostObjectHashGeneratorTest, MovingTheVerticesOfAnOldStylePolylineChangesItsHash) {
+  struct Case {
+    const char* className;
+    std::string polylineGroups;
+    int vertexFlags;
+  } cases[] = {
+      {"AcDb2dPolyline", "70\n0\n", 0},
+      {"AcDb3dPolyline", "70\n8\n", 32},
+      {"AcDbPolyFaceMesh", "70\n64\n71\n4\n72\n0\n", 192},
+      {"AcDbPolygonMesh", "70\n16\n71\n2\n72\n2\n", 64},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.className);
+    uint32_t hashes[2];
+    for (int dx : {0, 1}) {
+      OdDbDatabasePtr drawing =
+          odDxfReadBuffer(polylineDrawing(c.polylineGroups, c.vertexFlags, dx * 5), OdString("polyline.dxf"));
+      OdDbBlockTableRecordPtr modelSpace = OdDbBlockTableRecord::cast(drawing->getModelSpaceId().openObject().get());
+      ASSERT_EQ(modelSpace->entityIds().size(), 1u);
+      OdDbObjectPtr polyline = modelSpace->entityIds().front().openObject();
+      ASSERT_EQ(polyline->isA()->name().utf8(), c.className);
+      hashes[dx] = hashOf(polyline.get());
+    }
+    EXPECT_NE(hashes[0], hashes[1]);
+  }
+}
+
 // Tables
 
 // The sample table drawing with the text of its table record edited.

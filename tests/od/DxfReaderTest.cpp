@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -101,6 +102,9 @@ void expectReadError(const std::string& data, const std::string& mention) {
     std::string text = e.description().utf8();
     EXPECT_NE(text.find("bad.dxf"), std::string::npos) << text;
     EXPECT_NE(text.find(mention), std::string::npos) << text;
+    // One short line, whatever the file holds.
+    EXPECT_LT(text.size(), 200u) << text;
+    EXPECT_TRUE(std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < 0x20; })) << text;
   }
 }
 
@@ -111,6 +115,63 @@ TEST(DxfReader, MalformedFilesGiveAClearError) {
   expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n", "ENTITIES");
   expectReadError("0\nSECTION\n2\nENTITIES\nten\nLINE\n", "group code");
   expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0\0\0SECTION\0\x02\0", 34), "byte");
+  expectReadError("0\nSECTION\n2\nTABLES\n0\nLAYER\n2\nX\n0\nENDSEC\n0\nEOF\n", "line 5: a table entry 'LAYER'");
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n65536\n0\n0\nENDSEC\n0\nEOF\n", "group code 65536 is out of range");
+  // Found by fuzzing: 36021 was kept as -29515, which the written file could not hold.
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n36021\n0\n0\nENDSEC\n0\nEOF\n", "group code 36021 is out of range");
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n0\nENDSEC\n0\nEOF\n", "line 7: group 10 needs a number");
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\n" + std::string(100000, 'X') + "\n", "found 'XXXX");
+  expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) +
+                      std::string("\0\0SECTION\0\x02\0ENTITIES\0\0\0ENDSEC\0\0\0SECTI\nON\0", 41),
+                  "found 'SECTI\\x0AON'");
+  // Found by fuzzing: a binary NaN read, then was written as "-nan", which does not read.
+  expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) +
+                      std::string("\0\0SECTION\0\x02\0ENTITIES\0\0\0LINE\0\x0a\0\0\0\0\0\0\0\xf8\x7f", 38),
+                  "group 10 needs a number");
+}
+
+TEST(DxfReader, BlockRecordsNamedOnlyByTheirBlockKeepTheirEntities) {
+  // An R14 file whose block records have no names: the BLOCK names model space.
+  const char* r14 =
+      "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1014\n0\nENDSEC\n0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nBLOCK_RECORD\n"
+      "5\n1\n70\n1\n0\nBLOCK_RECORD\n5\n1F\n100\nAcDbSymbolTableRecord\n100\nAcDbBlockTableRecord\n0\nENDTAB\n"
+      "0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n5\n20\n330\n1F\n100\nAcDbEntity\n8\n0\n100\nAcDbBlockBegin\n"
+      "2\n*Model_Space\n70\n0\n10\n0\n20\n0\n30\n0\n0\nENDBLK\n5\n21\n330\n1F\n100\nAcDbEntity\n8\n0\n"
+      "100\nAcDbBlockEnd\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nLINE\n5\n30\n330\n1F\n100\nAcDbEntity\n8\n0\n"
+      "100\nAcDbLine\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n";
+  OdDbDatabasePtr db = odDxfReadBuffer(r14, OdString("r14.dxf"));
+  EXPECT_EQ(modelSpaceCounts(db.get()), (std::map<std::string, int>{{"AcDbLine", 1}}));
+}
+
+// Found by fuzzing: an entity owned by a block record that no BLOCK names
+// was written inside BLOCKS without a BLOCK, which did not read back.
+TEST(DxfReader, EntitiesOfABlockRecordWithoutABlockAreWrittenInOne) {
+  const char* text =
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nBLOCK_RECORD\n5\n1\n0\nBLOCK_RECORD\n5\n2A\n100\nAcDbSymbolTableRecord\n"
+      "100\nAcDbBlockTableRecord\n2\nB\n0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nLINE\n5\n30\n330\n2A\n"
+      "100\nAcDbEntity\n8\n0\n100\nAcDbLine\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n";
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("owned.dxf"));
+  OdDbDatabasePtr again = odDxfReadBuffer(odDxfWriteString(db.get()), OdString("written.dxf"));
+  auto block = OdDbBlockTableRecord::cast(again->blockTable()->getAt(OdString("B")).openObject().get());
+  ASSERT_FALSE(block.isNull());
+  EXPECT_EQ(block->entityIds().size(), 1u);
+}
+
+TEST(DxfReader, FilesWithoutAVersionOrWithUntrustedCountsRead) {
+  // Many programs write no header: such files are R12.
+  OdDbDatabasePtr noHeader =
+      odDxfReadBuffer("0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n0\nENDSEC\n0\nEOF\n", OdString("min.dxf"));
+  EXPECT_EQ(noHeader->originalFileVersion(), OdString("AC1009"));
+  // A dash count of a billion reserves no memory for them: the dashes given make the pattern.
+  OdDbDatabasePtr dashes = odDxfReadBuffer(
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLTYPE\n0\nLTYPE\n2\nDASHED\n70\n0\n72\n65\n73\n1000000000\n40\n1\n49\n0.5\n"
+      "0\nENDTAB\n0\nENDSEC\n0\nEOF\n",
+      OdString("dashes.dxf"));
+  auto dashed = OdDbLinetypeTableRecord::cast(
+      dashes->table(OdDbDatabase::Table::Linetype)->getAt(OdString("DASHED")).openObject().get());
+  ASSERT_FALSE(dashed.isNull());
+  EXPECT_EQ(dashed->dashes().size(), 1u);
+  EXPECT_LT(dashed->dashes().capacity(), 1000u);
 }
 
 TEST(DxfReader, MissingFileNamesTheFile) {
