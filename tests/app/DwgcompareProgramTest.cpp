@@ -172,6 +172,30 @@ TEST_F(DwgcompareProgramTest, CadhostShowsEveryDwgOrSaysWhyNot) {
   }
 }
 
+// Saved result drawings keep fingerprints: a change to what a class writes
+// would make every saved result compare wrongly, so it has to be on purpose.
+TEST_F(DwgcompareProgramTest, FingerprintsOfTheSampleDrawingStayAsTheyWere) {
+  struct Golden {
+    const char* handle;
+    const char* className;
+    const char* fingerprint;
+  };
+  const Golden golden[] = {
+      {"76", "AcDbHatch", "1619F28E"},         {"78", "AcDbPolyline", "445E8266"},
+      {"87", "AcDbBlockReference", "9EF103FE"}, {"8E", "AcDbLine", "8B75A24D"},
+      {"8F", "AcDbArc", "8F77BED2"},           {"9B", "AcDbCircle", "A56E2219"},
+      {"A7", "AcDbText", "A87B61E7"},          {"AC", "AcDbMText", "72105AD2"},
+      {"B7", "AcDbRotatedDimension", "DA52CCE1"}, {"107", "AcDbAlignedDimension", "BC56576C"},
+  };
+  std::string sample = std::string(DC_SOURCE_DIR) + "/samples/plan.dxf";
+  ProgramRun listed = run(CADHOST_PROGRAM, {"--headless", "--load", DWGCOMPARE_MODULE, sample, "-c", "DWGCOMPAREHASH;QUIT"});
+  ASSERT_EQ(listed.status, 0) << listed.output;
+  for (const Golden& g : golden)
+    EXPECT_NE(listed.output.find(std::string("\n") + g.handle + " " + g.className + " " + g.fingerprint + "\n"),
+              std::string::npos)
+        << g.className << " " << g.handle << " no longer fingerprints as " << g.fingerprint;
+}
+
 TEST_F(DwgcompareProgramTest, ASavedResultOpensInCadhostPaintedTheSame) {
   std::string samples = std::string(DC_SOURCE_DIR) + "/samples/";
   ProgramRun compared = compare(samples + "plan.dxf", samples + "plan_revised.dxf", "result");
