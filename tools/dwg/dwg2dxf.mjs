@@ -25,6 +25,10 @@ if (!input || !output) {
   process.stderr.write('usage: node dwg2dxf.mjs IN.dwg OUT.dxf\n');
   process.exit(2);
 }
+// The converter's runtime copies the program's arguments into its memory, and
+// some drawings make it read memory it never wrote: with the same arguments
+// wherever it runs, a drawing converts to the same bytes everywhere.
+process.argv = [process.argv[0], 'dwg2dxf'];
 try {
   const libredwg = await LibreDwg.create();
   const bytes = readFileSync(input);
