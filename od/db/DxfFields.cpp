@@ -153,7 +153,7 @@ void writeValue(const OdDbObject* obj, const Field& f, OdDbDxfFiler* filer) {
     case Kind::Symbol: {
       OdDbObjectId id = at<OdDbObjectId>(obj, f);
       OdDbObjectPtr record = id.openObject(OdDb::kForRead, true);
-      filer->wrName(f.code, symbolNameOf(record.get()));
+      filer->wrName(f.code, record.isNull() ? OdString(f.value.s) : symbolNameOf(record.get()));
       break;
     }
     case Kind::Marker:

@@ -182,10 +182,12 @@ constexpr Field name(int code, const char* value = "") {
   f.kind = Kind::Name;
   return f;
 }
-// A reference to a symbol table record written by its name.
+// A reference to a symbol table record written by its name. A file may leave
+// out a reference to the record a reader takes by default (defaultName):
+// written with all defaults, a reference to nothing is written as that name.
 template <auto M>
-constexpr Field symbol(int code, SymbolTable table, uint8_t flags = kNone) {
-  Field f = field<M>(code, {}, flags);
+constexpr Field symbol(int code, SymbolTable table, uint8_t flags = kNone, const char* defaultName = "") {
+  Field f = field<M>(code, defStr(defaultName), flags);
   f.kind = Kind::Symbol;
   f.table = table;
   return f;

@@ -38,7 +38,7 @@ const dxf::ClassLayout& OdDbDimension::layout() {
       dxf::angle<&OdDbDimension::m_textRotation>(53, 0, dxf::kOmitDefault),
       dxf::angle<&OdDbDimension::m_horizontalRotation>(51, 0, dxf::kOmitDefault),
       dxf::optional<&OdDbDimension::m_normal>(210, dxf::kNormal),
-      dxf::symbol<&OdDbDimension::m_dimStyle>(3, dxf::SymbolTable::DimStyle, dxf::kOmitDefault),
+      dxf::symbol<&OdDbDimension::m_dimStyle>(3, dxf::SymbolTable::DimStyle, dxf::kOmitDefault, "Standard"),
   };
   static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
   return layout;

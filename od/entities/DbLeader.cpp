@@ -10,7 +10,7 @@ const dxf::ClassLayout& OdDbLeader::layout() {
   static const dxf::Custom vertices{&OdDbLeader::readVertices, &OdDbLeader::writeVertices};
   static const dxf::Field fields[] = {
       dxf::marker("AcDbLeader"),
-      dxf::symbol<&OdDbLeader::m_dimStyle>(3, dxf::SymbolTable::DimStyle, dxf::kOmitDefault),
+      dxf::symbol<&OdDbLeader::m_dimStyle>(3, dxf::SymbolTable::DimStyle, dxf::kOmitDefault, "Standard"),
       dxf::optional<&OdDbLeader::m_arrowHead>(71, dxf::defInt(1)),
       dxf::optional<&OdDbLeader::m_pathType>(72),
       dxf::optional<&OdDbLeader::m_annoType>(73, dxf::defInt(kNoAnno)),

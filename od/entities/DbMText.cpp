@@ -20,7 +20,7 @@ const dxf::ClassLayout& OdDbMText::layout() {
       dxf::field<&OdDbMText::m_attachment>(71, dxf::defInt(kTopLeft)),
       dxf::field<&OdDbMText::m_flowDirection>(72, dxf::defInt(kLtoR)),
       dxf::custom(contents),
-      dxf::symbol<&OdDbMText::m_style>(7, dxf::SymbolTable::TextStyle, dxf::kOmitDefault),
+      dxf::symbol<&OdDbMText::m_style>(7, dxf::SymbolTable::TextStyle, dxf::kOmitDefault, "Standard"),
       dxf::optional<&OdDbMText::m_normal>(210, dxf::kNormal),
       dxf::optional<&OdDbMText::m_direction>(11, dxf::def(1, 0, 0)),
       dxf::optional<&OdDbMText::m_actualWidth>(42),

@@ -19,7 +19,7 @@ std::array<dxf::Field, 12> OdDbText::firstSectionFields() {
       dxf::angle<&OdDbText::m_rotation>(50, 0, dxf::kOmitDefault),
       dxf::optional<&OdDbText::m_widthFactor>(41, dxf::def(1)),
       dxf::angle<&OdDbText::m_oblique>(51, 0, dxf::kOmitDefault),
-      dxf::symbol<&OdDbText::m_style>(7, dxf::SymbolTable::TextStyle, dxf::kOmitDefault),
+      dxf::symbol<&OdDbText::m_style>(7, dxf::SymbolTable::TextStyle, dxf::kOmitDefault, "Standard"),
       dxf::optional<&OdDbText::m_generation>(71),
       dxf::optional<&OdDbText::m_horizontalMode>(72),
       dxf::custom(alignment),

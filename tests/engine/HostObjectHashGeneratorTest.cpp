@@ -80,6 +80,28 @@ TEST_F(HostObjectHashGeneratorTest, MovingTheVerticesOfAnOldStylePolylineChanges
   }
 }
 
+// Programs leave out a text's style, or write the default one by its name:
+// the fingerprint is the same either way.
+TEST_F(HostObjectHashGeneratorTest, TheDefaultStyleWrittenOrLeftOutHashesTheSame) {
+  const std::string styles =
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nSTYLE\n0\nSTYLE\n2\nStandard\n70\n0\n40\n0\n41\n1\n3\ntxt\n"
+      "0\nENDTAB\n0\nENDSEC\n";
+  for (const char* entity : {"TEXT", "MTEXT"}) {
+    SCOPED_TRACE(entity);
+    uint32_t hashes[2];
+    for (int named : {0, 1}) {
+      std::string dxf = styles + "0\nSECTION\n2\nENTITIES\n0\n" + entity +
+                        "\n8\n0\n10\n1\n20\n2\n30\n0\n40\n2.5\n1\nabc\n" + (named ? "7\nStandard\n" : "") +
+                        "0\nENDSEC\n0\nEOF\n";
+      OdDbDatabasePtr drawing = odDxfReadBuffer(dxf, OdString("style.dxf"));
+      OdDbBlockTableRecordPtr modelSpace = OdDbBlockTableRecord::cast(drawing->getModelSpaceId().openObject().get());
+      ASSERT_EQ(modelSpace->entityIds().size(), 1u);
+      hashes[named] = hashOf(modelSpace->entityIds().front().openObject().get());
+    }
+    EXPECT_EQ(hashes[0], hashes[1]);
+  }
+}
+
 // Tables
 
 // The sample table drawing with the text of its table record edited.
