@@ -69,15 +69,17 @@ def bench_pair(build, size):
         counts = json.loads((out / "r.json").read_text())
         row(f"dwgcompare A B --json -o, {size} pair", seconds, peak, f"counts {counts.get('counts', counts)}")
         export = "ZOOMALL;EXPORT " + str(out / "r.png") + ";QUIT"
-        no_modules = dict(os.environ, CADHOST_MODULES=str(out / "none"))
+        # Each run a profile of its own: the module's adds commands to start with.
+        def host_env(name):
+            return dict(os.environ, CADHOST_MODULES=str(out / "none"), CADHOST_PROFILE=str(out / name))
         painted = run([bin_dir / "cadhost", "--headless", "--load", bin_dir / "libdwgcompare.so", out / "r.dxf",
-                       "-c", export], env=no_modules)
-        plain = run([bin_dir / "cadhost", "--headless", out / "r.dxf", "-c", export], env=no_modules)
+                       "-c", export], env=host_env("painted.profile"))
+        plain = run([bin_dir / "cadhost", "--headless", out / "r.dxf", "-c", export], env=host_env("plain.profile"))
         row(f"reopen result and export painted, {size} pair", *painted, "")
         row(f"reopen result and export plain, {size} pair", *plain,
             f"painted {painted[0] / plain[0]:.2f}× plain; target < 2×")
         one = run([bin_dir / "cadhost", "--headless", a, "-c", "ZOOMALL;EXPORT " + str(out / "a.png") + ";QUIT"],
-                  env=no_modules)
+                  env=host_env("one.profile"))
         row(f"cadhost open, zoom all, export PNG, {size} drawing", *one, "target < 2 s at 100k")
 
 
