@@ -38,13 +38,6 @@ std::string converterDir() {
 
 std::string converterScript() { return converterDir() + "/dwg2dxf.mjs"; }
 
-// Runs a command, its standard output and error into the file; its exit status, or -1 when it could not start.
-int runQuietly(const std::string& command, const std::string& outputFile) {
-  std::string line = command + " >" + outputFile + " 2>&1";
-  int status = std::system(line.c_str());
-  return status == -1 || !WIFEXITED(status) ? -1 : WEXITSTATUS(status);
-}
-
 long long residentBytes(pid_t pid) {
   std::ifstream statm("/proc/" + std::to_string(pid) + "/statm");
   long long pages = 0, resident = 0;
@@ -84,20 +77,21 @@ class TemporaryFile {
   std::vector<char> m_path;
 };
 
-// Runs node on the converter, within the time and memory limits; the
-// converter's last words when it fails, else empty.
-std::string convert(const std::string& dwg, const std::string& dxf, const std::string& log) {
+// Runs node with the arguments, its output into the log, within the time and
+// memory limits; what went wrong (the program's last words), else empty.
+std::string runNode(const std::vector<std::string>& arguments, const std::string& log) {
+  std::vector<char*> argv{const_cast<char*>("node")};
+  for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
   pid_t pid = fork();
-  if (pid < 0) return "cannot start the converter";
+  if (pid < 0) return "cannot start Node.js";
   if (pid == 0) {
     int out = ::open(log.c_str(), O_WRONLY | O_TRUNC);
     if (out >= 0) {
       dup2(out, STDOUT_FILENO);
       dup2(out, STDERR_FILENO);
     }
-    // Node's optimising compiler spends seconds on the converter's code for no gain on one drawing.
-    execlp("node", "node", "--liftoff-only", converterScript().c_str(), dwg.c_str(), dxf.c_str(),
-           static_cast<char*>(nullptr));
+    execvp("node", argv.data());
     _exit(127);
   }
   auto start = std::chrono::steady_clock::now();
@@ -117,6 +111,11 @@ std::string convert(const std::string& dwg, const std::string& dxf, const std::s
   if (WIFEXITED(status) && WEXITSTATUS(status) == 127) return "Node.js is not installed";
   std::string said = lastLineOf(log);
   return said.empty() ? "the converter stopped (status " + std::to_string(status) + ")" : said;
+}
+
+std::string convert(const std::string& dwg, const std::string& dxf, const std::string& log) {
+  // Node's optimising compiler spends seconds on the converter's code for no gain on one drawing.
+  return runNode({"--liftoff-only", converterScript(), dwg, dxf}, log);
 }
 
 // The converter writes a date's time of day as seconds written out in
@@ -162,7 +161,7 @@ std::string odDwgVersionOf(std::string_view head) {
 bool odDwgConverterAvailable() {
   if (!std::filesystem::is_directory(converterDir() + "/node_modules/@mlightcad/libredwg-web")) return false;
   TemporaryFile output(".txt");
-  if (runQuietly("node --version", output.path()) != 0) return false;
+  if (!runNode({"--version"}, output.path()).empty()) return false;
   std::ifstream in(output.path());
   char v = 0;
   int major = 0;

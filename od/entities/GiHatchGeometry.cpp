@@ -192,22 +192,34 @@ std::pair<double, double> lineRange(const std::vector<OdGiPoints2d>& loops, cons
   return {std::ceil(low), std::floor(high)};
 }
 
+// A family with the first and last k of its lines that the view shows across the loops.
+struct SeenFamily {
+  Family family;
+  double first, last;
+  bool any() const { return family.spacing != 0 && last >= first; }
+  bool tooMany() const { return last - first > kMaxLinesPerFamily; }
+};
+
+SeenFamily seenFamily(const std::vector<OdGiPoints2d>& loops, const OdDbHatch::PatternLine& line,
+                      const OdGiHatchView& view) {
+  Family family(line);
+  if (family.spacing == 0) return {family, 1, 0};
+  auto [first, last] = lineRange(loops, line, family, view);
+  return {family, first, last};
+}
+
 bool familyTooDense(const std::vector<OdGiPoints2d>& loops, const OdDbHatch::PatternLine& line,
                     const OdGiHatchView& view) {
-  Family family(line);
-  if (family.spacing == 0) return false;
-  auto [first, last] = lineRange(loops, line, family, view);
-  if (!(last >= first)) return false;
-  return last - first > kMaxLinesPerFamily || std::fabs(family.spacing) < view.pixelSize;
+  SeenFamily seen = seenFamily(loops, line, view);
+  return seen.any() && (seen.tooMany() || std::fabs(seen.family.spacing) < view.pixelSize);
 }
 
 void addFamily(const std::vector<OdGiPoints2d>& loops, const OdDbHatch::PatternLine& line, const OdGiHatchView& view,
                std::vector<OdGiSegment2d>& out) {
-  Family family(line);
-  if (family.spacing == 0) return;
-  auto [first, last] = lineRange(loops, line, family, view);
-  if (!(last >= first) || last - first > kMaxLinesPerFamily) return;
-  for (double k = first; k <= last && out.size() < kMaxSegments; ++k) {
+  SeenFamily seen = seenFamily(loops, line, view);
+  if (!seen.any() || seen.tooMany()) return;
+  const Family& family = seen.family;
+  for (double k = seen.first; k <= seen.last && out.size() < kMaxSegments; ++k) {
     OdGePoint2d origin = line.base + line.offset * k;
     std::vector<double> ts = crossings(loops, origin, family.along, family.across);
     for (size_t i = 0; i + 1 < ts.size(); i += 2) {
