@@ -9,6 +9,7 @@
 #include "FingerprintReport.h"
 #include "HostDocManager.h"
 #include "HostOutputTransaction.h"
+#include "HostUi.h"
 #include "HostEditor.h"
 #include "ICmdFactory.h"
 #include "OdError.h"
@@ -29,11 +30,11 @@ void showPalette(dwgcompareui::DcUiDrawingComparisonPalette& palette, bool show)
 // A file the user named: chosen, and there. Tells the user when it is not.
 bool isUsableFile(const OdString& path, int notSelectedMessage, int notFoundMessage) {
   if (path.isEmpty() || path.iCompare(dcMessage(kMsgSelectDrawing)) == 0) {
-    dwgcompareui::showMessage(dcMessage(notSelectedMessage));
+    hostUiMessageBox(HostUiIcon::kWarning, dcMessage(notSelectedMessage));
     return false;
   }
   if (!hostFileExists(path)) {
-    dwgcompareui::showMessage(dcFormatMessage(notFoundMessage, {path}));
+    hostUiMessageBox(HostUiIcon::kError, dcFormatMessage(notFoundMessage, {path}));
     return false;
   }
   return true;
@@ -66,7 +67,7 @@ std::vector<OdString> filesCompared(const DcComparisonManager& manager) {
 
 int DcDrawingCompareCmd::run() {
   dwgcompareui::DcUiDrawingComparisonPalette& palette = dwgcompareui::makeComparisonPalette();
-  if (!palette.hasWindow()) {
+  if (!palette.isCreated()) {
     if (!palette.createWindow()) return kCmdOk;
     showPalette(palette, true);
   } else {
@@ -97,7 +98,7 @@ int DcCommandLineCompareCmd::run() {
   if (!isUsableFile(file2, kMsgFile2NotSelected, kMsgFile2NotFound)) return kCmdFailed;
   OdResult result;
   try {
-    result = dwgcompareui::makeComparisonPalette().compareFiles(file1, file2);
+    result = dwgcompareui::makeComparisonPalette().compare(file1, file2);
   } catch (const OdError& error) {
     // A drawing the library cannot read fails the comparison as any other cause does.
     dwgcompareui::showCompareFailure(file1, file2, error.description());
