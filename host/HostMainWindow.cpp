@@ -119,12 +119,16 @@ void HostMainWindow::queueLine(const OdString& line) {
 
 bool HostMainWindow::typeLineAndSettle(const OdString& line) {
   bool ok = m_app.typeLine(line);
+  settle();
+  return ok;
+}
+
+void HostMainWindow::settle() {
   for (int round = 0; round < kMostSettlingRounds && !m_app.processor().quitRequested(); ++round) {
     if (HostDrawingView* view = viewOf(m_app.docManager().curDocument())) view->repaint();
     QCoreApplication::processEvents();
     if (m_queuedLines == 0) break;
   }
-  return ok;
 }
 
 void HostMainWindow::restoreLayout() {

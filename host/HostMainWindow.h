@@ -33,6 +33,8 @@ class HostMainWindow : public QMainWindow,
   // (a plug-in's zoom after its result was drawn), so that the next line
   // finds the command's work done. Answers whether the command succeeded.
   bool typeLineAndSettle(const OdString& line);
+  // Draws the current view and runs what its drawing sent, until nothing more comes.
+  void settle();
 
   void* handle() const override { return static_cast<QMainWindow*>(const_cast<HostMainWindow*>(this)); }
   bool isHeadless() const override { return false; }
