@@ -82,6 +82,12 @@ class PaletteTest : public LoadedModuleFixture {
     window->settle();
   }
   QImage picture() { return window->centralWidget()->grab().toImage(); }
+  static QColor sharedColor() {
+    OdCmColor color = getDcSettings()->sharedColor();
+    uint32_t rgb = color.colorMethod() == OdCmEntityColor::kByACI ? OdCmEntityColor::indexToRGB(color.colorIndex())
+                                                                    : (color.red() << 16 | color.green() << 8 | color.blue());
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+  }
   // The message box the palette showed last: its icon and text; it is closed.
   std::pair<QMessageBox::Icon, std::string> takeMessageBox() {
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -122,8 +128,10 @@ TEST_F(PaletteTest, ComparingFromThePaletteShowsTheResultPaintedAndEveryRowRepai
   EXPECT_EQ(pixelsOf(recoloured, Qt::red), 0);
   EXPECT_GT(pixelsOf(recoloured, Qt::blue), 200);
 
+  int opaqueShared = pixelsOf(picture(), sharedColor());
   type(control<QComboBox>("Transparency.Shared")->lineEdit(), "50");
   EXPECT_DOUBLE_EQ(getDcSettings()->sharedTransparency(), 0.5);
+  EXPECT_LT(pixelsOf(picture(), sharedColor()), opaqueShared / 4) << "shared objects blend with the background";
   type(control<QComboBox>("Transparency.Shared")->lineEdit(), "half");
   EXPECT_DOUBLE_EQ(getDcSettings()->sharedTransparency(), 0.5) << "a text that is no number changes nothing";
   EXPECT_EQ(control<QComboBox>("Transparency.Shared")->currentText(), "50");
