@@ -6,6 +6,9 @@
 #include "DbLayout.h"
 #include "DcHost.h"
 #include "DcSettings.h"
+#include "GiExtents.h"
+#include "HostDocument.h"
+#include "HostGsDevice.h"
 #include "HostObjectHashGenerator.h"
 
 #include <algorithm>
@@ -18,6 +21,22 @@ namespace {
 // Hash values as a saved result drawing keeps them: 63 to a chunk of 255 bytes.
 constexpr size_t kChunkSize = 255;
 constexpr size_t kValuesPerChunk = kChunkSize / 4;
+
+// The larger side of the drawing as the view shows it right after the zoom-all that precedes the comparison.
+double zoomedAllSize() {
+  HostDocument* document = hostCurrentDocument();
+  if (!document || !document->hasDevice()) return 0;
+  const HostGsView& view = document->device()->view();
+  return std::max(view.width(), view.height());
+}
+
+double extentsSize(const OdDbObjectId& space) {
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(space.openObject().get());
+  OdGeExtents3d extents = block.isNull() ? OdGeExtents3d() : odGiBlockExtents(block.get());
+  if (!extents.isValidExtents()) return 0;
+  OdGeVector3d diagonal = extents.maxPoint() - extents.minPoint();
+  return std::max(diagonal.x, diagonal.y);
+}
 
 OdDbBlockTableRecordPtr openBlockTableRecord(const OdDbObjectId& id) {
   if (!id.isValid()) return OdDbBlockTableRecordPtr();
@@ -52,9 +71,13 @@ OdDbObjectId DcBlockTableRecordComparisonImpl::layoutId() const {
 }
 
 void DcBlockTableRecordComparisonImpl::onDeepCloneEnded(OdDbIdMapping& mapping) {
-  if (m_captureFile1) m_file1Mapping = &mapping;
+  if (m_captureFile1) {
+    m_file1Mapping = &mapping;
+    m_file1Handles.record(mapping);
+  }
   if (m_captureFile2 && !m_file2Captured) {
     m_file2Mapping = &mapping;
+    m_file2Handles.record(mapping);
     m_file2Captured = true;
   }
 }
@@ -84,7 +107,26 @@ void DcBlockTableRecordComparisonImpl::compareObjects() {
     }
     fingerprintClones(*mapping, *target);
   }
+  findTheChanges(zoomedAllSize());
   endComparison();
+}
+
+void DcBlockTableRecordComparisonImpl::setFileBlocks(const OdDbObjectId& file1Block, const OdDbObjectId& file2Block) {
+  m_file1Block = file1Block;
+  m_file2Block = file2Block;
+}
+
+const Changes& DcBlockTableRecordComparisonImpl::changes() {
+  if (!m_changesFound) findTheChanges(extentsSize(m_blockTableRecordId));
+  return m_changes;
+}
+
+void DcBlockTableRecordComparisonImpl::findTheChanges(double drawingSize) {
+  DcSettings* settings = getDcSettings();
+  double margin = settings ? settings->changeMargin() : 0;
+  m_changes = findChanges({&m_file1Objects, &m_file2Objects, m_file1Block, m_file2Block, &m_file1Handles, &m_file2Handles},
+                          drawingSize, margin);
+  m_changesFound = true;
 }
 
 void DcBlockTableRecordComparisonImpl::endComparison() {

@@ -159,6 +159,7 @@ OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* fil
   if (OdResult bound = bindFile(result, file2, names.file2, true, impl, editorReactor.get(), m_file2Block); bound != eOk) return bound;
   notifyReactors([](auto* r) { r->file2Bound(); });
   insertMarkedReference(result, result->getOdDbObjectId(m_file2Block));
+  impl.setFileBlocks(result->getOdDbObjectId(m_file1Block), result->getOdDbObjectId(m_file2Block));
 
   nameResult(resultDocument, file1, file2);
   createPairInfoDictionary(result);
@@ -257,6 +258,7 @@ bool DcComparisonManagerImpl::readPairInfo(OdDbDatabase* database) {
   DcBlockTableRecordComparisonPtr comparison = DcBlockTableRecordComparison::createObject();
   DcBlockTableRecordComparisonImpl& impl = *comparisonImpl(comparison.get());
   impl.setBlockTableRecordId(database->getModelSpaceId());
+  impl.setFileBlocks(database->getOdDbObjectId(m_file1Block), database->getOdDbObjectId(m_file2Block));
   impl.readFile1Objects(file1Hashes.get());
   impl.readFile2Objects(file2Hashes.get());
   m_comparisons.push_back(comparison);

@@ -28,12 +28,14 @@ struct ComparisonReport {
   GroupCounts entityCounts;                    // fingerprinted entities, as painted
   std::map<std::string, GroupCounts> byClass;  // entities by their class as bound
   std::vector<std::string> unsupported;
+  Changes changes;
 };
 
-ComparisonReport makeComparisonReport(const DcComparisonManager& manager,
-                                      const DcBlockTableRecordComparisonImpl& comparison);
+ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBlockTableRecordComparisonImpl& comparison);
 std::string comparisonReportJson(const ComparisonReport& report);
 // A few lines for the command line.
 std::vector<OdString> comparisonReportSummary(const ComparisonReport& report);
+// One line per change: its number, kind, box, objects and what differs.
+std::vector<OdString> changeLines(const Changes& changes);
 
 }  // namespace dwgcompare

@@ -20,6 +20,7 @@ constexpr const char* kCompareInfoCommand = "COMPAREINFO";
 constexpr const char* kCommandLineCompareCommand = "-DWGCOMPARE";
 constexpr const char* kCompareReportCommand = "-COMPAREREPORT";
 constexpr const char* kFingerprintCommand = "DWGCOMPAREHASH";
+constexpr const char* kCompareChangesCommand = "-COMPARECHANGES";
 
 void showPalette(dwgcompareui::DcUiDrawingComparisonPalette& palette, bool show) {
   palette.show(show);
@@ -61,6 +62,17 @@ std::vector<OdString> filesCompared(const DcComparisonManager& manager) {
   for (const FileInfo* info : {manager.file1Info(), manager.file2Info()})
     if (info) files.push_back(info->path);
   return files;
+}
+
+// The comparison of the current result drawing, or null (and the user told) when the drawing is none.
+DcBlockTableRecordComparisonImpl* currentComparison(DcComparisonManager*& manager) {
+  manager = getDocManReactor()->currentComparison();
+  HostDocument* document = hostCurrentDocument();
+  DcBlockTableRecordComparisonPtr comparison =
+      manager && document ? manager->findComparison(document->database()->getModelSpaceId())
+                          : DcBlockTableRecordComparisonPtr();
+  if (comparison.isNull()) hostPrint(dcMessage(kMsgNotInComparisonMode));
+  return comparison.isNull() ? nullptr : comparisonImpl(comparison.get());
 }
 }  // namespace
 
@@ -108,16 +120,10 @@ int DcCommandLineCompareCmd::run() {
 }
 
 int DcCompareReportCmd::run() {
-  DcComparisonManager* manager = getDocManReactor()->currentComparison();
-  HostDocument* document = hostCurrentDocument();
-  DcBlockTableRecordComparisonPtr comparison =
-      manager && document ? manager->findComparison(document->database()->getModelSpaceId())
-                          : DcBlockTableRecordComparisonPtr();
-  if (comparison.isNull()) {
-    hostPrint(dcMessage(kMsgNotInComparisonMode));
-    return kCmdFailed;
-  }
-  ComparisonReport report = makeComparisonReport(*manager, *comparisonImpl(comparison.get()));
+  DcComparisonManager* manager = nullptr;
+  DcBlockTableRecordComparisonImpl* comparison = currentComparison(manager);
+  if (!comparison) return kCmdFailed;
+  ComparisonReport report = makeComparisonReport(*manager, *comparison);
   OdString path;
   HostEditor* editor = hostEditor();
   if (editor && !editor->pendingAnswers().empty() && editor->getString("JSON report file <none>:", path) == kPromptOk &&
@@ -127,6 +133,14 @@ int DcCompareReportCmd::run() {
     hostWriteOutput(path, [&] { return comparisonReportJson(report); }, filesCompared(*manager));
   }
   for (const OdString& line : comparisonReportSummary(report)) hostPrint(line);
+  return kCmdOk;
+}
+
+int DcCompareChangesCmd::run() {
+  DcComparisonManager* manager = nullptr;
+  DcBlockTableRecordComparisonImpl* comparison = currentComparison(manager);
+  if (!comparison) return kCmdFailed;
+  for (const OdString& line : changeLines(comparison->changes())) hostPrint(line);
   return kCmdOk;
 }
 
@@ -154,6 +168,7 @@ void registerModuleCommands() {
   factory->addCommand(kCompareInfoCommand, &hostCreateCommand<DcCompareInfoCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCommandLineCompareCommand, &hostCreateCommand<DcCommandLineCompareCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareReportCommand, &hostCreateCommand<DcCompareReportCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kCompareChangesCommand, &hostCreateCommand<DcCompareChangesCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kFingerprintCommand, &hostCreateCommand<DcFingerprintCmd>, L"HOST", 0, 0, 0);
 }
 

@@ -33,6 +33,12 @@ class DcCompareReportCmd : public HostCmdProcessImpl {
   int run() override;
 };
 
+// -COMPARECHANGES: lists the current result drawing's changes, one a line.
+class DcCompareChangesCmd : public HostCmdProcessImpl {
+ public:
+  int run() override;
+};
+
 // DWGCOMPAREHASH: lists each model-space entity's handle, class and
 // fingerprint; given a handle, the values behind that entity's fingerprint.
 class DcFingerprintCmd : public HostCmdProcessImpl {
