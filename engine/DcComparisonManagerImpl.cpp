@@ -7,6 +7,7 @@
 #include "DcSettings.h"
 #include "DbXrecord.h"
 #include "HostDocManager.h"
+#include "HostGsDevice.h"
 #include "OdTimeStamp.h"
 #include "RxSystemServices.h"
 
@@ -68,6 +69,14 @@ OdString formattedModificationTime(const OdString& path) {
   OdString text;
   time.strftime("%#c", text);
   return text;
+}
+
+// The box grown on every side by a quarter of its larger side, so that what surrounds a change shows too.
+OdGeExtents3d withZoomMargin(const OdGeExtents3d& box) {
+  OdGeVector3d size = box.maxPoint() - box.minPoint();
+  double margin = std::max(size.x, size.y) * 0.25;
+  OdGeExtents3d grown = box;
+  return grown.expandBy(OdGeVector3d(margin, margin, 0)).expandBy(OdGeVector3d(-margin, -margin, 0));
 }
 
 // A bind that throws nothing can still leave the block unresolved, or empty
@@ -217,6 +226,21 @@ DcBlockTableRecordComparisonPtr DcComparisonManagerImpl::findComparison(const Od
 
 DcEnumComparisonPtr DcComparisonManagerImpl::enumComparisons() const {
   return DcEnumComparisonPtr(new OdRxObjectImpl<DcEnumComparisonImpl>(m_comparisons), kOdRxObjAttach);
+}
+
+const Changes& DcComparisonManagerImpl::changes() {
+  static const Changes none;
+  return m_comparisons.empty() ? none : comparisonImpl(m_comparisons.front().get())->changes();
+}
+
+bool DcComparisonManagerImpl::selectChange(int index) {
+  const Changes& all = changes();
+  if (index < 0 || index >= int(all.size())) return false;
+  m_currentChange = index;
+  HostDocument* document = hostCurrentDocument();
+  if (document && all[index].box.isValidExtents()) document->device()->view().zoomExtents(withZoomMargin(all[index].box));
+  hostRegen();
+  return true;
 }
 
 bool DcComparisonManagerImpl::writePairInfo(OdDbDatabase* database) const {

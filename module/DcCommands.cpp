@@ -21,6 +21,8 @@ constexpr const char* kCommandLineCompareCommand = "-DWGCOMPARE";
 constexpr const char* kCompareReportCommand = "-COMPAREREPORT";
 constexpr const char* kFingerprintCommand = "DWGCOMPAREHASH";
 constexpr const char* kCompareChangesCommand = "-COMPARECHANGES";
+constexpr const char* kCompareNextCommand = "COMPARENEXT";
+constexpr const char* kComparePrevCommand = "COMPAREPREV";
 
 void showPalette(dwgcompareui::DcUiDrawingComparisonPalette& palette, bool show) {
   palette.show(show);
@@ -144,6 +146,25 @@ int DcCompareChangesCmd::run() {
   return kCmdOk;
 }
 
+int DcCompareStepCmd::run() {
+  DcComparisonManager* manager = getDocManReactor()->currentComparison();
+  if (!manager) {
+    hostPrint(dcMessage(kMsgNotInComparisonMode));
+    return kCmdOk;
+  }
+  int count = int(manager->changes().size());
+  if (count == 0) {
+    hostPrint(hostTranslate(L"No changes to show"));
+    return kCmdOk;
+  }
+  // From no change selected, the next is the first and the previous the last.
+  int current = manager->currentChange();
+  int next = current < 0 ? (m_step > 0 ? 0 : count - 1) : (current + m_step + count) % count;
+  manager->selectChange(next);
+  for (const OdString& line : changeLines({manager->changes()[next]})) hostPrint(line);
+  return kCmdOk;
+}
+
 int DcFingerprintCmd::run() {
   HostDocument* document = hostCurrentDocument();
   if (!document) throw OdError(eNotApplicable, "no drawing is open");
@@ -169,6 +190,8 @@ void registerModuleCommands() {
   factory->addCommand(kCommandLineCompareCommand, &hostCreateCommand<DcCommandLineCompareCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareReportCommand, &hostCreateCommand<DcCompareReportCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareChangesCommand, &hostCreateCommand<DcCompareChangesCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kCompareNextCommand, &hostCreateCommand<DcCompareNextCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kComparePrevCommand, &hostCreateCommand<DcComparePrevCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kFingerprintCommand, &hostCreateCommand<DcFingerprintCmd>, L"HOST", 0, 0, 0);
 }
 

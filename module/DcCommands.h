@@ -39,6 +39,25 @@ class DcCompareChangesCmd : public HostCmdProcessImpl {
   int run() override;
 };
 
+// COMPARENEXT and COMPAREPREV: zoom the current result drawing's view to the
+// next or previous change, going round from the last to the first.
+class DcCompareStepCmd : public HostCmdProcessImpl {
+ public:
+  explicit DcCompareStepCmd(int step) : m_step(step) {}
+  int run() override;
+
+ private:
+  int m_step;
+};
+class DcCompareNextCmd : public DcCompareStepCmd {
+ public:
+  DcCompareNextCmd() : DcCompareStepCmd(1) {}
+};
+class DcComparePrevCmd : public DcCompareStepCmd {
+ public:
+  DcComparePrevCmd() : DcCompareStepCmd(-1) {}
+};
+
 // DWGCOMPAREHASH: lists each model-space entity's handle, class and
 // fingerprint; given a handle, the values behind that entity's fingerprint.
 class DcFingerprintCmd : public HostCmdProcessImpl {
