@@ -8,6 +8,7 @@
 #include "ResBuf.h"
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace dwgcompare {
@@ -82,8 +83,12 @@ class DcBlockTableRecordComparisonImpl : public DcBlockTableRecordComparison, pu
 
   // The blocks File 1 and File 2 were bound into: their entities are the objects changes are made of.
   void setFileBlocks(const OdDbObjectId& file1Block, const OdDbObjectId& file2Block);
+  OdDbObjectId file1Block() const { return m_file1Block; }
+  OdDbObjectId file2Block() const { return m_file2Block; }
   // Found once the objects are compared, or when first asked for on a reopened result.
   const Changes& changes();
+  // The objects of each group as a user counts them, worked out once the objects are compared.
+  const GroupCounts& objectCounts();
 
   const ComparedObjectMap& file1Objects() const { return m_file1Objects; }
   const ComparedObjectMap& file2Objects() const { return m_file2Objects; }
@@ -101,6 +106,7 @@ class DcBlockTableRecordComparisonImpl : public DcBlockTableRecordComparison, pu
   void notifyReactors(Notify notify);
   void endComparison();
   void findTheChanges(double drawingSize);
+  void drawRevisionClouds(double drawingSize);
   void fingerprintClones(OdDbIdMapping& mapping, ComparedObjectMap& target);
   void prepareForFingerprint(OdDbObject* object) const;
   void noteUnsupported(const OdDbObject* object);
@@ -125,6 +131,7 @@ class DcBlockTableRecordComparisonImpl : public DcBlockTableRecordComparison, pu
   SourceHandles m_file2Handles;
   Changes m_changes;
   bool m_changesFound = false;
+  std::optional<GroupCounts> m_objectCounts;
   OdRxObjectPtr m_editorReactor;
 };
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <numeric>
 #include <tuple>
@@ -98,6 +99,14 @@ bool readsBefore(const Change& a, const Change& b) {
   return a.box.minPoint().x < b.box.minPoint().x;
 }
 
+// Objects of a change by class, then by place: the same order however they were found.
+bool listsBefore(const ChangedObject& a, const ChangedObject& b) {
+  auto key = [](const ChangedObject& o) {
+    return std::tuple(o.className, o.box.minPoint().x, o.box.minPoint().y, o.box.maxPoint().x, o.box.maxPoint().y);
+  };
+  return key(a) < key(b);
+}
+
 // Names of the group codes an explanation shows, as the DXF reference calls them for most entities.
 const char* fieldName(int code) {
   static const std::map<int, const char*> kNames = {
@@ -146,15 +155,34 @@ void explainClass(const std::vector<const ChangedObject*>& file1, const std::vec
     for (size_t j = 0; j < file2.size(); ++j) fields[i][j] = differingFields(values1[i], values2[j]);
   std::vector<bool> paired1(file1.size()), paired2(file2.size());
   for (size_t pairs = std::min(file1.size(), file2.size()); pairs > 0; --pairs) {
-    size_t best1 = 0, best2 = 0, fewest = SIZE_MAX;
+    size_t best1 = 0, best2 = 0;
+    std::pair<size_t, double> best(SIZE_MAX, 0);  // fields that differ, then how far apart the two lie
     for (size_t i = 0; i < file1.size(); ++i)
-      for (size_t j = 0; j < file2.size(); ++j)
-        if (!paired1[i] && !paired2[j] && fields[i][j].size() < fewest) std::tie(best1, best2, fewest) = std::tuple(i, j, fields[i][j].size());
+      for (size_t j = 0; j < file2.size(); ++j) {
+        std::pair<size_t, double> pair(fields[i][j].size(), file1[i]->box.center().distanceTo(file2[j]->box.center()));
+        if (!paired1[i] && !paired2[j] && pair < best) std::tie(best1, best2, best) = std::tuple(i, j, pair);
+      }
     paired1[best1] = paired2[best2] = true;
     for (FieldDifference& field : fields[best1][best2]) {
       field.file1Handle = file1[best1]->handle;
       field.file2Handle = file2[best2]->handle;
       explanation.push_back(std::move(field));
+    }
+  }
+}
+
+// Each entity of the two blocks with its group, by its fingerprint.
+void forEachBlockEntity(const ChangeSource& source, const std::function<void(OdDbObjectId, bool, ObjectState)>& visit) {
+  for (bool isFile1 : {true, false}) {
+    OdDbBlockTableRecordPtr block =
+        OdDbBlockTableRecord::cast((isFile1 ? source.file1Block : source.file2Block).openObject().get());
+    if (block.isNull()) continue;
+    for (OdDbObjectId id : block->entityIds()) {
+      OdDbEntityPtr entity = OdDbEntity::cast(id.openObject().get());
+      if (entity.isNull()) continue;
+      if (entity->isKindOf(OdDbBlockReference::desc())) normaliseSpatialFilter(entity.get());
+      uint32_t value = hostObjectCompare::HostObjectHashGenerator().buildHash(entity.get())->value;
+      visit(id, isFile1, objectState(value, *source.file1Objects, *source.file2Objects));
     }
   }
 }
@@ -174,19 +202,10 @@ class ChangedObjectCollector {
 
   // From the entities of both blocks, fingerprinted again.
   void addBlockEntities() {
-    for (bool isFile1 : {true, false}) {
-      OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(blockOf(isFile1).openObject().get());
-      if (block.isNull()) continue;
-      const ComparedObjectMap& own = isFile1 ? *m_source.file1Objects : *m_source.file2Objects;
-      const ComparedObjectMap& other = isFile1 ? *m_source.file2Objects : *m_source.file1Objects;
-      for (OdDbObjectId id : block->entityIds()) {
-        OdDbEntityPtr entity = OdDbEntity::cast(id.openObject().get());
-        if (entity.isNull()) continue;
-        if (entity->isKindOf(OdDbBlockReference::desc())) normaliseSpatialFilter(entity.get());
-        uint32_t value = hostObjectCompare::HostObjectHashGenerator().buildHash(entity.get())->value;
-        if (own.contains(value) && !other.contains(value)) add(id, isFile1);
-      }
-    }
+    forEachBlockEntity(m_source, [this](OdDbObjectId id, bool isFile1, ObjectState state) {
+      if (state == (isFile1 ? ObjectState::File1Only : ObjectState::File2Only)) add(id, isFile1);
+      else if (OdDbObjectId shown = blockShownBy(id); !shown.isNull() && fingerprintsDiffer(shown)) add(id, isFile1);
+    });
   }
 
   std::vector<ChangedObject> file1, file2;
@@ -241,6 +260,25 @@ class ChangedObjectCollector {
     }
   }
 
+  // Whether an entity of the block, or of a block nested in it, is in one file only.
+  bool fingerprintsDiffer(OdDbObjectId blockId) {
+    if (auto known = m_blockHoldsChange.find(blockId); known != m_blockHoldsChange.end()) return known->second;
+    m_blockHoldsChange[blockId] = false;
+    bool differs = false;
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(blockId.openObject().get());
+    for (size_t i = 0; !block.isNull() && !differs && i < block->entityIds().size(); ++i) {
+      OdDbObjectId id = block->entityIds()[i];
+      OdDbObjectPtr entity = id.openObject();
+      if (entity.isNull()) continue;
+      uint32_t value = hostObjectCompare::HostObjectHashGenerator().buildHash(entity.get())->value;
+      ObjectState state = objectState(value, *m_source.file1Objects, *m_source.file2Objects);
+      OdDbObjectId nested = blockShownBy(id);
+      differs = state == ObjectState::File1Only || state == ObjectState::File2Only ||
+                (!nested.isNull() && fingerprintsDiffer(nested));
+    }
+    return m_blockHoldsChange[blockId] = differs;
+  }
+
   static OdDbObjectId blockShownBy(OdDbObjectId id) {
     OdDbObjectPtr object = id.openObject();
     if (auto reference = OdDbBlockReference::cast(object.get()); !reference.isNull()) return reference->blockTableRecord();
@@ -270,6 +308,20 @@ class ChangedObjectCollector {
 bool isRestored(const ComparedObjectMap& map) { return !map.empty() && map.begin()->second.idPair.value().isNull(); }
 
 }  // namespace
+
+bool isRestored(const ChangeSource& source) {
+  return source.file1Objects && source.file2Objects && (isRestored(*source.file1Objects) || isRestored(*source.file2Objects));
+}
+
+GroupCounts restoredObjectCounts(const ChangeSource& source) {
+  GroupCounts counts;
+  forEachBlockEntity(source, [&counts](OdDbObjectId, bool isFile1, ObjectState state) {
+    if (state == ObjectState::Shared && isFile1) ++counts.shared;
+    else if (state == ObjectState::File1Only && isFile1) ++counts.file1Only;
+    else if (state == ObjectState::File2Only && !isFile1) ++counts.file2Only;
+  });
+  return counts;
+}
 
 void SourceHandles::record(OdDbIdMapping& mapping) {
   m_handles.clear();
@@ -322,6 +374,8 @@ Changes groupChanges(std::vector<ChangedObject> file1, std::vector<ChangedObject
     change.box.addExt(objects[i].first->box);
     (objects[i].second ? change.file1 : change.file2).push_back(std::move(*objects[i].first));
   }
+  for (Change& change : changes)
+    for (std::vector<ChangedObject>* objects : {&change.file1, &change.file2}) std::sort(objects->begin(), objects->end(), listsBefore);
   std::stable_sort(changes.begin(), changes.end(), readsBefore);
   for (size_t i = 0; i < changes.size(); ++i) changes[i].number = int(i + 1);
   return changes;
@@ -341,7 +395,7 @@ std::vector<FieldDifference> explainChange(const Change& change) {
 Changes findChanges(const ChangeSource& source, double drawingSize, double marginFraction) {
   if (!source.file1Objects || !source.file2Objects) return {};
   ChangedObjectCollector collector(source);
-  if (isRestored(*source.file1Objects) || isRestored(*source.file2Objects)) collector.addBlockEntities();
+  if (isRestored(source)) collector.addBlockEntities();
   else collector.addComparedEntries();
   Changes changes = groupChanges(std::move(collector.file1), std::move(collector.file2), drawingSize * marginFraction);
   for (Change& change : changes) change.explanation = explainChange(change);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DbObjectId.h"
+#include "DcComparisonModel.h"
 #include "GeExtents3d.h"
 
 #include <string>
@@ -10,8 +11,6 @@
 class OdDbIdMapping;
 
 namespace dwgcompare {
-
-class ComparedObjectMap;
 
 // One field that tells a File 1 object from its File 2 counterpart, as the
 // fingerprint sees it (filtered and rounded).
@@ -87,5 +86,11 @@ struct ChangeSource {
 // from a saved result have no objects: the blocks' entities are then
 // fingerprinted again.
 Changes findChanges(const ChangeSource& source, double drawingSize, double marginFraction);
+
+// Whether the maps were read back from a saved result: their entries have no objects.
+bool isRestored(const ChangeSource& source);
+// The top-level objects of both blocks by group, each fingerprinted again,
+// as a reopened result counts them.
+GroupCounts restoredObjectCounts(const ChangeSource& source);
 
 }  // namespace dwgcompare

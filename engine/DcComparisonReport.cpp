@@ -198,12 +198,20 @@ ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBloc
   if (const FileInfo* info = manager.file2Info()) report.file2 = *info;
   countEntries(comparison.file1Objects(), comparison.file2Objects(), true, report);
   countEntries(comparison.file2Objects(), comparison.file1Objects(), false, report);
-  TopLevelObjects topLevel(comparison.blockTableRecordId());
-  countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, report.counts);
-  countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, report.counts);
+  report.counts = comparison.objectCounts();
   for (const auto& [name, unused] : comparison.unsupportedObjects()) report.unsupported.push_back(name.utf8());
   report.changes = comparison.changes();
   return report;
+}
+
+GroupCounts objectCountsOf(const DcBlockTableRecordComparisonImpl& comparison) {
+  ChangeSource source{&comparison.file1Objects(), &comparison.file2Objects(), comparison.file1Block(), comparison.file2Block()};
+  if (isRestored(source)) return restoredObjectCounts(source);
+  GroupCounts counts;
+  TopLevelObjects topLevel(comparison.blockTableRecordId());
+  countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, counts);
+  countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, counts);
+  return counts;
 }
 
 std::string comparisonReportJson(const ComparisonReport& report) {

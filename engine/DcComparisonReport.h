@@ -9,14 +9,6 @@
 
 namespace dwgcompare {
 
-// How many objects fall in each group: File 1's entries not in File 2's
-// map, File 2's entries not in File 1's, and File 1's entries found in File 2's.
-struct GroupCounts {
-  size_t file1Only = 0;
-  size_t file2Only = 0;
-  size_t shared = 0;
-};
-
 // What one comparison found, for people and for scripts.
 struct ComparisonReport {
   FileInfo file1;
@@ -32,6 +24,8 @@ struct ComparisonReport {
 };
 
 ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBlockTableRecordComparisonImpl& comparison);
+// Objects of model space as a user counts them (see ComparisonReport::counts).
+GroupCounts objectCountsOf(const DcBlockTableRecordComparisonImpl& comparison);
 std::string comparisonReportJson(const ComparisonReport& report);
 // A few lines for the command line.
 std::vector<OdString> comparisonReportSummary(const ComparisonReport& report);

@@ -10,8 +10,12 @@
 #include "HostDocManager.h"
 #include "HostOutputTransaction.h"
 #include "HostEditor.h"
+#include "HostGsDevice.h"
 #include "ICmdFactory.h"
 #include "OdError.h"
+
+#include <cstdio>
+#include <filesystem>
 
 namespace dwgcompare {
 namespace {
@@ -23,6 +27,9 @@ constexpr const char* kFingerprintCommand = "DWGCOMPAREHASH";
 constexpr const char* kCompareChangesCommand = "-COMPARECHANGES";
 constexpr const char* kCompareNextCommand = "COMPARENEXT";
 constexpr const char* kComparePrevCommand = "COMPAREPREV";
+constexpr const char* kCompareZoomExportCommand = "-COMPAREZOOMEXPORT";
+constexpr int kChangePictureWidth = 1600;
+constexpr int kChangePictureHeight = 1200;
 
 void showPalette(dwgcompareui::DcUiDrawingComparisonPalette& palette, bool show) {
   palette.show(show);
@@ -64,6 +71,13 @@ std::vector<OdString> filesCompared(const DcComparisonManager& manager) {
   for (const FileInfo* info : {manager.file1Info(), manager.file2Info()})
     if (info) files.push_back(info->path);
   return files;
+}
+
+// "change_001.png": numbered so that a folder lists the changes in order.
+std::string dcChangePictureName(int number) {
+  char name[32];
+  std::snprintf(name, sizeof name, "change_%03d.png", number);
+  return name;
 }
 
 // The comparison of the current result drawing, or null (and the user told) when the drawing is none.
@@ -165,6 +179,28 @@ int DcCompareStepCmd::run() {
   return kCmdOk;
 }
 
+int DcCompareZoomExportCmd::run() {
+  DcComparisonManager* manager = nullptr;
+  if (!currentComparison(manager)) return kCmdFailed;
+  OdString folder;
+  HostEditor* editor = hostEditor();
+  if (!editor || editor->getString("Folder for one picture per change:", folder) != kPromptOk || folder.isEmpty())
+    return kCmdCancelled;
+  if (!std::filesystem::is_directory(folder.utf8())) throw OdError(eInvalidInput, folder + ": not a folder");
+  HostGsDevice* device = hostCurrentDocument()->device();
+  HostGsView shown = device->view();
+  int selected = manager->currentChange();
+  for (const Change& change : manager->changes()) {
+    manager->selectChange(change.number - 1);
+    std::filesystem::path picture = std::filesystem::path(folder.utf8()) / dcChangePictureName(change.number);
+    device->exportView(OdString(picture.string()), kChangePictureWidth, kChangePictureHeight, filesCompared(*manager));
+  }
+  device->view() = shown;
+  if (selected >= 0) manager->selectChange(selected);
+  hostPrint(OdString("Wrote " + std::to_string(manager->changes().size()) + " pictures of changes into ") + folder);
+  return kCmdOk;
+}
+
 int DcFingerprintCmd::run() {
   HostDocument* document = hostCurrentDocument();
   if (!document) throw OdError(eNotApplicable, "no drawing is open");
@@ -192,6 +228,7 @@ void registerModuleCommands() {
   factory->addCommand(kCompareChangesCommand, &hostCreateCommand<DcCompareChangesCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareNextCommand, &hostCreateCommand<DcCompareNextCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kComparePrevCommand, &hostCreateCommand<DcComparePrevCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kCompareZoomExportCommand, &hostCreateCommand<DcCompareZoomExportCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kFingerprintCommand, &hostCreateCommand<DcFingerprintCmd>, L"HOST", 0, 0, 0);
 }
 

@@ -58,6 +58,14 @@ class DcComparePrevCmd : public DcCompareStepCmd {
   DcComparePrevCmd() : DcCompareStepCmd(-1) {}
 };
 
+// -COMPAREZOOMEXPORT: writes one PNG picture per change into a folder,
+// the view zoomed to the change ("change_001.png" for the first); the view
+// is left as it was.
+class DcCompareZoomExportCmd : public HostCmdProcessImpl {
+ public:
+  int run() override;
+};
+
 // DWGCOMPAREHASH: lists each model-space entity's handle, class and
 // fingerprint; given a handle, the values behind that entity's fingerprint.
 class DcFingerprintCmd : public HostCmdProcessImpl {
