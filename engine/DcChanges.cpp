@@ -30,13 +30,6 @@ constexpr int64_t kMaxCellsPerBox = 64;
 // Objects of one class are paired for an explanation up to this many on each side (pairing is quadratic).
 constexpr size_t kMaxPairedPerClass = 16;
 
-OdGeExtents3d boxOf(const OdDbEntity* entity) {
-  OdGiExtentsSink sink;
-  OdGiWorldDrawImpl draw(sink, kOdGiForExtents);
-  draw.drawEntity(entity);
-  return sink.extents();
-}
-
 std::string classNameOf(const OdDbObject* object) { return object->isA()->name().utf8(); }
 
 // Joins sets of indices; each set ends up under one root.
@@ -245,7 +238,7 @@ class ChangedObjectCollector {
     if (entity.isNull()) return;
     const SourceHandles* handles = isFile1 ? m_source.file1Handles : m_source.file2Handles;
     std::string handle = handles ? handles->of(id) : std::string();
-    (isFile1 ? file1 : file2).push_back({id, std::move(handle), classNameOf(entity.get()), boxOf(entity.get())});
+    (isFile1 ? file1 : file2).push_back({id, std::move(handle), classNameOf(entity.get()), drawnExtents(entity.get())});
   }
 
   // References and dimensions whose block, or a block nested in it, holds a changed entity.
@@ -321,6 +314,13 @@ GroupCounts restoredObjectCounts(const ChangeSource& source) {
     else if (state == ObjectState::File2Only && !isFile1) ++counts.file2Only;
   });
   return counts;
+}
+
+OdGeExtents3d drawnExtents(const OdDbEntity* entity) {
+  OdGiExtentsSink sink;
+  OdGiWorldDrawImpl draw(sink, kOdGiForExtents);
+  draw.drawEntity(entity);
+  return sink.extents();
 }
 
 void SourceHandles::record(OdDbIdMapping& mapping) {

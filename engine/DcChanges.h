@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+class OdDbEntity;
 class OdDbIdMapping;
 
 namespace dwgcompare {
@@ -48,6 +49,9 @@ struct Change {
 using Changes = std::vector<Change>;
 
 const char* changeKindName(ChangeKind kind);
+
+// The box of what the entity draws; invalid when it draws nothing.
+OdGeExtents3d drawnExtents(const OdDbEntity* entity);
 
 // Groups the objects into changes: two objects whose boxes lie within the
 // margin of each other belong to one change. Objects without a box are a

@@ -4,6 +4,7 @@
 #include "DcMessages.h"
 #include "DcPairInfo.h"
 #include "DcResultDrawing.h"
+#include "DcRevisionClouds.h"
 #include "DcSettings.h"
 #include "DbXrecord.h"
 #include "HostDocManager.h"
@@ -238,7 +239,9 @@ bool DcComparisonManagerImpl::selectChange(int index) {
   if (index < 0 || index >= int(all.size())) return false;
   m_currentChange = index;
   HostDocument* document = hostCurrentDocument();
-  if (document && all[index].box.isValidExtents()) document->device()->view().zoomExtents(withZoomMargin(all[index].box));
+  if (!document) return true;
+  highlightRevisionCloud(document->database(), &all[index]);
+  if (all[index].box.isValidExtents()) document->device()->view().zoomExtents(withZoomMargin(all[index].box));
   hostRegen();
   return true;
 }

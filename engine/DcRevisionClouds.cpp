@@ -14,6 +14,7 @@ namespace {
 constexpr double kArcsPerDrawing = 60;
 // tan(θ/4) of arcs of about 106°, as drawn clouds look; positive bulges outwards on an anticlockwise outline.
 constexpr double kBulge = 0.5;
+constexpr OdDb::LineWeight kHighlightLineWeight = static_cast<OdDb::LineWeight>(70);  // 0.70 mm
 
 OdDbObjectId cloudLayer(OdDbDatabase* result) {
   OdDbSymbolTable* layers = result->layerTable();
@@ -65,6 +66,29 @@ void addRevisionClouds(OdDbDatabase* result, const Changes& changes, double draw
     cloud->setColorIndex(256);  // by layer: the layer's colour is the clouds' own
     modelSpace->appendOdDbEntity(cloud.get());
   }
+}
+
+
+void highlightRevisionCloud(OdDbDatabase* result, const Change* change) {
+  OdDbObjectId layer = result->layerTable()->getAt(OdString(kRevisionCloudLayer));
+  if (layer.isNull()) return;
+  OdDbBlockTableRecordPtr modelSpace = result->getModelSpaceId().safeOpenObject();
+  for (OdDbObjectId id : modelSpace->entityIds()) {
+    OdDbEntityPtr cloud = OdDbEntity::cast(id.openObject().get());
+    if (cloud.isNull() || cloud->layerId() != layer) continue;
+    OdGeExtents3d around = drawnExtents(cloud.get());
+    bool chosen = change && change->box.isValidExtents() && around.contains(change->box.minPoint()) &&
+                  around.contains(change->box.maxPoint());
+    OdDb::LineWeight weight = chosen ? kHighlightLineWeight : OdDb::kLnWtByLayer;
+    if (cloud->lineWeight() == weight) continue;
+    cloud->upgradeOpen();
+    cloud->setLineWeight(weight);
+  }
+}
+
+bool isHighlightedRevisionCloud(const OdDbEntity* entity) {
+  OdDbObjectId layer = entity->database()->layerTable()->getAt(OdString(kRevisionCloudLayer));
+  return !layer.isNull() && entity->layerId() == layer && entity->lineWeight() == kHighlightLineWeight;
 }
 
 }  // namespace dwgcompare

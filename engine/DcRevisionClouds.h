@@ -17,4 +17,10 @@ inline constexpr int16_t kRevisionCloudColorIndex = 4;
 // size long. Outside both files' blocks, the clouds are never fingerprinted.
 void addRevisionClouds(OdDbDatabase* result, const Changes& changes, double drawingSize);
 
+// Draws the cloud around the change's box heavier than the others, which
+// are set back to the layer's lineweight; all of them without a change.
+void highlightRevisionCloud(OdDbDatabase* result, const Change* change);
+// Whether the entity is a revision cloud drawn heavier.
+bool isHighlightedRevisionCloud(const OdDbEntity* entity);
+
 }  // namespace dwgcompare

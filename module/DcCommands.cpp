@@ -5,6 +5,7 @@
 #include "DcDocManReactor.h"
 #include "DcHost.h"
 #include "DcMessages.h"
+#include "DcRevisionClouds.h"
 #include "DcUiDrawingComparisonPalette.h"
 #include "FingerprintReport.h"
 #include "HostDocManager.h"
@@ -195,8 +196,9 @@ int DcCompareZoomExportCmd::run() {
     std::filesystem::path picture = std::filesystem::path(folder.utf8()) / dcChangePictureName(change.number);
     device->exportView(OdString(picture.string()), kChangePictureWidth, kChangePictureHeight, filesCompared(*manager));
   }
-  device->view() = shown;
   if (selected >= 0) manager->selectChange(selected);
+  else highlightRevisionCloud(hostCurrentDocument()->database(), nullptr);
+  device->view() = shown;
   hostPrint(OdString("Wrote " + std::to_string(manager->changes().size()) + " pictures of changes into ") + folder);
   return kCmdOk;
 }

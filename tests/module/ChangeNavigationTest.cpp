@@ -1,13 +1,27 @@
-// COMPARENEXT and COMPAREPREV step through a result drawing's changes.
+// COMPARENEXT and COMPAREPREV step through a result drawing's changes, the
+// chosen one's cloud drawn heavier.
 
 #include "ModuleTestSupport.h"
 
+#include "DcRevisionClouds.h"
 #include "HostDocManager.h"
 #include "HostGsDevice.h"
 
 using namespace dwgcompare;
 
-using ChangeNavigationTest = LoadedModuleFixture;
+class ChangeNavigationTest : public LoadedModuleFixture {
+ protected:
+  // Where the clouds drawn heavier stand along x.
+  std::vector<double> heavyCloudCenters() {
+    std::vector<double> centers;
+    OdDbDatabase* result = app->docManager().curDocument()->database();
+    OdDbBlockTableRecordPtr space = result->getModelSpaceId().safeOpenObject();
+    for (OdDbObjectId id : space->entityIds())
+      if (OdDbEntityPtr entity = OdDbEntity::cast(id.openObject().get()); entity && isHighlightedRevisionCloud(entity.get()))
+        centers.push_back(drawnExtents(entity.get()).center().x);
+    return centers;
+  }
+};
 
 TEST_F(ChangeNavigationTest, StepsGoRoundTheChangesZoomingToEach) {
   // Three changes, in reading order: a line removed at the top, one added left and one right below it.
@@ -28,6 +42,7 @@ TEST_F(ChangeNavigationTest, StepsGoRoundTheChangesZoomingToEach) {
     // A 100-long line with a quarter of it on each side.
     EXPECT_NEAR(view.width(), 150, 10) << step.command;
     EXPECT_NE(commandLog().rfind("Change " + std::to_string(step.change + 1) + " ("), std::string::npos);
+    EXPECT_EQ(heavyCloudCenters(), std::vector<double>{centers[step.change]}) << step.command;
   }
 }
 
