@@ -4,6 +4,7 @@
 #include "HostViewSink.h"
 #include "IHostDeviceUpdateListner.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -47,6 +48,10 @@ class HostGsDevice {
   std::string pngImage(int width, int height);
   // The SVG document.
   std::string svgDocument(int width, int height);
+  // What a plug-in paints over every exported picture, in its pixels, after
+  // the drawing (a legend); empty for nothing. One for all devices.
+  using ExportOverlay = std::function<void(HostGsDevice& device, HostCanvas& canvas, int width, int height)>;
+  static void setExportOverlay(ExportOverlay overlay);
   // Drawings completed so far.
   int updateCount() const { return m_updates; }
 
@@ -65,6 +70,7 @@ class HostGsDevice {
     bool armed;  // registered before the drawing under way began
   };
   void drawModelSpace(OdGiGeometrySink& sink, int width, int height);
+  void paintExport(HostCanvas& canvas, int width, int height);
   void drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, OdGiGeometrySink& sink, int width, int height);
   void runUpdate(OdGiGeometrySink& sink, int width, int height);
   std::vector<IHostDeviceUpdateListner*> audience();
