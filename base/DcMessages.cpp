@@ -61,6 +61,9 @@ const std::map<int, const char*>& messageTable() {
       {kMsgUnsupportedObjectsList, "%s"},
       {kMsgDoNotShowAgain, "Do not show this message again"},
       {kMsgOk, "Ok"},
+      {kMsgRowVisibilityClouds, "Visibility.Revision clouds"},
+      {kMsgChangesCaption, "Changes"},
+      {kMsgNoChanges, "No changes"},
   };
   return table;
 }

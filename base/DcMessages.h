@@ -63,6 +63,9 @@ enum DcMessageId : int {
   kMsgUnsupportedObjectsList = 181,
   kMsgDoNotShowAgain = 182,
   kMsgOk = 183,
+  kMsgRowVisibilityClouds = 184,
+  kMsgChangesCaption = 185,
+  kMsgNoChanges = 186,
 };
 
 // The text of a message; empty for an id the table does not hold.

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace dcproperties {
 namespace {
 constexpr int kDefaultLabelWidth = 151;
@@ -129,6 +131,15 @@ void DcPropertyInspector::resizeEvent(QResizeEvent* event) {
   QTreeWidget::resizeEvent(event);
   int half = viewport()->width() / 2;
   setColumnWidth(0, half > 0 ? half : kDefaultLabelWidth);
+}
+
+int DcPropertyInspector::fullHeight() const {
+  int lines = topLevelItemCount();
+  for (int i = 0; i < topLevelItemCount(); ++i) lines += topLevelItem(i)->childCount();
+  int line = 0;
+  for (DcPropertyRow* row : m_rows)
+    if (QWidget* editor = editorOf(row)) line = std::max(line, editor->sizeHint().height());
+  return lines * (line + 1) + 2 * frameWidth();
 }
 
 void DcPropertyInspector::refreshAll() {

@@ -21,6 +21,8 @@ class DcPropertyInspector : public QTreeWidget {
   // Reads the row's value again into its editor.
   void refresh(DcPropertyRow* row);
   void refreshAll();
+  // The height that shows every row and heading without scrolling.
+  int fullHeight() const;
 
  protected:
   // The labels take half the width (151 pixels while the list has none yet).

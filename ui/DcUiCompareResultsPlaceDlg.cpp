@@ -2,13 +2,16 @@
 
 #include "DbHatch.h"
 #include "DbMText.h"
+#include "DbSymbolTable.h"
 #include "DbText.h"
 #include "DcDocManReactor.h"
 #include "DcHost.h"
 #include "DcMessages.h"
 #include "DcPropertyInspector.h"
+#include "DcRevisionClouds.h"
 #include "DcSettings.h"
 #include "DcUiAux.h"
+#include "HostDocManager.h"
 #include "HostQtText.h"
 #include "HostUi.h"
 
@@ -56,6 +59,18 @@ void setTextVisible(bool visible) {
 void setHatchVisible(bool visible) {
   visible ? settings().removeFilteredClass(OdDbHatch::desc()) : settings().addFilteredClass(OdDbHatch::desc());
   regenerateResult();
+}
+
+// The clouds of a current result come and go with their layer; a result
+// compared with the clouds off has none to show until it is compared again.
+void setCloudsShown(bool show) {
+  settings().setShowsRevisionClouds(show);
+  if (!isResultCurrent()) return;
+  OdDbObjectId layer = hostCurrentDocument()->database()->layerTable()->getAt(OdString(kRevisionCloudLayer));
+  if (layer.isNull()) return;
+  OdDbLayerTableRecordPtr record = layer.safeOpenObject(OdDb::kForWrite);
+  record->setIsOff(!show);
+  hostRegen();
 }
 
 const std::vector<OdString>& transparencyChoices() {
@@ -133,6 +148,8 @@ void DcUiCompareResultsPlaceDlg::makeRows() {
       transparencyRow(kMsgRowTransparencyFile1, &DcSettings::file1Transparency, &DcSettings::setFile1Transparency),
       transparencyRow(kMsgRowTransparencyFile2, &DcSettings::file2Transparency, &DcSettings::setFile2Transparency),
       transparencyRow(kMsgRowTransparencyShared, &DcSettings::sharedTransparency, &DcSettings::setSharedTransparency),
+      dcproperties::yesNoRow(dcMessage(kMsgRowVisibilityClouds), reading(&DcSettings::showsRevisionClouds),
+                             &setCloudsShown),
   };
 }
 
@@ -141,6 +158,7 @@ void DcUiCompareResultsPlaceDlg::makeControls(QWidget* window) {
   layout->setContentsMargins(0, 0, 2, 4);
   m_inspector = new dcproperties::DcPropertyInspector(window);
   for (auto& row : m_rows) m_inspector->addRow(row.get());
+  m_inspector->setMinimumHeight(m_inspector->fullHeight());
   auto* compareButton = new QPushButton(QStringLiteral("Compare"), window);
   compareButton->setObjectName(QStringLiteral("Compare"));
   compareButton->setCursor(Qt::PointingHandCursor);

@@ -32,6 +32,7 @@ class DcUiCompareResultsPlaceDlg : public hostUiDialog,
     kVisibilityFile1, kVisibilityFile2, kVisibilityShared, kVisibilityText, kVisibilityHatch,
     kColorFile1, kColorFile2, kColorShared,
     kTransparencyFile1, kTransparencyFile2, kTransparencyShared,
+    kVisibilityClouds,
     kRowCount
   };
 

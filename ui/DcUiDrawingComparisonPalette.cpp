@@ -6,6 +6,7 @@
 #include "DcMessages.h"
 #include "DcSettings.h"
 #include "DcUiAux.h"
+#include "DcUiChangeList.h"
 #include "DcUiSettings.h"
 #include "DcUiToolbar.h"
 #include "HostAppServices.h"
@@ -82,7 +83,11 @@ bool DcUiDrawingComparisonPalette::onCreate() {
     layout->addWidget(m_toolbar);
   }
   m_settingsDialog.create(pane);
-  if (pane) pane->layout()->addWidget(m_settingsDialog.window());
+  if (pane) {
+    pane->layout()->addWidget(m_settingsDialog.window());
+    m_changeList = new DcUiChangeList(pane);
+    static_cast<QVBoxLayout*>(pane->layout())->addWidget(m_changeList, 1);
+  }
   m_settingsDialog.resetFiles();
   uiRegistry().registerInterface(this, DcUiAux::kPalette);
   uiRegistry().registerInterface(&m_settingsDialog, DcUiAux::kSettingsDialog);
@@ -151,15 +156,18 @@ void DcUiDrawingComparisonPalette::zoomAllWhenDrawn() {
 
 void DcUiDrawingComparisonPalette::comparisonDocumentActivated(OdDbDatabase*, DcComparisonManager* manager) {
   HostDocument* document = hostCurrentDocument();
+  if (m_changeList) m_changeList->refresh();
   if (!manager || !document) return;
   if (!manager->findComparison(document->database()->getModelSpaceId()).isNull()) m_settingsDialog.refreshFiles(nullptr);
 }
 
 void DcUiDrawingComparisonPalette::noCurrentDocument() {
+  if (m_changeList) m_changeList->refresh();
   if (getDocManReactor()->hasNoComparisons()) m_settingsDialog.resetFiles();
 }
 
 void DcUiDrawingComparisonPalette::onComparisonEnded(DcBlockTableRecordComparison* comparison) {
+  if (m_changeList) m_changeList->refresh();
   if (!comparison->unsupportedObjects().empty()) {
     DcSettings* settings = getDcSettings();
     if (settings && settings->uiSettings()->showFilteredObjectsMessage())

@@ -2,6 +2,7 @@
 
 #include "DcBlockTableRecordComparison.h"
 #include "DcDocManReactor.h"
+#include "DcUiChangeList.h"
 #include "DcUiCompareResultsPlaceDlg.h"
 #include "DcUiHostDeviceUpdateListener.h"
 #include "DcUiInterfaces.h"
@@ -50,6 +51,7 @@ class DcUiDrawingComparisonPalette : public hostUiPaletteSet,
   void zoomAllWhenDrawn();
 
   QPointer<DcUiToolbar> m_toolbar;
+  QPointer<DcUiChangeList> m_changeList;
   DcUiCompareResultsPlaceDlg m_settingsDialog;
   DcUiHostDeviceUpdateListenerPtr m_deviceListener;
   bool m_unsupportedObjectsHandled = false;
