@@ -119,10 +119,13 @@ void DcBlockTableRecordComparisonImpl::compareObjects() {
 void DcBlockTableRecordComparisonImpl::drawRevisionClouds(double drawingSize) {
   OdDbObjectPtr space = m_blockTableRecordId.openObject();
   if (space.isNull()) return;
-  addRevisionClouds(space->database(), m_changes, drawingSize);
-  // The view takes the clouds in, as a zoom-all of the saved result would.
+  OdGeExtents3d clouds = addRevisionClouds(space->database(), m_changes, drawingSize);
+  // The view of the zoom-all takes the clouds in, as a zoom-all of the saved result would.
   HostDocument* document = hostCurrentDocument();
-  if (document && document->hasDevice() && document->database() == space->database()) document->device()->zoomExtents();
+  if (!document || !document->hasDevice() || document->database() != space->database()) return;
+  HostGsView& view = document->device()->view();
+  OdGeExtents3d all = view.zoomedExtents();
+  if (all.isValidExtents() && !(all.addExt(clouds) == view.zoomedExtents())) view.zoomExtents(all);
 }
 
 void DcBlockTableRecordComparisonImpl::setFileBlocks(const OdDbObjectId& file1Block, const OdDbObjectId& file2Block) {
