@@ -3,7 +3,6 @@
 #include "DbBlockReference.h"
 #include "DbBlockTableRecord.h"
 #include "DbDimension.h"
-#include "DxfFields.h"
 #include "HostObjectHashDxfGenerator.h"
 
 #include <cstdio>
@@ -127,8 +126,15 @@ std::string jsonCounts(const GroupCounts& counts) {
          std::to_string(counts.file2Only) + ", \"shared\": " + std::to_string(counts.shared) + "}";
 }
 
-// Boxes come from tessellated curves: six decimals are all they tell.
-std::string number(double value) { return dxf::formatDouble(hostObjectCompare::roundToPrecision(value, kBoxPrecision)); }
+// Boxes come from tessellated curves: six decimals are all they tell ("12.5", "3.0").
+std::string number(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", kBoxPrecision, hostObjectCompare::roundToPrecision(value, kBoxPrecision));
+  std::string digits = text;
+  digits.erase(digits.find_last_not_of('0') + 1);
+  if (digits.back() == '.') digits += '0';
+  return digits == "-0.0" ? "0.0" : digits;
+}
 
 std::string jsonBox(const OdGeExtents3d& box) {
   if (!box.isValidExtents()) return "null";
