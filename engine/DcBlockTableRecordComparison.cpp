@@ -4,7 +4,6 @@
 #include "DbBlockTableRecord.h"
 #include "DbDimension.h"
 #include "DbLayout.h"
-#include "DcComparisonReport.h"
 #include "DcHost.h"
 #include "DcRevisionClouds.h"
 #include "DcSettings.h"
@@ -100,7 +99,6 @@ void DcBlockTableRecordComparisonImpl::notifyReactors(Notify notify) {
 }
 
 void DcBlockTableRecordComparisonImpl::compareObjects() {
-  m_objectCounts.reset();
   notifyReactors([this](auto* r) { r->onComparisonStarted(this); });
   for (auto [mapping, target] : {std::pair{m_file1Mapping.get(), &m_file1Objects},
                                  std::pair{m_file2Mapping.get(), &m_file2Objects}}) {
@@ -136,11 +134,6 @@ void DcBlockTableRecordComparisonImpl::setFileBlocks(const OdDbObjectId& file1Bl
 const Changes& DcBlockTableRecordComparisonImpl::changes() {
   if (!m_changesFound) findTheChanges(extentsSize(m_blockTableRecordId));
   return m_changes;
-}
-
-const GroupCounts& DcBlockTableRecordComparisonImpl::objectCounts() {
-  if (!m_objectCounts) m_objectCounts = objectCountsOf(*this);
-  return *m_objectCounts;
 }
 
 void DcBlockTableRecordComparisonImpl::findTheChanges(double drawingSize) {

@@ -204,19 +204,20 @@ ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBloc
   if (const FileInfo* info = manager.file2Info()) report.file2 = *info;
   countEntries(comparison.file1Objects(), comparison.file2Objects(), true, report);
   countEntries(comparison.file2Objects(), comparison.file1Objects(), false, report);
-  report.counts = comparison.objectCounts();
+  TopLevelObjects topLevel(comparison.blockTableRecordId());
+  countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, report.counts);
+  countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, report.counts);
   for (const auto& [name, unused] : comparison.unsupportedObjects()) report.unsupported.push_back(name.utf8());
   report.changes = comparison.changes();
   return report;
 }
 
-GroupCounts objectCountsOf(const DcBlockTableRecordComparisonImpl& comparison) {
-  ChangeSource source{&comparison.file1Objects(), &comparison.file2Objects(), comparison.file1Block(), comparison.file2Block()};
-  if (isRestored(source)) return restoredObjectCounts(source);
+GroupCounts paintedCounts(const DcBlockTableRecordComparisonImpl& comparison) {
+  const ComparedObjectMap& file1 = comparison.file1Objects();
+  const ComparedObjectMap& file2 = comparison.file2Objects();
   GroupCounts counts;
-  TopLevelObjects topLevel(comparison.blockTableRecordId());
-  countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, counts);
-  countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, counts);
+  for (const auto& [value, object] : file1) ++(file2.contains(value) ? counts.shared : counts.file1Only);
+  for (const auto& [value, object] : file2) counts.file2Only += file1.contains(value) ? 0 : 1;
   return counts;
 }
 
