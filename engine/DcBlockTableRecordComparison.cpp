@@ -4,7 +4,6 @@
 #include "DbBlockTableRecord.h"
 #include "DbDimension.h"
 #include "DbLayout.h"
-#include "DcComparisonReport.h"
 #include "DcHost.h"
 #include "DcRevisionClouds.h"
 #include "DcSettings.h"
@@ -100,7 +99,6 @@ void DcBlockTableRecordComparisonImpl::notifyReactors(Notify notify) {
 }
 
 void DcBlockTableRecordComparisonImpl::compareObjects() {
-  m_objectCounts.reset();
   notifyReactors([this](auto* r) { r->onComparisonStarted(this); });
   for (auto [mapping, target] : {std::pair{m_file1Mapping.get(), &m_file1Objects},
                                  std::pair{m_file2Mapping.get(), &m_file2Objects}}) {
@@ -119,10 +117,13 @@ void DcBlockTableRecordComparisonImpl::compareObjects() {
 void DcBlockTableRecordComparisonImpl::drawRevisionClouds(double drawingSize) {
   OdDbObjectPtr space = m_blockTableRecordId.openObject();
   if (space.isNull()) return;
-  addRevisionClouds(space->database(), m_changes, drawingSize);
-  // The view takes the clouds in, as a zoom-all of the saved result would.
+  OdGeExtents3d clouds = addRevisionClouds(space->database(), m_changes, drawingSize);
+  // The view of the zoom-all takes the clouds in, as a zoom-all of the saved result would.
   HostDocument* document = hostCurrentDocument();
-  if (document && document->hasDevice() && document->database() == space->database()) document->device()->zoomExtents();
+  if (!document || !document->hasDevice() || document->database() != space->database()) return;
+  HostGsView& view = document->device()->view();
+  OdGeExtents3d all = view.zoomedExtents();
+  if (all.isValidExtents() && !(all.addExt(clouds) == view.zoomedExtents())) view.zoomExtents(all);
 }
 
 void DcBlockTableRecordComparisonImpl::setFileBlocks(const OdDbObjectId& file1Block, const OdDbObjectId& file2Block) {
@@ -133,11 +134,6 @@ void DcBlockTableRecordComparisonImpl::setFileBlocks(const OdDbObjectId& file1Bl
 const Changes& DcBlockTableRecordComparisonImpl::changes() {
   if (!m_changesFound) findTheChanges(extentsSize(m_blockTableRecordId));
   return m_changes;
-}
-
-const GroupCounts& DcBlockTableRecordComparisonImpl::objectCounts() {
-  if (!m_objectCounts) m_objectCounts = objectCountsOf(*this);
-  return *m_objectCounts;
 }
 
 void DcBlockTableRecordComparisonImpl::findTheChanges(double drawingSize) {

@@ -8,7 +8,6 @@
 #include "ResBuf.h"
 
 #include <map>
-#include <optional>
 #include <vector>
 
 namespace dwgcompare {
@@ -83,12 +82,8 @@ class DcBlockTableRecordComparisonImpl : public DcBlockTableRecordComparison, pu
 
   // The blocks File 1 and File 2 were bound into: their entities are the objects changes are made of.
   void setFileBlocks(const OdDbObjectId& file1Block, const OdDbObjectId& file2Block);
-  OdDbObjectId file1Block() const { return m_file1Block; }
-  OdDbObjectId file2Block() const { return m_file2Block; }
   // Found once the objects are compared, or when first asked for on a reopened result.
   const Changes& changes();
-  // The objects of each group as a user counts them, worked out once the objects are compared.
-  const GroupCounts& objectCounts();
 
   const ComparedObjectMap& file1Objects() const { return m_file1Objects; }
   const ComparedObjectMap& file2Objects() const { return m_file2Objects; }
@@ -131,7 +126,6 @@ class DcBlockTableRecordComparisonImpl : public DcBlockTableRecordComparison, pu
   SourceHandles m_file2Handles;
   Changes m_changes;
   bool m_changesFound = false;
-  std::optional<GroupCounts> m_objectCounts;
   OdRxObjectPtr m_editorReactor;
 };
 

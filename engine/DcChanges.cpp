@@ -300,21 +300,11 @@ class ChangedObjectCollector {
 
 bool isRestored(const ComparedObjectMap& map) { return !map.empty() && map.begin()->second.idPair.value().isNull(); }
 
-}  // namespace
-
 bool isRestored(const ChangeSource& source) {
-  return source.file1Objects && source.file2Objects && (isRestored(*source.file1Objects) || isRestored(*source.file2Objects));
+  return isRestored(*source.file1Objects) || isRestored(*source.file2Objects);
 }
 
-GroupCounts restoredObjectCounts(const ChangeSource& source) {
-  GroupCounts counts;
-  forEachBlockEntity(source, [&counts](OdDbObjectId, bool isFile1, ObjectState state) {
-    if (state == ObjectState::Shared && isFile1) ++counts.shared;
-    else if (state == ObjectState::File1Only && isFile1) ++counts.file1Only;
-    else if (state == ObjectState::File2Only && !isFile1) ++counts.file2Only;
-  });
-  return counts;
-}
+}  // namespace
 
 OdGeExtents3d drawnExtents(const OdDbEntity* entity) {
   OdGiExtentsSink sink;

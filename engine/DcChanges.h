@@ -91,10 +91,4 @@ struct ChangeSource {
 // fingerprinted again.
 Changes findChanges(const ChangeSource& source, double drawingSize, double marginFraction);
 
-// Whether the maps were read back from a saved result: their entries have no objects.
-bool isRestored(const ChangeSource& source);
-// The top-level objects of both blocks by group, each fingerprinted again,
-// as a reopened result counts them.
-GroupCounts restoredObjectCounts(const ChangeSource& source);
-
 }  // namespace dwgcompare

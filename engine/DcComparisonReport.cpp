@@ -3,7 +3,6 @@
 #include "DbBlockReference.h"
 #include "DbBlockTableRecord.h"
 #include "DbDimension.h"
-#include "DxfFields.h"
 #include "HostObjectHashDxfGenerator.h"
 
 #include <cstdio>
@@ -127,8 +126,15 @@ std::string jsonCounts(const GroupCounts& counts) {
          std::to_string(counts.file2Only) + ", \"shared\": " + std::to_string(counts.shared) + "}";
 }
 
-// Boxes come from tessellated curves: six decimals are all they tell.
-std::string number(double value) { return dxf::formatDouble(hostObjectCompare::roundToPrecision(value, kBoxPrecision)); }
+// Boxes come from tessellated curves: six decimals are all they tell ("12.5", "3.0").
+std::string number(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", kBoxPrecision, hostObjectCompare::roundToPrecision(value, kBoxPrecision));
+  std::string digits = text;
+  digits.erase(digits.find_last_not_of('0') + 1);
+  if (digits.back() == '.') digits += '0';
+  return digits == "-0.0" ? "0.0" : digits;
+}
 
 std::string jsonBox(const OdGeExtents3d& box) {
   if (!box.isValidExtents()) return "null";
@@ -198,19 +204,20 @@ ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBloc
   if (const FileInfo* info = manager.file2Info()) report.file2 = *info;
   countEntries(comparison.file1Objects(), comparison.file2Objects(), true, report);
   countEntries(comparison.file2Objects(), comparison.file1Objects(), false, report);
-  report.counts = comparison.objectCounts();
+  TopLevelObjects topLevel(comparison.blockTableRecordId());
+  countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, report.counts);
+  countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, report.counts);
   for (const auto& [name, unused] : comparison.unsupportedObjects()) report.unsupported.push_back(name.utf8());
   report.changes = comparison.changes();
   return report;
 }
 
-GroupCounts objectCountsOf(const DcBlockTableRecordComparisonImpl& comparison) {
-  ChangeSource source{&comparison.file1Objects(), &comparison.file2Objects(), comparison.file1Block(), comparison.file2Block()};
-  if (isRestored(source)) return restoredObjectCounts(source);
+GroupCounts paintedCounts(const DcBlockTableRecordComparisonImpl& comparison) {
+  const ComparedObjectMap& file1 = comparison.file1Objects();
+  const ComparedObjectMap& file2 = comparison.file2Objects();
   GroupCounts counts;
-  TopLevelObjects topLevel(comparison.blockTableRecordId());
-  countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, counts);
-  countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, counts);
+  for (const auto& [value, object] : file1) ++(file2.contains(value) ? counts.shared : counts.file1Only);
+  for (const auto& [value, object] : file2) counts.file2Only += file1.contains(value) ? 0 : 1;
   return counts;
 }
 

@@ -24,8 +24,10 @@ struct ComparisonReport {
 };
 
 ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBlockTableRecordComparisonImpl& comparison);
-// Objects of model space as a user counts them (see ComparisonReport::counts).
-GroupCounts objectCountsOf(const DcBlockTableRecordComparisonImpl& comparison);
+// The fingerprinted entities of each group, as the result paints them (see
+// ComparisonReport::entityCounts), from the fingerprints alone: a reopened
+// result counts the same.
+GroupCounts paintedCounts(const DcBlockTableRecordComparisonImpl& comparison);
 std::string comparisonReportJson(const ComparisonReport& report);
 // A few lines for the command line.
 std::vector<OdString> comparisonReportSummary(const ComparisonReport& report);

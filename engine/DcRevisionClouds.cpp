@@ -53,8 +53,9 @@ OdDbPolylinePtr cloudAround(const OdGeExtents3d& box, double arc) {
 
 }  // namespace
 
-void addRevisionClouds(OdDbDatabase* result, const Changes& changes, double drawingSize) {
-  if (!result || drawingSize <= 0) return;
+OdGeExtents3d addRevisionClouds(OdDbDatabase* result, const Changes& changes, double drawingSize) {
+  OdGeExtents3d clouds;
+  if (!result || drawingSize <= 0) return clouds;
   double arc = drawingSize / kArcsPerDrawing;
   OdDbObjectId layer = cloudLayer(result);
   OdDbBlockTableRecordPtr modelSpace = result->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
@@ -65,7 +66,9 @@ void addRevisionClouds(OdDbDatabase* result, const Changes& changes, double draw
     cloud->setLayer(layer);
     cloud->setColorIndex(256);  // by layer: the layer's colour is the clouds' own
     modelSpace->appendOdDbEntity(cloud.get());
+    clouds.addExt(drawnExtents(cloud.get()));
   }
+  return clouds;
 }
 
 

@@ -15,7 +15,8 @@ inline constexpr int16_t kRevisionCloudColorIndex = 4;
 // model space: a closed polyline of arcs bulging outwards, on the cloud
 // layer (made when missing). The arcs are about a sixtieth of the drawing's
 // size long. Outside both files' blocks, the clouds are never fingerprinted.
-void addRevisionClouds(OdDbDatabase* result, const Changes& changes, double drawingSize);
+// Answers the box of all the clouds (invalid without any).
+OdGeExtents3d addRevisionClouds(OdDbDatabase* result, const Changes& changes, double drawingSize);
 
 // Draws the cloud around the change's box heavier than the others, which
 // are set back to the layer's lineweight; all of them without a change.

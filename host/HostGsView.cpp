@@ -13,6 +13,7 @@ constexpr double kLargestSize = 1e15;
 
 void HostGsView::zoomExtents(const OdGeExtents3d& extents) {
   if (!extents.isValidExtents()) return;
+  m_zoomedExtents = extents;
   double width = extents.maxPoint().x - extents.minPoint().x;
   double height = extents.maxPoint().y - extents.minPoint().y;
   // A point or a straight line still gets a square of its own size around it.
@@ -29,6 +30,7 @@ void HostGsView::zoom(double factor, const OdGePoint2d& pixel, int surfaceWidth,
   if (!(factor > 0) || !std::isfinite(factor)) return;
   factor = std::clamp(factor, std::max(m_width, m_height) / kLargestSize,
                       std::min(m_width, m_height) / kSmallestSize);
+  m_zoomedExtents = OdGeExtents3d();
   OdGePoint2d fixed = transform(surfaceWidth, surfaceHeight).toWorld(pixel);
   m_center = {fixed.x + (m_center.x - fixed.x) / factor, fixed.y + (m_center.y - fixed.y) / factor};
   m_width /= factor;
@@ -37,6 +39,7 @@ void HostGsView::zoom(double factor, const OdGePoint2d& pixel, int surfaceWidth,
 
 void HostGsView::pan(double dx, double dy, int surfaceWidth, int surfaceHeight) {
   double scale = transform(surfaceWidth, surfaceHeight).scale;
+  m_zoomedExtents = OdGeExtents3d();
   m_center = {m_center.x - dx / scale, m_center.y + dy / scale};
 }
 

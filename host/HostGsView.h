@@ -27,6 +27,9 @@ class HostGsView {
 
   // The whole box with a small margin; an invalid box changes nothing.
   void zoomExtents(const OdGeExtents3d& extents);
+  // The box last zoomed to whole, so that what is added to a drawing can be
+  // taken in without measuring it all again; invalid once zoomed or panned otherwise.
+  const OdGeExtents3d& zoomedExtents() const { return m_zoomedExtents; }
   // Magnifies by factor (above 1 closer) keeping the world point under the
   // pixel where it is on a surface of that size.
   void zoom(double factor, const OdGePoint2d& pixel, int surfaceWidth, int surfaceHeight);
@@ -44,4 +47,5 @@ class HostGsView {
   OdGePoint2d m_center;
   double m_width = 100;
   double m_height = 100;
+  OdGeExtents3d m_zoomedExtents;
 };

@@ -2,6 +2,7 @@
 
 #include "DcBlockTableRecordComparison.h"
 #include "DcComparisonManager.h"
+#include "DcComparisonReport.h"
 #include "DcDocManReactor.h"
 #include "DcHost.h"
 #include "HostCanvas.h"
@@ -31,12 +32,12 @@ uint32_t rgbOf(const OdCmColor& color) {
 }
 
 std::vector<LegendLine> legendLines(DcComparisonManager& manager, DcBlockTableRecordComparisonImpl& comparison) {
-  const GroupCounts& counts = comparison.objectCounts();
+  GroupCounts counts = paintedCounts(comparison);
   auto name = [](const FileInfo* info) { return info ? info->fileName.utf8() : std::string(); };
   return {
-      {rgbOf(manager.file1Color()), "Only in File 1: " + std::to_string(counts.file1Only)},
-      {rgbOf(manager.file2Color()), "Only in File 2: " + std::to_string(counts.file2Only)},
-      {rgbOf(manager.sharedColor()), "In both: " + std::to_string(counts.shared)},
+      {rgbOf(manager.file1Color()), "Only in File 1: " + std::to_string(counts.file1Only) + " entities"},
+      {rgbOf(manager.file2Color()), "Only in File 2: " + std::to_string(counts.file2Only) + " entities"},
+      {rgbOf(manager.sharedColor()), "In both: " + std::to_string(counts.shared) + " entities"},
       {std::nullopt, "File 1: " + name(manager.file1Info())},
       {std::nullopt, "File 2: " + name(manager.file2Info())},
   };

@@ -6,7 +6,7 @@ class HostGsDevice;
 namespace dwgcompare {
 
 // Paints, over a picture exported of the current result drawing, its legend
-// in the lower left corner: each group's colour with its count of objects,
+// in the lower left corner: each group's colour with its count of painted entities,
 // and the names of the two files. Other drawings get none.
 void paintExportLegend(HostGsDevice& device, HostCanvas& canvas, int width, int height);
 

@@ -306,7 +306,7 @@ TEST_F(DwgcompareProgramTest, ChangesHoldWhatEachRevisionDid) {
 
 // Revision clouds (cyan) around the changes, in the whole picture and in one
 // picture per change, unless the profile switches them off; the legend tells
-// the groups' counts and the files.
+// the groups' counts of painted entities and the files.
 TEST_F(DwgcompareProgramTest, PicturesShowACloudAroundEachChangeAndTheLegend) {
   std::string samples = std::string(DC_SOURCE_DIR) + "/samples/";
   std::filesystem::create_directory(dir.path() / "changes");
@@ -321,8 +321,8 @@ TEST_F(DwgcompareProgramTest, PicturesShowACloudAroundEachChangeAndTheLegend) {
   }
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "changes" / "change_006.png"));
   std::string svg = readText(dir.path() / "on.svg");
-  for (const char* line : {">Only in File 1: 11<", ">Only in File 2: 11<", ">In both: 54<", ">File 1: plan.dxf<",
-                           ">File 2: plan_revised.dxf<"})
+  for (const char* line : {">Only in File 1: 22 entities<", ">Only in File 2: 23 entities<", ">In both: 142 entities<",
+                           ">File 1: plan.dxf<", ">File 2: plan_revised.dxf<"})
     EXPECT_NE(svg.find(line), std::string::npos) << line;
 
   writeText(dir.path() / "profile", "[cmddata/DrawingComparison]\nRevisionClouds = i32 0\n");

@@ -25,7 +25,7 @@ class DcChangesTest : public LoadedModuleFixture {
   }
 };
 
-// The drawing is 1000 wide, so the default margin (2%) is 20.
+// The drawing is about 1000 wide, so the default margin (2%) is about 20.
 TEST_F(DcChangesTest, ObjectsWithinTheMarginOfEachOtherAreOneChange) {
   using Lines = std::vector<std::array<double, 4>>;
   const Lines base = {{0, 0, 1000, 0}, {0, 500, 1000, 500}};
@@ -33,14 +33,17 @@ TEST_F(DcChangesTest, ObjectsWithinTheMarginOfEachOtherAreOneChange) {
     const char* name;
     Lines file1Extra, file2Extra;
     std::vector<std::pair<size_t, size_t>> objects;  // File 1 and File 2 objects of each change, in reading order
+    double margin = 0.02;
   } cases[] = {
       {"a line moved by 3", {{100, 300, 200, 300}}, {{103, 300, 203, 300}}, {{1, 1}}},
       {"added and removed far apart", {{100, 300, 200, 300}}, {{800, 100, 900, 100}}, {{1, 0}, {0, 1}}},
       {"two added lines 15 apart", {}, {{100, 300, 200, 300}, {215, 300, 300, 300}}, {{0, 2}}},
       {"two added lines 40 apart", {}, {{100, 300, 200, 300}, {240, 300, 300, 300}}, {{0, 1}, {0, 1}}},
+      {"40 apart within a margin of 5%", {}, {{100, 300, 200, 300}, {240, 300, 300, 300}}, {{0, 2}}, 0.05},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    getDcSettings()->setChangeMargin(c.margin);
     Lines lines1 = base, lines2 = base;
     lines1.insert(lines1.end(), c.file1Extra.begin(), c.file1Extra.end());
     lines2.insert(lines2.end(), c.file2Extra.begin(), c.file2Extra.end());

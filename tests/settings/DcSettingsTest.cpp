@@ -39,6 +39,8 @@ void expectDefaults(DcSettings& s) {
   EXPECT_EQ(s.sharedTransparency(), 0.0);
   EXPECT_FALSE(s.isFilteredClass(OdDbText::desc()));
   EXPECT_EQ(s.customColors(), OdArray<OdCmColor>{s.grayColor()});
+  EXPECT_EQ(s.changeMargin(), 0.02);
+  EXPECT_TRUE(s.showsRevisionClouds());
 }
 
 using DcSettingsTest = SettingsWithSectionFixture;
@@ -138,6 +140,17 @@ TEST_F(DcSettingsTest, FilteredClassesAreKeptOnceByNameAndSaved) {
   EXPECT_FALSE(loaded.isFilteredClass(OdDbText::desc()));
   destroyDcSettings();
   EXPECT_EQ(storedText(*settingsSection().get(), "FiltredObjects"), L"");
+}
+
+TEST_F(DcSettingsTest, ChangeMarginAndRevisionCloudsAreSavedInTheProfile) {
+  settings().setChangeMargin(0.035);
+  settings().setShowsRevisionClouds(false);
+  destroyDcSettings();
+  EXPECT_EQ(settingsSection()->getInt32("ChangeMarginPerMille", -1), 35);
+  EXPECT_EQ(settingsSection()->getInt32("RevisionClouds", -1), 0);
+  DcSettings& loaded = reloadSettings();
+  EXPECT_DOUBLE_EQ(loaded.changeMargin(), 0.035);
+  EXPECT_FALSE(loaded.showsRevisionClouds());
 }
 
 TEST_F(DcSettingsTest, VisibilityAndTransparencyLastOneLoad) {
