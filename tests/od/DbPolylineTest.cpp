@@ -156,31 +156,6 @@ TEST(DbPolyline, CountInTheFileDoesNotLimitTheVertices) {
   EXPECT_EQ(writtenRecord(db.get(), 0x31).value(90), "3");
 }
 
-TEST(DbPolyline, BuiltThroughTheApiSurvivesSaveAndReopen) {
-  OdDbDatabasePtr db = OdDbDatabase::create();
-  OdDbPolylinePtr pl = OdDbPolyline::createObject();
-  pl->addVertexAt(0, OdGePoint2d(0, 0));
-  pl->addVertexAt(1, OdGePoint2d(10, 0), 1.0);  // half circle up to the next vertex
-  pl->addVertexAt(2, OdGePoint2d(10, 5));
-  pl->addVertexAt(1, OdGePoint2d(5, -1));       // inserted before the second
-  pl->setWidthsAt(2, 0.5, 1.5);
-  pl->setClosed(true);
-  pl->setPlinegen(true);
-  pl->setThickness(2);
-  pl->setElevation(3.5);
-  OdDbObjectId id = addToModelSpace(db.get(), pl.get());
-
-  OdDbDatabasePtr again = saveAndReopen(db.get());
-  OdDbPolylinePtr read = byHandle<OdDbPolyline>(again.get(), id.getHandle());
-  ASSERT_TRUE(read);
-  expectVertices(read.get(), {{0, 0, 0, 0, 0}, {5, -1, 0, 0, 0}, {10, 0, 1.0, 0.5, 1.5}, {10, 5, 0, 0, 0}});
-  EXPECT_TRUE(read->isClosed());
-  EXPECT_TRUE(read->hasPlinegen());
-  EXPECT_EQ(read->thickness(), 2.0);
-  EXPECT_EQ(read->elevation(), 3.5);
-  EXPECT_EQ(read->getPointAt3d(3), OdGePoint3d(10, 5, 3.5));
-}
-
 TEST(DbPolyline, VerticesOfAPolylineFacingDownAreMirroredInWorldCoordinates) {
   // The arbitrary axis of the normal (0,0,-1) turns X around: object x is world -x.
   OdDbDatabasePtr db = OdDbDatabase::create();
