@@ -120,7 +120,8 @@ TEST(DbText, JustifiedTextAtTheOriginKeepsItsSecondPoint) {
   Record r = writtenRecord(db.get(), id.getHandle());
   EXPECT_TRUE(r.has(11));
   EXPECT_EQ(r.value(71), "6");
-  OdDbTextPtr read = byHandle<OdDbText>(saveAndReopen(db.get()).get(), id.getHandle());
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbTextPtr read = byHandle<OdDbText>(again.get(), id.getHandle());
   EXPECT_EQ(read->horizontalMode(), OdDb::kTextRight);
   EXPECT_TRUE(read->isMirroredInX() && read->isMirroredInY());
 }
