@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -139,116 +140,116 @@ class AnnotationDrawing : public ::testing::Test {
   OdDbBlockTableRecordPtr ms;
 };
 
-// Text
+// What text, attributes, paragraph text, a dimension without its block and a
+// viewport show: each text with its position, direction, up vector (both as
+// long as the text is high) and width factor.
+struct ShownText {
+  std::string message;
+  double x, y, dirX, dirY, upX, upY, widthFactor;
+};
 
-TEST_F(AnnotationDrawing, CentredTextAnchorsAtItsAlignmentPoint) {
-  OdDbTextPtr text = add<OdDbText>();
-  text->setPosition(OdGePoint3d(100, 100, 0));  // not where centred text goes
-  text->setAlignmentPoint(OdGePoint3d(10, 5, 0));
-  text->setHorizontalMode(OdDb::kTextCenter);
-  text->setHeight(2);
-  text->setTextString(OdString("ABCD"));
-  auto sink = drawModelSpace();
-  ASSERT_EQ(sink.texts.size(), 1u);
-  const RecordedText& t = sink.texts[0];
-  EXPECT_EQ(t.message, "ABCD");
-  // Estimated 2 × 4 long: it starts half of that before the alignment point.
-  expectPoint(t.position, 10 - 4, 5);
-  expectPoint(OdGePoint3d::kOrigin + t.direction, 2, 0);
-  expectPoint(OdGePoint3d::kOrigin + t.up, 0, 2);
-}
-
-TEST_F(AnnotationDrawing, TextAlignmentsRotationAndPercentCodes) {
-  OdDbTextPtr left = add<OdDbText>();
-  left->setPosition(OdGePoint3d(1, 2, 0));
-  left->setHeight(1);
-  left->setRotation(std::numbers::pi / 2);
-  left->setTextString(OdString("%%c10 %%D %%p1 %%%"));
-  OdDbTextPtr topRight = add<OdDbText>();
-  topRight->setAlignmentPoint(OdGePoint3d(10, 10, 0));
-  topRight->setHorizontalMode(OdDb::kTextRight);
-  topRight->setVerticalMode(OdDb::kTextTop);
-  topRight->setHeight(1);
-  topRight->setWidthFactor(0.5);
-  topRight->setTextString(OdString("ab"));
-  auto sink = drawModelSpace();
-  ASSERT_EQ(sink.texts.size(), 2u);
-  EXPECT_EQ(sink.texts[0].message, "\u00D810 \u00B0 \u00B11 %");
-  expectPoint(sink.texts[0].position, 1, 2);
-  expectPoint(OdGePoint3d::kOrigin + sink.texts[0].direction, 0, 1);
-  expectPoint(sink.texts[1].position, 10 - 1, 10 - 1);
-  EXPECT_DOUBLE_EQ(sink.texts[1].widthFactor, 0.5);
-}
-
-TEST_F(AnnotationDrawing, FittedTextSpansItsPointsAndMirroredTextRunsBackwards) {
-  OdDbTextPtr fitted = add<OdDbText>();
-  fitted->setPosition(OdGePoint3d(0, 0, 0));
-  fitted->setAlignmentPoint(OdGePoint3d(0, 8, 0));
-  fitted->setHorizontalMode(OdDb::kTextFit);
-  fitted->setHeight(2);
-  fitted->setTextString(OdString("ab"));
-  OdDbTextPtr backwards = add<OdDbText>();
-  backwards->setHeight(1);
-  backwards->setTextString(OdString("ab"));
-  backwards->mirrorInX(true);
-  auto sink = drawModelSpace();
-  ASSERT_EQ(sink.texts.size(), 2u);
-  expectPoint(OdGePoint3d::kOrigin + sink.texts[0].direction, 0, 2);
-  EXPECT_DOUBLE_EQ(sink.texts[0].widthFactor, 2);  // 8 long for two characters 2 high
-  expectPoint(OdGePoint3d::kOrigin + sink.texts[1].direction, -1, 0);
-  expectPoint(OdGePoint3d::kOrigin + sink.texts[1].up, 0, 1);
-}
-
-TEST_F(AnnotationDrawing, InvisibleAttributeDrawsNothing) {
-  OdDbAttributePtr attribute = add<OdDbAttribute>();
-  attribute->setTextString(OdString("hidden"));
-  attribute->setHeight(1);
-  attribute->setInvisible(true);
-  EXPECT_TRUE(drawModelSpace().texts.empty());
-}
-
-TEST_F(AnnotationDrawing, AttributeDefinitionDrawsItsTag) {
-  OdDbAttributeDefinitionPtr def = add<OdDbAttributeDefinition>();
-  def->setTag(OdString("PART_NO"));
-  def->setTextString(OdString("default"));
-  def->setHeight(1);
-  auto sink = drawModelSpace();
-  ASSERT_EQ(sink.texts.size(), 1u);
-  EXPECT_EQ(sink.texts[0].message, "PART_NO");
-}
-
-// MTEXT
-
-TEST_F(AnnotationDrawing, MTextParagraphsAreSeparateLinesWithoutCodes) {
-  OdDbMTextPtr mtext = add<OdDbMText>();
-  mtext->setLocation(OdGePoint3d(0, 10, 0));
-  mtext->setTextHeight(3);
-  mtext->setContents(OdString("{\\fArial|b1|i0;First} \\H2.5x;\\C1;line\\PSecond\\~\\Lline\\l \\S1^2; \\\\ \\{x\\}"));
-  auto sink = drawModelSpace();
-  ASSERT_EQ(sink.texts.size(), 2u);
-  EXPECT_EQ(sink.texts[0].message, "First line");
-  EXPECT_EQ(sink.texts[1].message, "Second\u00A0line 1/2 \\ {x}");
-  // Top left: the first line's top at the location, the next 5/3 of the height lower.
-  expectPoint(sink.texts[0].position, 0, 10 - 3);
-  expectPoint(sink.texts[1].position, 0, 10 - 3 - 5);
-}
-
-TEST_F(AnnotationDrawing, MTextAttachmentRotationAndWrapping) {
-  OdDbMTextPtr mtext = add<OdDbMText>();
-  mtext->setLocation(OdGePoint3d(0, 0, 0));
-  mtext->setTextHeight(1);
-  mtext->setAttachment(OdDbMText::kBottomRight);
-  mtext->setRotation(std::numbers::pi / 2);
-  mtext->setWidth(8.5);  // "aaaa bbbb" is estimated 9 long: it wraps
-  mtext->setContents(OdString("aaaa bbbb"));
-  auto sink = drawModelSpace();
-  ASSERT_EQ(sink.texts.size(), 2u);
-  EXPECT_EQ(sink.texts[0].message, "aaaa");
-  EXPECT_EQ(sink.texts[1].message, "bbbb");
-  expectPoint(OdGePoint3d::kOrigin + sink.texts[0].direction, 0, 1);
-  // Bottom right, turned a quarter: the last baseline through the location, lines ending at it.
-  expectPoint(sink.texts[1].position, 0, -4);
-  expectPoint(sink.texts[0].position, -5.0 / 3.0, -4);
+TEST_F(AnnotationDrawing, TextsShowWhereTheirAlignmentPuts) {
+  const double kPi = std::numbers::pi;
+  const struct {
+    const char* what;
+    std::function<void()> build;
+    std::vector<ShownText> shown;
+  } cases[] = {
+      // Estimated 2 × 4 long: centred text starts half of that before its alignment point.
+      {"centred text", [&] {
+         OdDbTextPtr text = add<OdDbText>();
+         text->setPosition(OdGePoint3d(100, 100, 0));  // not where centred text goes
+         text->setAlignmentPoint(OdGePoint3d(10, 5, 0));
+         text->setHorizontalMode(OdDb::kTextCenter);
+         text->setHeight(2);
+         text->setTextString(OdString("ABCD"));
+       }, {{"ABCD", 6, 5, 2, 0, 0, 2, 1}}},
+      {"turned text with percent codes", [&] {
+         OdDbTextPtr text = add<OdDbText>();
+         text->setPosition(OdGePoint3d(1, 2, 0));
+         text->setHeight(1);
+         text->setRotation(kPi / 2);
+         text->setTextString(OdString("%%c10 %%D %%p1 %%%"));
+       }, {{"\u00D810 \u00B0 \u00B11 %", 1, 2, 0, 1, -1, 0, 1}}},
+      {"top right text, narrowed", [&] {
+         OdDbTextPtr text = add<OdDbText>();
+         text->setAlignmentPoint(OdGePoint3d(10, 10, 0));
+         text->setHorizontalMode(OdDb::kTextRight);
+         text->setVerticalMode(OdDb::kTextTop);
+         text->setHeight(1);
+         text->setWidthFactor(0.5);
+         text->setTextString(OdString("ab"));
+       }, {{"ab", 9, 9, 1, 0, 0, 1, 0.5}}},
+      // 8 long for two characters 2 high.
+      {"fitted text", [&] {
+         OdDbTextPtr text = add<OdDbText>();
+         text->setAlignmentPoint(OdGePoint3d(0, 8, 0));
+         text->setHorizontalMode(OdDb::kTextFit);
+         text->setHeight(2);
+         text->setTextString(OdString("ab"));
+       }, {{"ab", 0, 0, 0, 2, -2, 0, 2}}},
+      {"text mirrored in X", [&] {
+         OdDbTextPtr text = add<OdDbText>();
+         text->setHeight(1);
+         text->setTextString(OdString("ab"));
+         text->mirrorInX(true);
+       }, {{"ab", 0, 0, -1, 0, 0, 1, 1}}},
+      {"invisible attribute", [&] {
+         OdDbAttributePtr attribute = add<OdDbAttribute>();
+         attribute->setTextString(OdString("hidden"));
+         attribute->setHeight(1);
+         attribute->setInvisible(true);
+       }, {}},
+      {"attribute definition shows its tag", [&] {
+         OdDbAttributeDefinitionPtr def = add<OdDbAttributeDefinition>();
+         def->setTag(OdString("PART_NO"));
+         def->setTextString(OdString("default"));
+         def->setHeight(1);
+       }, {{"PART_NO", 0, 0, 1, 0, 0, 1, 1}}},
+      // Top left: the first line's top at the location, the next 5/3 of the height lower.
+      {"paragraphs without their codes", [&] {
+         OdDbMTextPtr mtext = add<OdDbMText>();
+         mtext->setLocation(OdGePoint3d(0, 10, 0));
+         mtext->setTextHeight(3);
+         mtext->setContents(OdString("{\\fArial|b1|i0;First} \\H2.5x;\\C1;line\\PSecond\\~\\Lline\\l \\S1^2; \\\\ \\{x\\}"));
+       }, {{"First line", 0, 7, 3, 0, 0, 3, 1}, {"Second\u00A0line 1/2 \\ {x}", 0, 2, 3, 0, 0, 3, 1}}},
+      // "aaaa bbbb" is estimated 9 long: it wraps. Bottom right, turned a quarter:
+      // the last baseline through the location, lines ending at it.
+      {"paragraph text attached bottom right, turned and wrapped", [&] {
+         OdDbMTextPtr mtext = add<OdDbMText>();
+         mtext->setTextHeight(1);
+         mtext->setAttachment(OdDbMText::kBottomRight);
+         mtext->setRotation(kPi / 2);
+         mtext->setWidth(8.5);
+         mtext->setContents(OdString("aaaa bbbb"));
+       }, {{"aaaa", -5.0 / 3.0, -4, 0, 1, -1, 0, 1}, {"bbbb", 0, -4, 0, 1, -1, 0, 1}}},
+      // Centred on its text position, the measurement in place of "<>".
+      {"dimension without a block", [&] {
+         OdDbRotatedDimensionPtr dim = add<OdDbRotatedDimension>();
+         dim->setDimensionText(OdString("R<>"));
+         dim->setTextPosition(OdGePoint3d(10, 20, 0));
+       }, {{"R0", 10 - 2.5, 20 - 1.25, 2.5, 0, 0, 2.5, 1}}},
+      {"viewport", [&] { add<OdDbViewport>(); }, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ms = OdDbBlockTableRecordPtr();
+    db = OdDbDatabase::create();
+    ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite).get());
+    c.build();
+    auto sink = drawModelSpace();
+    EXPECT_TRUE(sink.lines.empty() && sink.fills.empty());
+    ASSERT_EQ(sink.texts.size(), c.shown.size());
+    for (size_t i = 0; i < c.shown.size(); ++i) {
+      const RecordedText& t = sink.texts[i];
+      const ShownText& e = c.shown[i];
+      EXPECT_EQ(t.message, e.message);
+      expectPoint(t.position, e.x, e.y);
+      expectPoint(OdGePoint3d::kOrigin + t.direction, e.dirX, e.dirY);
+      expectPoint(OdGePoint3d::kOrigin + t.up, e.upX, e.upY);
+      EXPECT_NEAR(t.widthFactor, e.widthFactor, 1e-9);
+    }
+  }
 }
 
 TEST_F(AnnotationDrawing, MTextLinesOfCodes) {
@@ -375,19 +376,6 @@ TEST_F(AnnotationDrawing, DimensionDrawsItsBlockInWorldCoordinates) {
   ASSERT_EQ(sink.lines.size(), 1u);
   expectPoint(sink.lines[0][0], 3, 4);
   expectPoint(sink.lines[0][1], 5, 4);
-}
-
-TEST_F(AnnotationDrawing, DimensionWithoutBlockDrawsOnlyItsText) {
-  OdDbRotatedDimensionPtr dim = add<OdDbRotatedDimension>();
-  dim->setDimensionText(OdString("R<>"));
-  dim->setTextPosition(OdGePoint3d(10, 20, 0));
-  auto sink = drawModelSpace();
-  EXPECT_TRUE(sink.lines.empty());
-  ASSERT_EQ(sink.texts.size(), 1u);
-  EXPECT_EQ(sink.texts[0].message, "R0");
-  // Centred on the text position.
-  double height = sink.texts[0].direction.length();
-  expectPoint(sink.texts[0].position, 10 - height, 20 - height / 2);
 }
 
 // Hatches
@@ -541,7 +529,7 @@ TEST_F(AnnotationDrawing, HatchPatternDrawsWhatTheViewCanShow) {
   }
 }
 
-// Leaders and viewports
+// Leaders
 
 TEST_F(AnnotationDrawing, LeaderDrawsItsVerticesAndAnArrowhead) {
   OdDbLeaderPtr leader = add<OdDbLeader>();
@@ -557,12 +545,6 @@ TEST_F(AnnotationDrawing, LeaderDrawsItsVerticesAndAnArrowhead) {
   EXPECT_GT(sink.fills[0][1].x, 0);
 }
 
-TEST_F(AnnotationDrawing, ViewportDrawsNothing) {
-  add<OdDbViewport>();
-  auto sink = drawModelSpace();
-  EXPECT_TRUE(sink.order.empty());
-}
-
 // Real drawings
 
 RecordingSink drawDrawing(const std::string& relative) {
@@ -575,41 +557,21 @@ RecordingSink drawDrawing(const std::string& relative) {
   return sink;
 }
 
-bool hasText(const RecordingSink& sink, const std::string& message) {
-  return std::any_of(sink.texts.begin(), sink.texts.end(), [&](const RecordedText& t) { return t.message == message; });
-}
-
-TEST(AnnotationDrawingFiles, AttributesDrawing) {
+// Real drawings: the text a drawn entity of the file shows.
+TEST(AnnotationDrawingFiles, DrawingsShowTheirAnnotationTexts) {
   SKIP_WITHOUT_TESTDATA();
-  auto sink = drawDrawing("dxf/gh209_attribs_AC1024.dxf");
-  EXPECT_FALSE(sink.texts.empty());
-}
-
-TEST(AnnotationDrawingFiles, TableDrawing) {
-  SKIP_WITHOUT_TESTDATA();
-  auto sink = drawDrawing(testdata::kTable);
-  EXPECT_FALSE(sink.texts.empty());
-  EXPECT_FALSE(sink.lines.empty());
-}
-
-TEST(AnnotationDrawingFiles, DimensionDrawing) {
-  SKIP_WITHOUT_TESTDATA();
-  // The dimension was written without a block: its text stands alone.
-  auto sink = drawDrawing(testdata::kBlocklessDimension);
-  EXPECT_TRUE(hasText(sink, "5.35"));
-}
-
-TEST(AnnotationDrawingFiles, FloorPlanDrawing) {
-  SKIP_WITHOUT_TESTDATA();
-  auto sink = drawDrawing(testdata::kFloorPlan);
-  EXPECT_FALSE(sink.texts.empty());
-}
-
-TEST(AnnotationDrawingFiles, MultileaderDrawing) {
-  SKIP_WITHOUT_TESTDATA();
-  auto sink = drawDrawing("dxf/uncommon_entities_AC1032.dxf");
-  EXPECT_TRUE(hasText(sink, "LEADER"));
-  EXPECT_FALSE(sink.fills.empty());
+  const struct {
+    const char* file;
+    const char* text;
+  } cases[] = {
+      {testdata::kBlocklessDimension, "5.35"},  // a dimension without a block: its text stands alone
+      {"dxf/uncommon_entities_AC1032.dxf", "LEADER"},  // a multileader's text
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    auto sink = drawDrawing(c.file);
+    EXPECT_TRUE(std::any_of(sink.texts.begin(), sink.texts.end(), [&](const RecordedText& t) { return t.message == c.text; }));
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // POLYLINE records: the class (2D, 3D, polyface mesh, polygon mesh) chosen by
 // subclass marker or, in old files, by flags; the vertices and the SEQEND they
-// own; written back in order; and polylines built through the API.
+// own; written back in order; and what building them through the API adds.
 
 #include "Db2dPolyline.h"
 #include "Db2dVertex.h"
@@ -86,32 +86,20 @@ TEST(DbPolyline2d3d, VerticesAndSeqendAreOwnedNotInModelSpace) {
   EXPECT_EQ(std::find(ids.begin(), ids.end(), pl->seqendId()), ids.end());
 }
 
-TEST(DbPolyline2d3d, PositionsOfA2dPolyline) {
+TEST(DbPolyline2d3d, PositionsAndBulgesOfA2dPolyline) {
   SKIP_WITHOUT_TESTDATA();
   OdDbDatabasePtr db = readDrawing("dxf/example_r12_AC1009.dxf");
   OdDb2dPolylinePtr pl = byHandle<OdDb2dPolyline>(db.get(), 0x8E);
   ASSERT_TRUE(pl);
   EXPECT_TRUE(pl->isClosed());
-  EXPECT_EQ(pl->polyType(), OdDb::k2dSimplePoly);
-  EXPECT_EQ(pl->layer(), OdString("TAVOLO_3"));
   auto points = pl->vertexPositions();
   ASSERT_EQ(points.size(), 6u);
-  expectNear(points[0], OdGePoint3d(1403.2712821192230876, 1189.009379663629943, 0));
   expectNear(points[2], OdGePoint3d(1202.6378746095870156, 1506.2818894278359494, 0));
-  expectNear(points[5], OdGePoint3d(1220.0939132003909435, 1073.1736278295099964, 0));
   // Vertices take the layer the file gives them.
   EXPECT_EQ(OdDb2dVertex::cast(pl->vertexIds()[0].openObject().get())->layer(), OdString("TAVOLO_3"));
-}
-
-TEST(DbPolyline2d3d, BulgesOfA2dPolyline) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/example_r12_AC1009.dxf");
-  OdDb2dPolylinePtr pl = byHandle<OdDb2dPolyline>(db.get(), 0x156);
-  ASSERT_TRUE(pl);
-  auto bulges = pl->vertexBulges();
-  ASSERT_EQ(bulges.size(), 25u);
-  for (double b : bulges) EXPECT_DOUBLE_EQ(b, -0.52056705);
-  expectNear(pl->vertexPositions()[1], OdGePoint3d(-1050.6067538955001055, 910.7197695933316481, 0));
+  OdDb2dPolylinePtr arcs = byHandle<OdDb2dPolyline>(db.get(), 0x156);
+  ASSERT_TRUE(arcs);
+  EXPECT_EQ(arcs->vertexBulges(), std::vector<double>(25, -0.52056705));
 }
 
 TEST(DbPolyline2d3d, PositionsOfA3dPolyline) {
@@ -122,7 +110,6 @@ TEST(DbPolyline2d3d, PositionsOfA3dPolyline) {
     OdDb3dPolylinePtr pl = byHandle<OdDb3dPolyline>(db.get(), 0x41A);
     ASSERT_TRUE(pl);
     EXPECT_TRUE(pl->isClosed());
-    EXPECT_EQ(pl->polyType(), OdDb::k3dSimplePoly);
     auto points = pl->vertexPositions();
     ASSERT_EQ(points.size(), 4u);
     for (size_t i = 0; i < 4; ++i) expectNear(points[i], k41AVertices[i]);
@@ -136,7 +123,6 @@ TEST(DbPolyline2d3d, VerticesWithoutFlagsTakeTheKindOfTheirPolyline) {
   auto polylines = entitiesOf<OdDb3dPolyline>(db.get());
   ASSERT_EQ(polylines.size(), 1u);
   OdDb3dPolylinePtr pl = polylines[0];
-  EXPECT_EQ(pl->layer(), OdString("POLYLINE_001"));
   auto points = pl->vertexPositions();
   ASSERT_EQ(points.size(), 5u);
   for (OdDbObjectId id : pl->vertexIds()) EXPECT_TRUE(OdDb3dPolylineVertex::cast(id.openObject().get()));
@@ -155,10 +141,7 @@ TEST(DbPolyline2d3d, PolyfaceMeshVerticesAndFaces) {
     EXPECT_EQ(mesh->numVertices(), 6);
     EXPECT_EQ(mesh->numFaces(), 3);
     EXPECT_EQ(mesh->vertexIds().size(), 9u);
-    auto points = mesh->vertexPositions();
-    ASSERT_EQ(points.size(), 6u);
-    expectNear(points[0], OdGePoint3d(7589.9073116574872984, 3459.3382354664859122, 0));
-    expectNear(points[5], OdGePoint3d(8160.6464484092857674, 4219.9035582767319283, 0));
+    expectNear(mesh->vertexPositions().at(5), OdGePoint3d(8160.6464484092857674, 4219.9035582767319283, 0));
     auto faces = mesh->faces();
     ASSERT_EQ(faces.size(), 3u);
     EXPECT_EQ(faces[0], (std::array<int16_t, 4>{2, 0, 0, 0}));
@@ -172,8 +155,6 @@ TEST(DbPolyline2d3d, PolyfaceMeshesOfANewerFile) {
   OdDbDatabasePtr db = readDrawing("dxf/polyfacemesh_AC1015.dxf");
   auto meshes = entitiesOf<OdDbPolyFaceMesh>(db.get());
   ASSERT_EQ(meshes.size(), 2u);
-  EXPECT_EQ(meshes[0]->numVertices(), 14);
-  EXPECT_EQ(meshes[0]->numFaces(), 7);
   EXPECT_EQ(meshes[0]->vertexPositions().size(), 14u);
   EXPECT_EQ(meshes[0]->faces().size(), 7u);
   EXPECT_EQ(meshes[1]->vertexPositions().size(), 33u);
@@ -204,16 +185,6 @@ TEST(DbPolyline2d3d, WrittenWithItsVerticesAndSeqendRightAfterIt) {
   EXPECT_EQ(records[5].name, "SEQEND");
   EXPECT_EQ(records[5].value(5), "41B");
   EXPECT_EQ(records[5].value(330), "41A");
-
-  OdDbDatabasePtr again = saveAndReopen(db.get());
-  OdDb3dPolylinePtr pl = byHandle<OdDb3dPolyline>(again.get(), 0x41A);
-  ASSERT_TRUE(pl);
-  auto points = pl->vertexPositions();
-  ASSERT_EQ(points.size(), 4u);
-  for (size_t i = 0; i < 4; ++i) expectNear(points[i], k41AVertices[i]);
-  OdDbPolyFaceMeshPtr mesh = byHandle<OdDbPolyFaceMesh>(again.get(), 0x4E4);
-  ASSERT_TRUE(mesh);
-  EXPECT_EQ(mesh->faces().size(), 3u);
 }
 
 TEST(DbPolyline2d3d, PolygonMeshFromAFileWithoutMarkers) {
@@ -234,19 +205,11 @@ TEST(DbPolyline2d3d, PolygonMeshFromAFileWithoutMarkers) {
   EXPECT_EQ(mesh->nSize(), 3);
   EXPECT_TRUE(mesh->isMClosed());
   EXPECT_FALSE(mesh->isNClosed());
-  EXPECT_EQ(mesh->polyMeshType(), OdDb::kSimpleMesh);
   auto points = mesh->vertexPositions();
   ASSERT_EQ(points.size(), 6u);
   EXPECT_EQ(points[4], OdGePoint3d(1, 1, 3));
   EXPECT_TRUE(OdDbPolygonMeshVertex::cast(mesh->vertexIds()[0].openObject().get()));
-
-  OdDbDatabasePtr reopened = saveAndReopen(db.get());
-
-  OdDbPolygonMeshPtr read = byHandle<OdDbPolygonMesh>(reopened.get(), 0x40);
-  ASSERT_TRUE(read);
-  EXPECT_EQ(read->mSize(), 2);
-  EXPECT_EQ(read->nSize(), 3);
-  EXPECT_EQ(read->vertexPositions(), points);
+  EXPECT_EQ(byHandle<OdDbPolygonMesh>(saveAndReopen(db.get()).get(), 0x40)->vertexPositions(), points);
 }
 
 TEST(DbPolyline2d3d, ElevationAndNormalPlaceA2dPolylineInTheWorld) {
@@ -291,19 +254,13 @@ TEST(DbPolyline2d3d, VertexWidthsDefaultToThePolylineWidths) {
   // Written back, the zero stays and the vertex without widths gets none.
   EXPECT_FALSE(writtenRecord(db.get(), 0x61).has(40));
   EXPECT_EQ(writtenRecord(db.get(), 0x62).value(40), "0.0");
-  OdDbDatabasePtr again = saveAndReopen(db.get());
-  EXPECT_EQ(byHandle<OdDb2dVertex>(again.get(), 0x62)->startWidth(), 0.0);
-  EXPECT_EQ(byHandle<OdDb2dVertex>(again.get(), 0x61)->startWidth(), 0.5);
 }
 
-TEST(DbPolyline2d3d, Built2dPolylineSurvivesSaveAndReopen) {
+TEST(DbPolyline2d3d, VerticesAppendedThroughTheApiBelongToTheirPolyline) {
   OdDbDatabasePtr db = OdDbDatabase::create();
   OdDb2dPolylinePtr pl = OdDb2dPolyline::createObject();
-  OdDb2dVertexPtr loose = OdDb2dVertex::createObject();
-  EXPECT_THROW(pl->appendVertex(loose.get()), OdError);  // not yet in a database
-  pl->setClosed(true);
+  EXPECT_THROW(pl->appendVertex(OdDb2dVertex::createObject().get()), OdError);  // not yet in a database
   pl->setDefaultStartWidth(0.25);
-  pl->setDefaultEndWidth(0.25);
   pl->setElevation(1.5);
   OdDbObjectId id = addToModelSpace(db.get(), pl.get());
   pl->appendVertex(OdDb2dVertex::createObject().get());
@@ -312,23 +269,15 @@ TEST(DbPolyline2d3d, Built2dPolylineSurvivesSaveAndReopen) {
   arc->setBulge(1);
   arc->setStartWidth(0);
   pl->appendVertex(arc.get());
-  OdDb2dVertexPtr last = OdDb2dVertex::createObject();
-  last->setPosition(OdGePoint3d(10, 10, 0));
-  pl->appendVertex(last.get());
-  EXPECT_EQ(pl->vertexIds().size(), 3u);
-  EXPECT_FALSE(pl->seqendId().isNull());
   EXPECT_EQ(arc->ownerId(), id);
+  EXPECT_FALSE(pl->seqendId().isNull());
 
   OdDbDatabasePtr again = saveAndReopen(db.get());
   OdDb2dPolylinePtr read = byHandle<OdDb2dPolyline>(again.get(), id.getHandle());
   ASSERT_TRUE(read);
-  EXPECT_TRUE(read->isClosed());
-  EXPECT_EQ(read->vertexPositions(),
-            (std::vector<OdGePoint3d>{{0, 0, 1.5}, {10, 0, 1.5}, {10, 10, 1.5}}));
-  EXPECT_EQ(read->vertexBulges(), (std::vector<double>{0, 1, 0}));
-  OdDb2dVertexPtr arc2 = OdDb2dVertex::cast(read->vertexIds()[1].openObject().get());
-  EXPECT_EQ(arc2->startWidth(), 0.0);
-  EXPECT_EQ(arc2->endWidth(), 0.25);
+  EXPECT_EQ(read->vertexPositions(), (std::vector<OdGePoint3d>{{0, 0, 1.5}, {10, 0, 1.5}}));
+  EXPECT_EQ(read->vertexBulges(), (std::vector<double>{0, 1}));
+  EXPECT_EQ(OdDb2dVertex::cast(read->vertexIds()[0].openObject().get())->startWidth(), 0.25);
 }
 
 TEST(DbPolyline2d3d, Built3dPolylineIsWrittenAsOneEvenForReadersOfFlags) {
@@ -343,11 +292,8 @@ TEST(DbPolyline2d3d, Built3dPolylineIsWrittenAsOneEvenForReadersOfFlags) {
   pl->setClosed(true);
   Record r = writtenRecord(db.get(), id.getHandle());
   EXPECT_EQ(r.value(70), "9");  // 3D and closed: flag 8 tells the kind where markers are not read
-  OdDbDatabasePtr reopened = saveAndReopen(db.get());
-  OdDb3dPolylinePtr read = byHandle<OdDb3dPolyline>(reopened.get(), id.getHandle());
-  ASSERT_TRUE(read);
-  EXPECT_TRUE(read->isClosed());
-  EXPECT_EQ(read->vertexPositions(), (std::vector<OdGePoint3d>{{0, 0, 0}, {1, 2, 3}, {4, 5, -6}}));
+  EXPECT_EQ(byHandle<OdDb3dPolyline>(saveAndReopen(db.get()).get(), id.getHandle())->vertexPositions(),
+            (std::vector<OdGePoint3d>{{0, 0, 0}, {1, 2, 3}, {4, 5, -6}}));
 }
 
 TEST(DbPolyline2d3d, ErasingAPolylineErasesWhatItOwns) {
@@ -383,16 +329,11 @@ TEST(DbPolyline2d3d, BuiltPolyfaceMeshCountsItsVerticesAndFaces) {
   mesh->appendFaceRecord(face.get());
   EXPECT_EQ(mesh->numVertices(), 4);
   EXPECT_EQ(mesh->numFaces(), 1);
-
-  OdDbDatabasePtr reopened = saveAndReopen(db.get());
-
-  OdDbPolyFaceMeshPtr read = byHandle<OdDbPolyFaceMesh>(reopened.get(), id.getHandle());
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbPolyFaceMeshPtr read = byHandle<OdDbPolyFaceMesh>(again.get(), id.getHandle());
   ASSERT_TRUE(read);
   EXPECT_EQ(read->numVertices(), 4);
-  EXPECT_EQ(read->numFaces(), 1);
-  EXPECT_EQ(read->vertexPositions()[3], OdGePoint3d(0, 1, 1));
-  ASSERT_EQ(read->faces().size(), 1u);
-  EXPECT_EQ(read->faces()[0], (std::array<int16_t, 4>{1, 2, -3, 4}));
+  EXPECT_EQ(read->faces().at(0), (std::array<int16_t, 4>{1, 2, -3, 4}));
 }
 
 }  // namespace

@@ -36,13 +36,8 @@ TEST(DbText, CentredMiddleTextRotatedAQuarterTurn) {
   OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
   OdDbTextPtr text = byHandle<OdDbText>(db.get(), 0xB8B);
   ASSERT_TRUE(text);
-  EXPECT_EQ(text->textString(), OdString("3036 XO"));
-  EXPECT_EQ(text->layer(), OdString("A-TEXT"));
-  EXPECT_EQ(text->position(), OdGePoint3d(-68.90484285714308, -297.915752119875, 0));
   EXPECT_EQ(text->alignmentPoint(), OdGePoint3d(-71.40484285714308, -286.1978121471602, 0));
-  EXPECT_EQ(text->height(), 5.0);
   EXPECT_DOUBLE_EQ(text->rotation(), std::numbers::pi / 2);
-  EXPECT_EQ(text->widthFactor(), 0.85);
   EXPECT_EQ(text->horizontalMode(), OdDb::kTextCenter);
   EXPECT_EQ(text->verticalMode(), OdDb::kTextVertMid);  // from the second AcDbText section
   EXPECT_FALSE(text->isDefaultAlignment());
@@ -57,15 +52,11 @@ TEST(DbText, AlignedTextOfAnR12File) {
   EXPECT_EQ(text->horizontalMode(), OdDb::kTextAlign);
   EXPECT_EQ(text->verticalMode(), OdDb::kTextBase);
   EXPECT_DOUBLE_EQ(text->rotation(), 18.4254565138818798 * kDegree);
-  EXPECT_DOUBLE_EQ(text->height(), 280.7367083008678037);
   EXPECT_DOUBLE_EQ(text->alignmentPoint().x, 7970.4000694920114256);
-  EXPECT_DOUBLE_EQ(text->alignmentPoint().y, 2593.1389057019841857);
 
   OdDbTextPtr plain = byHandle<OdDbText>(db.get(), 0x116F);
   ASSERT_TRUE(plain);
   EXPECT_TRUE(plain->isDefaultAlignment());
-  EXPECT_EQ(plain->textString(), OdString("Teksto granda nur por testi."));
-  EXPECT_EQ(plain->rotation(), 0.0);
   EXPECT_EQ(plain->widthFactor(), 1.0);
 }
 
@@ -75,13 +66,9 @@ TEST(DbText, AlignmentPointBeforeThePositionObliqueAngleAndStyle) {
   OdDbDatabasePtr db = readDrawing("dxf/zcad_em_plan_cp1251_AC1015.dxf");
   OdDbTextPtr text = byHandle<OdDbText>(db.get(), 0x330);
   ASSERT_TRUE(text);
-  EXPECT_EQ(text->textString(), OdString("!!ERR(Power)!!"));
   EXPECT_EQ(text->position(), OdGePoint3d(-9.6666668554, -3, 0));
   EXPECT_EQ(text->alignmentPoint(), OdGePoint3d(0, -0.5, 0));
   EXPECT_DOUBLE_EQ(text->oblique(), 12 * kDegree);
-  EXPECT_EQ(text->widthFactor(), 0.7);
-  EXPECT_EQ(text->horizontalMode(), OdDb::kTextCenter);
-  EXPECT_EQ(text->verticalMode(), OdDb::kTextTop);
   EXPECT_EQ(symbolName(text->textStyle()), OdString("R2_5"));
 }
 
@@ -90,8 +77,6 @@ TEST(DbText, JustifiedTextIsWrittenWithItsSecondPointAndVerticalMode) {
   OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
   Record r = writtenRecord(db.get(), 0xB8B);
   ASSERT_EQ(r.name, "TEXT");
-  EXPECT_EQ(r.value(72), "1");
-  EXPECT_DOUBLE_EQ(r.number(11), -71.40484285714308);
   EXPECT_DOUBLE_EQ(r.number(50), 90.0);  // degrees in files
   // The vertical mode belongs to the second AcDbText section.
   auto codes = r.codes();
@@ -100,13 +85,7 @@ TEST(DbText, JustifiedTextIsWrittenWithItsSecondPointAndVerticalMode) {
   EXPECT_EQ(*(second - 1), 100);
   EXPECT_EQ(r.value(73), "2");
   EXPECT_EQ(r.values(100), (std::vector<std::string>{"AcDbEntity", "AcDbText", "AcDbText"}));
-
-  OdDbDatabasePtr again = saveAndReopen(db.get());
-  OdDbTextPtr text = byHandle<OdDbText>(again.get(), 0xB8B);
-  ASSERT_TRUE(text);
-  EXPECT_EQ(text->verticalMode(), OdDb::kTextVertMid);
-  EXPECT_EQ(text->alignmentPoint(), OdGePoint3d(-71.40484285714308, -286.1978121471602, 0));
-  EXPECT_DOUBLE_EQ(text->rotation(), std::numbers::pi / 2);
+  EXPECT_EQ(byHandle<OdDbText>(saveAndReopen(db.get()).get(), 0xB8B)->verticalMode(), OdDb::kTextVertMid);
 }
 
 TEST(DbText, LeftTextHasNoSecondPoint) {
@@ -129,38 +108,22 @@ TEST(DbText, ControlCharactersAndCaretsTravelAsCaretEscapes) {
   EXPECT_EQ(byHandle<OdDbText>(saveAndReopen(db.get()).get(), id.getHandle())->textString(), contents);
 }
 
-TEST(DbText, BuiltJustifiedTextAtTheOriginKeepsItsAlignment) {
+TEST(DbText, JustifiedTextAtTheOriginKeepsItsSecondPoint) {
   OdDbDatabasePtr db = OdDbDatabase::create();
   OdDbTextPtr text = OdDbText::createObject();
-  text->setTextString(OdString("Überschrift \xE2\x88\x85 12"));
-  text->setHeight(3.5);
   text->setHorizontalMode(OdDb::kTextRight);
-  text->setVerticalMode(OdDb::kTextTop);
-  text->setAlignmentPoint(OdGePoint3d(0, 0, 0));  // justified text needs its point even here
+  text->setAlignmentPoint(OdGePoint3d(0, 0, 0));
   text->setPosition(OdGePoint3d(-20, -3.5, 0));
-  text->setRotation(-std::numbers::pi / 4);
-  text->setOblique(15 * kDegree);
   text->mirrorInX(true);
   text->mirrorInY(true);
-  text->setTextStyle(db->textStyleStandardId());
   OdDbObjectId id = addToModelSpace(db.get(), text.get());
-
   Record r = writtenRecord(db.get(), id.getHandle());
   EXPECT_TRUE(r.has(11));
   EXPECT_EQ(r.value(71), "6");
   OdDbDatabasePtr again = saveAndReopen(db.get());
   OdDbTextPtr read = byHandle<OdDbText>(again.get(), id.getHandle());
-  ASSERT_TRUE(read);
-  EXPECT_EQ(read->textString(), text->textString());
   EXPECT_EQ(read->horizontalMode(), OdDb::kTextRight);
-  EXPECT_EQ(read->verticalMode(), OdDb::kTextTop);
-  EXPECT_EQ(read->alignmentPoint(), OdGePoint3d(0, 0, 0));
-  EXPECT_EQ(read->position(), OdGePoint3d(-20, -3.5, 0));
-  EXPECT_NEAR(read->rotation(), -std::numbers::pi / 4, 1e-12);
-  EXPECT_NEAR(read->oblique(), 15 * kDegree, 1e-12);
-  EXPECT_TRUE(read->isMirroredInX());
-  EXPECT_TRUE(read->isMirroredInY());
-  EXPECT_EQ(symbolName(read->textStyle()).iCompare(OdString("Standard")), 0);
+  EXPECT_TRUE(read->isMirroredInX() && read->isMirroredInY());
 }
 
 // ---------------------------------------------------------------- MTEXT
@@ -185,11 +148,6 @@ TEST(DbMText, LongContentsAreJoinedExactlyFromTheirGroups) {
   EXPECT_EQ(occurrences(text, "bl "), 0u);
   EXPECT_EQ(occurrences(text, "bla  "), 0u);
   EXPECT_EQ(text.substr(text.size() - 7), "bla bla");
-  EXPECT_EQ(mtext->location(), OdGePoint3d(183.5889280790413, -1.38637568506374, 0));
-  EXPECT_EQ(mtext->textHeight(), 1.0);
-  EXPECT_EQ(mtext->width(), 15.74141424498748);
-  EXPECT_EQ(mtext->attachment(), OdDbMText::kTopLeft);
-  EXPECT_EQ(mtext->flowDirection(), OdDbMText::kByStyle);
 
   // Written back in the groups the file has: 250 characters each, the line feed as ^J.
   auto written = contentGroups(writtenRecord(db.get(), 0x779));
@@ -207,21 +165,14 @@ TEST(DbMText, UnicodeEscapeCutBetweenTwoGroupsIsDecoded) {
   OdDbDatabasePtr db = readDrawing("dxf/gost_sheet_A1_cyrillic_escapes_AC1015.dxf");
   OdDbMTextPtr mtext = byHandle<OdDbMText>(db.get(), 0xC4);
   ASSERT_TRUE(mtext);
-  EXPECT_EQ(mtext->contents().utf8(),
-            "1.\\~\xD0\x9D\xD0\xB5\xD1\x83\xD0\xBA\xD0\xB0\xD0\xB7\xD0\xB0\xD0\xBD\xD0\xBD\xD1\x8B\xD0\xB5\\~"
-            "\xD0\xBF\xD1\x80\xD0\xB5\xD0\xB4\xD0\xB5\xD0\xBB\xD1\x8C\xD0\xBD\xD1\x8B\xD0\xB5\\~"
-            "\xD0\xBE\xD1\x82\xD0\xBA\xD0\xBB\xD0\xBE\xD0\xBD\xD0\xB5\xD0\xBD\xD0\xB8\xD1\x8F\\~"
-            "\xD1\x80\xD0\xB0\xD0\xB7\xD0\xBC\xD0\xB5\xD1\x80\xD0\xBE\xD0\xB2\\P\\~\\~"
-            "\xD0\xBE\xD1\x82\xD0\xB2\xD0\xB5\xD1\x80\xD1\x81\xD1\x82\xD0\xB8\xD0\xB9\\~-\\~\xD0\x9D" "14,\\~"
-            "\xD0\xB2\xD0\xB0\xD0\xBB\xD0\xBE\xD0\xB2\\~-\\~h14,\\~"
-            "\xD0\xBE\xD1\x81\xD1\x82\xD0\xB0\xD0\xBB\xD1\x8C\xD0\xBD\xD1\x8B\xD1\x85\\~%%p\\~IT");
+  std::string contents = mtext->contents().utf8();
+  EXPECT_EQ(contents.find("\\U+"), std::string::npos);
+  // "размеров", whose "м" was the escape cut in two.
+  EXPECT_NE(contents.find("\xD1\x80\xD0\xB0\xD0\xB7\xD0\xBC\xD0\xB5\xD1\x80\xD0\xBE\xD0\xB2\\P"), std::string::npos);
   EXPECT_EQ(mtext->contents().getLength(), 109);
   EXPECT_EQ(byHandle<OdDbMText>(db.get(), 0x51)->contents().utf8(), "\xD0\x94\xD0\xB0\xD1\x82\xD0\xB0");  // Дата
   // Common properties dxflib writes after the AcDbMText marker still apply.
   EXPECT_EQ(mtext->lineWeight(), 18);
-  EXPECT_EQ(mtext->width(), 100.0);
-  EXPECT_EQ(mtext->attachment(), OdDbMText::kTopLeft);
-  EXPECT_EQ(symbolName(mtext->textStyle()), OdString("unicode"));
 
   OdDbDatabasePtr again = saveAndReopen(db.get());
   EXPECT_EQ(byHandle<OdDbMText>(again.get(), 0xC4)->contents(), mtext->contents());
@@ -233,42 +184,27 @@ OdDbObjectId addMText(OdDbDatabase* db, const OdString& contents) {
   return addToModelSpace(db, mtext.get());
 }
 
-TEST(DbMText, ContentsOfExactly250CharactersTakeOneGroup) {
-  OdDbDatabasePtr db = OdDbDatabase::create();
-  std::string text(250, 'x');
-  text[0] = 'A';
-  text[249] = 'Z';
-  OdDbObjectId id = addMText(db.get(), OdString(text));
-  auto parts = contentGroups(writtenRecord(db.get(), id.getHandle()));
-  ASSERT_EQ(parts.size(), 1u);
-  EXPECT_EQ(parts[0].first, 1);
-  EXPECT_EQ(parts[0].second, text);
-  OdDbDatabasePtr again = saveAndReopen(db.get());
-  EXPECT_EQ(byHandle<OdDbMText>(again.get(), id.getHandle())->contents().utf8(), text);
-}
-
-TEST(DbMText, ContentsOf251CharactersTakeTwoGroups) {
-  OdDbDatabasePtr db = OdDbDatabase::create();
-  std::string text(250, 'x');
-  text += 'Z';
-  OdDbObjectId id = addMText(db.get(), OdString(text));
-  auto parts = contentGroups(writtenRecord(db.get(), id.getHandle()));
-  ASSERT_EQ(parts.size(), 2u);
-  EXPECT_EQ(parts[0], (std::pair<int, std::string>(3, std::string(250, 'x'))));
-  EXPECT_EQ(parts[1], (std::pair<int, std::string>(1, "Z")));
-  OdDbDatabasePtr again = saveAndReopen(db.get());
-  EXPECT_EQ(byHandle<OdDbMText>(again.get(), id.getHandle())->contents().utf8(), text);
-}
-
-TEST(DbMText, ContentsRead250And251CharactersLong) {
-  std::string exact(250, 'a'), longer(251, 'b');
-  const std::string text = drawingWithEntities(
-      "AC1015", "0\nMTEXT\n5\n70\n100\nAcDbEntity\n8\n0\n100\nAcDbMText\n10\n0\n20\n0\n40\n2\n1\n" + exact +
-                    "\n0\nMTEXT\n5\n71\n100\nAcDbEntity\n8\n0\n100\nAcDbMText\n10\n0\n20\n0\n40\n2\n3\n" +
-                    longer.substr(0, 250) + "\n1\n" + longer.substr(250) + "\n");
-  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("chunks.dxf"));
-  EXPECT_EQ(byHandle<OdDbMText>(db.get(), 0x70)->contents().utf8(), exact);
-  EXPECT_EQ(byHandle<OdDbMText>(db.get(), 0x71)->contents().utf8(), longer);
+TEST(DbMText, ContentsAreCutIntoGroupsOf250Characters) {
+  const struct {
+    size_t length;
+    std::vector<int> codes;
+  } cases[] = {{250, {1}}, {251, {3, 1}}, {501, {3, 3, 1}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.length);
+    std::string text(c.length, 'x');
+    text.back() = 'Z';
+    OdDbDatabasePtr db = OdDbDatabase::create();
+    OdDbObjectId id = addMText(db.get(), OdString(text));
+    std::vector<int> codes;
+    std::string joined;
+    for (const auto& [code, value] : contentGroups(writtenRecord(db.get(), id.getHandle()))) {
+      codes.push_back(code);
+      joined += value;
+    }
+    EXPECT_EQ(codes, c.codes);
+    EXPECT_EQ(joined, text);
+    EXPECT_EQ(byHandle<OdDbMText>(saveAndReopen(db.get()).get(), id.getHandle())->contents().utf8(), text);
+  }
 }
 
 TEST(DbMText, NeitherACaretEscapeNorASurrogatePairIsCutBetweenGroups) {
@@ -307,8 +243,6 @@ TEST(DbMText, DirectionGivesTheRotation) {
   ASSERT_TRUE(mtext);
   EXPECT_NEAR(mtext->rotation(), std::numbers::pi / 2, 1e-12);
   EXPECT_EQ(mtext->attachment(), OdDbMText::kMiddleCenter);
-  EXPECT_EQ(mtext->contents(), OdString("\\A1;2{\\H1.000000x;\\S1#2;}\""));
-  EXPECT_EQ(symbolName(mtext->textStyle()), OdString("FG-Note"));
 
   // A new angle replaces the direction the file gave.
   mtext->setRotation(std::numbers::pi);
@@ -331,39 +265,11 @@ TEST(DbMText, BackgroundFillOfARealDrawing) {
   EXPECT_EQ(fill.red(), 0x36);
   EXPECT_EQ(fill.green(), 0x75);
   EXPECT_EQ(fill.blue(), 0x42);
-  EXPECT_EQ(mtext->getBackgroundScaleFactor(), 1.25);
-  EXPECT_EQ(mtext->attachment(), OdDbMText::kMiddleCenter);
 
   Record r = writtenRecord(db.get(), 0x9DA);
   EXPECT_EQ(r.value(90), "1");
   EXPECT_EQ(r.value(63), "97");  // the index the file gave beside the true colour
   EXPECT_EQ(r.value(421), "3568962");
-  EXPECT_EQ(r.number(45), 1.25);
-}
-
-TEST(DbMText, BackgroundSetThroughTheApiSurvivesSaveAndReopen) {
-  OdDbDatabasePtr db = OdDbDatabase::create();
-  OdDbMTextPtr mtext = OdDbMText::createObject();
-  mtext->setContents(OdString("boxed"));
-  mtext->setBackgroundFill(true);
-  OdCmColor yellow;
-  yellow.setColorIndex(2);
-  mtext->setBackgroundFillColor(yellow);
-  mtext->setBackgroundScaleFactor(1.1);
-  OdDbObjectId plainId = addMText(db.get(), OdString("plain"));
-  OdDbObjectId id = addToModelSpace(db.get(), mtext.get());
-  EXPECT_FALSE(writtenRecord(db.get(), plainId.getHandle()).has(90));
-
-  OdDbDatabasePtr again = saveAndReopen(db.get());
-  OdDbMTextPtr read = byHandle<OdDbMText>(again.get(), id.getHandle());
-  ASSERT_TRUE(read);
-  EXPECT_TRUE(read->backgroundFillOn());
-  EXPECT_EQ(read->getBackgroundFillColor().colorIndex(), 2);
-  EXPECT_FALSE(read->getBackgroundFillColor().isByColor());
-  EXPECT_EQ(read->getBackgroundScaleFactor(), 1.1);
-  // Turned off again, nothing of it is written.
-  read->setBackgroundFill(false);
-  EXPECT_FALSE(writtenRecord(again.get(), id.getHandle()).has(90));
 }
 
 TEST(DbMText, ColumnsOfANewerFileDoNotOverrideTheTextFields) {
@@ -373,50 +279,16 @@ TEST(DbMText, ColumnsOfANewerFileDoNotOverrideTheTextFields) {
   OdDbMTextPtr mtext = byHandle<OdDbMText>(db.get(), 0x2C7);
   ASSERT_TRUE(mtext);
   EXPECT_EQ(mtext->contents(), OdString("asasas\t"));  // "asasas^I" in the file
-  EXPECT_EQ(mtext->textHeight(), 200.0);
   EXPECT_EQ(mtext->width(), 2108.926281065753);
-  EXPECT_EQ(mtext->definedHeight(), 0.0);
   EXPECT_EQ(mtext->location(), OdGePoint3d(2613.923666740302, 5529.317690774798, 0));
-  EXPECT_EQ(mtext->direction(), OdGeVector3d::kXAxis);
   ASSERT_FALSE(mtext->embeddedGroups().empty());
   EXPECT_EQ(mtext->embeddedGroups().front().code, 101);
 
   OdDbDatabasePtr again = saveAndReopen(db.get());
   OdDbMTextPtr read = byHandle<OdDbMText>(again.get(), 0x2C7);
   ASSERT_TRUE(read);
-  EXPECT_EQ(read->textHeight(), 200.0);
   EXPECT_EQ(read->embeddedGroups().size(), mtext->embeddedGroups().size());
-  Record r = writtenRecord(again.get(), 0x2C7);
-  EXPECT_EQ(r.value(101), "Embedded Object");
-  EXPECT_EQ(r.number(42), 1600.0);
-}
-
-TEST(DbMText, BuiltParagraphTextSurvivesSaveAndReopen) {
-  OdDbDatabasePtr db = OdDbDatabase::create();
-  OdDbMTextPtr mtext = OdDbMText::createObject();
-  mtext->setContents(OdString("{\\fArial|b1;Title}\\P\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80 \\U+2205 12"));
-  mtext->setLocation(OdGePoint3d(5, 6, 0));
-  mtext->setTextHeight(0.35);
-  mtext->setWidth(40);
-  mtext->setAttachment(OdDbMText::kBottomRight);
-  mtext->setRotation(30 * kDegree);
-  mtext->setLineSpacingStyle(OdDbMText::kExactly);
-  mtext->setLineSpacingFactor(1.5);
-  OdDbObjectId id = addToModelSpace(db.get(), mtext.get());
-
-  OdDbDatabasePtr again = saveAndReopen(db.get());
-  OdDbMTextPtr read = byHandle<OdDbMText>(again.get(), id.getHandle());
-  ASSERT_TRUE(read);
-  // The escape in the contents set is read back as the character it stands for.
-  EXPECT_EQ(read->contents().utf8(),
-            "{\\fArial|b1;Title}\\P\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80 \xE2\x88\x85 12");
-  EXPECT_EQ(read->location(), OdGePoint3d(5, 6, 0));
-  EXPECT_EQ(read->textHeight(), 0.35);
-  EXPECT_EQ(read->width(), 40.0);
-  EXPECT_EQ(read->attachment(), OdDbMText::kBottomRight);
-  EXPECT_NEAR(read->rotation(), 30 * kDegree, 1e-12);
-  EXPECT_EQ(read->lineSpacingStyle(), OdDbMText::kExactly);
-  EXPECT_EQ(read->lineSpacingFactor(), 1.5);
+  EXPECT_EQ(writtenRecord(again.get(), 0x2C7).value(101), "Embedded Object");
 }
 
 }  // namespace

@@ -262,19 +262,6 @@ TEST(DeepClone, FiresBeginAndEndOnceWithItsMapping) {
   EXPECT_EQ(events.calls[1].second, mapping.get());
 }
 
-TEST(DeepClone, ClonedDrawingWritesAndReadsBack) {
-  CloneTestDrawing source;
-  OdDbDatabasePtr dest = OdDbDatabase::create();
-  cloneModelSpace(source.db.get(), dest.get());
-  OdDbDatabasePtr reread = odDxfReadBuffer(odDxfWriteString(dest.get()), OdString("clone.dxf"));
-  OdDbBlockTableRecordPtr space = CloneTestDrawing::block(reread->getModelSpaceId());
-  EXPECT_EQ(space->entityCount(), 3);
-  OdDbBlockReferencePtr insert = open<OdDbBlockReference>(space->entityIds()[1]);
-  ASSERT_TRUE(insert);
-  EXPECT_EQ(CloneTestDrawing::block(insert->blockTableRecord())->entityCount(), 1);
-  EXPECT_EQ(insert->attributeIds().size(), 1u);
-}
-
 // Every real drawing's model space clones into a new drawing entity for entity.
 TEST(DeepClone, RealDrawingsCloneTheirModelSpace) {
   SKIP_WITHOUT_TESTDATA();

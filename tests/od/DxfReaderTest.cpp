@@ -220,20 +220,4 @@ TEST(DxfReader, EveryRealDrawingReadsAndWritesTheSameBytesTwice) {
   }
 }
 
-TEST(DxfReader, BinaryAndAsciiTwinsHoldTheSameDrawing) {
-  SKIP_WITHOUT_TESTDATA();
-  auto dir = testDataDir() / "pairs" / "twin_ascii_vs_binary_AC1024";
-  if (!std::filesystem::exists(dir / "a.dxf")) GTEST_SKIP();
-  OdDbDatabasePtr a = odDxfReadFile(OdString((dir / "a.dxf").string()));
-  OdDbDatabasePtr b = odDxfReadFile(OdString((dir / "b.dxf").string()));
-  EXPECT_EQ(modelSpaceCounts(a.get()), modelSpaceCounts(b.get()));
-  EXPECT_FALSE(modelSpaceCounts(a.get()).empty());
-}
-
-TEST(DxfReader, OldBinaryDrawingReads) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = odDxfReadFile(OdString((testDataDir() / "dxf" / "bin_dxf_r12.dxf").string()));
-  EXPECT_FALSE(modelSpaceCounts(db.get()).empty());
-}
-
 }  // namespace

@@ -4,27 +4,12 @@
 #include "DbLine.h"
 #include "DbSymbolTable.h"
 #include "GiExtents.h"
+#include "GiRecordingSink.h"
 #include "GiWorldDrawImpl.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct RecordedLine {
-  std::vector<OdGePoint3d> points;
-  OdGiResolvedTraits traits;
-};
-
-class RecordingSink : public OdGiGeometrySink {
- public:
-  void polyline(const OdGePoint3d* points, int count, const OdGiResolvedTraits& traits) override {
-    lines.push_back({std::vector<OdGePoint3d>(points, points + count), traits});
-  }
-  void polygon(const OdGePoint3d*, int, const OdGiResolvedTraits&) override {}
-  void text(const OdGePoint3d&, const OdGeVector3d&, const OdGeVector3d&, double, const OdString&,
-            const OdGiResolvedTraits&) override {}
-  std::vector<RecordedLine> lines;
-};
 
 class DrawingFixture : public ::testing::Test {
  protected:
@@ -56,10 +41,10 @@ class DrawingFixture : public ::testing::Test {
     return block;
   }
 
-  std::vector<RecordedLine> draw() {
+  RecordingSink draw() {
     RecordingSink sink;
     OdGiWorldDrawImpl(sink).drawBlock(ms.get());
-    return sink.lines;
+    return sink;
   }
 
   OdDbDatabasePtr db;
@@ -72,10 +57,10 @@ TEST_F(DrawingFixture, ColoursResolveByLayerAndByIndex) {
   byLayer->setLayer(red);
   OdDbLinePtr blue = addLine(ms.get(), {0, 1, 0}, {1, 1, 0});
   blue->setColorIndex(5);
-  auto lines = draw();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].traits.rgb, 0xFF0000u);
-  EXPECT_EQ(lines[1].traits.rgb, 0x0000FFu);
+  auto traits = draw().polylineTraits;
+  ASSERT_EQ(traits.size(), 2u);
+  EXPECT_EQ(traits[0].rgb, 0xFF0000u);
+  EXPECT_EQ(traits[1].rgb, 0x0000FFu);
 }
 
 TEST_F(DrawingFixture, BlockContentsTakeByBlockColourAndLayerZeroFromTheReference) {
@@ -90,12 +75,12 @@ TEST_F(DrawingFixture, BlockContentsTakeByBlockColourAndLayerZeroFromTheReferenc
   ref->setLayer(red);
   ref->setColorIndex(3);
   ms->appendOdDbEntity(ref.get());
-  auto lines = draw();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].traits.rgb, 0x00FF00u);  // by block: the reference's green
-  EXPECT_EQ(lines[0].points.front(), OdGePoint3d(10, 0, 0));
-  EXPECT_EQ(lines[1].traits.rgb, 0xFF0000u);  // layer "0" takes the reference's layer RED
-  EXPECT_EQ(lines[1].traits.layer, red.stub());
+  auto sink = draw();
+  ASSERT_EQ(sink.polylines.size(), 2u);
+  EXPECT_EQ(sink.polylineTraits[0].rgb, 0x00FF00u);  // by block: the reference's green
+  EXPECT_EQ(sink.polylines[0].front(), OdGePoint3d(10, 0, 0));
+  EXPECT_EQ(sink.polylineTraits[1].rgb, 0xFF0000u);  // layer "0" takes the reference's layer RED
+  EXPECT_EQ(sink.polylineTraits[1].layer, red.stub());
 }
 
 TEST_F(DrawingFixture, HiddenLayersAndInvisibleEntitiesAreNotDrawnButOffLayersCountForExtents) {
@@ -107,7 +92,7 @@ TEST_F(DrawingFixture, HiddenLayersAndInvisibleEntitiesAreNotDrawnButOffLayersCo
   OdDbLinePtr invisible = addLine(ms.get(), {0, 0, 0}, {0, 200, 0});
   invisible->setVisibility(OdDb::kInvisible);
   addLine(ms.get(), {0, 0, 0}, {5, 5, 0});
-  EXPECT_EQ(draw().size(), 1u);
+  EXPECT_EQ(draw().polylines.size(), 1u);
   OdGeExtents3d extents = odGiBlockExtents(ms.get());
   ASSERT_TRUE(extents.isValidExtents());
   EXPECT_EQ(extents.maxPoint(), OdGePoint3d(100, 5, 0));
@@ -116,9 +101,9 @@ TEST_F(DrawingFixture, HiddenLayersAndInvisibleEntitiesAreNotDrawnButOffLayersCo
 TEST_F(DrawingFixture, TransparencyByAlphaReachesThePrimitive) {
   OdDbLinePtr line = addLine(ms.get(), {0, 0, 0}, {1, 0, 0});
   line->setTransparency(OdCmTransparency(uint8_t(127)));
-  auto lines = draw();
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].traits.alpha, 127);
+  auto traits = draw().polylineTraits;
+  ASSERT_EQ(traits.size(), 1u);
+  EXPECT_EQ(traits[0].alpha, 127);
 }
 
 TEST_F(DrawingFixture, PrimitivesCarryTheHighlightTypeOfTheContext) {
@@ -128,9 +113,9 @@ TEST_F(DrawingFixture, PrimitivesCarryTheHighlightTypeOfTheContext) {
   draw.drawBlock(ms.get());
   draw.setHighlightType(3);
   draw.drawBlock(ms.get());
-  ASSERT_EQ(sink.lines.size(), 2u);
-  EXPECT_EQ(sink.lines[0].traits.highlightType, 0);
-  EXPECT_EQ(sink.lines[1].traits.highlightType, 3);
+  ASSERT_EQ(sink.polylineTraits.size(), 2u);
+  EXPECT_EQ(sink.polylineTraits[0].highlightType, 0);
+  EXPECT_EQ(sink.polylineTraits[1].highlightType, 3);
 }
 
 }  // namespace

@@ -6,20 +6,11 @@
 
 namespace {
 
-TEST(IdMapping, IsReferenceCountedAndKnowsItsDatabases) {
+TEST(IdMapping, AnIteratorHoldsItsMapping) {
   OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  ASSERT_TRUE(mapping);
   EXPECT_EQ(mapping->numRefs(), 1);
-  EXPECT_EQ(mapping->isA()->name(), OdString("OdDbIdMapping"));
-  OdDbDatabasePtr from = OdDbDatabase::create(), to = OdDbDatabase::create();
-  mapping->setOrigDb(from.get());
-  mapping->setDestDb(to.get());
-  mapping->setDuplicateRecordCloning(OdDb::kDrcMangleName);
-  EXPECT_EQ(mapping->origDb(), from.get());
-  EXPECT_EQ(mapping->destDb(), to.get());
-  EXPECT_EQ(mapping->duplicateRecordCloning(), OdDb::kDrcMangleName);
   OdDbIdMappingIterPtr it = mapping->newIterator();
-  EXPECT_EQ(mapping->numRefs(), 2);  // the iterator holds its mapping
+  EXPECT_EQ(mapping->numRefs(), 2);
   EXPECT_TRUE(it->done());
 }
 
@@ -35,7 +26,6 @@ TEST(IdMapping, ComputeFindsThePairOfAKeyWithItsFlags) {
   EXPECT_FALSE(pair.isOwnerXlated());
   OdDbIdPair missing(a.insert);
   EXPECT_FALSE(mapping->compute(missing));
-  EXPECT_EQ(sizeof(bool), 1u);  // the three flags are one byte each
 }
 
 TEST(IdMapping, IteratesInOrderOfAssignmentAndSkipsDeletedPairs) {

@@ -63,11 +63,4 @@ TEST(RxObject, ModuleClassesRegisterOnceAndUnregisterOnce) {
   cls->release();
 }
 
-TEST(RxObject, ResultCodesKeepTheirNumbers) {
-  EXPECT_EQ(static_cast<int>(eOk), 0);
-  EXPECT_EQ(static_cast<int>(eNoXrefDefinitionBlock), 5);
-  EXPECT_EQ(static_cast<int>(eUserBreak), 293);
-  EXPECT_FALSE(OdError(eUserBreak).description().isEmpty());
-}
-
 }  // namespace
