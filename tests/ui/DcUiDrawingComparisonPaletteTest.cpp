@@ -1,6 +1,8 @@
 #include "DbHatch.h"
 #include "DbText.h"
+#include "DcUiChangeList.h"
 #include "DcUiToolbar.h"
+#include "HostQtText.h"
 #include "HostMainWindow.h"
 #include "module/ModuleTestSupport.h"
 
@@ -8,6 +10,9 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -156,6 +161,32 @@ TEST_F(PaletteTest, ComparingFromThePaletteShowsTheResultPaintedAndEveryRowRepai
   dock->close();
   window->typeLineAndSettle("DWGCOMPARE");
   EXPECT_EQ(control("Select.File 1")->findChild<QLineEdit*>()->text(), "Select drawing...");
+}
+
+TEST_F(PaletteTest, TheResultsChangesAreListedChosenAndCloudedInThePalette) {
+  chooseFile("Select.File 1", kPlan);
+  chooseFile("Select.File 2", kRevised);
+  pressCompare();
+  DcComparisonManager* manager = getDocManReactor()->currentComparison();
+  ASSERT_TRUE(manager);
+  auto* list = control<QListWidget>("Changes");
+  ASSERT_GT(list->count(), 1);
+  EXPECT_EQ(list->count(), int(manager->changes().size()));
+  EXPECT_TRUE(list->item(0)->text().startsWith("1  "));
+
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+  EXPECT_EQ(manager->currentChange(), 1);
+  EXPECT_EQ(control<QPlainTextEdit>("Explanation")->toPlainText(),
+            hostToQString(dwgcompareui::DcUiChangeList::explanationOf(manager->changes()[1])));
+  QTest::mouseClick(control<QToolButton>("Next change"), Qt::LeftButton);
+  window->settle();
+  EXPECT_EQ(manager->currentChange(), 2);
+
+  const QColor cloud(0, 255, 255);
+  EXPECT_GT(pixelsOf(picture(), cloud), 100);
+  step("Visibility.Revision clouds", +1);
+  EXPECT_FALSE(getDcSettings()->showsRevisionClouds());
+  EXPECT_EQ(pixelsOf(picture(), cloud), 0);
 }
 
 TEST_F(PaletteTest, CompareTellsWhatIsMissingInAMessageBox) {
