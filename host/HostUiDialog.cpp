@@ -2,7 +2,9 @@
 
 #include "HostUi.h"
 
-hostUiDialog::~hostUiDialog() { delete m_window.data(); }
+hostUiDialog::~hostUiDialog() { destroyWindow(); }
+
+void hostUiDialog::destroyWindow() { delete m_window.data(); }
 
 void hostUiDialog::create(QWidget* parent) {
   if (parent) m_window = new QWidget(parent);

@@ -20,6 +20,8 @@ class hostUiDialog {
   // Makes the controls in window() (null headless) and fills them; the
   // host's theme is applied after.
   virtual void onInitDialog(QWidget* window) = 0;
+  // For a dialog whose controls point at its own members: they go first.
+  void destroyWindow();
 
  private:
   QPointer<QWidget> m_window;

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QAction>
 #include <QMainWindow>
 
 // The pane's close button asks the palette, which closes it or not.
@@ -32,8 +33,12 @@ bool hostUiPaletteSet::create(const OdString& caption, int controlId) {
     dock->setObjectName(QStringLiteral("Palette%1").arg(controlId));
     dock->setWidget(new QWidget(dock));
     dock->hide();
+    // Shown and hidden by the palette only, which keeps its state with it.
+    dock->toggleViewAction()->setVisible(false);
     window->addDockWidget(Qt::RightDockWidgetArea, dock);
     window->restoreDockWidget(dock);
+    dock->hide();
+    hostUiColorizeDialog(dock->widget());
     m_dock = dock;
   }
   if (!onCreate()) {
@@ -48,12 +53,8 @@ QWidget* hostUiPaletteSet::body() const { return m_dock ? m_dock->widget() : nul
 
 void hostUiPaletteSet::show(bool visible) {
   if (m_dock) m_dock->setVisible(visible);
-  visibilityChanged(visible);
-}
-
-void hostUiPaletteSet::closePane() { show(false); }
-
-void hostUiPaletteSet::visibilityChanged(bool visible) {
   m_shown = visible;
   onShow(visible);
 }
+
+void hostUiPaletteSet::closePane() { show(false); }

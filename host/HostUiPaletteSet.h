@@ -34,7 +34,6 @@ class hostUiPaletteSet {
 
  private:
   class Dock;
-  void visibilityChanged(bool visible);
 
   QPointer<QDockWidget> m_dock;
   bool m_created = false;

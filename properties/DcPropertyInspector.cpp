@@ -5,6 +5,8 @@
 #include "HostUiColorProperty.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -82,6 +84,10 @@ QWidget* DcPropertyInspector::makeEditor(DcPropertyRow* row) {
     case DcPropertyRow::Kind::kFile: editor = makeFileEditor(static_cast<DcFileRow*>(row)); break;
   }
   editor->setObjectName(hostToQString(row->label()));
+  if (auto* box = qobject_cast<QComboBox*>(editor)) {
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->installEventFilter(this);
+  }
   return editor;
 }
 
@@ -125,6 +131,13 @@ void DcPropertyInspector::refresh(DcPropertyRow* row) {
     fileLine->setText(text);
     fileLine->setToolTip(text);
   }
+}
+
+bool DcPropertyInspector::eventFilter(QObject* watched, QEvent* event) {
+  auto* box = qobject_cast<QComboBox*>(watched);
+  if (event->type() != QEvent::Wheel || !box || box->hasFocus()) return QTreeWidget::eventFilter(watched, event);
+  QCoreApplication::sendEvent(viewport(), event);
+  return true;
 }
 
 void DcPropertyInspector::resizeEvent(QResizeEvent* event) {

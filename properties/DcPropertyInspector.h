@@ -25,6 +25,8 @@ class DcPropertyInspector : public QTreeWidget {
   int fullHeight() const;
 
  protected:
+  // The wheel scrolls the list, not the drop-down under the cursor.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // The labels take half the width (151 pixels while the list has none yet).
   void resizeEvent(QResizeEvent* event) override;
 

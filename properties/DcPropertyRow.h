@@ -25,6 +25,9 @@ class DcPropertyRow {
 
   DcPropertyRow(Kind kind, const OdString& label, Getter getter, Setter setter);
   virtual ~DcPropertyRow() = default;
+  // Rows bind their own members: a copy would still write to the original.
+  DcPropertyRow(const DcPropertyRow&) = delete;
+  DcPropertyRow& operator=(const DcPropertyRow&) = delete;
 
   Kind kind() const { return m_kind; }
   const OdString& label() const { return m_label; }

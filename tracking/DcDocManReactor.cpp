@@ -136,7 +136,7 @@ void DcDocManReactor::recogniseSavedResult(OdDbDatabase* database) {
   hostRegen();
   notifyResponders([&](auto* r) { r->comparisonDocumentActivated(database, manager.get()); });
   if (!isAnyResponderVisible())
-    if (HostDocument* document = hostCurrentDocument()) document->sendStringToExecute("DWGCOMPARE ");
+    hostSendCommand(OdString("DWGCOMPARE "));
 }
 
 void DcDocManReactor::leaveResults() {

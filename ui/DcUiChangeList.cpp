@@ -82,8 +82,8 @@ DcUiChangeList::DcUiChangeList(QWidget* parent) : QWidget(parent) {
   m_explanation->setReadOnly(true);
   m_explanation->setMaximumHeight(90);
   layout->addWidget(m_explanation, 1);
-  connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose(m_list->row(item)); });
-  connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { choose(m_list->row(item)); });
+  // A click or the arrow keys; the list's own refills are silent.
+  connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) { choose(row); });
   auto* timer = new QTimer(this);
   connect(timer, &QTimer::timeout, this, [this] { refresh(); });
   timer->start(kUpdateIntervalMs);
@@ -93,7 +93,10 @@ DcUiChangeList::DcUiChangeList(QWidget* parent) : QWidget(parent) {
 void DcUiChangeList::refresh() {
   DcComparisonManager* manager = currentManager();
   const Changes* changes = manager ? &manager->changes() : nullptr;
-  if (changes != m_shown || (changes && changes->size() != m_shownCount)) {
+  // The list's own changes of row are no user's choice.
+  QSignalBlocker quiet(m_list);
+  bool refill = changes != m_shown || (changes && changes->size() != m_shownCount);
+  if (refill) {
     m_shown = changes;
     m_shownCount = changes ? changes->size() : 0;
     m_list->clear();
@@ -103,8 +106,7 @@ void DcUiChangeList::refresh() {
                        (m_shownCount ? QStringLiteral(" (%1)").arg(m_shownCount) : QString()));
   }
   int selected = manager ? manager->currentChange() : -1;
-  if (selected != m_list->currentRow()) {
-    QSignalBlocker quiet(m_list);
+  if (refill || selected != m_list->currentRow()) {
     m_list->setCurrentRow(selected);
     showExplanation(selected);
   }
@@ -117,8 +119,9 @@ void DcUiChangeList::choose(int row) {
 }
 
 void DcUiChangeList::showExplanation(int row) {
-  bool valid = m_shown && row >= 0 && row < int(m_shown->size());
-  m_explanation->setPlainText(valid ? hostToQString(explanationOf((*m_shown)[row])) : QString());
+  DcComparisonManager* manager = currentManager();
+  bool valid = manager && row >= 0 && row < int(manager->changes().size());
+  m_explanation->setPlainText(valid ? hostToQString(explanationOf(manager->changes()[row])) : QString());
 }
 
 }  // namespace dwgcompareui

@@ -18,8 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <charconv>
 #include <cmath>
-#include <stdexcept>
 #include <string>
 
 namespace dwgcompareui {
@@ -82,19 +82,22 @@ const std::vector<OdString>& transparencyChoices() {
   return choices;
 }
 
-// The fraction as a whole percentage, cut toward zero: 0.456 reads "45".
-OdString percentText(double fraction) { return OdString(std::to_string(static_cast<long long>(fraction * 100))); }
+// The fraction as a whole percentage, cut toward zero: 0.456 reads "45",
+// and 0.29 (28.999... in binary) reads "29".
+OdString percentText(double fraction) {
+  double percent = fraction * 100;
+  return OdString(std::to_string(static_cast<long long>(percent + (percent < 0 ? -1e-9 : 1e-9))));
+}
 
-// A percentage as typed (leading blanks allowed); a text that is no number
-// leaves the setting as it was. Not clamped: 150 stores 1.5.
+// A percentage as typed, blanks around it allowed; a text that is not
+// wholly a number leaves the setting as it was. Not clamped: 150 stores 1.5.
 bool setPercent(void (DcSettings::*set)(double), const OdString& text) {
+  std::string typed = text.utf8();
+  size_t first = typed.find_first_not_of(" \t"), last = typed.find_last_not_of(" \t");
+  if (first == std::string::npos) return false;
   double percent;
-  try {
-    percent = std::stod(text.utf8());
-  } catch (const std::exception&) {
-    return false;
-  }
-  if (!std::isfinite(percent)) return false;
+  auto [end, ec] = std::from_chars(typed.data() + first, typed.data() + last + 1, percent);
+  if (ec != std::errc() || end != typed.data() + last + 1 || !std::isfinite(percent)) return false;
   (settings().*set)(percent * 0.01);
   regenerateResult();
   return true;
@@ -110,7 +113,10 @@ dcproperties::DcPropertyRowPtr transparencyRow(int label, double (DcSettings::*g
 
 DcUiCompareResultsPlaceDlg::DcUiCompareResultsPlaceDlg() { makeRows(); }
 
-DcUiCompareResultsPlaceDlg::~DcUiCompareResultsPlaceDlg() { uiRegistry().unregisterInterface(this); }
+DcUiCompareResultsPlaceDlg::~DcUiCompareResultsPlaceDlg() {
+  destroyWindow();
+  uiRegistry().unregisterInterface(this);
+}
 
 void DcUiCompareResultsPlaceDlg::onInitDialog(QWidget* window) {
   m_customColors = settings().customColors();

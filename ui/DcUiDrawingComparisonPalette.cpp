@@ -13,6 +13,7 @@
 #include "HostDocManager.h"
 #include "HostText.h"
 #include "HostUi.h"
+#include "OdError.h"
 #include "IProfile.h"
 
 #include <QVBoxLayout>
@@ -27,7 +28,6 @@ namespace {
 constexpr int kPaletteControlId = 46;
 constexpr const char* kDrawingCompareCommand = "DWGCOMPARE";
 std::unique_ptr<DcUiDrawingComparisonPalette> g_palette;
-bool g_paletteVisible = false;
 
 // An open document's database when one has the path (ignoring case), else the file read anew.
 OdDbDatabasePtr databaseOf(const OdString& path) {
@@ -102,20 +102,23 @@ void DcUiDrawingComparisonPalette::onShow(bool visible) {
   } else {
     getDocManReactor()->removeResponder(this);
   }
-  g_paletteVisible = visible;
 }
 
 void DcUiDrawingComparisonPalette::onClose() {
   updateStartupEntry(false, kDrawingCompareCommand);
   if (auto* dialog = findUiInterface<IDcUiCompareResultsPlaceDlg>(DcUiAux::kSettingsDialog)) dialog->resetFiles();
-  g_paletteVisible = false;
   closePane();
 }
 
-bool DcUiDrawingComparisonPalette::isVisible() const { return g_paletteVisible; }
+bool DcUiDrawingComparisonPalette::isVisible() const { return isShown(); }
 
 void DcUiDrawingComparisonPalette::compareFiles(const OdString& file1Path, const OdString& file2Path) {
-  compare(file1Path, file2Path);
+  // From a button: a file that cannot be read fails the comparison as any other cause does.
+  try {
+    compare(file1Path, file2Path);
+  } catch (const OdError& error) {
+    showCompareFailure(file1Path, file2Path, error.description());
+  }
 }
 
 OdResult DcUiDrawingComparisonPalette::compare(const OdString& file1Path, const OdString& file2Path) {
@@ -187,10 +190,9 @@ DcUiDrawingComparisonPalette& makeComparisonPalette() {
 
 void destroyComparisonPalette() {
   g_palette.reset();
-  g_paletteVisible = false;
 }
 
-bool isPaletteVisible() { return g_paletteVisible; }
+bool isPaletteVisible() { return g_palette && g_palette->isShown(); }
 
 void updateStartupEntry(bool show, const char* commandName) {
   auto profile = HostRefPtr<IProfile>::adopt(hostProfile());

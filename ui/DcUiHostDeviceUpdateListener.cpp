@@ -9,7 +9,7 @@ namespace dwgcompareui {
 ODRX_DEFINE_MODULE_CLASS(DcUiHostDeviceUpdateListener, OdRxObject, odrxNewImpl<DcUiHostDeviceUpdateListener>)
 
 void DcUiHostDeviceUpdateListener::deviceUpdateEnded(HostGsDevice*) {
-  if (HostDocument* document = dwgcompare::hostCurrentDocument()) document->sendStringToExecute("ZOOMALL ");
+  dwgcompare::hostSendCommand(OdString("ZOOMALL "));
 }
 
 void DcUiHostDeviceUpdateListener::listenTo(HostGsDevice* device) {

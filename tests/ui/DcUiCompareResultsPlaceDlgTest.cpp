@@ -11,12 +11,15 @@ TEST_F(DcUiCompareResultsPlaceDlgTest, TransparencyRowsReadWholePercentsAndTakeA
   Dialog& dialog = dwgcompareui::makeComparisonPalette().settingsDialog();
   getDcSettings()->setFile1Transparency(0.456);
   EXPECT_EQ(dialog.row(Dialog::kTransparencyFile1).text(), OdString("45"));
-  const std::pair<const char*, double> typed[] = {{"30", 0.3}, {"  20", 0.2}, {"150", 1.5}, {"-10", -0.1}};
+  const std::pair<const char*, double> typed[] = {{"29", 0.29}, {"  20 ", 0.2}, {"150", 1.5}, {"-10", -0.1}};
   for (const auto& [text, fraction] : typed) {
     EXPECT_TRUE(dialog.row(Dialog::kTransparencyFile1).setText(text)) << text;
     EXPECT_DOUBLE_EQ(getDcSettings()->file1Transparency(), fraction) << text;
+    if (fraction == 0.29) {
+      EXPECT_EQ(dialog.row(Dialog::kTransparencyFile1).text(), OdString("29")) << "no float noise";
+    }
   }
-  for (const char* refused : {"half", "", "nan", "1e999"}) {
+  for (const char* refused : {"half", "", "nan", "1e999", "50abc"}) {
     EXPECT_FALSE(dialog.row(Dialog::kTransparencyFile1).setText(refused)) << refused;
     EXPECT_DOUBLE_EQ(getDcSettings()->file1Transparency(), -0.1) << refused;
   }

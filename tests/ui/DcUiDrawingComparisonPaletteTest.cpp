@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <fstream>
+
 using namespace dwgcompare;
 
 namespace {
@@ -202,6 +204,13 @@ TEST_F(PaletteTest, CompareTellsWhatIsMissingInAMessageBox) {
   chooseFile("Select.File 2", gone);
   pressCompare();
   EXPECT_EQ(takeMessageBox(), std::make_pair(QMessageBox::Critical, "File '" + gone + "' is not found"));
+  std::string notADrawing = dir / "notes.dxf";
+  std::ofstream(notADrawing) << "not a drawing\n";
+  chooseFile("Select.File 2", notADrawing);
+  pressCompare();
+  auto [icon, text] = takeMessageBox();
+  EXPECT_EQ(icon, QMessageBox::Critical);
+  EXPECT_TRUE(text.starts_with("Failed to compare drawings 'plan.dxf' and 'notes.dxf'.")) << text;
   EXPECT_EQ(app->docManager().documents().size(), 0u);
 }
 
