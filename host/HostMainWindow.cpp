@@ -25,6 +25,7 @@ namespace {
 constexpr int kCommandLineHeight = 150;
 // A drawing's listeners may send a command, whose end may draw again: a few rounds settle it.
 constexpr int kMostSettlingRounds = 8;
+constexpr int kProgressWaitMs = 50;
 constexpr const char* kLayoutSection = "MainWindow";
 constexpr const char* kLayoutKey = "Layout";
 }  // namespace
@@ -111,10 +112,17 @@ void HostMainWindow::typeLine(const OdString& line) {
 
 void HostMainWindow::queueLine(const OdString& line) {
   ++m_queuedLines;
-  QTimer::singleShot(0, this, [this, line] {
-    --m_queuedLines;
-    typeLine(line);
-  });
+  QTimer::singleShot(0, this, [this, line] { typeQueuedLine(line); });
+}
+
+void HostMainWindow::typeQueuedLine(const OdString& line) {
+  // A long operation lets events through for its Cancel button: the line waits for its end.
+  if (m_progress) {
+    QTimer::singleShot(kProgressWaitMs, this, [this, line] { typeQueuedLine(line); });
+    return;
+  }
+  --m_queuedLines;
+  typeLine(line);
 }
 
 bool HostMainWindow::typeLineAndSettle(const OdString& line) {

@@ -66,6 +66,7 @@ class HostMainWindow : public QMainWindow,
   bool isCancelled() const override;
 
   void queueLine(const OdString& line);
+  void typeQueuedLine(const OdString& line);
   void restoreLayout();
   void saveLayout();
   HostDrawingView* viewOf(HostDocument* doc) const;
