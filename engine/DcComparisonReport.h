@@ -18,6 +18,13 @@ struct GroupCounts {
 };
 
 // What one comparison found, for people and for scripts.
+// A layout whose comparison failed, and why, as the failure report lists it.
+struct LayoutFailure {
+  OdString layout;
+  OdString reason;
+  bool operator==(const LayoutFailure&) const = default;
+};
+
 struct ComparisonReport {
   FileInfo file1;
   FileInfo file2;
@@ -28,12 +35,17 @@ struct ComparisonReport {
   GroupCounts entityCounts;                    // fingerprinted entities, as painted
   std::map<std::string, GroupCounts> byClass;  // entities by their class as bound
   std::vector<std::string> unsupported;
+  std::vector<LayoutFailure> failures;
 };
 
 ComparisonReport makeComparisonReport(const DcComparisonManager& manager,
                                       const DcBlockTableRecordComparisonImpl& comparison);
 std::string comparisonReportJson(const ComparisonReport& report);
-// A few lines for the command line.
+// The text of a failure code, from the settings' failure reason table.
+OdString failureReasonOf(int code);
+// The failure report as printed: its caption, then one line a layout; none without failures.
+std::vector<OdString> failureReportLines(const std::vector<LayoutFailure>& failures);
+// A few lines for the command line, the failure report among them.
 std::vector<OdString> comparisonReportSummary(const ComparisonReport& report);
 
 }  // namespace dwgcompare
