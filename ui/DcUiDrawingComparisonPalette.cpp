@@ -4,8 +4,7 @@
 #include "DcEditorReactor.h"
 #include "DcHost.h"
 #include "DcMessages.h"
-#include "DcSettings.h"
-#include "DcUiSettings.h"
+#include "DcUiUnsupportedObjectsMessage.h"
 #include "HostAppServices.h"
 #include "HostDocManager.h"
 #include "HostText.h"
@@ -45,12 +44,6 @@ class DocManReactorDetached {
   DocManReactorDetached(const DocManReactorDetached&) = delete;
   DocManReactorDetached& operator=(const DocManReactorDetached&) = delete;
 };
-
-OdString unsupportedClassList(const DcBlockTableRecordComparison::UnsupportedClasses& classes) {
-  OdString list;
-  for (const auto& [name, unused] : classes) list += (list.isEmpty() ? OdString() : OdString("\n")) + name;
-  return list;
-}
 }  // namespace
 
 DcUiDrawingComparisonPalette::~DcUiDrawingComparisonPalette() {
@@ -80,6 +73,7 @@ bool DcUiDrawingComparisonPalette::isVisible() const { return g_paletteVisible; 
 OdResult DcUiDrawingComparisonPalette::compareFiles(const OdString& file1Path, const OdString& file2Path) {
   DcComparisonManagerPtr manager = DcComparisonManager::createObject();
   static_cast<DcComparisonManagerImpl*>(manager.get())->setEditorReactorMaker(&newDcEditorReactor);
+  manager->addReactor(&m_failureReport);
   OdDbDatabasePtr file2 = databaseOf(file2Path);
   OdDbDatabasePtr file1 = databaseOf(file1Path);
   if (file1.isNull() || file2.isNull()) return eFileNotFound;
@@ -123,10 +117,7 @@ void DcUiDrawingComparisonPalette::noCurrentDocument() {
 
 void DcUiDrawingComparisonPalette::onComparisonEnded(DcBlockTableRecordComparison* comparison) {
   if (!comparison->unsupportedObjects().empty()) {
-    DcSettings* settings = getDcSettings();
-    if (settings && settings->uiSettings()->showFilteredObjectsMessage())
-      showMessage(dcMessage(kMsgUnsupportedObjects) + "\n" +
-                  dcFormatMessage(kMsgUnsupportedObjectsList, {unsupportedClassList(comparison->unsupportedObjects())}));
+    reportUnsupportedObjects(comparison->unsupportedObjects());
     m_unsupportedObjectsHandled = true;
   }
   getDocManReactor()->attachEventReactor();

@@ -2,6 +2,7 @@
 
 #include "DcBlockTableRecordComparison.h"
 #include "DcDocManReactor.h"
+#include "DcUiComparisonFailureReport.h"
 #include "DcUiHostDeviceUpdateListener.h"
 
 namespace dwgcompareui {
@@ -42,6 +43,7 @@ class DcUiDrawingComparisonPalette : public dwgcompare::DcDocManReactorResponder
 
   bool m_hasWindow = false;
   DcUiHostDeviceUpdateListenerPtr m_deviceListener;
+  DcUiComparisonFailureReport m_failureReport;
   bool m_unsupportedObjectsHandled = false;
   OdString m_file1Row;
   OdString m_file2Row;

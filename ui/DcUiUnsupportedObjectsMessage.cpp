@@ -1,0 +1,51 @@
+#include "DcUiUnsupportedObjectsMessage.h"
+
+#include "DcHost.h"
+#include "DcMessages.h"
+#include "DcSettings.h"
+#include "DcUiSettings.h"
+#include "HostText.h"
+
+namespace dwgcompareui {
+using namespace dwgcompare;
+
+namespace {
+bool printUnsupportedObjectsMessage(const DcUiUnsupportedObjectsMessage& message) {
+  hostPrint(message.instruction);
+  hostPrint(message.content);
+  return false;
+}
+
+DcUiUnsupportedObjectsPresenter& presenter() {
+  static DcUiUnsupportedObjectsPresenter shown = &printUnsupportedObjectsMessage;
+  return shown;
+}
+
+DcUiSettings* uiSettings() {
+  DcSettings* settings = getDcSettings();
+  return settings ? settings->uiSettings() : nullptr;
+}
+}  // namespace
+
+bool shouldShowUnsupportedObjectsMessage(const DcBlockTableRecordComparison::UnsupportedClasses& classes) {
+  DcUiSettings* settings = uiSettings();
+  return !classes.empty() && settings && settings->showFilteredObjectsMessage();
+}
+
+DcUiUnsupportedObjectsMessage unsupportedObjectsMessage(const DcBlockTableRecordComparison::UnsupportedClasses& classes) {
+  OdString list;
+  for (const auto& [name, unused] : classes) list += hostTranslate(hostToWide(name).c_str()) + "\n";
+  return {dcMessage(kMsgPaletteCaption), dcMessage(kMsgUnsupportedObjects),
+          dcFormatMessage(kMsgUnsupportedObjectsList, {list}), dcMessage(kMsgOk), dcMessage(kMsgDoNotShowAgain)};
+}
+
+void setUnsupportedObjectsPresenter(DcUiUnsupportedObjectsPresenter shown) {
+  presenter() = shown ? std::move(shown) : &printUnsupportedObjectsMessage;
+}
+
+void reportUnsupportedObjects(const DcBlockTableRecordComparison::UnsupportedClasses& classes) {
+  if (!shouldShowUnsupportedObjectsMessage(classes)) return;
+  if (presenter()(unsupportedObjectsMessage(classes))) uiSettings()->setShowFilteredObjectsMessage(false);
+}
+
+}  // namespace dwgcompareui
