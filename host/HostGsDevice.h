@@ -47,6 +47,10 @@ class HostGsDevice {
   std::string pngImage(int width, int height);
   // The SVG document.
   std::string svgDocument(int width, int height);
+  // Drawn over the model space until set to null: what follows the cursor
+  // while a point is asked for. Not owned.
+  void setFollowingEntity(const OdDbEntity* entity) { m_following = entity; }
+
   // Drawings completed so far.
   int updateCount() const { return m_updates; }
 
@@ -78,5 +82,6 @@ class HostGsDevice {
   std::vector<Registration> m_listeners;
   bool m_updating = false;
   int m_updates = 0;
+  const OdDbEntity* m_following = nullptr;
   std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);  // false once destroyed
 };

@@ -31,8 +31,7 @@ class DcMTextTracker : public HostPointTracker {
  public:
   explicit DcMTextTracker(OdDbMText& text) : m_text(text) {}
   void setValue(const OdGePoint3d& point) override { m_text.setLocation(point); }
-  // What to draw at the cursor.
-  const OdDbMText& entity() const { return m_text; }
+  const OdDbEntity* followingEntity() const override { return &m_text; }
 
  private:
   OdDbMText& m_text;
