@@ -1,8 +1,34 @@
 #include "module/ModuleTestSupport.h"
 
+#include "DcUiComparisonFailureReport.h"
 #include "HostDocManager.h"
 
+using namespace dwgcompare;
+
 using DcUiComparisonFailureReportTest = LoadedModuleFixture;
+
+TEST_F(DcUiComparisonFailureReportTest, LayoutsAreListedByNameTheLastFailureOfOneStanding) {
+  OdDbDatabasePtr db = OdDbDatabase::create();
+  OdDbSymbolTablePtr blocks = db->getBlockTableId().safeOpenObject(OdDb::kForWrite);
+  auto failedBlock = [&](const char* name, int code) {
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+    block->setName(name);
+    DcBlockTableRecordComparisonPtr comparison = DcBlockTableRecordComparison::createObject();
+    comparisonImpl(comparison.get())->setBlockTableRecordId(blocks->add(block.get()));
+    comparisonImpl(comparison.get())->setFailureCode(code);
+    return comparison;
+  };
+  dwgcompareui::DcUiComparisonFailureReport report;
+  EXPECT_FALSE(report.hasEntries());
+  report.addFailure(failedBlock("Layout10", 1).get());
+  DcBlockTableRecordComparisonPtr layout1 = failedBlock("Layout1", 9);
+  report.addFailure(layout1.get());
+  comparisonImpl(layout1.get())->setFailureCode(42);
+  report.addFailure(layout1.get());
+  EXPECT_EQ(report.rows(), (std::vector<LayoutFailure>{
+                               {"Layout1", "Unknown failure"},
+                               {"Layout10", "Failed to clone original layout block into merge database"}}));
+}
 
 TEST_F(DcUiComparisonFailureReportTest, AnOpenFile2WhoseFileWasEmptiedIsReportedPrintedAndWritten) {
   std::string plan = writeDrawing("a.dxf", {{0, 0, 10, 0}});
