@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -119,9 +120,11 @@ bool hasDisplay() {
   return false;
 }
 
+using LineRunner = std::function<bool(const OdString&)>;
+
 // Loads the modules, runs the profile's startup commands and the lines;
 // answers whether all of it succeeded.
-bool startUp(HostApp& app, const Options& options, const std::vector<std::string>& lines) {
+bool startUp(HostApp& app, const Options& options, const std::vector<std::string>& lines, const LineRunner& run) {
   bool ok = true;
   for (const OdString& error : app.modules().loadFolder(HostModules::defaultFolder())) {
     std::fprintf(stderr, "cadhost: %s\n", error.utf8().c_str());
@@ -137,7 +140,7 @@ bool startUp(HostApp& app, const Options& options, const std::vector<std::string
   ok = app.runStartup() && ok;
   for (const std::string& line : lines) {
     if (app.processor().quitRequested()) break;
-    ok = app.typeLine(OdString(line)) && ok;
+    ok = run(OdString(line)) && ok;
   }
   return ok;
 }
@@ -172,7 +175,7 @@ bool saveScreenshot(HostApp& app, QWidget& window, const std::string& path) {
 
 int runHeadless(const Options& options, const std::vector<std::string>& lines) {
   HostApp app(hostOptions());
-  bool ok = startUp(app, options, lines);
+  bool ok = startUp(app, options, lines, [&app](const OdString& line) { return app.typeLine(line); });
   return exitStatus(app, ok);
 }
 
@@ -184,7 +187,7 @@ int runWindow(int argc, char** argv, const Options& options, const std::vector<s
   window.setPointPromptsWait(options.screenshot.empty());
   app.setWindow(std::move(owned));
   window.show();
-  bool ok = startUp(app, options, lines);
+  bool ok = startUp(app, options, lines, [&window](const OdString& line) { return window.typeLineAndSettle(line); });
   if (app.processor().quitRequested()) return exitStatus(app, ok);
   if (!options.screenshot.empty()) {
     QTimer::singleShot(0, &window, [&] {

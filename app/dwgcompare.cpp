@@ -223,7 +223,10 @@ int main(int argc, char** argv) {
   }
   Options options;
   if (std::string problem = parse(argc, argv, options); !problem.empty()) return usageError(problem);
-  HostApp app;
+  // A batch run reads the user's settings but leaves them as they were.
+  HostAppOptions hostOptions;
+  hostOptions.profileReadOnly = true;
+  HostApp app(hostOptions);
   std::string problem = setVariables(app, options);
   int status = problem.empty() ? compare(app, options, argv[0]) : usageError(problem);
   app.shutdown();

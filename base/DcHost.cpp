@@ -5,6 +5,7 @@
 #include "HostExports.h"
 #include "HostText.h"
 #include "IApp.h"
+#include "IHelpService.h"
 #include "ICmdFactory.h"
 #include "IProfile.h"
 
@@ -97,6 +98,23 @@ void hostRegen() {
 bool hostFileExists(const OdString& path) {
   auto exists = hostExport<int (*)(const wchar_t*)>("Fio_IsFileExist");
   return exists && exists(hostToWide(path).c_str()) != 0;
+}
+
+bool hostHasAlternativeAppearance() {
+  auto appearance = hostFunction<HostAppearanceFunc>(kHostFuncAppearance);
+  return appearance && appearance() != 0;
+}
+
+bool hostShowHelpTopic(const wchar_t* topic) {
+  IApp* app = hostApp();
+  void* service = nullptr;
+  if (!app || !app->queryInterface(kIID_IHelpService, &service)) return false;
+  auto help = HostRefPtr<IHelpService>::adopt(static_cast<IHelpService*>(service));
+  return help->showTopic(topic);
+}
+
+void hostSendCommand(const OdString& text) {
+  if (HostDocument* document = hostCurrentDocument()) document->sendStringToExecute(text);
 }
 
 void hostDisableXrefWatch() {

@@ -40,6 +40,12 @@ OdResBufPtr hostSystemVariable(const OdString& name);
 // Asks the host to draw its views again (host service 12, called with 1).
 void hostRegen();
 bool hostFileExists(const OdString& path);
+// The host's appearance flag (host service 17): true for its alternative (dark) look.
+bool hostHasAlternativeAppearance();
+// Shows a help topic through the host's help service; false when it cannot.
+bool hostShowHelpTopic(const wchar_t* topic);
+// Sends a command text to the current document as if typed; nothing without one.
+void hostSendCommand(const OdString& text);
 void hostDisableXrefWatch();
 void hostEnableXrefWatch();
 // Clips a block reference to a boundary (the host's setSpatialFilter).

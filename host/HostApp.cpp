@@ -4,6 +4,8 @@
 #include "HostHeadlessWindow.h"
 #include "HostText.h"
 
+#include <filesystem>
+
 namespace {
 HostApp* g_current = nullptr;
 }
@@ -15,17 +17,27 @@ HostApp::HostApp(const HostAppOptions& options)
       m_services(m_docs),
       m_profile(HostRefPtr<HostProfile>::adopt(
           new HostProfile(options.profilePath.isEmpty() ? HostProfile::defaultPath() : options.profilePath))),
-      m_help(HostRefPtr<HostHelpService>::adopt(new HostHelpService(m_docs))),
+      m_help(HostRefPtr<HostHelpService>::adopt(new HostHelpService(m_docs, [this] { return helpFolders(); }))),
       m_window(std::make_unique<HostHeadlessWindow>(m_docs)),
       m_viewUpdater(*this),
       m_modules(m_commands),
-      m_previous(g_current) {
+      m_previous(g_current),
+      m_profileReadOnly(options.profileReadOnly) {
   g_current = this;
   m_docs.setExecuteSink([this](const OdString& line) { m_processor.sendStringToExecute(line); });
   m_editor.setViewReactor(&m_viewUpdater);
   m_editor.setWindow(m_window.get());
   hostRegisterBuiltinCommands(m_commands);
   for (const OdString& problem : m_profile->problems()) m_docs.print(problem);
+  // Where plug-ins keep their settings, there from the first start on.
+  m_profile->keepSection("cmddata");
+}
+
+std::vector<OdString> HostApp::helpFolders() const {
+  std::vector<OdString> folders;
+  for (const OdString& module : m_modules.loaded())
+    folders.push_back(OdString((std::filesystem::path(module.utf8()).parent_path() / "help").string()));
+  return folders;
 }
 
 HostApp::~HostApp() {
@@ -64,7 +76,7 @@ void HostApp::shutdown() {
   m_shutDown = true;
   m_modules.unloadAll();
   m_docs.closeAll();
-  if (!m_profile->flush()) m_docs.print(m_profile->path() + ": cannot write the profile");
+  if (!m_profileReadOnly && !m_profile->flush()) m_docs.print(m_profile->path() + ": cannot write the profile");
 }
 
 bool HostApp::queryInterface(const char* iid, void** out) {

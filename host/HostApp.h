@@ -13,12 +13,15 @@
 #include "IApp.h"
 
 #include <memory>
+#include <vector>
 
 struct HostAppOptions {
   // Command lines and prompts go to standard output as well.
   bool echo = false;
   // Empty: HostProfile::defaultPath().
   OdString profilePath;
+  // The profile is read but never written.
+  bool profileReadOnly = false;
 };
 
 // The host application: documents, editor, commands, profile, plug-ins. The
@@ -61,6 +64,9 @@ class HostApp : public IApp {
   int isHeadless() const override { return m_window->isHeadless() ? 1 : 0; }
 
  private:
+  // The "help" folders beside the loaded plug-ins.
+  std::vector<OdString> helpFolders() const;
+
   HostDocManager m_docs;
   HostEditor m_editor;
   HostCommandRegistry m_commands;
@@ -73,4 +79,5 @@ class HostApp : public IApp {
   HostModules m_modules;
   HostApp* m_previous;
   bool m_shutDown = false;
+  bool m_profileReadOnly;
 };

@@ -247,6 +247,12 @@ IProfileSection* HostProfile::openSection(const char* path, bool create) {
   return top->openSection(path, create);
 }
 
+void HostProfile::keepSection(const char* path) {
+  bool wasDirty = m_state->dirty;
+  HostRefPtr<IProfileSection>::adopt(openSection(path, true));
+  m_state->dirty = wasDirty;
+}
+
 bool HostProfile::flush() {
   if (!m_state->dirty) return true;
   namespace fs = std::filesystem;

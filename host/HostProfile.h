@@ -26,6 +26,9 @@ class HostProfile : public UnknownImpl<IProfile> {
 
   // "" opens the top level.
   IProfileSection* openSection(const char* path, bool create) override;
+  // Makes the section when missing; it is written with the first change
+  // that is worth writing the profile for.
+  void keepSection(const char* path);
   bool flush() override;
   bool queryInterface(const char* iid, void** out) override;
 

@@ -6,10 +6,12 @@
 #include "DcHost.h"
 #include "DcMessages.h"
 #include "DcUiCompareInfo.h"
+#include "DcUiCompareInfoDlg.h"
 #include "DcUiDrawingComparisonPalette.h"
 #include "FingerprintReport.h"
 #include "HostDocManager.h"
 #include "HostOutputTransaction.h"
+#include "HostUi.h"
 #include "HostEditor.h"
 #include "ICmdFactory.h"
 #include "OdError.h"
@@ -31,11 +33,11 @@ void showPalette(dwgcompareui::DcUiDrawingComparisonPalette& palette, bool show)
 // A file the user named: chosen, and there. Tells the user when it is not.
 bool isUsableFile(const OdString& path, int notSelectedMessage, int notFoundMessage) {
   if (path.isEmpty() || path.iCompare(dcMessage(kMsgSelectDrawing)) == 0) {
-    dwgcompareui::showMessage(dcMessage(notSelectedMessage));
+    hostUiMessageBox(HostUiIcon::kWarning, dcMessage(notSelectedMessage));
     return false;
   }
   if (!hostFileExists(path)) {
-    dwgcompareui::showMessage(dcFormatMessage(notFoundMessage, {path}));
+    hostUiMessageBox(HostUiIcon::kError, dcFormatMessage(notFoundMessage, {path}));
     return false;
   }
   return true;
@@ -48,17 +50,16 @@ OdString promptForFile(const char* prompt) {
   return path;
 }
 
-// The information about the current result's two files; false, and the
-// user told so, when the current drawing is no result.
-bool currentCompareInfo(OdString& text) {
+// The records of the current result's two files; false, and the user told
+// so, when the current drawing is no result.
+bool currentComparedFiles(FileInfo& file1, FileInfo& file2) {
   DcComparisonManager* manager = getDocManReactor()->currentComparison();
   if (!manager) {
     hostPrint(dcMessage(kMsgNotInComparisonMode));
     return false;
   }
-  const FileInfo* file1 = manager->file1Info();
-  const FileInfo* file2 = manager->file2Info();
-  text = dwgcompareui::compareInfoText(file1 ? *file1 : FileInfo(), file2 ? *file2 : FileInfo());
+  file1 = manager->file1Info() ? *manager->file1Info() : FileInfo();
+  file2 = manager->file2Info() ? *manager->file2Info() : FileInfo();
   return true;
 }
 
@@ -78,7 +79,7 @@ std::vector<OdString> filesCompared(const DcComparisonManager& manager) {
 
 int DcDrawingCompareCmd::run() {
   dwgcompareui::DcUiDrawingComparisonPalette& palette = dwgcompareui::makeComparisonPalette();
-  if (!palette.hasWindow()) {
+  if (!palette.isCreated()) {
     if (!palette.createWindow()) return kCmdOk;
     showPalette(palette, true);
   } else {
@@ -92,14 +93,16 @@ int DcDrawingCompareCmd::state() {
 }
 
 int DcCompareInfoCmd::run() {
-  OdString text;
-  if (currentCompareInfo(text)) printCompareInfo(text);
+  FileInfo file1, file2;
+  if (currentComparedFiles(file1, file2) && !dwgcompareui::openCompareInfoDialog(file1, file2))
+    printCompareInfo(dwgcompareui::compareInfoText(file1, file2));
   return kCmdOk;
 }
 
 int DcCommandLineCompareInfoCmd::run() {
-  OdString text;
-  if (!currentCompareInfo(text)) return kCmdOk;
+  FileInfo file1, file2;
+  if (!currentComparedFiles(file1, file2)) return kCmdOk;
+  OdString text = dwgcompareui::compareInfoText(file1, file2);
   OdString option;
   HostEditor* editor = hostEditor();
   if (editor && !editor->pendingAnswers().empty()) editor->getString("Enter an option [Print/Insert] <Print>:", option);
@@ -119,7 +122,7 @@ int DcCommandLineCompareCmd::run() {
   if (!isUsableFile(file2, kMsgFile2NotSelected, kMsgFile2NotFound)) return kCmdFailed;
   OdResult result;
   try {
-    result = dwgcompareui::makeComparisonPalette().compareFiles(file1, file2);
+    result = dwgcompareui::makeComparisonPalette().compare(file1, file2);
   } catch (const OdError& error) {
     // A drawing the library cannot read fails the comparison as any other cause does.
     dwgcompareui::showCompareFailure(file1, file2, error.description());

@@ -28,6 +28,7 @@ LAYERS = [
     "engine",
     "display",
     "tracking",
+    "properties",   # property-list rows and their two-column inspector
     "ui",
     "module",
 ]

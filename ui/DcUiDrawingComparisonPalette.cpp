@@ -4,11 +4,16 @@
 #include "DcEditorReactor.h"
 #include "DcHost.h"
 #include "DcMessages.h"
+#include "DcUiAux.h"
+#include "DcUiToolbar.h"
 #include "DcUiUnsupportedObjectsMessage.h"
 #include "HostAppServices.h"
 #include "HostDocManager.h"
 #include "HostText.h"
+#include "HostUi.h"
 #include "IProfile.h"
+
+#include <QVBoxLayout>
 
 #include <filesystem>
 #include <memory>
@@ -17,6 +22,8 @@ namespace dwgcompareui {
 using namespace dwgcompare;
 
 namespace {
+constexpr int kPaletteControlId = 46;
+constexpr const char* kDrawingCompareCommand = "DWGCOMPARE";
 std::unique_ptr<DcUiDrawingComparisonPalette> g_palette;
 bool g_paletteVisible = false;
 
@@ -48,32 +55,61 @@ class DocManReactorDetached {
 
 DcUiDrawingComparisonPalette::~DcUiDrawingComparisonPalette() {
   getDocManReactor()->removeResponder(this);
+  uiRegistry().unregisterInterface(this);
   // A device must not call a listener whose module has gone.
   if (!m_deviceListener.isNull()) m_deviceListener->stopListening();
 }
 
 bool DcUiDrawingComparisonPalette::createWindow() {
-  m_hasWindow = true;
-  resetFiles();
+  return create(dwgcompare::hostTranslate(hostToWide(dcMessage(kMsgPaletteCaption)).c_str()), kPaletteControlId);
+}
+
+bool DcUiDrawingComparisonPalette::onCreate() {
+  QWidget* pane = body();
+  if (pane) {
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_toolbar = new DcUiToolbar(pane);
+    m_toolbar->loadButtons();
+    layout->addWidget(m_toolbar);
+  }
+  m_settingsDialog.create(pane);
+  if (pane) pane->layout()->addWidget(m_settingsDialog.window());
+  m_settingsDialog.resetFiles();
+  uiRegistry().registerInterface(this, DcUiAux::kPalette);
+  uiRegistry().registerInterface(&m_settingsDialog, DcUiAux::kSettingsDialog);
   return true;
 }
 
-void DcUiDrawingComparisonPalette::show(bool visible) {
+void DcUiDrawingComparisonPalette::onShow(bool visible) {
   if (visible) {
     getDocManReactor()->addResponder(this);
-    if (DcComparisonManager* manager = getDocManReactor()->currentComparison()) refreshFiles(manager);
+    if (DcComparisonManager* manager = getDocManReactor()->currentComparison())
+      comparisonDocumentActivated(nullptr, manager);
   } else {
     getDocManReactor()->removeResponder(this);
   }
   g_paletteVisible = visible;
 }
 
+void DcUiDrawingComparisonPalette::onClose() {
+  updateStartupEntry(false, kDrawingCompareCommand);
+  if (auto* dialog = findUiInterface<IDcUiCompareResultsPlaceDlg>(DcUiAux::kSettingsDialog)) dialog->resetFiles();
+  g_paletteVisible = false;
+  closePane();
+}
+
 bool DcUiDrawingComparisonPalette::isVisible() const { return g_paletteVisible; }
 
-OdResult DcUiDrawingComparisonPalette::compareFiles(const OdString& file1Path, const OdString& file2Path) {
+void DcUiDrawingComparisonPalette::compareFiles(const OdString& file1Path, const OdString& file2Path) {
+  compare(file1Path, file2Path);
+}
+
+OdResult DcUiDrawingComparisonPalette::compare(const OdString& file1Path, const OdString& file2Path) {
   DcComparisonManagerPtr manager = DcComparisonManager::createObject();
   static_cast<DcComparisonManagerImpl*>(manager.get())->setEditorReactorMaker(&newDcEditorReactor);
-  manager->addReactor(&m_failureReport);
+  if (auto* dialog = findUiInterface<DcComparisonManagerReactor>(DcUiAux::kSettingsDialog)) manager->addReactor(dialog);
   OdDbDatabasePtr file2 = databaseOf(file2Path);
   OdDbDatabasePtr file1 = databaseOf(file1Path);
   if (file1.isNull() || file2.isNull()) return eFileNotFound;
@@ -89,7 +125,8 @@ OdResult DcUiDrawingComparisonPalette::compareFiles(const OdString& file1Path, c
       DcBlockTableRecordComparisonPtr comparison =
           manager->findComparison(document->database()->getModelSpaceId());
       if (!comparison.isNull()) comparison->addReactor(this);
-      refreshFiles(manager.get());
+      m_settingsDialog.refreshFiles(nullptr);
+      if (m_toolbar) m_toolbar->updateInformationButton();
     }
   }
   if (result != eOk && result != eUserBreak) showCompareFailure(file1Path, file2Path, OdError(result).description());
@@ -108,11 +145,11 @@ void DcUiDrawingComparisonPalette::zoomAllWhenDrawn() {
 void DcUiDrawingComparisonPalette::comparisonDocumentActivated(OdDbDatabase*, DcComparisonManager* manager) {
   HostDocument* document = hostCurrentDocument();
   if (!manager || !document) return;
-  if (!manager->findComparison(document->database()->getModelSpaceId()).isNull()) refreshFiles(manager);
+  if (!manager->findComparison(document->database()->getModelSpaceId()).isNull()) m_settingsDialog.refreshFiles(nullptr);
 }
 
 void DcUiDrawingComparisonPalette::noCurrentDocument() {
-  if (getDocManReactor()->hasNoComparisons()) resetFiles();
+  if (getDocManReactor()->hasNoComparisons()) m_settingsDialog.resetFiles();
 }
 
 void DcUiDrawingComparisonPalette::onComparisonEnded(DcBlockTableRecordComparison* comparison) {
@@ -122,13 +159,6 @@ void DcUiDrawingComparisonPalette::onComparisonEnded(DcBlockTableRecordCompariso
   }
   getDocManReactor()->attachEventReactor();
 }
-
-void DcUiDrawingComparisonPalette::refreshFiles(DcComparisonManager* manager) {
-  if (const FileInfo* info = manager->file1Info()) m_file1Row = info->path;
-  if (const FileInfo* info = manager->file2Info()) m_file2Row = info->path;
-}
-
-void DcUiDrawingComparisonPalette::resetFiles() { m_file1Row = m_file2Row = dcMessage(kMsgSelectDrawing); }
 
 DcUiDrawingComparisonPalette* comparisonPalette() { return g_palette.get(); }
 
@@ -154,10 +184,8 @@ void updateStartupEntry(bool show, const char* commandName) {
   else startup->deleteEntry(commandName);
 }
 
-void showMessage(const OdString& text) { hostPrint(text); }
-
 void showCompareFailure(const OdString& file1Path, const OdString& file2Path, const OdString& description) {
-  showMessage(dcFormatMessage(kMsgCompareFailed, {fileNameOf(file1Path), fileNameOf(file2Path), description}));
+  hostUiMessageBox(HostUiIcon::kError, dcFormatMessage(kMsgCompareFailed, {fileNameOf(file1Path), fileNameOf(file2Path), description}));
 }
 
 }  // namespace dwgcompareui

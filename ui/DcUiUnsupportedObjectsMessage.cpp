@@ -4,20 +4,43 @@
 #include "DcMessages.h"
 #include "DcSettings.h"
 #include "DcUiSettings.h"
+#include "HostQtText.h"
 #include "HostText.h"
+#include "HostUi.h"
+
+#include <QCheckBox>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace dwgcompareui {
 using namespace dwgcompare;
 
 namespace {
-bool printUnsupportedObjectsMessage(const DcUiUnsupportedObjectsMessage& message) {
+void showMessageBox(const DcUiUnsupportedObjectsMessage& message, QMainWindow* owner,
+                    const DcUiUnsupportedObjectsAnswer& answer) {
+  auto* box = new QMessageBox(QMessageBox::Warning, hostToQString(message.title), hostToQString(message.instruction),
+                              QMessageBox::NoButton, owner);
+  box->setObjectName(QStringLiteral("UnsupportedObjectsMessage"));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setInformativeText(hostToQString(message.content));
+  box->addButton(hostToQString(message.button), QMessageBox::AcceptRole);
+  box->setCheckBox(new QCheckBox(hostToQString(message.verification), box));
+  QObject::connect(box, &QMessageBox::finished, box, [box, answer] { answer(box->checkBox()->isChecked()); });
+  hostUiColorizeDialog(box);
+  hostUiColorizeControls(box);
+  box->open();
+}
+
+void showInHost(const DcUiUnsupportedObjectsMessage& message, DcUiUnsupportedObjectsAnswer answer) {
   hostPrint(message.instruction);
   hostPrint(message.content);
-  return false;
+  if (QMainWindow* window = hostUiMainWindow()) showMessageBox(message, window, answer);
+  else answer(false);
 }
 
 DcUiUnsupportedObjectsPresenter& presenter() {
-  static DcUiUnsupportedObjectsPresenter shown = &printUnsupportedObjectsMessage;
+  static DcUiUnsupportedObjectsPresenter shown = &showInHost;
   return shown;
 }
 
@@ -40,12 +63,15 @@ DcUiUnsupportedObjectsMessage unsupportedObjectsMessage(const DcBlockTableRecord
 }
 
 void setUnsupportedObjectsPresenter(DcUiUnsupportedObjectsPresenter shown) {
-  presenter() = shown ? std::move(shown) : &printUnsupportedObjectsMessage;
+  presenter() = shown ? std::move(shown) : &showInHost;
 }
 
 void reportUnsupportedObjects(const DcBlockTableRecordComparison::UnsupportedClasses& classes) {
   if (!shouldShowUnsupportedObjectsMessage(classes)) return;
-  if (presenter()(unsupportedObjectsMessage(classes))) uiSettings()->setShowFilteredObjectsMessage(false);
+  presenter()(unsupportedObjectsMessage(classes), [](bool doNotShowAgain) {
+    DcUiSettings* settings = uiSettings();
+    if (settings && doNotShowAgain) settings->setShowFilteredObjectsMessage(false);
+  });
 }
 
 }  // namespace dwgcompareui

@@ -186,7 +186,7 @@ TEST_F(DcComparisonDrawableOverruleTest, WithoutTheOverruleOrWithEmptyMapsTheRes
   std::string plan = writeDrawing("plan.dxf", {{0, 0, 10, 0}, {0, 1, 0, 10}});
   std::string revised = writeDrawing("revised.dxf", {{0, 0, 10, 0}, {10, 1, 10, 12}});
   // Compared from the palette: until the zoom-all after the first drawing, the maps are empty.
-  ASSERT_EQ(dwgcompareui::makeComparisonPalette().compareFiles(OdString(plan), OdString(revised)), eOk);
+  ASSERT_EQ(dwgcompareui::makeComparisonPalette().compare(OdString(plan), OdString(revised)), eOk);
   ASSERT_TRUE(displayOverrulesOn());
   RecordingSink emptyMaps = drawModelSpace(result());
   RecordingSink plain = drawPlainly();

@@ -64,7 +64,7 @@ TEST_F(DcEditorReactorTest, OnlyTheZoomAllByItsExactNameStartsTheComparison) {
 
 TEST_F(DcEditorReactorTest, ACommandFailingBeforeTheZoomAllLeavesTheResultUncomparedAndDrawnAsItIs) {
   // Compared from the palette: the zoom-all comes once the result has been drawn after the next command.
-  ASSERT_EQ(dwgcompareui::makeComparisonPalette().compareFiles(OdString(plan), OdString(revised)), eOk);
+  ASSERT_EQ(dwgcompareui::makeComparisonPalette().compare(OdString(plan), OdString(revised)), eOk);
   OdDbDatabase* result = current()->database();
   auto* comparison = comparisonImpl(
       getDocManReactor()->currentComparison()->findComparison(result->getModelSpaceId()).get());

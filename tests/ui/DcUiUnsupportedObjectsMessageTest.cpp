@@ -19,9 +19,9 @@ TEST_F(DcUiUnsupportedObjectsMessageTest, ShownOncePerRunUntilTheUserTicksDoNotS
   std::string plain = writeDrawing("plain.dxf", {{0, 0, 1, 1}});
   std::vector<DcUiUnsupportedObjectsMessage> shown;
   bool tick = false;
-  setUnsupportedObjectsPresenter([&](const DcUiUnsupportedObjectsMessage& message) {
+  setUnsupportedObjectsPresenter([&](const DcUiUnsupportedObjectsMessage& message, DcUiUnsupportedObjectsAnswer answer) {
     shown.push_back(message);
-    return tick;
+    answer(tick);
   });
 
   ASSERT_TRUE(compareOnCommandLine(underlays, plain)) << commandLog();

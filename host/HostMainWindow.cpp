@@ -5,19 +5,28 @@
 #include "HostDrawingView.h"
 #include "HostGsDevice.h"
 #include "HostQtText.h"
+#include "HostText.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDockWidget>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 // Room for a few lines of messages; the drawing gets the rest.
 constexpr int kCommandLineHeight = 150;
+// A drawing's listeners may send a command, whose end may draw again: a few rounds settle it.
+constexpr int kMostSettlingRounds = 8;
+constexpr const char* kLayoutSection = "MainWindow";
+constexpr const char* kLayoutKey = "Layout";
 }  // namespace
 
 struct HostMainWindow::Pick {
@@ -66,17 +75,24 @@ HostMainWindow::HostMainWindow(HostApp& app) : m_app(app) {
   // window is idle again, not inside the painting or the event that sent it.
   app.docManager().setExecuteSink([this](const OdString& line) {
     if (m_app.processor().isBusy()) m_app.processor().sendStringToExecute(line);
-    else QTimer::singleShot(0, this, [this, line] { typeLine(line); });
+    else queueLine(line);
   });
+  app.help().setPageOpener([](const OdString& page) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(hostToQString(page)));
+  });
+  ProgressBar::setDisplay(this);
   for (const OdString& line : app.docManager().commandLine().log()) m_commandLine->appendLine(line);
   app.docManager().setCommandLineObserver(this);
   app.docManager().addReactor(this);
   for (HostDocument* doc : app.docManager().documents()) documentCreated(doc);
   documentBecameCurrent(app.docManager().curDocument());
   resize(1200, 800);
+  restoreLayout();
 }
 
 HostMainWindow::~HostMainWindow() {
+  ProgressBar::setDisplay(nullptr);
+  m_app.help().setPageOpener(nullptr);
   HostCommandProcessor& processor = m_app.processor();
   m_app.docManager().setExecuteSink([&processor](const OdString& line) { processor.sendStringToExecute(line); });
   m_app.docManager().removeReactor(this);
@@ -92,6 +108,80 @@ void HostMainWindow::typeLine(const OdString& line) {
   m_app.typeLine(line);
   if (m_app.processor().quitRequested()) close();
 }
+
+void HostMainWindow::queueLine(const OdString& line) {
+  ++m_queuedLines;
+  QTimer::singleShot(0, this, [this, line] {
+    --m_queuedLines;
+    typeLine(line);
+  });
+}
+
+bool HostMainWindow::typeLineAndSettle(const OdString& line) {
+  bool ok = m_app.typeLine(line);
+  settle();
+  return ok;
+}
+
+void HostMainWindow::settle() {
+  for (int round = 0; round < kMostSettlingRounds && !m_app.processor().quitRequested(); ++round) {
+    if (HostDrawingView* view = viewOf(m_app.docManager().curDocument())) view->repaint();
+    QCoreApplication::processEvents();
+    if (m_queuedLines == 0) break;
+  }
+}
+
+void HostMainWindow::restoreLayout() {
+  auto section = HostRefPtr<IProfileSection>::adopt(m_app.profile().openSection(kLayoutSection, false));
+  const wchar_t* layout = section ? section->getString(kLayoutKey) : nullptr;
+  if (!layout) return;
+  QByteArray state = QByteArray::fromBase64(hostToQString(hostFromWide(layout)).toLatin1());
+  restoreState(state);
+}
+
+void HostMainWindow::saveLayout() {
+  auto section = HostRefPtr<IProfileSection>::adopt(m_app.profile().openSection(kLayoutSection, true));
+  if (!section) return;
+  QString state = QString::fromLatin1(saveState().toBase64());
+  section->setString(kLayoutKey, hostToWide(hostFromQString(state)).c_str());
+}
+
+void HostMainWindow::closeEvent(QCloseEvent* event) {
+  saveLayout();
+  QMainWindow::closeEvent(event);
+}
+
+void HostMainWindow::start(const OdString& text, int range) {
+  if (!m_progress) {
+    m_progress = new QProgressDialog(this);
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAutoReset(false);
+    m_progress->setAutoClose(false);
+  }
+  m_progress->setLabelText(hostToQString(text));
+  m_progress->setRange(0, range);
+  m_progress->setValue(0);
+  m_progress->show();
+  QCoreApplication::processEvents();
+}
+
+void HostMainWindow::setPosition(int position) {
+  // Also lets the user press Cancel.
+  if (m_progress) m_progress->setValue(position);
+}
+
+void HostMainWindow::setText(const OdString& text) {
+  if (m_progress) m_progress->setLabelText(hostToQString(text));
+  QCoreApplication::processEvents();
+}
+
+void HostMainWindow::finish() {
+  if (m_progress) m_progress->deleteLater();
+  m_progress = nullptr;
+}
+
+bool HostMainWindow::isCancelled() const { return m_progress && m_progress->wasCanceled(); }
 
 HostDrawingView* HostMainWindow::viewOf(HostDocument* doc) const {
   for (int i = 0; i < m_tabs->count(); ++i) {
