@@ -2,6 +2,10 @@
 
 #include "DcUiComparisonFailureReport.h"
 #include "HostDocManager.h"
+#include "HostMainWindow.h"
+
+#include <QDialog>
+#include <QTreeWidget>
 
 using namespace dwgcompare;
 
@@ -52,4 +56,27 @@ TEST_F(DcUiComparisonFailureReportTest, AnOpenFile2WhoseFileWasEmptiedIsReported
       << readText(json);
   // The report's summary on the command line ends with the same lines.
   EXPECT_EQ(commandLog().rfind(reportLines), commandLog().size() - reportLines.size()) << commandLog();
+}
+
+TEST_F(DcUiComparisonFailureReportTest, InTheWindowTheReportListsTheLayoutAndItsReason) {
+  auto owned = std::make_unique<HostMainWindow>(*app);
+  HostMainWindow* window = owned.get();
+  app->setWindow(std::move(owned));
+  window->show();
+  std::string plan = writeDrawing("a.dxf", {{0, 0, 10, 0}});
+  std::string revised = writeDrawing("b.dxf", {{0, 0, 10, 0}});
+  ASSERT_TRUE(window->typeLineAndSettle("DWGCOMPARE"));
+  ASSERT_TRUE(window->typeLineAndSettle(OdString("OPEN \"" + revised + "\"")));
+  writeDrawing("b.dxf", {});
+  ASSERT_TRUE(window->typeLineAndSettle(OdString("-DWGCOMPARE \"" + plan + "\" \"" + revised + "\""))) << commandLog();
+  auto* report = window->findChild<QDialog*>("ComparisonFailureReport");
+  ASSERT_TRUE(report && report->isVisible());
+  EXPECT_EQ(report->windowTitle(), QStringLiteral("Comparison Failure Report"));
+  auto* list = report->findChild<QTreeWidget*>("FailureList");
+  ASSERT_TRUE(list);
+  EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("Layout"));
+  EXPECT_EQ(list->headerItem()->text(1), QStringLiteral("Failure reason"));
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("Model"));
+  EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("Failed to clone comparing layout block into merge database"));
 }

@@ -1,7 +1,15 @@
 #include "TestData.h"
 #include "module/ModuleTestSupport.h"
 
+#include "DcSettings.h"
+#include "DcUiSettings.h"
 #include "DcUiUnsupportedObjectsMessage.h"
+#include "HostMainWindow.h"
+
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 
 using namespace dwgcompareui;
 
@@ -44,4 +52,25 @@ TEST_F(DcUiUnsupportedObjectsMessageTest, ShownOncePerRunUntilTheUserTicksDoNotS
   auto section = HostRefPtr<IProfileSection>::adopt(app->profile().openSection("cmddata/DrawingComparison", false));
   ASSERT_TRUE(section);
   EXPECT_EQ(section->getInt32("ShowFiltredObjectsMessageBox", 1), 0);
+}
+
+TEST_F(DcUiUnsupportedObjectsMessageTest, InTheWindowTickingTheBoxAndOkSwitchesTheMessageOff) {
+  SKIP_WITHOUT_TESTDATA();
+  auto owned = std::make_unique<HostMainWindow>(*app);
+  HostMainWindow* window = owned.get();
+  app->setWindow(std::move(owned));
+  window->show();
+  std::string underlays = (testDataDir() / "dxf/underlay_pdf_AC1018.dxf").string();
+  std::string plain = writeDrawing("plain.dxf", {{0, 0, 1, 1}});
+  std::string compare = "-DWGCOMPARE \"" + underlays + "\" \"" + plain + "\"";
+  ASSERT_TRUE(window->typeLineAndSettle(OdString(compare))) << commandLog();
+  auto* box = window->findChild<QMessageBox*>("UnsupportedObjectsMessage");
+  ASSERT_TRUE(box && box->isVisible());
+  EXPECT_EQ(box->informativeText(), QStringLiteral("AcDbPdfReference\n"));
+  box->checkBox()->setChecked(true);
+  QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+  EXPECT_FALSE(dwgcompare::getDcSettings()->uiSettings()->showFilteredObjectsMessage());
+  QTest::qWait(0);  // the closed box goes
+  ASSERT_TRUE(window->typeLineAndSettle(OdString(compare))) << commandLog();
+  EXPECT_EQ(window->findChild<QMessageBox*>("UnsupportedObjectsMessage"), nullptr);
 }
