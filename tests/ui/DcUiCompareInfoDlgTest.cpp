@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace dwgcompare;
 
@@ -80,4 +81,15 @@ TEST_F(CompareInfoDialogTest, APlainDrawingOpensNoDialog) {
   ASSERT_TRUE(window->typeLineAndSettle("COMPAREINFO"));
   EXPECT_EQ(dialog(), nullptr);
   EXPECT_NE(commandLog().find("\nNot in comparison mode"), std::string::npos);
+}
+
+TEST_F(CompareInfoDialogTest, InsertPlacesTheTextAtThePointTheUserGives) {
+  ASSERT_TRUE(window->typeLineAndSettle(OdString("-DWGCOMPARE \"" + kPlan + "\" \"" + kRevised + "\""))) << commandLog();
+  ASSERT_TRUE(window->typeLineAndSettle("COMPAREINFO"));
+  ASSERT_TRUE(dialog());
+  press("InsertInDrawing");
+  // Runs after the command that the button queued, while it waits for the point.
+  QTimer::singleShot(0, window, [this] { window->typeLine("10,20"); });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return modelSpaceTexts() == 1; }, 5000)) << commandLog();
+  EXPECT_NE(commandLog().find("Specify start point 10,20"), std::string::npos) << commandLog();
 }
