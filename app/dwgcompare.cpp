@@ -21,12 +21,14 @@ extern "C" __attribute__((visibility("default"))) const wchar_t* GetMainDllNameW
 namespace {
 const char kUsageLine[] =
     "usage: dwgcompare FILE1 FILE2 [-o RESULT.dxf] [--png P.png] [--svg S.svg] [--json J.json]\n"
-    "                  [--props N] [--tolerance N] | --help | --version\n";
+    "                  [--props N] [--tolerance N] [--changes] [--zoom-changes DIR] | --help | --version\n";
 const char kHelp[] =
     "  FILE1, FILE2     the original drawing and the one to compare with it, DXF or DWG\n"
     "  -o FILE          save the result drawing (it remembers the compared pair)\n"
     "  --png, --svg     write the painted result: green only in File 1, red only in File 2, grey in both\n"
-    "  --json FILE      write the counts and the compared files as JSON\n"
+    "  --json FILE      write the counts, the compared files and the changes as JSON\n"
+    "  --changes        print one line per change: objects near each other that differ\n"
+    "  --zoom-changes DIR  write one PNG per change into the folder, zoomed to it (change_001.png...)\n"
     "  --props N        COMPAREPROPS: display properties that count (1 colour, 2 layer, 4 linetype,\n"
     "                   8 linetype scale, 16 lineweight, 32 transparency; add them up)\n"
     "  --tolerance N    COMPARETOLERANCE: decimal places that count, 0 to 14 (default 6)\n"
@@ -40,7 +42,8 @@ const char kHelp[] =
 const char kFailureReportCaption[] = "Comparison Failure Report";
 
 struct Options {
-  std::string file1, file2, result, png, svg, json, props, tolerance;
+  std::string file1, file2, result, png, svg, json, props, tolerance, zoomChanges;
+  bool changes = false;
 };
 
 // Each output the options ask for, and the extension its format needs.
@@ -77,8 +80,11 @@ std::string parse(int argc, char** argv, Options& options) {
                          : arg == "--json"      ? &options.json
                          : arg == "--props"     ? &options.props
                          : arg == "--tolerance" ? &options.tolerance
+                         : arg == "--zoom-changes" ? &options.zoomChanges
                                                 : nullptr;
-    if (value) {
+    if (arg == "--changes") {
+      options.changes = true;
+    } else if (value) {
       if (i + 1 >= argc) return arg + " needs a value";
       *value = argv[++i];
     } else if (!arg.empty() && arg[0] == '-') {
@@ -138,8 +144,10 @@ std::vector<Step> stepsOf(const Options& options) {
   steps.push_back({"-DWGCOMPARE", {answerFor(options.file1), answerFor(options.file2)}});
   steps.push_back({"-COMPAREREPORT", {}});
   if (!options.json.empty()) steps.back().answers.push_back(answerFor(options.json));
+  if (options.changes) steps.push_back({"-COMPARECHANGES", {}});
   if (!options.png.empty()) steps.push_back({"EXPORT", {answerFor(options.png)}});
   if (!options.svg.empty()) steps.push_back({"EXPORT", {answerFor(options.svg)}});
+  if (!options.zoomChanges.empty()) steps.push_back({"-COMPAREZOOMEXPORT", {answerFor(options.zoomChanges)}});
   if (!options.result.empty()) steps.push_back({"SAVEAS", {answerFor(options.result)}});
   return steps;
 }
@@ -178,6 +186,8 @@ int compare(HostApp& app, const Options& options, const char* program) {
   HostOutputTransaction outputs;
   try {
     for (const std::string& file : {options.file1, options.file2}) hostRequireInputFile(OdString(file));
+    if (!options.zoomChanges.empty() && !std::filesystem::is_directory(options.zoomChanges))
+      return failure("--zoom-changes " + options.zoomChanges + ": not a folder");
     outputs.addInputs({OdString(options.file1), OdString(options.file2)});
     for (const Output& output : outputsOf(options))
       if (!output.path.empty()) outputs.claim(OdString(output.path));
@@ -193,11 +203,11 @@ int compare(HostApp& app, const Options& options, const char* program) {
     bool ok = app.typeLine(OdString(step.line()));
     // The comparison's result document became current: its log holds the rest.
     HostCommandLine& after = app.docManager().commandLine();
-    bool isReport = step.command == "-COMPAREREPORT";
+    bool isReport = step.command == "-COMPAREREPORT" || step.command == "-COMPARECHANGES";
     size_t from = &after == &commandLine ? before : 0;
     if (!ok || isReport) printSince(after, from, step, ok ? stdout : stderr);
     if (!ok) return failure("failed: " + step.line());
-    if (isReport) layoutFailed = reportsFailedLayout(after, from);
+    if (step.command == "-COMPAREREPORT") layoutFailed = reportsFailedLayout(after, from);
   }
   try {
     outputs.commit();

@@ -4,8 +4,13 @@
 #include "DbBlockTableRecord.h"
 #include "DbDimension.h"
 #include "DbLayout.h"
+#include "DcComparisonReport.h"
 #include "DcHost.h"
+#include "DcRevisionClouds.h"
 #include "DcSettings.h"
+#include "GiExtents.h"
+#include "HostDocument.h"
+#include "HostGsDevice.h"
 #include "HostObjectHashGenerator.h"
 
 #include <algorithm>
@@ -18,6 +23,22 @@ namespace {
 // Hash values as a saved result drawing keeps them: 63 to a chunk of 255 bytes.
 constexpr size_t kChunkSize = 255;
 constexpr size_t kValuesPerChunk = kChunkSize / 4;
+
+// The larger side of the drawing as the view shows it right after the zoom-all that precedes the comparison.
+double zoomedAllSize() {
+  HostDocument* document = hostCurrentDocument();
+  if (!document || !document->hasDevice()) return 0;
+  const HostGsView& view = document->device()->view();
+  return std::max(view.width(), view.height());
+}
+
+double extentsSize(const OdDbObjectId& space) {
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(space.openObject().get());
+  OdGeExtents3d extents = block.isNull() ? OdGeExtents3d() : odGiBlockExtents(block.get());
+  if (!extents.isValidExtents()) return 0;
+  OdGeVector3d diagonal = extents.maxPoint() - extents.minPoint();
+  return std::max(diagonal.x, diagonal.y);
+}
 
 OdDbBlockTableRecordPtr openBlockTableRecord(const OdDbObjectId& id) {
   if (!id.isValid()) return OdDbBlockTableRecordPtr();
@@ -52,9 +73,13 @@ OdDbObjectId DcBlockTableRecordComparisonImpl::layoutId() const {
 }
 
 void DcBlockTableRecordComparisonImpl::onDeepCloneEnded(OdDbIdMapping& mapping) {
-  if (m_captureFile1) m_file1Mapping = &mapping;
+  if (m_captureFile1) {
+    m_file1Mapping = &mapping;
+    m_file1Handles.record(mapping);
+  }
   if (m_captureFile2 && !m_file2Captured) {
     m_file2Mapping = &mapping;
+    m_file2Handles.record(mapping);
     m_file2Captured = true;
   }
 }
@@ -75,6 +100,7 @@ void DcBlockTableRecordComparisonImpl::notifyReactors(Notify notify) {
 }
 
 void DcBlockTableRecordComparisonImpl::compareObjects() {
+  m_objectCounts.reset();
   notifyReactors([this](auto* r) { r->onComparisonStarted(this); });
   for (auto [mapping, target] : {std::pair{m_file1Mapping.get(), &m_file1Objects},
                                  std::pair{m_file2Mapping.get(), &m_file2Objects}}) {
@@ -84,7 +110,42 @@ void DcBlockTableRecordComparisonImpl::compareObjects() {
     }
     fingerprintClones(*mapping, *target);
   }
+  double drawingSize = zoomedAllSize();
+  findTheChanges(drawingSize);
+  if (DcSettings* settings = getDcSettings(); settings && settings->showsRevisionClouds()) drawRevisionClouds(drawingSize);
   endComparison();
+}
+
+void DcBlockTableRecordComparisonImpl::drawRevisionClouds(double drawingSize) {
+  OdDbObjectPtr space = m_blockTableRecordId.openObject();
+  if (space.isNull()) return;
+  addRevisionClouds(space->database(), m_changes, drawingSize);
+  // The view takes the clouds in, as a zoom-all of the saved result would.
+  HostDocument* document = hostCurrentDocument();
+  if (document && document->hasDevice() && document->database() == space->database()) document->device()->zoomExtents();
+}
+
+void DcBlockTableRecordComparisonImpl::setFileBlocks(const OdDbObjectId& file1Block, const OdDbObjectId& file2Block) {
+  m_file1Block = file1Block;
+  m_file2Block = file2Block;
+}
+
+const Changes& DcBlockTableRecordComparisonImpl::changes() {
+  if (!m_changesFound) findTheChanges(extentsSize(m_blockTableRecordId));
+  return m_changes;
+}
+
+const GroupCounts& DcBlockTableRecordComparisonImpl::objectCounts() {
+  if (!m_objectCounts) m_objectCounts = objectCountsOf(*this);
+  return *m_objectCounts;
+}
+
+void DcBlockTableRecordComparisonImpl::findTheChanges(double drawingSize) {
+  DcSettings* settings = getDcSettings();
+  double margin = settings ? settings->changeMargin() : 0;
+  m_changes = findChanges({&m_file1Objects, &m_file2Objects, m_file1Block, m_file2Block, &m_file1Handles, &m_file2Handles},
+                          drawingSize, margin);
+  m_changesFound = true;
 }
 
 void DcBlockTableRecordComparisonImpl::endComparison() {

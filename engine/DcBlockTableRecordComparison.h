@@ -3,10 +3,12 @@
 #include "CmColor.h"
 #include "DbIdMapping.h"
 #include "DbObjectId.h"
+#include "DcChanges.h"
 #include "DcComparisonModel.h"
 #include "ResBuf.h"
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace dwgcompare {
@@ -79,6 +81,15 @@ class DcBlockTableRecordComparisonImpl : public DcBlockTableRecordComparison, pu
   // Fingerprints every clone of both mappings into the two maps.
   void compareObjects();
 
+  // The blocks File 1 and File 2 were bound into: their entities are the objects changes are made of.
+  void setFileBlocks(const OdDbObjectId& file1Block, const OdDbObjectId& file2Block);
+  OdDbObjectId file1Block() const { return m_file1Block; }
+  OdDbObjectId file2Block() const { return m_file2Block; }
+  // Found once the objects are compared, or when first asked for on a reopened result.
+  const Changes& changes();
+  // The objects of each group as a user counts them, worked out once the objects are compared.
+  const GroupCounts& objectCounts();
+
   const ComparedObjectMap& file1Objects() const { return m_file1Objects; }
   const ComparedObjectMap& file2Objects() const { return m_file2Objects; }
   OdDbIdMapping* file1Mapping() const { return m_file1Mapping.get(); }
@@ -94,6 +105,8 @@ class DcBlockTableRecordComparisonImpl : public DcBlockTableRecordComparison, pu
   template <class Notify>
   void notifyReactors(Notify notify);
   void endComparison();
+  void findTheChanges(double drawingSize);
+  void drawRevisionClouds(double drawingSize);
   void fingerprintClones(OdDbIdMapping& mapping, ComparedObjectMap& target);
   void prepareForFingerprint(OdDbObject* object) const;
   void noteUnsupported(const OdDbObject* object);
@@ -112,6 +125,13 @@ class DcBlockTableRecordComparisonImpl : public DcBlockTableRecordComparison, pu
   bool m_file2Captured = false;
   ComparedObjectMap m_file1Objects;
   ComparedObjectMap m_file2Objects;
+  OdDbObjectId m_file1Block;
+  OdDbObjectId m_file2Block;
+  SourceHandles m_file1Handles;
+  SourceHandles m_file2Handles;
+  Changes m_changes;
+  bool m_changesFound = false;
+  std::optional<GroupCounts> m_objectCounts;
   OdRxObjectPtr m_editorReactor;
 };
 

@@ -54,6 +54,13 @@ class DcComparisonManager : public OdRxObject {
   virtual OdCmColor file1Color() const = 0;
   virtual OdCmColor file2Color() const = 0;
   virtual OdCmColor sharedColor() const = 0;
+  // The changes of the result, in their numbers' order; empty before a comparison ended.
+  virtual const Changes& changes() = 0;
+  // The index of the change selected last, or -1.
+  virtual int currentChange() const = 0;
+  // Selects a change and zooms the result's view to it with a margin around
+  // it; false, nothing changed, for an index out of range.
+  virtual bool selectChange(int index) = 0;
 };
 using DcComparisonManagerPtr = OdSmartPtr<DcComparisonManager>;
 

@@ -4,9 +4,11 @@
 #include "DcMessages.h"
 #include "DcPairInfo.h"
 #include "DcResultDrawing.h"
+#include "DcRevisionClouds.h"
 #include "DcSettings.h"
 #include "DbXrecord.h"
 #include "HostDocManager.h"
+#include "HostGsDevice.h"
 #include "OdTimeStamp.h"
 #include "RxSystemServices.h"
 
@@ -68,6 +70,14 @@ OdString formattedModificationTime(const OdString& path) {
   OdString text;
   time.strftime("%#c", text);
   return text;
+}
+
+// The box grown on every side by a quarter of its larger side, so that what surrounds a change shows too.
+OdGeExtents3d withZoomMargin(const OdGeExtents3d& box) {
+  OdGeVector3d size = box.maxPoint() - box.minPoint();
+  double margin = std::max(size.x, size.y) * 0.25;
+  OdGeExtents3d grown = box;
+  return grown.expandBy(OdGeVector3d(margin, margin, 0)).expandBy(OdGeVector3d(-margin, -margin, 0));
 }
 
 // A bind that throws nothing can still leave the block unresolved, or empty
@@ -159,6 +169,7 @@ OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* fil
   if (OdResult bound = bindFile(result, file2, names.file2, true, impl, editorReactor.get(), m_file2Block); bound != eOk) return bound;
   notifyReactors([](auto* r) { r->file2Bound(); });
   insertMarkedReference(result, result->getOdDbObjectId(m_file2Block));
+  impl.setFileBlocks(result->getOdDbObjectId(m_file1Block), result->getOdDbObjectId(m_file2Block));
 
   nameResult(resultDocument, file1, file2);
   createPairInfoDictionary(result);
@@ -220,6 +231,23 @@ DcEnumComparisonPtr DcComparisonManagerImpl::enumComparisons() const {
   return DcEnumComparisonPtr(new OdRxObjectImpl<DcEnumComparisonImpl>(m_comparisons), kOdRxObjAttach);
 }
 
+const Changes& DcComparisonManagerImpl::changes() {
+  static const Changes none;
+  return m_comparisons.empty() ? none : comparisonImpl(m_comparisons.front().get())->changes();
+}
+
+bool DcComparisonManagerImpl::selectChange(int index) {
+  const Changes& all = changes();
+  if (index < 0 || index >= int(all.size())) return false;
+  m_currentChange = index;
+  HostDocument* document = hostCurrentDocument();
+  if (!document) return true;
+  highlightRevisionCloud(document->database(), &all[index]);
+  if (all[index].box.isValidExtents()) document->device()->view().zoomExtents(withZoomMargin(all[index].box));
+  hostRegen();
+  return true;
+}
+
 bool DcComparisonManagerImpl::writePairInfo(OdDbDatabase* database) const {
   OdDbDictionaryPtr pair = openPairInfoDictionary(database, OdDb::kForWrite);
   if (pair.isNull()) return false;
@@ -259,6 +287,7 @@ bool DcComparisonManagerImpl::readPairInfo(OdDbDatabase* database) {
   DcBlockTableRecordComparisonPtr comparison = DcBlockTableRecordComparison::createObject();
   DcBlockTableRecordComparisonImpl& impl = *comparisonImpl(comparison.get());
   impl.setBlockTableRecordId(database->getModelSpaceId());
+  impl.setFileBlocks(database->getOdDbObjectId(m_file1Block), database->getOdDbObjectId(m_file2Block));
   impl.readFile1Objects(file1Hashes.get());
   impl.readFile2Objects(file2Hashes.get());
   m_comparisons.push_back(comparison);

@@ -28,6 +28,9 @@ class DcComparisonManagerImpl : public DcComparisonManager {
   OdCmColor file1Color() const override { return m_file1Color; }
   OdCmColor file2Color() const override { return m_file2Color; }
   OdCmColor sharedColor() const override { return m_sharedColor; }
+  const Changes& changes() override;
+  int currentChange() const override { return m_currentChange; }
+  bool selectChange(int index) override;
 
   OdDbHandle file1BlockHandle() const { return m_file1Block; }
   OdDbHandle file2BlockHandle() const { return m_file2Block; }
@@ -63,6 +66,7 @@ class DcComparisonManagerImpl : public DcComparisonManager {
   std::vector<DcBlockTableRecordComparisonPtr> m_comparisons;
   DcEditorReactorMaker m_makeEditorReactor = nullptr;
   std::optional<DcDisplayContext> m_shown;
+  int m_currentChange = -1;
 };
 
 // The identity of a file as the comparison records it.

@@ -83,6 +83,14 @@ inline ObjectState objectState(uint32_t value, const ComparedObjectMap& file1Obj
   return inFile2 ? ObjectState::File2Only : ObjectState::None;
 }
 
+// How many objects fall in each group: File 1's entries not in File 2's
+// map, File 2's entries not in File 1's, and File 1's entries found in File 2's.
+struct GroupCounts {
+  size_t file1Only = 0;
+  size_t file2Only = 0;
+  size_t shared = 0;
+};
+
 // What the display paints a result drawing by. The maps are the comparison's,
 // read in place: their owner has the display let go of them before they go.
 struct DcDisplayContext {

@@ -4,13 +4,18 @@
 #include "DbBlockTableRecord.h"
 #include "DbDimension.h"
 #include "DcSettings.h"
+#include "DxfFields.h"
+#include "HostObjectHashDxfGenerator.h"
 
 #include <cstdio>
+#include <map>
 #include <unordered_map>
 #include <unordered_set>
 
 namespace dwgcompare {
 namespace {
+
+constexpr int kBoxPrecision = 6;
 
 // The class of the bound object an entry came from; entries read back from
 // a saved result have no object left to ask.
@@ -133,26 +138,93 @@ std::string jsonFailures(const std::vector<LayoutFailure>& failures) {
   return json + "]";
 }
 
+// Boxes come from tessellated curves: six decimals are all they tell.
+std::string number(double value) { return dxf::formatDouble(hostObjectCompare::roundToPrecision(value, kBoxPrecision)); }
+
+std::string jsonBox(const OdGeExtents3d& box) {
+  if (!box.isValidExtents()) return "null";
+  return "[" + number(box.minPoint().x) + ", " + number(box.minPoint().y) + ", " + number(box.maxPoint().x) + ", " +
+         number(box.maxPoint().y) + "]";
+}
+
+std::string jsonObjects(const std::vector<ChangedObject>& objects) {
+  std::string json = "[";
+  for (const ChangedObject& object : objects)
+    json += (json.size() > 1 ? ", " : "") + std::string("{\"handle\": ") + jsonString(OdString(object.handle)) +
+            ", \"class\": " + jsonString(OdString(object.className)) + ", \"box\": " + jsonBox(object.box) + "}";
+  return json + "]";
+}
+
+std::string jsonExplanation(const std::vector<FieldDifference>& fields) {
+  std::string json = "[";
+  for (const FieldDifference& field : fields)
+    json += (json.size() > 1 ? ", " : "") + std::string("{\"code\": ") + std::to_string(field.code) +
+            ", \"name\": " + jsonString(OdString(field.name)) + ", \"file1Handle\": " +
+            jsonString(OdString(field.file1Handle)) + ", \"file2Handle\": " + jsonString(OdString(field.file2Handle)) +
+            ", \"file1\": " +
+            jsonString(OdString(field.file1Value)) + ", \"file2\": " + jsonString(OdString(field.file2Value)) + "}";
+  return json + "]";
+}
+
+std::string jsonChange(const Change& change) {
+  return "{\"number\": " + std::to_string(change.number) + ", \"kind\": \"" + changeKindName(change.kind()) +
+         "\", \"box\": " + jsonBox(change.box) + ", \"file1\": " + jsonObjects(change.file1) +
+         ", \"file2\": " + jsonObjects(change.file2) + ", \"explanation\": " + jsonExplanation(change.explanation) +
+         "}";
+}
+
+// "2 AcDbLine, 1 AcDbText"
+std::string classCounts(const std::vector<ChangedObject>& objects) {
+  std::map<std::string, int> counts;
+  for (const ChangedObject& object : objects) ++counts[object.className];
+  std::string text;
+  for (const auto& [name, count] : counts) text += (text.empty() ? "" : ", ") + std::to_string(count) + " " + name;
+  return text.empty() ? "none" : text;
+}
+
+std::string boxText(const OdGeExtents3d& box) {
+  if (!box.isValidExtents()) return "nowhere drawn";
+  return "(" + number(box.minPoint().x) + ", " + number(box.minPoint().y) + ")-(" + number(box.maxPoint().x) +
+         ", " + number(box.maxPoint().y) + ")";
+}
+
+std::string explanationText(const std::vector<FieldDifference>& fields) {
+  std::string text;
+  for (const FieldDifference& field : fields)
+    text += "; " + std::to_string(field.code) + " " + field.name + ": " +
+            (field.file1Value.empty() ? "-" : field.file1Value) + " -> " +
+            (field.file2Value.empty() ? "-" : field.file2Value);
+  return text;
+}
+
 std::string jsonFile(const FileInfo& info) {
   return "{\"path\": " + jsonString(info.path) + ", \"fileName\": " + jsonString(info.fileName) +
          ", \"savedBy\": " + jsonString(info.savedBy) + ", \"dateSaved\": " + jsonString(info.dateSaved) + "}";
 }
 }  // namespace
 
-ComparisonReport makeComparisonReport(const DcComparisonManager& manager,
-                                      const DcBlockTableRecordComparisonImpl& comparison) {
+ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBlockTableRecordComparisonImpl& comparison) {
   ComparisonReport report;
   if (const FileInfo* info = manager.file1Info()) report.file1 = *info;
   if (const FileInfo* info = manager.file2Info()) report.file2 = *info;
   countEntries(comparison.file1Objects(), comparison.file2Objects(), true, report);
   countEntries(comparison.file2Objects(), comparison.file1Objects(), false, report);
-  TopLevelObjects topLevel(comparison.blockTableRecordId());
-  countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, report.counts);
-  countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, report.counts);
+  report.counts = comparison.objectCounts();
   for (const auto& [name, unused] : comparison.unsupportedObjects()) report.unsupported.push_back(name.utf8());
   if (comparison.failureCode() != 0)
     report.failures.push_back({comparison.name(), failureReasonOf(comparison.failureCode())});
+  report.changes = comparison.changes();
   return report;
+}
+
+GroupCounts objectCountsOf(const DcBlockTableRecordComparisonImpl& comparison) {
+  ChangeSource source{&comparison.file1Objects(), &comparison.file2Objects(), comparison.file1Block(), comparison.file2Block()};
+  if (isRestored(source)) return restoredObjectCounts(source);
+  GroupCounts counts;
+  TopLevelObjects topLevel(comparison.blockTableRecordId());
+  countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, counts);
+  countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, counts);
+  return counts;
 }
 
 std::string comparisonReportJson(const ComparisonReport& report) {
@@ -170,7 +242,13 @@ std::string comparisonReportJson(const ComparisonReport& report) {
     json += separator + jsonString(OdString(name));
     separator = ", ";
   }
-  return json + "],\n  \"failures\": " + jsonFailures(report.failures) + "\n}\n";
+  json += "],\n  \"failures\": " + jsonFailures(report.failures) + ",\n  \"changes\": [";
+  separator = "\n    ";
+  for (const Change& change : report.changes) {
+    json += separator + jsonChange(change);
+    separator = ",\n    ";
+  }
+  return json + (report.changes.empty() ? "]\n}\n" : "\n  ]\n}\n");
 }
 
 OdString failureReasonOf(int code) {
@@ -192,12 +270,22 @@ std::vector<OdString> comparisonReportSummary(const ComparisonReport& report) {
       OdString("Only in File 1: " + std::to_string(report.counts.file1Only) + ", only in File 2: " +
                std::to_string(report.counts.file2Only) + ", in both: " + std::to_string(report.counts.shared)),
   };
+  lines.push_back(OdString("Changes: " + std::to_string(report.changes.size())));
   if (!report.unsupported.empty()) {
     OdString classes;
     for (const std::string& name : report.unsupported) classes += (classes.isEmpty() ? "" : ", ") + OdString(name);
     lines.push_back("Left out as unsupported: " + classes);
   }
   for (const OdString& line : failureReportLines(report.failures)) lines.push_back(line);
+  return lines;
+}
+
+std::vector<OdString> changeLines(const Changes& changes) {
+  std::vector<OdString> lines;
+  for (const Change& change : changes)
+    lines.push_back(OdString("Change " + std::to_string(change.number) + " (" + changeKindName(change.kind()) +
+                             ") at " + boxText(change.box) + ": File 1 " + classCounts(change.file1) + "; File 2 " +
+                             classCounts(change.file2) + explanationText(change.explanation)));
   return lines;
 }
 

@@ -9,14 +9,6 @@
 
 namespace dwgcompare {
 
-// How many objects fall in each group: File 1's entries not in File 2's
-// map, File 2's entries not in File 1's, and File 1's entries found in File 2's.
-struct GroupCounts {
-  size_t file1Only = 0;
-  size_t file2Only = 0;
-  size_t shared = 0;
-};
-
 // What one comparison found, for people and for scripts.
 // A layout whose comparison failed, and why, as the failure report lists it.
 struct LayoutFailure {
@@ -36,10 +28,12 @@ struct ComparisonReport {
   std::map<std::string, GroupCounts> byClass;  // entities by their class as bound
   std::vector<std::string> unsupported;
   std::vector<LayoutFailure> failures;
+  Changes changes;
 };
 
-ComparisonReport makeComparisonReport(const DcComparisonManager& manager,
-                                      const DcBlockTableRecordComparisonImpl& comparison);
+ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBlockTableRecordComparisonImpl& comparison);
+// Objects of model space as a user counts them (see ComparisonReport::counts).
+GroupCounts objectCountsOf(const DcBlockTableRecordComparisonImpl& comparison);
 std::string comparisonReportJson(const ComparisonReport& report);
 // The text of a failure code, from the settings' failure reason table.
 OdString failureReasonOf(int code);
@@ -47,5 +41,7 @@ OdString failureReasonOf(int code);
 std::vector<OdString> failureReportLines(const std::vector<LayoutFailure>& failures);
 // A few lines for the command line, the failure report among them.
 std::vector<OdString> comparisonReportSummary(const ComparisonReport& report);
+// One line per change: its number, kind, box, objects and what differs.
+std::vector<OdString> changeLines(const Changes& changes);
 
 }  // namespace dwgcompare

@@ -10,8 +10,8 @@
 namespace hostObjectCompare {
 namespace {
 
-// Each passed value as a line of its group code and its value in text.
-class ValueLines : public HashValueObserver {
+// Each passed value with its group code, in text.
+class ValueTexts : public HashValueObserver {
  public:
   void passedText(int code, std::u16string_view text) override { add(code, OdString(std::u16string(text)).utf8()); }
   void passedInteger(int code, int64_t value) override { add(code, std::to_string(value)); }
@@ -31,10 +31,10 @@ class ValueLines : public HashValueObserver {
     add(code, text);
   }
 
-  std::vector<OdString> lines;
+  std::vector<FingerprintValue> values;
 
  private:
-  void add(int code, const std::string& value) { lines.push_back(OdString(std::to_string(code) + ": " + value)); }
+  void add(int code, const std::string& value) { values.push_back({code, value}); }
 };
 
 }  // namespace
@@ -53,12 +53,19 @@ std::vector<OdString> fingerprintLines(OdDbDatabase* db) {
   return lines;
 }
 
-std::vector<OdString> fingerprintValueLines(const OdDbObject* object) {
-  ValueLines values;
+std::vector<FingerprintValue> fingerprintValues(const OdDbObject* object) {
+  ValueTexts texts;
   HostObjectHashDxfGenerator generator;
-  generator.setObserver(&values);
+  generator.setObserver(&texts);
   generator.computeHash(object);
-  return std::move(values.lines);
+  return std::move(texts.values);
+}
+
+std::vector<OdString> fingerprintValueLines(const OdDbObject* object) {
+  std::vector<OdString> lines;
+  for (const FingerprintValue& value : fingerprintValues(object))
+    lines.push_back(OdString(std::to_string(value.code) + ": " + value.text));
+  return lines;
 }
 
 }  // namespace hostObjectCompare

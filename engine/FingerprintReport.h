@@ -2,6 +2,7 @@
 
 #include "OdString.h"
 
+#include <string>
 #include <vector>
 
 class OdDbDatabase;
@@ -13,6 +14,15 @@ namespace hostObjectCompare {
 // handle, its class and its fingerprint as eight hexadecimal digits
 // ("1F AcDbLine 0A1B2C3D").
 std::vector<OdString> fingerprintLines(OdDbDatabase* db);
+
+// One value that reaches a fingerprint, in text ("1.0, 2.0, 0.0" for a point).
+struct FingerprintValue {
+  int code;
+  std::string text;
+};
+
+// The values that reach the object's fingerprint, in the order they pass.
+std::vector<FingerprintValue> fingerprintValues(const OdDbObject* object);
 
 // The values that reach the object's fingerprint, one a line with its group
 // code ("10: 1.0, 2.0, 0.0"): what tells it from an object that differs.

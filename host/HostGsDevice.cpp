@@ -171,7 +171,7 @@ std::string HostGsDevice::pngImage(int width, int height) {
   {
     QPainter painter(&image);
     HostRasterCanvas canvas(painter);
-    update(canvas, width, height);
+    paintExport(canvas, width, height);
   }
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -182,8 +182,22 @@ std::string HostGsDevice::pngImage(int width, int height) {
 
 std::string HostGsDevice::svgDocument(int width, int height) {
   HostSvgCanvas canvas(width, height);
-  update(canvas, width, height);
+  paintExport(canvas, width, height);
   return canvas.document();
+}
+
+namespace {
+HostGsDevice::ExportOverlay& exportOverlay() {
+  static HostGsDevice::ExportOverlay overlay;
+  return overlay;
+}
+}  // namespace
+
+void HostGsDevice::setExportOverlay(ExportOverlay overlay) { exportOverlay() = std::move(overlay); }
+
+void HostGsDevice::paintExport(HostCanvas& canvas, int width, int height) {
+  update(canvas, width, height);
+  if (exportOverlay()) exportOverlay()(*this, canvas, width, height);
 }
 
 void HostGsDevice::exportView(const OdString& path, int width, int height, const std::vector<OdString>& inputs) {

@@ -4,6 +4,7 @@
 #include "HostViewSink.h"
 #include "IHostDeviceUpdateListner.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -51,6 +52,10 @@ class HostGsDevice {
   // while a point is asked for. Not owned.
   void setFollowingEntity(const OdDbEntity* entity) { m_following = entity; }
 
+  // What a plug-in paints over every exported picture, in its pixels, after
+  // the drawing (a legend); empty for nothing. One for all devices.
+  using ExportOverlay = std::function<void(HostGsDevice& device, HostCanvas& canvas, int width, int height)>;
+  static void setExportOverlay(ExportOverlay overlay);
   // Drawings completed so far.
   int updateCount() const { return m_updates; }
 
@@ -69,6 +74,7 @@ class HostGsDevice {
     bool armed;  // registered before the drawing under way began
   };
   void drawModelSpace(OdGiGeometrySink& sink, int width, int height);
+  void paintExport(HostCanvas& canvas, int width, int height);
   void drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, OdGiGeometrySink& sink, int width, int height);
   void runUpdate(OdGiGeometrySink& sink, int width, int height);
   std::vector<IHostDeviceUpdateListner*> audience();

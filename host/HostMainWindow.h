@@ -43,8 +43,10 @@ class HostMainWindow : public QMainWindow,
   void updateView(HostDocument* doc) override;
   int appearanceFlag() const override { return 1; }
   HostPointPick pickPoint(const OdString& prompt, HostPointTracker* tracker) override;
-  // False: point prompts with no queued answer are cancelled as without a
-  // window, so that unattended runs (screenshots) cannot wait for a click.
+  bool waitsForUser() const override { return m_promptsWait; }
+  // False: point prompts with no queued answer are cancelled and dialogs
+  // that ask are answered as without a window, so that unattended runs
+  // (screenshots) cannot wait for the user.
   void setPointPromptsWait(bool wait) { m_promptsWait = wait; }
 
  protected:

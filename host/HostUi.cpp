@@ -3,6 +3,7 @@
 #include "HostApp.h"
 #include "HostQtText.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -66,6 +67,28 @@ void hostUiMessageBox(HostUiIcon icon, const OdString& text) {
   auto* box = new QMessageBox(qtIcon(icon), window->windowTitle(), hostToQString(text), QMessageBox::Ok, window);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
+}
+
+QWidget* hostUiDialogParent() {
+  HostApp* app = HostApp::current();
+  return app && app->window().waitsForUser() ? hostUiMainWindow() : nullptr;
+}
+
+bool hostUiTaskDialog(const OdString& title, const OdString& instruction, const OdString& content,
+                      const OdString& button, const OdString& verification) {
+  QWidget* parent = hostUiDialogParent();
+  if (!parent) {
+    if (HostApp* app = HostApp::current()) app->docManager().print(instruction + "\n" + content);
+    return false;
+  }
+  QMessageBox box(QMessageBox::Information, hostToQString(title), hostToQString(instruction), QMessageBox::NoButton,
+                  parent);
+  box.setInformativeText(hostToQString(content));
+  box.addButton(hostToQString(button), QMessageBox::AcceptRole);
+  auto* silence = new QCheckBox(hostToQString(verification), &box);
+  box.setCheckBox(silence);
+  box.exec();
+  return silence->isChecked();
 }
 
 OdString hostUiOpenFileName(const OdString& filter) {

@@ -18,6 +18,16 @@ enum class HostUiIcon { kInformation, kWarning, kError };
 // the user, so that scripts go on) and keeps it on the command line too.
 void hostUiMessageBox(HostUiIcon icon, const OdString& text);
 
+// A message the user may silence: its instruction over its content, one
+// button and a "do not show again" check box. Answers whether the box was
+// ticked. When nobody can answer (headless, an unattended run) the texts go
+// to the command line and nothing is ticked.
+bool hostUiTaskDialog(const OdString& title, const OdString& instruction, const OdString& content,
+                      const OdString& button, const OdString& verification);
+
+// A modal dialog of the main window, or null when nobody can answer one.
+QWidget* hostUiDialogParent();
+
 // Asks for a drawing file to open; an empty answer when the user cancels or
 // there is no window. The filter is "Drawing (*.dwg)|*.dwg|": pairs of a
 // caption and patterns, each ended by '|'.

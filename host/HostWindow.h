@@ -36,4 +36,6 @@ class HostWindow {
   // Escape, telling the tracker where the cursor is meanwhile. Not pure:
   // without a window there is nobody to ask (kNoWindow).
   virtual HostPointPick pickPoint(const OdString& /*prompt*/, HostPointTracker* /*tracker*/) { return {}; }
+  // Whether a question may wait for the user: not headless, not in an unattended run.
+  virtual bool waitsForUser() const { return false; }
 };

@@ -7,14 +7,19 @@
 #include "DcMessages.h"
 #include "DcUiCompareInfo.h"
 #include "DcUiCompareInfoDlg.h"
+#include "DcRevisionClouds.h"
 #include "DcUiDrawingComparisonPalette.h"
 #include "FingerprintReport.h"
 #include "HostDocManager.h"
 #include "HostOutputTransaction.h"
 #include "HostUi.h"
 #include "HostEditor.h"
+#include "HostGsDevice.h"
 #include "ICmdFactory.h"
 #include "OdError.h"
+
+#include <cstdio>
+#include <filesystem>
 
 namespace dwgcompare {
 namespace {
@@ -24,6 +29,12 @@ constexpr const char* kCommandLineCompareInfoCommand = "-COMPAREINFO";
 constexpr const char* kCommandLineCompareCommand = "-DWGCOMPARE";
 constexpr const char* kCompareReportCommand = "-COMPAREREPORT";
 constexpr const char* kFingerprintCommand = "DWGCOMPAREHASH";
+constexpr const char* kCompareChangesCommand = "-COMPARECHANGES";
+constexpr const char* kCompareNextCommand = "COMPARENEXT";
+constexpr const char* kComparePrevCommand = "COMPAREPREV";
+constexpr const char* kCompareZoomExportCommand = "-COMPAREZOOMEXPORT";
+constexpr int kChangePictureWidth = 1600;
+constexpr int kChangePictureHeight = 1200;
 
 void showPalette(dwgcompareui::DcUiDrawingComparisonPalette& palette, bool show) {
   palette.show(show);
@@ -74,6 +85,24 @@ std::vector<OdString> filesCompared(const DcComparisonManager& manager) {
   for (const FileInfo* info : {manager.file1Info(), manager.file2Info()})
     if (info) files.push_back(info->path);
   return files;
+}
+
+// "change_001.png": numbered so that a folder lists the changes in order.
+std::string dcChangePictureName(int number) {
+  char name[32];
+  std::snprintf(name, sizeof name, "change_%03d.png", number);
+  return name;
+}
+
+// The comparison of the current result drawing, or null (and the user told) when the drawing is none.
+DcBlockTableRecordComparisonImpl* currentComparison(DcComparisonManager*& manager) {
+  manager = getDocManReactor()->currentComparison();
+  HostDocument* document = hostCurrentDocument();
+  DcBlockTableRecordComparisonPtr comparison =
+      manager && document ? manager->findComparison(document->database()->getModelSpaceId())
+                          : DcBlockTableRecordComparisonPtr();
+  if (comparison.isNull()) hostPrint(dcMessage(kMsgNotInComparisonMode));
+  return comparison.isNull() ? nullptr : comparisonImpl(comparison.get());
 }
 }  // namespace
 
@@ -133,16 +162,10 @@ int DcCommandLineCompareCmd::run() {
 }
 
 int DcCompareReportCmd::run() {
-  DcComparisonManager* manager = getDocManReactor()->currentComparison();
-  HostDocument* document = hostCurrentDocument();
-  DcBlockTableRecordComparisonPtr comparison =
-      manager && document ? manager->findComparison(document->database()->getModelSpaceId())
-                          : DcBlockTableRecordComparisonPtr();
-  if (comparison.isNull()) {
-    hostPrint(dcMessage(kMsgNotInComparisonMode));
-    return kCmdFailed;
-  }
-  ComparisonReport report = makeComparisonReport(*manager, *comparisonImpl(comparison.get()));
+  DcComparisonManager* manager = nullptr;
+  DcBlockTableRecordComparisonImpl* comparison = currentComparison(manager);
+  if (!comparison) return kCmdFailed;
+  ComparisonReport report = makeComparisonReport(*manager, *comparison);
   OdString path;
   HostEditor* editor = hostEditor();
   if (editor && !editor->pendingAnswers().empty() && editor->getString("JSON report file <none>:", path) == kPromptOk &&
@@ -152,6 +175,56 @@ int DcCompareReportCmd::run() {
     hostWriteOutput(path, [&] { return comparisonReportJson(report); }, filesCompared(*manager));
   }
   for (const OdString& line : comparisonReportSummary(report)) hostPrint(line);
+  return kCmdOk;
+}
+
+int DcCompareChangesCmd::run() {
+  DcComparisonManager* manager = nullptr;
+  DcBlockTableRecordComparisonImpl* comparison = currentComparison(manager);
+  if (!comparison) return kCmdFailed;
+  for (const OdString& line : changeLines(comparison->changes())) hostPrint(line);
+  return kCmdOk;
+}
+
+int DcCompareStepCmd::run() {
+  DcComparisonManager* manager = getDocManReactor()->currentComparison();
+  if (!manager) {
+    hostPrint(dcMessage(kMsgNotInComparisonMode));
+    return kCmdOk;
+  }
+  int count = int(manager->changes().size());
+  if (count == 0) {
+    hostPrint(hostTranslate(L"No changes to show"));
+    return kCmdOk;
+  }
+  // From no change selected, the next is the first and the previous the last.
+  int current = manager->currentChange();
+  int next = current < 0 ? (m_step > 0 ? 0 : count - 1) : (current + m_step + count) % count;
+  manager->selectChange(next);
+  for (const OdString& line : changeLines({manager->changes()[next]})) hostPrint(line);
+  return kCmdOk;
+}
+
+int DcCompareZoomExportCmd::run() {
+  DcComparisonManager* manager = nullptr;
+  if (!currentComparison(manager)) return kCmdFailed;
+  OdString folder;
+  HostEditor* editor = hostEditor();
+  if (!editor || editor->getString("Folder for one picture per change:", folder) != kPromptOk || folder.isEmpty())
+    return kCmdCancelled;
+  if (!std::filesystem::is_directory(folder.utf8())) throw OdError(eInvalidInput, folder + ": not a folder");
+  HostGsDevice* device = hostCurrentDocument()->device();
+  HostGsView shown = device->view();
+  int selected = manager->currentChange();
+  for (const Change& change : manager->changes()) {
+    manager->selectChange(change.number - 1);
+    std::filesystem::path picture = std::filesystem::path(folder.utf8()) / dcChangePictureName(change.number);
+    device->exportView(OdString(picture.string()), kChangePictureWidth, kChangePictureHeight, filesCompared(*manager));
+  }
+  if (selected >= 0) manager->selectChange(selected);
+  else highlightRevisionCloud(hostCurrentDocument()->database(), nullptr);
+  device->view() = shown;
+  hostPrint(OdString("Wrote " + std::to_string(manager->changes().size()) + " pictures of changes into ") + folder);
   return kCmdOk;
 }
 
@@ -180,6 +253,10 @@ void registerModuleCommands() {
   factory->addCommand(kCommandLineCompareInfoCommand, &hostCreateCommand<DcCommandLineCompareInfoCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCommandLineCompareCommand, &hostCreateCommand<DcCommandLineCompareCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareReportCommand, &hostCreateCommand<DcCompareReportCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kCompareChangesCommand, &hostCreateCommand<DcCompareChangesCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kCompareNextCommand, &hostCreateCommand<DcCompareNextCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kComparePrevCommand, &hostCreateCommand<DcComparePrevCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kCompareZoomExportCommand, &hostCreateCommand<DcCompareZoomExportCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kFingerprintCommand, &hostCreateCommand<DcFingerprintCmd>, L"HOST", 0, 0, 0);
 }
 

@@ -40,6 +40,39 @@ class DcCompareReportCmd : public HostCmdProcessImpl {
   int run() override;
 };
 
+// -COMPARECHANGES: lists the current result drawing's changes, one a line.
+class DcCompareChangesCmd : public HostCmdProcessImpl {
+ public:
+  int run() override;
+};
+
+// COMPARENEXT and COMPAREPREV: zoom the current result drawing's view to the
+// next or previous change, going round from the last to the first.
+class DcCompareStepCmd : public HostCmdProcessImpl {
+ public:
+  explicit DcCompareStepCmd(int step) : m_step(step) {}
+  int run() override;
+
+ private:
+  int m_step;
+};
+class DcCompareNextCmd : public DcCompareStepCmd {
+ public:
+  DcCompareNextCmd() : DcCompareStepCmd(1) {}
+};
+class DcComparePrevCmd : public DcCompareStepCmd {
+ public:
+  DcComparePrevCmd() : DcCompareStepCmd(-1) {}
+};
+
+// -COMPAREZOOMEXPORT: writes one PNG picture per change into a folder,
+// the view zoomed to the change ("change_001.png" for the first); the view
+// is left as it was.
+class DcCompareZoomExportCmd : public HostCmdProcessImpl {
+ public:
+  int run() override;
+};
+
 // DWGCOMPAREHASH: lists each model-space entity's handle, class and
 // fingerprint; given a handle, the values behind that entity's fingerprint.
 class DcFingerprintCmd : public HostCmdProcessImpl {

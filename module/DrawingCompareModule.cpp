@@ -6,6 +6,7 @@
 #include "DcComparisonManager.h"
 #include "DcDocManReactor.h"
 #include "DcEditorReactor.h"
+#include "DcExportLegend.h"
 #include "DcHighlightOverrule.h"
 #include "DcHost.h"
 #include "DcLayoutManagerReactor.h"
@@ -13,6 +14,7 @@
 #include "DcUiDrawingComparisonPalette.h"
 #include "DcUiHostDeviceUpdateListener.h"
 #include "HostDocManager.h"
+#include "HostGsDevice.h"
 #include "OdError.h"
 
 #include <dlfcn.h>
@@ -71,6 +73,7 @@ void DrawingCompareModule::initApp() {
   for (const ModuleClass& moduleClass : kModuleClasses) moduleClass.init();
   comparisonDrawableOverrule().attachToSettings();
   if (HostDocManager* docs = hostDocManager()) docs->addReactor(getDocManReactor());
+  HostGsDevice::setExportOverlay(&paintExportLegend);
 }
 
 void DrawingCompareModule::uninitApp() {
@@ -82,6 +85,7 @@ void DrawingCompareModule::uninitApp() {
   destroyDcSettings();
   if (HostDocManager* docs = hostDocManager()) docs->removeReactor(getDocManReactor());
   // What the module leaves registered with the host goes before its code does.
+  HostGsDevice::setExportOverlay(nullptr);
   dwgcompareui::destroyComparisonPalette();
   releaseDocManReactor();
 }

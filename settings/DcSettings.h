@@ -76,6 +76,13 @@ class DcSettings {
   // Why a layout could not be compared; "Unknown failure" for a code without a text.
   virtual OdString failureReasonText(int32_t code) const = 0;
   virtual uint32_t objectExclusionFlags(const OdRxObject* object) const = 0;
+  // How near objects must lie to form one change: a fraction of the larger
+  // side of the drawing's extents. Kept in the profile.
+  virtual double changeMargin() const = 0;
+  virtual void setChangeMargin(double fraction) = 0;
+  // Whether a result drawing shows a revision cloud around each change. Kept in the profile.
+  virtual bool showsRevisionClouds() const = 0;
+  virtual void setShowsRevisionClouds(bool show) = 0;
   // kSkipClass and kReportClass of DcExclusionFlag; 0 for classes that are compared.
   virtual uint32_t classExclusionFlags(const OdRxClass* cls) const = 0;
 };

@@ -8,6 +8,7 @@
 #include "RxObject.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <utility>
 
@@ -18,6 +19,10 @@ constexpr const char* kFile1ColorKey = "NewObjectColor";
 constexpr const char* kFile2ColorKey = "ErasedObjectColor";
 constexpr const char* kSharedColorKey = "SharedObjectColor";
 constexpr const char* kFilteredClassesKey = "FiltredObjects";
+// The margin is kept in thousandths, the profile holding whole numbers only.
+constexpr const char* kChangeMarginKey = "ChangeMarginPerMille";
+constexpr const char* kRevisionCloudsKey = "RevisionClouds";
+constexpr double kPerMille = 1000.0;
 constexpr char16_t kClassSeparator = u';';
 constexpr uint16_t kRedIndex = 1;
 constexpr uint16_t kGreenIndex = 3;
@@ -105,6 +110,7 @@ void DcSettingsImpl::load() {
   loadColor(*section.get(), kFile2ColorKey, m_file2Color);
   loadColor(*section.get(), kSharedColorKey, m_sharedColor);
   loadFilteredClasses(*section.get());
+  loadChangeSettings(*section.get());
 }
 
 // Colours are stored as their index, so a true colour comes back as the
@@ -123,6 +129,12 @@ void DcSettingsImpl::loadColor(const IProfileSection& section, const char* key, 
 void DcSettingsImpl::loadFilteredClasses(const IProfileSection& section) {
   if (const wchar_t* text = section.getString(kFilteredClassesKey))
     m_filteredClasses = splitDroppingEmpty(hostFromWide(text), kClassSeparator);
+}
+
+void DcSettingsImpl::loadChangeSettings(const IProfileSection& section) {
+  if (std::optional<int32_t> perMille = readInt32(section, kChangeMarginKey); perMille && *perMille >= 0)
+    m_changeMargin = *perMille / kPerMille;
+  if (std::optional<int32_t> clouds = readInt32(section, kRevisionCloudsKey)) m_showsRevisionClouds = *clouds != 0;
 }
 
 void DcSettingsImpl::fillClassExclusions() {
@@ -173,6 +185,8 @@ void DcSettingsImpl::save() const {
   section->setUInt16(kFile1ColorKey, indexOf(m_file1Color));
   section->setUInt16(kFile2ColorKey, indexOf(m_file2Color));
   section->setUInt16(kSharedColorKey, indexOf(m_sharedColor));
+  section->setInt32(kChangeMarginKey, static_cast<int32_t>(std::lround(m_changeMargin * kPerMille)));
+  section->setInt32(kRevisionCloudsKey, m_showsRevisionClouds ? 1 : 0);
 }
 
 void DcSettingsImpl::addReactor(DcSettingsReactor* reactor) {
@@ -223,6 +237,8 @@ void DcSettingsImpl::setSharedColor(const OdCmColor& color) { setColor(m_sharedC
 void DcSettingsImpl::setFile1Visible(bool visible) { store(m_file1Visible, visible); }
 void DcSettingsImpl::setFile2Visible(bool visible) { store(m_file2Visible, visible); }
 void DcSettingsImpl::setSharedVisible(bool visible) { store(m_sharedVisible, visible); }
+void DcSettingsImpl::setChangeMargin(double fraction) { store(m_changeMargin, std::max(fraction, 0.0)); }
+void DcSettingsImpl::setShowsRevisionClouds(bool show) { store(m_showsRevisionClouds, show); }
 
 bool DcSettingsImpl::isFilteredClass(const OdRxClass* cls) const {
   return cls && m_filteredClasses.contains(cls->name());

@@ -15,6 +15,9 @@ class DcUiSettingsImpl;
 // Loads from the host profile when made and saves when destroyed.
 class DcSettingsImpl : public DcSettings {
  public:
+  // Two percent of the drawing: a wall moved by its own thickness stays one change.
+  static constexpr double kDefaultChangeMargin = 0.02;
+
   DcSettingsImpl();
   ~DcSettingsImpl() override;
   DcSettingsImpl(const DcSettingsImpl&) = delete;
@@ -56,12 +59,17 @@ class DcSettingsImpl : public DcSettings {
   OdString failureReasonText(int32_t code) const override;
   uint32_t objectExclusionFlags(const OdRxObject* object) const override;
   uint32_t classExclusionFlags(const OdRxClass* cls) const override;
+  double changeMargin() const override { return m_changeMargin; }
+  void setChangeMargin(double fraction) override;
+  bool showsRevisionClouds() const override { return m_showsRevisionClouds; }
+  void setShowsRevisionClouds(bool show) override;
 
  private:
   void readBackground();
   void load();
   void loadColor(const IProfileSection& section, const char* key, OdCmColor& color);
   void loadFilteredClasses(const IProfileSection& section);
+  void loadChangeSettings(const IProfileSection& section);
   void fillClassExclusions();
   void fillFailureReasons();
   void save() const;
@@ -91,6 +99,8 @@ class DcSettingsImpl : public DcSettings {
   double m_file1Transparency = 0.0;
   double m_file2Transparency = 0.0;
   double m_sharedTransparency = 0.0;
+  double m_changeMargin = kDefaultChangeMargin;
+  bool m_showsRevisionClouds = true;
 };
 
 }  // namespace dwgcompare

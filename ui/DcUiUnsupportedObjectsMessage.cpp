@@ -4,39 +4,15 @@
 #include "DcMessages.h"
 #include "DcSettings.h"
 #include "DcUiSettings.h"
-#include "HostQtText.h"
 #include "HostText.h"
 #include "HostUi.h"
-
-#include <QCheckBox>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace dwgcompareui {
 using namespace dwgcompare;
 
 namespace {
-void showMessageBox(const DcUiUnsupportedObjectsMessage& message, QMainWindow* owner,
-                    const DcUiUnsupportedObjectsAnswer& answer) {
-  auto* box = new QMessageBox(QMessageBox::Warning, hostToQString(message.title), hostToQString(message.instruction),
-                              QMessageBox::NoButton, owner);
-  box->setObjectName(QStringLiteral("UnsupportedObjectsMessage"));
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->setInformativeText(hostToQString(message.content));
-  box->addButton(hostToQString(message.button), QMessageBox::AcceptRole);
-  box->setCheckBox(new QCheckBox(hostToQString(message.verification), box));
-  QObject::connect(box, &QMessageBox::finished, box, [box, answer] { answer(box->checkBox()->isChecked()); });
-  hostUiColorizeDialog(box);
-  hostUiColorizeControls(box);
-  box->open();
-}
-
-void showInHost(const DcUiUnsupportedObjectsMessage& message, DcUiUnsupportedObjectsAnswer answer) {
-  hostPrint(message.instruction);
-  hostPrint(message.content);
-  if (QMainWindow* window = hostUiMainWindow()) showMessageBox(message, window, answer);
-  else answer(false);
+bool showInHost(const DcUiUnsupportedObjectsMessage& message) {
+  return hostUiTaskDialog(message.title, message.instruction, message.content, message.button, message.verification);
 }
 
 DcUiUnsupportedObjectsPresenter& presenter() {
@@ -68,10 +44,7 @@ void setUnsupportedObjectsPresenter(DcUiUnsupportedObjectsPresenter shown) {
 
 void reportUnsupportedObjects(const DcBlockTableRecordComparison::UnsupportedClasses& classes) {
   if (!shouldShowUnsupportedObjectsMessage(classes)) return;
-  presenter()(unsupportedObjectsMessage(classes), [](bool doNotShowAgain) {
-    DcUiSettings* settings = uiSettings();
-    if (settings && doNotShowAgain) settings->setShowFilteredObjectsMessage(false);
-  });
+  if (presenter()(unsupportedObjectsMessage(classes))) uiSettings()->setShowFilteredObjectsMessage(false);
 }
 
 }  // namespace dwgcompareui

@@ -22,14 +22,10 @@ bool shouldShowUnsupportedObjectsMessage(const dwgcompare::DcBlockTableRecordCom
 DcUiUnsupportedObjectsMessage unsupportedObjectsMessage(
     const dwgcompare::DcBlockTableRecordComparison::UnsupportedClasses& classes);
 
-// Shows the message and, when the user has closed it, calls the answer with
-// whether "do not show again" was ticked.
-using DcUiUnsupportedObjectsAnswer = std::function<void(bool doNotShowAgain)>;
-using DcUiUnsupportedObjectsPresenter =
-    std::function<void(const DcUiUnsupportedObjectsMessage&, DcUiUnsupportedObjectsAnswer)>;
-// Replaces how the message is shown; an empty one restores the host's way:
-// printed on the command line and, in the window, a message box with the
-// box to tick, which does not hold up what runs meanwhile.
+// Shows the message and answers whether "do not show again" was ticked.
+using DcUiUnsupportedObjectsPresenter = std::function<bool(const DcUiUnsupportedObjectsMessage&)>;
+// Replaces how the message is shown; an empty one restores the host's task
+// dialog, printed on the command line when nobody can answer.
 void setUnsupportedObjectsPresenter(DcUiUnsupportedObjectsPresenter presenter);
 
 // Shows the message when it is to be shown; a ticked box switches it off

@@ -8,10 +8,55 @@
 #include "DxfReader.h"
 #include "HostVersion.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <climits>
 #include <map>
 #include <regex>
 #include <set>
+
+namespace {
+std::vector<std::string> changeLinesOf(const std::string& output) {
+  std::vector<std::string> lines;
+  std::istringstream in(output);
+  for (std::string line; std::getline(in, line);)
+    if (line.rfind("Change ", 0) == 0) lines.push_back(line);
+  return lines;
+}
+
+QJsonArray changesOf(const std::filesystem::path& report) {
+  std::string text = readText(report);
+  return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object()["changes"].toArray();
+}
+
+// How many objects of each file the changes hold, all together.
+std::pair<int, int> objectsIn(const QJsonArray& changes) {
+  std::pair<int, int> total;
+  for (const QJsonValue& change : changes) {
+    total.first += change["file1"].toArray().size();
+    total.second += change["file2"].toArray().size();
+  }
+  return total;
+}
+
+// The change holding an object of the class with that box in the file ("file1" or "file2"), or null.
+QJsonValue changeHolding(const QJsonArray& changes, const char* file, const char* className, QJsonArray box) {
+  for (const QJsonValue& change : changes)
+    for (const QJsonValue& object : change[file].toArray())
+      if (object["class"].toString() == className && object["box"].toArray() == box) return change;
+  return QJsonValue();
+}
+
+bool explains(const QJsonValue& change, int code, const char* file1Start, const char* file2Start) {
+  for (const QJsonValue& field : change["explanation"].toArray())
+    if (field["code"].toInt() == code && field["file1"].toString().startsWith(file1Start) &&
+        field["file2"].toString().startsWith(file2Start))
+      return true;
+  return false;
+}
+}  // namespace
 
 namespace {
 struct Counts {
@@ -202,11 +247,92 @@ TEST_F(DwgcompareProgramTest, ASavedResultOpensInCadhostPaintedTheSame) {
   ASSERT_EQ(compared.status, 0) << compared.output;
   std::filesystem::create_directories(dir.path() / "modules");
   std::filesystem::copy_file(DWGCOMPARE_MODULE, dir.path() / "modules" / "libdwgcompare.so");
-  ProgramRun reopened = run(CADHOST_PROGRAM, {"--headless", "-c", "OPEN result.dxf;ZOOMALL;EXPORT reopened.png;QUIT"});
+  ProgramRun reopened =
+      run(CADHOST_PROGRAM, {"--headless", "-c", "OPEN result.dxf;ZOOMALL;EXPORT reopened.png;-COMPARECHANGES;QUIT"});
   ASSERT_EQ(reopened.status, 0) << reopened.output;
   EXPECT_EQ(readText(dir.path() / "result.png"), readText(dir.path() / "reopened.png"));
+  // The changes are found again from the fingerprints the result keeps.
+  ProgramRun listed = run(DWGCOMPARE_PROGRAM, {samples + "plan.dxf", samples + "plan_revised.dxf", "--changes"});
+  EXPECT_EQ(changeLinesOf(reopened.output), changeLinesOf(listed.output));
+  EXPECT_EQ(changeLinesOf(listed.output).size(), 5u);
   ProgramRun ezdxf = run("/usr/bin/python3", {"-c", "import ezdxf; ezdxf.readfile('result.dxf')"});
   EXPECT_EQ(ezdxf.status, 0) << ezdxf.output;
+}
+
+// What each revision did, as its changes tell it: the sample generator's
+// edits (rooms that share walls touch, so the bathroom's and the kitchen's
+// edits are one change; each armchair is one), and real revision pairs.
+TEST_F(DwgcompareProgramTest, ChangesHoldWhatEachRevisionDid) {
+  std::string samples = std::string(DC_SOURCE_DIR) + "/samples/";
+  std::string pairs = (testDataDir() / "pairs").string() + "/";
+  struct Case {
+    std::string file1, file2, props;
+    int changes;
+    std::pair<int, int> objects;
+  } cases[] = {
+      {samples + "plan.dxf", samples + "plan_revised.dxf", "0", 5, {13, 13}},
+      // Colour counts: the coffee table joins the armchairs beside it.
+      {samples + "plan.dxf", samples + "plan_revised.dxf", "1", 4, {14, 14}},
+      {pairs + "librecad_ellipse_added/a.dxf", pairs + "librecad_ellipse_added/b.dxf", "0", 2, {1, 2}},
+      // Three INSERTs, a text and a polyline added in one place.
+      {pairs + "acadsharp_r12_insert_added/a.dxf", pairs + "acadsharp_r12_insert_added/b.dxf", "0", 1, {0, 5}},
+      {pairs + "twin_ascii_vs_binary_AC1024/a.dxf", pairs + "twin_ascii_vs_binary_AC1024/b.dxf", "0", 0, {0, 0}},
+  };
+  for (const Case& c : cases) {
+    if (!std::filesystem::exists(c.file1)) continue;
+    SCOPED_TRACE(c.file2 + " --props " + c.props);
+    ProgramRun compared = run(DWGCOMPARE_PROGRAM, {c.file1, c.file2, "--props", c.props, "--json", "r.json", "--changes"});
+    ASSERT_EQ(compared.status, 0) << compared.output;
+    QJsonArray changes = changesOf(dir.path() / "r.json");
+    EXPECT_EQ(changes.size(), c.changes);
+    EXPECT_EQ(objectsIn(changes), c.objects);
+    std::regex changeLine("(^|\n)Change \\d+ \\((added|removed|changed)\\) at ");
+    auto lines = std::distance(std::sregex_iterator(compared.output.begin(), compared.output.end(), changeLine),
+                               std::sregex_iterator());
+    EXPECT_EQ(lines, c.changes) << compared.output;
+  }
+  ProgramRun colour = run(DWGCOMPARE_PROGRAM, {samples + "plan.dxf", samples + "plan_revised.dxf", "--props", "1",
+                                               "--json", "r.json"});
+  QJsonArray changes = changesOf(dir.path() / "r.json");
+  // The bathroom wall moved 300 east with the WC: one change, explained by the wall's points.
+  QJsonValue bathroom = changeHolding(changes, "file1", "AcDbPolyline", {6450, 4200, 6550, 7000});
+  EXPECT_EQ(bathroom, changeHolding(changes, "file2", "AcDbPolyline", {6750, 4200, 6850, 7000}));
+  EXPECT_EQ(bathroom, changeHolding(changes, "file2", "AcDbBlockReference", {6120, 5400, 6750, 5800}));
+  EXPECT_TRUE(explains(bathroom, 10, "6450.0, 4250.0", "6750.0, 4250.0"));
+  // The coffee table's own colour.
+  QJsonValue table = changeHolding(changes, "file2", "AcDbCircle", {1250, 2450, 2150, 3350});
+  EXPECT_TRUE(explains(table, 62, "256", "1")) << QJsonDocument(table.toObject()).toJson().toStdString();
+}
+
+// Revision clouds (cyan) around the changes, in the whole picture and in one
+// picture per change, unless the profile switches them off; the legend tells
+// the groups' counts and the files.
+TEST_F(DwgcompareProgramTest, PicturesShowACloudAroundEachChangeAndTheLegend) {
+  std::string samples = std::string(DC_SOURCE_DIR) + "/samples/";
+  std::filesystem::create_directory(dir.path() / "changes");
+  ProgramRun clouded = run(DWGCOMPARE_PROGRAM, {samples + "plan.dxf", samples + "plan_revised.dxf", "--png", "on.png",
+                                                "--svg", "on.svg", "--zoom-changes", "changes"});
+  ASSERT_EQ(clouded.status, 0) << clouded.output;
+  constexpr uint32_t kCyan = 0x00FFFF;
+  EXPECT_GT(pixelsShowingColour(QImage(QString::fromStdString(dir / "on.png")), kCyan), 1000);
+  for (int change = 1; change <= 5; ++change) {
+    std::string picture = (dir.path() / "changes" / ("change_00" + std::to_string(change) + ".png")).string();
+    EXPECT_GT(pixelsShowingColour(QImage(QString::fromStdString(picture)), kCyan), 1000) << picture;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "changes" / "change_006.png"));
+  std::string svg = readText(dir.path() / "on.svg");
+  for (const char* line : {">Only in File 1: 11<", ">Only in File 2: 11<", ">In both: 54<", ">File 1: plan.dxf<",
+                           ">File 2: plan_revised.dxf<"})
+    EXPECT_NE(svg.find(line), std::string::npos) << line;
+
+  writeText(dir.path() / "profile", "[cmddata/DrawingComparison]\nRevisionClouds = i32 0\n");
+  ProgramRun plain = run(DWGCOMPARE_PROGRAM, {samples + "plan.dxf", samples + "plan_revised.dxf", "--png", "off.png"});
+  ASSERT_EQ(plain.status, 0) << plain.output;
+  EXPECT_EQ(pixelsShowingColour(QImage(QString::fromStdString(dir / "off.png")), kCyan), 0);
+
+  ProgramRun nowhere = run(DWGCOMPARE_PROGRAM, {samples + "plan.dxf", samples + "plan_revised.dxf", "--zoom-changes", "none"});
+  EXPECT_EQ(nowhere.status, 1);
+  EXPECT_NE(nowhere.output.find("--zoom-changes none: not a folder"), std::string::npos) << nowhere.output;
 }
 
 namespace {

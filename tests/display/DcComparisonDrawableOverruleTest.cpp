@@ -99,6 +99,11 @@ int channelLead(const QImage& image, const OdGePoint2d& p, int channel) {
 
 class DcComparisonDrawableOverruleTest : public LoadedModuleFixture {
  protected:
+  // Revision clouds are drawn as any entity: these tests are about the files' objects.
+  void SetUp() override {
+    LoadedModuleFixture::SetUp();
+    getDcSettings()->setShowsRevisionClouds(false);
+  }
   // File 1 and File 2 share a line along x and a small circle; File 1 alone
   // has a line up the y axis, File 2 alone a line at x = 10 and a big circle.
   void compareSample(const std::function<void(OdDbDatabase*)>& more1 = {},

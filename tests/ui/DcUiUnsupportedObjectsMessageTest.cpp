@@ -9,7 +9,9 @@
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 using namespace dwgcompareui;
 
@@ -27,9 +29,9 @@ TEST_F(DcUiUnsupportedObjectsMessageTest, ShownOncePerRunUntilTheUserTicksDoNotS
   std::string plain = writeDrawing("plain.dxf", {{0, 0, 1, 1}});
   std::vector<DcUiUnsupportedObjectsMessage> shown;
   bool tick = false;
-  setUnsupportedObjectsPresenter([&](const DcUiUnsupportedObjectsMessage& message, DcUiUnsupportedObjectsAnswer answer) {
+  setUnsupportedObjectsPresenter([&](const DcUiUnsupportedObjectsMessage& message) {
     shown.push_back(message);
-    answer(tick);
+    return tick;
   });
 
   ASSERT_TRUE(compareOnCommandLine(underlays, plain)) << commandLog();
@@ -63,14 +65,22 @@ TEST_F(DcUiUnsupportedObjectsMessageTest, InTheWindowTickingTheBoxAndOkSwitchesT
   std::string underlays = (testDataDir() / "dxf/underlay_pdf_AC1018.dxf").string();
   std::string plain = writeDrawing("plain.dxf", {{0, 0, 1, 1}});
   std::string compare = "-DWGCOMPARE \"" + underlays + "\" \"" + plain + "\"";
+  // The message waits for the user, who ticks the box and presses "Ok".
+  QString content;
+  int shown = 0;
+  QTimer user;
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    ++shown;
+    content = box->informativeText();
+    box->checkBox()->setChecked(true);
+    QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+  });
+  user.start(10);
   ASSERT_TRUE(window->typeLineAndSettle(OdString(compare))) << commandLog();
-  auto* box = window->findChild<QMessageBox*>("UnsupportedObjectsMessage");
-  ASSERT_TRUE(box && box->isVisible());
-  EXPECT_EQ(box->informativeText(), QStringLiteral("AcDbPdfReference\n"));
-  box->checkBox()->setChecked(true);
-  QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+  EXPECT_EQ(content, QStringLiteral("AcDbPdfReference\n"));
   EXPECT_FALSE(dwgcompare::getDcSettings()->uiSettings()->showFilteredObjectsMessage());
-  QTest::qWait(0);  // the closed box goes
   ASSERT_TRUE(window->typeLineAndSettle(OdString(compare))) << commandLog();
-  EXPECT_EQ(window->findChild<QMessageBox*>("UnsupportedObjectsMessage"), nullptr);
+  EXPECT_EQ(shown, 1);
 }
