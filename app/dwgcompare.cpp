@@ -35,7 +35,11 @@ const char kHelp[] =
     "Outputs are written together when all of them succeeded; none may be an input.\n"
     "DWG (R13 to 2018) is read through LibreDWG (GPL-3.0), run by Node.js in a process of its own.\n"
     "The comparison module is libdwgcompare.so beside the program, or DWGCOMPARE_MODULE.\n"
-    "Exit status: 0 done, 1 an input or output failed, 2 a wrong command line.\n";
+    "Exit status: 0 done, 1 an input or output failed or a layout could not be compared,\n"
+    "2 a wrong command line.\n";
+
+// The first line of the report's list of layouts that failed to compare.
+const char kFailureReportCaption[] = "Comparison Failure Report";
 
 struct Options {
   std::string file1, file2, result, png, svg, json, props, tolerance, zoomChanges;
@@ -169,6 +173,14 @@ void printSince(const HostCommandLine& commandLine, size_t from, const Step& ste
   }
 }
 
+// Whether the report printed since the given line of the log lists a layout that failed to compare.
+bool reportsFailedLayout(const HostCommandLine& commandLine, size_t from) {
+  const std::vector<OdString>& log = commandLine.log();
+  for (size_t i = from; i < log.size(); ++i)
+    if (log[i] == OdString(kFailureReportCaption)) return true;
+  return false;
+}
+
 // Runs the comparison and writes every output, or none; the exit status.
 int compare(HostApp& app, const Options& options, const char* program) {
   HostOutputTransaction outputs;
@@ -184,6 +196,7 @@ int compare(HostApp& app, const Options& options, const char* program) {
   }
   OdString error;
   if (!app.modules().load(OdString(moduleFile(program)), error)) return failure(error.utf8());
+  bool layoutFailed = false;
   for (const Step& step : stepsOf(options)) {
     HostCommandLine& commandLine = app.docManager().commandLine();
     size_t before = commandLine.log().size();
@@ -191,8 +204,10 @@ int compare(HostApp& app, const Options& options, const char* program) {
     // The comparison's result document became current: its log holds the rest.
     HostCommandLine& after = app.docManager().commandLine();
     bool isReport = step.command == "-COMPAREREPORT" || step.command == "-COMPARECHANGES";
-    if (!ok || isReport) printSince(after, &after == &commandLine ? before : 0, step, ok ? stdout : stderr);
+    size_t from = &after == &commandLine ? before : 0;
+    if (!ok || isReport) printSince(after, from, step, ok ? stdout : stderr);
     if (!ok) return failure("failed: " + step.line());
+    if (step.command == "-COMPAREREPORT") layoutFailed = reportsFailedLayout(after, from);
   }
   try {
     outputs.commit();
@@ -201,7 +216,8 @@ int compare(HostApp& app, const Options& options, const char* program) {
   }
   for (const Output& output : outputsOf(options))
     if (!output.path.empty()) std::printf("Wrote %s\n", output.path.c_str());
-  return 0;
+  // The outputs show what could be compared; the status says that it was not all.
+  return layoutFailed ? failure("a layout could not be compared; see the failure report") : 0;
 }
 }  // namespace
 

@@ -174,6 +174,8 @@ OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* fil
   nameResult(resultDocument, file1, file2);
   createPairInfoDictionary(result);
   notifyReactors([&](auto* r) { r->comparisonAdded(comparison.get()); });
+  // We tell of a failed layout, so that the user sees what the result lacks.
+  if (impl.failureCode() != 0) notifyReactors([&](auto* r) { r->layoutComparisonFailed(comparison.get()); });
   notifyReactors([this](auto* r) { r->compareFinished(this); });
   lock.reset();
 

@@ -3,6 +3,7 @@
 #include "DbBlockReference.h"
 #include "DbBlockTableRecord.h"
 #include "DbDimension.h"
+#include "DcSettings.h"
 #include "HostObjectHashDxfGenerator.h"
 
 #include <cstdio>
@@ -126,6 +127,16 @@ std::string jsonCounts(const GroupCounts& counts) {
          std::to_string(counts.file2Only) + ", \"shared\": " + std::to_string(counts.shared) + "}";
 }
 
+std::string jsonFailures(const std::vector<LayoutFailure>& failures) {
+  std::string json = "[";
+  const char* separator = "";
+  for (const LayoutFailure& failure : failures) {
+    json += separator + ("{\"layout\": " + jsonString(failure.layout) + ", \"reason\": " + jsonString(failure.reason) + "}");
+    separator = ", ";
+  }
+  return json + "]";
+}
+
 // Boxes come from tessellated curves: six decimals are all they tell ("12.5", "3.0").
 std::string number(double value) {
   char text[64];
@@ -208,6 +219,8 @@ ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBloc
   countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, report.counts);
   countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, report.counts);
   for (const auto& [name, unused] : comparison.unsupportedObjects()) report.unsupported.push_back(name.utf8());
+  if (comparison.failureCode() != 0)
+    report.failures.push_back({comparison.name(), failureReasonOf(comparison.failureCode())});
   report.changes = comparison.changes();
   return report;
 }
@@ -236,13 +249,25 @@ std::string comparisonReportJson(const ComparisonReport& report) {
     json += separator + jsonString(OdString(name));
     separator = ", ";
   }
-  json += "],\n  \"changes\": [";
+  json += "],\n  \"failures\": " + jsonFailures(report.failures) + ",\n  \"changes\": [";
   separator = "\n    ";
   for (const Change& change : report.changes) {
     json += separator + jsonChange(change);
     separator = ",\n    ";
   }
   return json + (report.changes.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}
+
+OdString failureReasonOf(int code) {
+  DcSettings* settings = getDcSettings();
+  return settings ? settings->failureReasonText(code) : OdString("Unknown failure");
+}
+
+std::vector<OdString> failureReportLines(const std::vector<LayoutFailure>& failures) {
+  if (failures.empty()) return {};
+  std::vector<OdString> lines = {"Comparison Failure Report"};
+  for (const LayoutFailure& failure : failures) lines.push_back(failure.layout + ": " + failure.reason);
+  return lines;
 }
 
 std::vector<OdString> comparisonReportSummary(const ComparisonReport& report) {
@@ -258,6 +283,7 @@ std::vector<OdString> comparisonReportSummary(const ComparisonReport& report) {
     for (const std::string& name : report.unsupported) classes += (classes.isEmpty() ? "" : ", ") + OdString(name);
     lines.push_back("Left out as unsupported: " + classes);
   }
+  for (const OdString& line : failureReportLines(report.failures)) lines.push_back(line);
   return lines;
 }
 

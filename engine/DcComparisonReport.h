@@ -10,6 +10,13 @@
 namespace dwgcompare {
 
 // What one comparison found, for people and for scripts.
+// A layout whose comparison failed, and why, as the failure report lists it.
+struct LayoutFailure {
+  OdString layout;
+  OdString reason;
+  bool operator==(const LayoutFailure&) const = default;
+};
+
 struct ComparisonReport {
   FileInfo file1;
   FileInfo file2;
@@ -20,6 +27,7 @@ struct ComparisonReport {
   GroupCounts entityCounts;                    // fingerprinted entities, as painted
   std::map<std::string, GroupCounts> byClass;  // entities by their class as bound
   std::vector<std::string> unsupported;
+  std::vector<LayoutFailure> failures;
   Changes changes;
 };
 
@@ -29,7 +37,11 @@ ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBloc
 // result counts the same.
 GroupCounts paintedCounts(const DcBlockTableRecordComparisonImpl& comparison);
 std::string comparisonReportJson(const ComparisonReport& report);
-// A few lines for the command line.
+// The text of a failure code, from the settings' failure reason table.
+OdString failureReasonOf(int code);
+// The failure report as printed: its caption, then one line a layout; none without failures.
+std::vector<OdString> failureReportLines(const std::vector<LayoutFailure>& failures);
+// A few lines for the command line, the failure report among them.
 std::vector<OdString> comparisonReportSummary(const ComparisonReport& report);
 // One line per change: its number, kind, box, objects and what differs.
 std::vector<OdString> changeLines(const Changes& changes);

@@ -63,6 +63,7 @@ void HostGsDevice::drawModelSpace(OdGiGeometrySink& sink, int width, int height)
   draw.setView(OdGeExtents2d(transform.toWorld({0, double(height)}), transform.toWorld({double(width), 0})),
                1 / transform.scale);
   draw.drawBlock(modelSpace.get());
+  if (m_following) draw.drawEntity(m_following);
 }
 
 void HostGsDevice::update(HostCanvas& canvas, int width, int height) {

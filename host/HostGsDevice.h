@@ -48,6 +48,10 @@ class HostGsDevice {
   std::string pngImage(int width, int height);
   // The SVG document.
   std::string svgDocument(int width, int height);
+  // Drawn over the model space until set to null: what follows the cursor
+  // while a point is asked for. Not owned.
+  void setFollowingEntity(const OdDbEntity* entity) { m_following = entity; }
+
   // What a plug-in paints over every exported picture, in its pixels, after
   // the drawing (a legend); empty for nothing. One for all devices.
   using ExportOverlay = std::function<void(HostGsDevice& device, HostCanvas& canvas, int width, int height)>;
@@ -84,5 +88,6 @@ class HostGsDevice {
   std::vector<Registration> m_listeners;
   bool m_updating = false;
   int m_updates = 0;
+  const OdDbEntity* m_following = nullptr;
   std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);  // false once destroyed
 };

@@ -250,12 +250,17 @@ HostPointPick HostMainWindow::pickPoint(const OdString& prompt, HostPointTracker
   if (m_pick) return {HostPointPick::kCancelled, {}, {}};
   Pick pick(tracker);
   m_pick = &pick;
+  HostDocument* doc = m_app.docManager().curDocument();
+  HostGsDevice* device = doc ? doc->device() : nullptr;
+  if (device && tracker) device->setFollowingEntity(tracker->followingEntity());
   m_commandLine->setPrompt(prompt);
   // Application-wide: Escape cancels wherever the keyboard focus is.
   qApp->installEventFilter(this);
   pick.loop.exec();
   qApp->removeEventFilter(this);
   m_commandLine->setPrompt(OdString());
+  // Tabs do not close while a point is asked for: the document is still open.
+  if (device) device->setFollowingEntity(nullptr);
   m_pick = nullptr;
   return pick.answer;
 }

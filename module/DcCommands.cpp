@@ -5,6 +5,8 @@
 #include "DcDocManReactor.h"
 #include "DcHost.h"
 #include "DcMessages.h"
+#include "DcUiCompareInfo.h"
+#include "DcUiCompareInfoDlg.h"
 #include "DcRevisionClouds.h"
 #include "DcUiDrawingComparisonPalette.h"
 #include "FingerprintReport.h"
@@ -23,6 +25,7 @@ namespace dwgcompare {
 namespace {
 constexpr const char* kDrawingCompareCommand = "DWGCOMPARE";
 constexpr const char* kCompareInfoCommand = "COMPAREINFO";
+constexpr const char* kCommandLineCompareInfoCommand = "-COMPAREINFO";
 constexpr const char* kCommandLineCompareCommand = "-DWGCOMPARE";
 constexpr const char* kCompareReportCommand = "-COMPAREREPORT";
 constexpr const char* kFingerprintCommand = "DWGCOMPAREHASH";
@@ -58,12 +61,21 @@ OdString promptForFile(const char* prompt) {
   return path;
 }
 
-void printFileInfo(int number, const FileInfo* info) {
-  if (!info) return;
-  hostPrint(dcFormatMessage(kMsgInfoFile, {OdString::format("%d", number), info->fileName}));
-  hostPrint(dcFormatMessage(kMsgInfoFolder, {info->path}));
-  hostPrint(dcFormatMessage(kMsgInfoDateSaved, {info->dateSaved}));
-  hostPrint(dcFormatMessage(kMsgInfoSavedBy, {info->savedBy}));
+// The records of the current result's two files; false, and the user told
+// so, when the current drawing is no result.
+bool currentComparedFiles(FileInfo& file1, FileInfo& file2) {
+  DcComparisonManager* manager = getDocManReactor()->currentComparison();
+  if (!manager) {
+    hostPrint(dcMessage(kMsgNotInComparisonMode));
+    return false;
+  }
+  file1 = manager->file1Info() ? *manager->file1Info() : FileInfo();
+  file2 = manager->file2Info() ? *manager->file2Info() : FileInfo();
+  return true;
+}
+
+void printCompareInfo(const OdString& text) {
+  for (const OdString& line : dwgcompareui::compareInfoLines(text)) hostPrint(line);
 }
 
 // The compared files and those the open drawings came from: no report may replace them.
@@ -110,14 +122,26 @@ int DcDrawingCompareCmd::state() {
 }
 
 int DcCompareInfoCmd::run() {
-  DcComparisonManager* manager = getDocManReactor()->currentComparison();
-  if (!manager) {
-    hostPrint(dcMessage(kMsgNotInComparisonMode));
+  FileInfo file1, file2;
+  if (currentComparedFiles(file1, file2) && !dwgcompareui::openCompareInfoDialog(file1, file2))
+    printCompareInfo(dwgcompareui::compareInfoText(file1, file2));
+  return kCmdOk;
+}
+
+int DcCommandLineCompareInfoCmd::run() {
+  FileInfo file1, file2;
+  if (!currentComparedFiles(file1, file2)) return kCmdOk;
+  OdString text = dwgcompareui::compareInfoText(file1, file2);
+  OdString option;
+  HostEditor* editor = hostEditor();
+  if (editor && !editor->pendingAnswers().empty()) editor->getString("Enter an option [Print/Insert] <Print>:", option);
+  if (option.isEmpty() || option.iCompare("Print") == 0 || option.iCompare("P") == 0) {
+    printCompareInfo(text);
     return kCmdOk;
   }
-  printFileInfo(1, manager->file1Info());
-  printFileInfo(2, manager->file2Info());
-  return kCmdOk;
+  if (option.iCompare("Insert") != 0 && option.iCompare("I") != 0)
+    throw OdError(eInvalidInput, "unknown option \"" + option + "\"; give Print or Insert");
+  return dwgcompareui::insertCompareInfoText(text) ? kCmdOk : kCmdCancelled;
 }
 
 int DcCommandLineCompareCmd::run() {
@@ -226,6 +250,7 @@ void registerModuleCommands() {
   if (!factory) return;
   factory->addCommand(kDrawingCompareCommand, &hostCreateCommand<DcDrawingCompareCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareInfoCommand, &hostCreateCommand<DcCompareInfoCmd>, L"HOST", 0, 0, 0);
+  factory->addCommand(kCommandLineCompareInfoCommand, &hostCreateCommand<DcCommandLineCompareInfoCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCommandLineCompareCommand, &hostCreateCommand<DcCommandLineCompareCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareReportCommand, &hostCreateCommand<DcCompareReportCmd>, L"HOST", 0, 0, 0);
   factory->addCommand(kCompareChangesCommand, &hostCreateCommand<DcCompareChangesCmd>, L"HOST", 0, 0, 0);

@@ -19,6 +19,13 @@ class DcCompareInfoCmd : public HostCmdProcessImpl {
   int run() override;
 };
 
+// -COMPAREINFO [Print|Insert]: the same information printed, or inserted
+// into the result drawing as a multi-line text at a point asked for.
+class DcCommandLineCompareInfoCmd : public HostCmdProcessImpl {
+ public:
+  int run() override;
+};
+
 // -DWGCOMPARE: compares two drawings named on the command line, checked
 // as the palette's "Compare" button checks them.
 class DcCommandLineCompareCmd : public HostCmdProcessImpl {

@@ -203,6 +203,10 @@ void DcUiCompareResultsPlaceDlg::refreshFiles(void*) {
   repaintRows();
 }
 
+void DcUiCompareResultsPlaceDlg::compareFinished(DcComparisonManager*) {
+  if (m_failureReport.hasEntries()) m_failureReport.show();
+}
+
 void DcUiCompareResultsPlaceDlg::resetFiles() {
   for (Row which : {kFile1, kFile2}) m_rows[which]->setText(dcMessage(kMsgSelectDrawing));
   repaintRows();

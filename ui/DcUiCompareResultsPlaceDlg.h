@@ -2,6 +2,7 @@
 
 #include "DcComparisonManager.h"
 #include "DcPropertyRow.h"
+#include "DcUiComparisonFailureReport.h"
 #include "DcUiInterfaces.h"
 #include "HostUiColorProperty.h"
 #include "HostUiDialog.h"
@@ -49,7 +50,11 @@ class DcUiCompareResultsPlaceDlg : public hostUiDialog,
   void refreshFiles(void* unused) override;
   void resetFiles() override;
 
+  void compareFinished(dwgcompare::DcComparisonManager*) override;
   void comparisonAdded(dwgcompare::DcBlockTableRecordComparison*) override { refreshFiles(nullptr); }
+  void layoutComparisonFailed(dwgcompare::DcBlockTableRecordComparison* comparison) override {
+    m_failureReport.addFailure(comparison);
+  }
   void comparisonReleased(void*) override { refreshFiles(nullptr); }
 
   OdArray<OdCmColor> customColors() const override { return m_customColors; }
@@ -67,6 +72,7 @@ class DcUiCompareResultsPlaceDlg : public hostUiDialog,
   std::array<dcproperties::DcPropertyRowPtr, kRowCount> m_rows;
   QPointer<dcproperties::DcPropertyInspector> m_inspector;
   OdArray<OdCmColor> m_customColors;
+  DcUiComparisonFailureReport m_failureReport;
 };
 
 }  // namespace dwgcompareui

@@ -4,11 +4,10 @@
 #include "DcEditorReactor.h"
 #include "DcHost.h"
 #include "DcMessages.h"
-#include "DcSettings.h"
 #include "DcUiAux.h"
 #include "DcUiChangeList.h"
-#include "DcUiSettings.h"
 #include "DcUiToolbar.h"
+#include "DcUiUnsupportedObjectsMessage.h"
 #include "HostAppServices.h"
 #include "HostDocManager.h"
 #include "HostText.h"
@@ -53,12 +52,6 @@ class DocManReactorDetached {
   DocManReactorDetached(const DocManReactorDetached&) = delete;
   DocManReactorDetached& operator=(const DocManReactorDetached&) = delete;
 };
-
-OdString unsupportedClassList(const DcBlockTableRecordComparison::UnsupportedClasses& classes) {
-  OdString list;
-  for (const auto& [name, unused] : classes) list += (list.isEmpty() ? OdString() : OdString("\n")) + name;
-  return list;
-}
 }  // namespace
 
 DcUiDrawingComparisonPalette::~DcUiDrawingComparisonPalette() {
@@ -172,10 +165,7 @@ void DcUiDrawingComparisonPalette::noCurrentDocument() {
 void DcUiDrawingComparisonPalette::onComparisonEnded(DcBlockTableRecordComparison* comparison) {
   if (m_changeList) m_changeList->refresh();
   if (!comparison->unsupportedObjects().empty()) {
-    DcSettings* settings = getDcSettings();
-    if (settings && settings->uiSettings()->showFilteredObjectsMessage())
-      hostUiMessageBox(HostUiIcon::kInformation, dcMessage(kMsgUnsupportedObjects) + "\n" +
-                  dcFormatMessage(kMsgUnsupportedObjectsList, {unsupportedClassList(comparison->unsupportedObjects())}));
+    reportUnsupportedObjects(comparison->unsupportedObjects());
     m_unsupportedObjectsHandled = true;
   }
   getDocManReactor()->attachEventReactor();

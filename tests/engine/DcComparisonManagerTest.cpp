@@ -22,6 +22,10 @@ class RecordingManagerReactor : public DcComparisonManagerReactor {
   void compareFinished(DcComparisonManager*) override { events.push_back("compareFinished"); }
   void compareAborted(DcComparisonManager*) override { events.push_back("compareAborted"); }
   void comparisonAdded(DcBlockTableRecordComparison*) override { events.push_back("comparisonAdded"); }
+  void layoutComparisonFailed(DcBlockTableRecordComparison* comparison) override {
+    events.push_back("layoutComparisonFailed " + comparison->name().utf8() + " " +
+                     std::to_string(comparison->failureCode()));
+  }
   std::vector<std::string> events;
 };
 
@@ -149,6 +153,16 @@ TEST_F(DcComparisonManagerTest, AFileThatCannotBeAttachedOrReadEndsTheRunWithIts
   while (comparisons->next(comparison)) ++count;
   EXPECT_EQ(count, 2);
   EXPECT_EQ(manager->findComparison(app->docManager().curDocument()->database()->getModelSpaceId()).get(), comparison);
+}
+
+TEST_F(DcComparisonManagerTest, AFile2WhoseFileHasEmptiedSinceItWasReadIsAFailedLayout) {
+  OdDbDatabasePtr file1 = readDrawing(writeDrawing("a.dxf", {{0, 0, 1, 1}}));
+  OdDbDatabasePtr file2 = readDrawing(writeDrawing("b.dxf", {{0, 0, 1, 1}}));
+  // The bind reads the file again: its block comes out empty although the database is not.
+  writeDrawing("b.dxf", {});
+  ASSERT_EQ(newManager()->compare(file1.get(), file2.get()), eOk);
+  EXPECT_EQ(reactor.events, (std::vector<std::string>{"compareStarted", "file1Bound", "file2Bound", "comparisonAdded",
+                                                      "layoutComparisonFailed Model 2", "compareFinished"}));
 }
 
 TEST_F(DcComparisonManagerTest, TakenBlockNamesAreReplacedAndTheUserIsTold) {

@@ -1,3 +1,4 @@
+#include "DbMText.h"
 #include "DbText.h"
 #include "GiDrawableOverrule.h"
 #include "GiWorldDraw.h"
@@ -155,6 +156,19 @@ TEST_F(HostGsDeviceTest, TextComesOutInItsColourAndEscapedInSvg) {
   EXPECT_NE(svg.find("fill=\"#00ff00\""), std::string::npos);
 
   EXPECT_GT(pixelsOfColour(pngOf(device->pngImage(400, 300)), 0x00FF00, 40), 20) << "the glyphs";
+}
+
+TEST_F(HostGsDeviceTest, AnEntityFollowingTheCursorIsDrawnOverTheDrawingUntilCleared) {
+  // Not in the drawing: the text a command is placing.
+  OdDbMTextPtr text = OdDbMText::createObject();
+  text->setDatabaseDefaults(doc->database());
+  text->setContents("placed\r\nhere");
+  text->setLocation({10, 15, 0});
+  text->setColorIndex(3);
+  device->setFollowingEntity(text.get());
+  EXPECT_GT(pixelsOfColour(pngOf(device->pngImage(400, 300)), 0x00FF00, 40), 20);
+  device->setFollowingEntity(nullptr);
+  EXPECT_EQ(pixelsOfColour(pngOf(device->pngImage(400, 300)), 0x00FF00, 40), 0);
 }
 
 TEST_F(HostGsDeviceTest, ExportNamesTheFileWhenItCannot) {
