@@ -168,6 +168,11 @@ OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* fil
   impl.expectFile2Mapping();
   if (OdResult bound = bindFile(result, file2, names.file2, true, impl, editorReactor.get(), m_file2Block); bound != eOk) return bound;
   notifyReactors([](auto* r) { r->file2Bound(); });
+  // File 2's bind is the longest step: a Cancel pressed during it still counts.
+  if (m_progress.isCancelled()) {
+    notifyReactors([this](auto* r) { r->compareAborted(this); });
+    return eUserBreak;
+  }
   insertMarkedReference(result, result->getOdDbObjectId(m_file2Block));
   impl.setFileBlocks(result->getOdDbObjectId(m_file1Block), result->getOdDbObjectId(m_file2Block));
 

@@ -124,7 +124,9 @@ OdResult DcUiDrawingComparisonPalette::compare(const OdString& file1Path, const 
   OdResult result;
   {
     DocManReactorDetached detached;
+    HostDocument* before = hostCurrentDocument();
     result = manager->compare(file1.get(), file2.get());
+    if (result == eUserBreak) closeCancelledResult(before);
     if (result == eOk) {
       zoomAllWhenDrawn();
       getDocManReactor()->setCurrentComparison(manager.get());
@@ -139,6 +141,15 @@ OdResult DcUiDrawingComparisonPalette::compare(const OdString& file1Path, const 
   }
   if (result != eOk && result != eUserBreak) showCompareFailure(file1Path, file2Path, OdError(result).description());
   return result;
+}
+
+// The user cancelled: the result document the run began goes, and the
+// document that was current before is current again.
+void DcUiDrawingComparisonPalette::closeCancelledResult(HostDocument* before) {
+  HostDocManager* docs = hostDocManager();
+  HostDocument* begun = hostCurrentDocument();
+  if (!docs || !begun || begun == before) return;
+  docs->closeDocument(begun);
 }
 
 // The listener types ZOOMALL once the result has been drawn; the end of that

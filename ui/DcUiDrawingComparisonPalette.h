@@ -11,6 +11,8 @@
 
 #include <QPointer>
 
+class HostDocument;
+
 namespace dwgcompareui {
 
 // The comparison palette "Drawing Compare": its toolbar over the settings
@@ -49,6 +51,7 @@ class DcUiDrawingComparisonPalette : public hostUiPaletteSet,
 
  private:
   void zoomAllWhenDrawn();
+  void closeCancelledResult(HostDocument* before);
 
   QPointer<DcUiToolbar> m_toolbar;
   QPointer<DcUiChangeList> m_changeList;

@@ -229,6 +229,7 @@ TEST_F(PaletteTest, CancelInTheProgressDialogStopsTheComparisonQuietly) {
   EXPECT_TRUE(cancelled);
   EXPECT_EQ(takeMessageBox().second, "");
   EXPECT_EQ(getDocManReactor()->currentComparison(), nullptr);
+  EXPECT_EQ(app->docManager().documents().size(), 0u) << "the half-built result is closed";
 }
 
 TEST_F(PaletteTest, TheToolbarInformsOnResultsOnlyAndOpensHelp) {
