@@ -21,7 +21,17 @@ OdString HostAppServices::findFile(const OdString& name) const {
 }
 
 OdDbDatabasePtr HostAppServices::readFile(const OdString& path, bool, bool, int, const OdString&) const {
-  return readDrawing(path);
+  OdDbDatabasePtr db = readDrawing(path);
+  if (OdString note = repairNote(path, db.get()); !note.isEmpty()) m_docs.print(note);
+  return db;
+}
+
+OdString HostAppServices::repairNote(const OdString& path, const OdDbDatabase* db) {
+  size_t repairs = db->readRepairs();
+  if (repairs == 0) return OdString();
+  return path + OdString(": " + std::to_string(repairs) + (repairs == 1 ? " value" : " values") +
+                         " repaired while reading; the first at ") +
+         db->firstReadRepair();
 }
 
 OdDbDatabasePtr HostAppServices::readDrawing(const OdString& path) {

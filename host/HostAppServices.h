@@ -23,6 +23,8 @@ class HostAppServices {
   static constexpr int kShareDenyNo = 0x40;
   // What readFile and OPEN share.
   static OdDbDatabasePtr readDrawing(const OdString& path);
+  // What the reader repaired in the drawing, as the user is told it; empty when nothing.
+  static OdString repairNote(const OdString& path, const OdDbDatabase* db);
 
  private:
   HostDocManager& m_docs;

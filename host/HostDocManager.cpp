@@ -63,6 +63,7 @@ OdResult HostDocManager::newDocument(HostDocument** made) {
 
 HostDocument* HostDocManager::openDocument(const OdString& path) {
   OdDbDatabasePtr db = HostAppServices::readDrawing(path);
+  if (OdString note = HostAppServices::repairNote(path, db.get()); !note.isEmpty()) print(note);
   return adopt(db, path, fileNameOf(path));
 }
 

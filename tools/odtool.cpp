@@ -13,6 +13,7 @@
 #include "DrawingFile.h"
 #include "DxfReader.h"
 #include "DxfWriter.h"
+#include "HostAppServices.h"
 #include "HostOutputTransaction.h"
 #include "HostVersion.h"
 #include "RxEvent.h"
@@ -48,9 +49,11 @@ int info(const char* path) {
   OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
   for (OdDbObjectId id : ms->entityIds())
     if (OdDbObjectPtr e = id.openObject()) ++modelSpace[e->isA()->name().utf8()];
-  std::printf("{\n  \"version\": %s,\n  \"codepage\": %s,\n  \"objects\": %zu,\n  \"modelSpace\": {",
+  if (OdString note = HostAppServices::repairNote(OdString(path), db.get()); !note.isEmpty())
+    std::fprintf(stderr, "odtool: %s\n", note.utf8().c_str());
+  std::printf("{\n  \"version\": %s,\n  \"codepage\": %s,\n  \"objects\": %zu,\n  \"repairs\": %zu,\n  \"modelSpace\": {",
               jsonString(db->originalFileVersion().utf8()).c_str(), jsonString(db->codePage().utf8()).c_str(),
-              db->objectCount());
+              db->objectCount(), db->readRepairs());
   const char* separator = "\n";
   for (const auto& [name, count] : modelSpace) {
     std::printf("%s    %s: %d", separator, jsonString(name).c_str(), count);

@@ -111,6 +111,13 @@ class OdDbDatabase : public OdRxObject {
   OdString getFilename() const { return m_fileName; }
   void setFilename(const OdString& path) { m_fileName = path; }
   void setDatabaseFileName(const OdString& path) { m_fileName = path; }
+  // Values the reader repaired (numbers followed by other text), and the first of them with its place.
+  size_t readRepairs() const { return m_readRepairs; }
+  const OdString& firstReadRepair() const { return m_firstReadRepair; }
+  void setReadRepairs(size_t count, const OdString& first) {
+    m_readRepairs = count;
+    m_firstReadRepair = first;
+  }
   // $ACADVER of the file read ("AC1009"); the database writes AC1032.
   OdString originalFileVersion() const { return m_originalVersion; }
   void setOriginalFileVersion(const OdString& v) { m_originalVersion = v; }
@@ -157,6 +164,8 @@ class OdDbDatabase : public OdRxObject {
   std::vector<OdDbStub*> m_pendingHandles;
   bool m_deferHandles = false;
   OdString m_fileName;
+  size_t m_readRepairs = 0;
+  OdString m_firstReadRepair;
   OdString m_originalVersion;
   OdString m_codePage = "ANSI_1252";
   OdSmartPtr<OdGsModel> m_graphicsModel;

@@ -182,6 +182,7 @@ OdDbDatabasePtr DxfReader::read() {
     else readOtherSection(name, nullptr);
   }
   if (!anySection) fail("this is not a DXF file (no SECTION found)");
+  m_db->setReadRepairs(m_tokens.repairs(), OdString(m_tokens.firstRepair()));
   // Files without a version (no header, or none in it) read as R12, as m_version does.
   if (m_db->originalFileVersion().isEmpty()) m_db->setOriginalFileVersion(OdString("AC1009"));
   m_db->ensureStandardObjects();

@@ -1,5 +1,7 @@
 #include "DxfTokenizer.h"
 
+#include "DxfFields.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -41,6 +43,16 @@ bool startsAsNumber(std::string_view value) {
   if (value[at] == '+' || value[at] == '-') ++at;
   if (at < value.size() && value[at] == '.') ++at;
   return at < value.size() && value[at] >= '0' && value[at] <= '9';
+}
+
+// A number and nothing else but blanks around it.
+bool isWhollyNumber(std::string_view value) {
+  size_t first = value.find_first_not_of(" \t"), last = value.find_last_not_of(" \t");
+  if (first == std::string_view::npos) return false;
+  if (value[first] == '+') ++first;
+  double number;
+  auto [end, ec] = std::from_chars(value.data() + first, value.data() + last + 1, number);
+  return ec == std::errc() && end == value.data() + last + 1;
 }
 
 template <class T>
@@ -117,9 +129,18 @@ bool DxfTokenizer::nextAscii(dxf::Group& group) {
   if (m_pos >= m_data.size()) fail("the file ends after group code " + std::to_string(code) + " without its value");
   group.code = code;
   group.value = readLine();
-  if (isNumeric(binaryTypeOf(code)) && !startsAsNumber(group.value))
-    fail("group " + std::to_string(code) + " needs a number, found " + quotedForMessage(group.value));
+  if (isNumeric(binaryTypeOf(code))) {
+    if (!startsAsNumber(group.value))
+      fail("group " + std::to_string(code) + " needs a number, found " + quotedForMessage(group.value));
+    if (!isWhollyNumber(group.value)) noteRepair(code, group.value);
+  }
   return true;
+}
+
+void DxfTokenizer::noteRepair(int code, std::string_view value) {
+  if (m_repairs++ == 0)
+    m_firstRepair = position() + ": group " + std::to_string(code) + " " + quotedForMessage(value) + " read as " +
+                    dxf::formatDouble(dxf::toDouble(value));
 }
 
 void DxfTokenizer::checkCode(int code) const {

@@ -25,6 +25,10 @@ class DxfTokenizer {
   std::string position() const;
   // Binary values are turned into text held here; cleared between records.
   void releaseValues() { m_values.clear(); }
+  // Numbers read from what begins as one but is not wholly one ("1,5",
+  // "12 mm"): how many, and the first with its place.
+  size_t repairs() const { return m_repairs; }
+  const std::string& firstRepair() const { return m_firstRepair; }
 
  private:
   bool nextAscii(dxf::Group& group);
@@ -33,6 +37,7 @@ class DxfTokenizer {
   [[noreturn]] void fail(const std::string& what) const;
   void checkCode(int code) const;
   std::string_view keep(std::string text);
+  void noteRepair(int code, std::string_view value);
 
   std::string_view m_data;
   size_t m_pos = 0;
@@ -42,4 +47,6 @@ class DxfTokenizer {
   bool m_binary = false;
   bool m_shortCodes = false;  // binary files before R13 use one-byte group codes
   std::deque<std::string> m_values;
+  size_t m_repairs = 0;
+  std::string m_firstRepair;
 };

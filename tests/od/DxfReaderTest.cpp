@@ -221,3 +221,15 @@ TEST(DxfReader, EveryRealDrawingReadsAndWritesTheSameBytesTwice) {
 }
 
 }  // namespace
+
+TEST(DxfReader, NumbersFollowedByOtherTextAreRepairedCountedAndTheFirstNamed) {
+  const std::string text =
+      "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n1,5\n20\n2 mm\n30\n0\n11\n5\n21\n5\n31\n0\n0\nENDSEC\n0\nEOF\n";
+  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("repaired.dxf"));
+  EXPECT_EQ(db->readRepairs(), 2u);
+  EXPECT_EQ(db->firstReadRepair(), OdString("line 9: group 10 '1,5' read as 1.5"));
+  OdDbBlockTableRecordPtr modelSpace = db->getModelSpaceId().safeOpenObject();
+  OdDbLinePtr line = modelSpace->entityIds().front().safeOpenObject();
+  EXPECT_EQ(line->startPoint(), OdGePoint3d(1.5, 2, 0));
+  EXPECT_EQ(odDxfReadBuffer(kR12WithoutHandles, OdString("r12.dxf"))->readRepairs(), 0u);
+}
