@@ -92,7 +92,7 @@ HostMainWindow::HostMainWindow(HostApp& app) : m_app(app) {
 }
 
 HostMainWindow::~HostMainWindow() {
-  ProgressBar::setDisplay(nullptr);
+  if (ProgressBar::display() == this) ProgressBar::setDisplay(nullptr);
   m_app.help().setPageOpener(nullptr);
   HostCommandProcessor& processor = m_app.processor();
   m_app.docManager().setExecuteSink([&processor](const OdString& line) { processor.sendStringToExecute(line); });

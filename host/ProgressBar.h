@@ -43,6 +43,7 @@ class ProgressBar {
   static void setCancelAll(bool cancelled) { s_cancelAll = cancelled; }
   // The window's display, or null; not owned.
   static void setDisplay(ProgressDisplay* display) { s_display = display; }
+  static ProgressDisplay* display() { return s_display; }
 
  private:
   void draw();

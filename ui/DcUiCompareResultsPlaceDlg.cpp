@@ -215,7 +215,7 @@ void DcUiCompareResultsPlaceDlg::resetFiles() {
 void DcUiCompareResultsPlaceDlg::repaintRows() {
   if (!m_inspector) return;
   m_inspector->refreshAll();
-  m_inspector->repaint();
+  m_inspector->update();
 }
 
 }  // namespace dwgcompareui
