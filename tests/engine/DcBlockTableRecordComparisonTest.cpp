@@ -36,22 +36,11 @@ OdDbIdMappingPtr mappingOf(OdDbDatabase* db) {
 }
 
 void addDimensionAndImage(OdDbDatabase* db) {
-  OdDbBlockTableRecordPtr modelSpace = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
-  for (int i = 0; i < 2; ++i) {
-    OdDbRasterImagePtr image = OdDbRasterImage::createObject();
-    image->setDatabaseDefaults(db);
-    modelSpace->appendOdDbEntity(image.get());
-  }
-  OdDbRotatedDimensionPtr dimension = OdDbRotatedDimension::createObject();
-  dimension->setDatabaseDefaults(db);
-  modelSpace->appendOdDbEntity(dimension.get());
-  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
-  block->setName("MARKER");
-  OdDbObjectId blockId = OdDbSymbolTablePtr(db->getBlockTableId().safeOpenObject(OdDb::kForWrite))->add(block.get());
-  OdDbBlockReferencePtr reference = OdDbBlockReference::createObject();
-  reference->setDatabaseDefaults(db);
-  reference->setBlockTableRecord(blockId);
-  modelSpace->appendOdDbEntity(reference.get());
+  OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(db);
+  addTo<OdDbRasterImage>(modelSpace.get());
+  addTo<OdDbRasterImage>(modelSpace.get());
+  addTo<OdDbRotatedDimension>(modelSpace.get());
+  addReference(modelSpace.get(), addBlock(db, "MARKER")->objectId(), OdGePoint3d(0, 0, 0));
 }
 }  // namespace
 
@@ -84,9 +73,7 @@ TEST_F(DcBlockTableRecordComparisonTest, NameAndLayoutFollowTheBlockTableRecord)
   OdDbDatabasePtr db = OdDbDatabase::create();
   impl->setBlockTableRecordId(db->getModelSpaceId());
   EXPECT_EQ(comparison->name(), OdString("Model"));
-  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
-  block->setName("PLAIN");
-  impl->setBlockTableRecordId(OdDbSymbolTablePtr(db->getBlockTableId().safeOpenObject(OdDb::kForWrite))->add(block.get()));
+  impl->setBlockTableRecordId(addBlock(db.get(), "PLAIN")->objectId());
   EXPECT_EQ(comparison->name(), OdString("PLAIN"));
 }
 

@@ -18,17 +18,6 @@ namespace {
 
 using HostObjectHashGeneratorTest = FingerprintTest;
 
-TEST_F(HostObjectHashGeneratorTest, MakesANewHashEachTimeWithTheSameValueForTheSameObject) {
-  OdDbLinePtr line = addLine(OdGePoint3d(1, 2, 3), OdGePoint3d(4, 5, 6));
-  HostObjectHashGenerator generator;
-  HashPtr first = generator.buildHash(line.get());
-  HashPtr second = HostObjectHashGenerator().buildHash(line.get());
-  ASSERT_TRUE(first && second);
-  EXPECT_NE(first.get(), second.get());
-  EXPECT_EQ(*first, *second);
-  EXPECT_NE(first->value, 0u);
-}
-
 TEST_F(HostObjectHashGeneratorTest, ReadsTheSystemVariablesAnewForEachHash) {
   OdDbLinePtr line = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(0.123456, 0, 0));
   line->setColorIndex(1);
