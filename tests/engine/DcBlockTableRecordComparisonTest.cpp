@@ -46,25 +46,6 @@ void addDimensionAndImage(OdDbDatabase* db) {
 
 using DcBlockTableRecordComparisonTest = LoadedModuleFixture;
 
-TEST_F(DcBlockTableRecordComparisonTest, MappingsAreCapturedByTheRulesOfEachFile) {
-  DcBlockTableRecordComparisonPtr comparison = DcBlockTableRecordComparison::createObject();
-  DcBlockTableRecordComparisonImpl* impl = comparisonImpl(comparison.get());
-  OdDbIdMappingPtr first = OdDbIdMapping::createObject(), second = OdDbIdMapping::createObject();
-  impl->onDeepCloneEnded(*first);
-  EXPECT_EQ(impl->file1Mapping(), nullptr);  // nobody expected it
-
-  impl->expectFile1Mapping();
-  impl->onDeepCloneEnded(*first);
-  impl->onDeepCloneEnded(*second);
-  EXPECT_EQ(impl->file1Mapping(), second.get());  // File 1 takes the last
-
-  impl->expectFile2Mapping();
-  impl->onDeepCloneEnded(*first);
-  impl->onDeepCloneEnded(*second);
-  EXPECT_EQ(impl->file2Mapping(), first.get());  // File 2 keeps the first
-  EXPECT_EQ(impl->file1Mapping(), second.get());
-}
-
 TEST_F(DcBlockTableRecordComparisonTest, NameAndLayoutFollowTheBlockTableRecord) {
   DcBlockTableRecordComparisonPtr comparison = DcBlockTableRecordComparison::createObject();
   DcBlockTableRecordComparisonImpl* impl = comparisonImpl(comparison.get());
