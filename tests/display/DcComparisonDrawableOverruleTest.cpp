@@ -20,31 +20,6 @@ const OdGePoint3d kFile2Line(10, 1, 0);
 const OdGePoint3d kSharedCircle(6, 5, 0);
 const OdGePoint3d kFile2Circle(8, 5, 0);
 
-OdDbBlockTableRecordPtr addBlock(OdDbDatabase* db, const char* name) {
-  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
-  block->setName(name);
-  db->blockTable()->add(block.get());
-  return block;
-}
-
-OdDbObjectId addReference(OdDbBlockTableRecord* owner, const OdDbObjectId& block, const OdGePoint3d& at) {
-  OdDbBlockReferencePtr reference = OdDbBlockReference::createObject();
-  reference->setDatabaseDefaults(owner->database());
-  reference->setBlockTableRecord(block);
-  reference->setPosition(at);
-  return owner->appendOdDbEntity(reference.get());
-}
-
-template <class T>
-OdSmartPtr<T> addTo(OdDbBlockTableRecord* owner) {
-  OdSmartPtr<T> entity = T::createObject();
-  entity->setDatabaseDefaults(owner->database());
-  owner->appendOdDbEntity(entity.get());
-  return entity;
-}
-
-OdDbBlockTableRecordPtr modelSpaceOf(OdDbDatabase* db) { return db->getModelSpaceId().safeOpenObject(OdDb::kForWrite); }
-
 // A door at (x, 20): a block DOOR of a line and then a reference to KNOB, a small circle.
 std::function<void(OdDbDatabase*)> doorAt(double x) {
   return [x](OdDbDatabase* db) {

@@ -19,18 +19,9 @@ void highlight(const OdDbObjectId& entity, bool doIt) {
 
 // A drawing whose model space holds a reference to a block of one line.
 void addBlockReference(OdDbDatabase* db) {
-  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
-  block->setName("PART");
-  db->blockTable()->add(block.get());
-  OdDbLinePtr line = OdDbLine::createObject();
-  line->setDatabaseDefaults(db);
-  line->setEndPoint(OdGePoint3d(1, 1, 0));
-  block->appendOdDbEntity(line.get());
-  OdDbBlockReferencePtr reference = OdDbBlockReference::createObject();
-  reference->setDatabaseDefaults(db);
-  reference->setBlockTableRecord(block->objectId());
-  OdDbBlockTableRecordPtr modelSpace = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
-  modelSpace->appendOdDbEntity(reference.get());
+  OdDbBlockTableRecordPtr block = addBlock(db, "PART");
+  addTo<OdDbLine>(block.get())->setEndPoint(OdGePoint3d(1, 1, 0));
+  addReference(modelSpaceOf(db).get(), block->objectId(), OdGePoint3d(0, 0, 0));
 }
 }  // namespace
 

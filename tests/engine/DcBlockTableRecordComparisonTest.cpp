@@ -36,45 +36,15 @@ OdDbIdMappingPtr mappingOf(OdDbDatabase* db) {
 }
 
 void addDimensionAndImage(OdDbDatabase* db) {
-  OdDbBlockTableRecordPtr modelSpace = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
-  for (int i = 0; i < 2; ++i) {
-    OdDbRasterImagePtr image = OdDbRasterImage::createObject();
-    image->setDatabaseDefaults(db);
-    modelSpace->appendOdDbEntity(image.get());
-  }
-  OdDbRotatedDimensionPtr dimension = OdDbRotatedDimension::createObject();
-  dimension->setDatabaseDefaults(db);
-  modelSpace->appendOdDbEntity(dimension.get());
-  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
-  block->setName("MARKER");
-  OdDbObjectId blockId = OdDbSymbolTablePtr(db->getBlockTableId().safeOpenObject(OdDb::kForWrite))->add(block.get());
-  OdDbBlockReferencePtr reference = OdDbBlockReference::createObject();
-  reference->setDatabaseDefaults(db);
-  reference->setBlockTableRecord(blockId);
-  modelSpace->appendOdDbEntity(reference.get());
+  OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(db);
+  addTo<OdDbRasterImage>(modelSpace.get());
+  addTo<OdDbRasterImage>(modelSpace.get());
+  addTo<OdDbRotatedDimension>(modelSpace.get());
+  addReference(modelSpace.get(), addBlock(db, "MARKER")->objectId(), OdGePoint3d(0, 0, 0));
 }
 }  // namespace
 
 using DcBlockTableRecordComparisonTest = LoadedModuleFixture;
-
-TEST_F(DcBlockTableRecordComparisonTest, MappingsAreCapturedByTheRulesOfEachFile) {
-  DcBlockTableRecordComparisonPtr comparison = DcBlockTableRecordComparison::createObject();
-  DcBlockTableRecordComparisonImpl* impl = comparisonImpl(comparison.get());
-  OdDbIdMappingPtr first = OdDbIdMapping::createObject(), second = OdDbIdMapping::createObject();
-  impl->onDeepCloneEnded(*first);
-  EXPECT_EQ(impl->file1Mapping(), nullptr);  // nobody expected it
-
-  impl->expectFile1Mapping();
-  impl->onDeepCloneEnded(*first);
-  impl->onDeepCloneEnded(*second);
-  EXPECT_EQ(impl->file1Mapping(), second.get());  // File 1 takes the last
-
-  impl->expectFile2Mapping();
-  impl->onDeepCloneEnded(*first);
-  impl->onDeepCloneEnded(*second);
-  EXPECT_EQ(impl->file2Mapping(), first.get());  // File 2 keeps the first
-  EXPECT_EQ(impl->file1Mapping(), second.get());
-}
 
 TEST_F(DcBlockTableRecordComparisonTest, NameAndLayoutFollowTheBlockTableRecord) {
   DcBlockTableRecordComparisonPtr comparison = DcBlockTableRecordComparison::createObject();
@@ -84,9 +54,7 @@ TEST_F(DcBlockTableRecordComparisonTest, NameAndLayoutFollowTheBlockTableRecord)
   OdDbDatabasePtr db = OdDbDatabase::create();
   impl->setBlockTableRecordId(db->getModelSpaceId());
   EXPECT_EQ(comparison->name(), OdString("Model"));
-  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
-  block->setName("PLAIN");
-  impl->setBlockTableRecordId(OdDbSymbolTablePtr(db->getBlockTableId().safeOpenObject(OdDb::kForWrite))->add(block.get()));
+  impl->setBlockTableRecordId(addBlock(db.get(), "PLAIN")->objectId());
   EXPECT_EQ(comparison->name(), OdString("PLAIN"));
 }
 

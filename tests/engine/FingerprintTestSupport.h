@@ -63,13 +63,7 @@ class FingerprintTest : public HostFixture {
   // An entity of model space with the drawing's default properties.
   template <class T>
   OdSmartPtr<T> add(OdDbDatabase* in = nullptr) {
-    in = in ? in : db.get();
-    OdSmartPtr<T> entity = T::createObject();
-    entity->setDatabaseDefaults(in);
-    OdDbBlockTableRecordPtr modelSpace =
-        OdDbBlockTableRecord::cast(in->getModelSpaceId().openObject(OdDb::kForWrite).get());
-    modelSpace->appendOdDbEntity(entity.get());
-    return entity;
+    return addTo<T>(modelSpaceOf(in ? in : db.get()).get());
   }
 
   OdDbLinePtr addLine(const OdGePoint3d& start, const OdGePoint3d& end, OdDbDatabase* in = nullptr) {

@@ -18,29 +18,6 @@ namespace {
 
 using HostObjectHashGeneratorTest = FingerprintTest;
 
-TEST_F(HostObjectHashGeneratorTest, MakesANewHashEachTimeWithTheSameValueForTheSameObject) {
-  OdDbLinePtr line = addLine(OdGePoint3d(1, 2, 3), OdGePoint3d(4, 5, 6));
-  HostObjectHashGenerator generator;
-  HashPtr first = generator.buildHash(line.get());
-  HashPtr second = HostObjectHashGenerator().buildHash(line.get());
-  ASSERT_TRUE(first && second);
-  EXPECT_NE(first.get(), second.get());
-  EXPECT_EQ(*first, *second);
-  EXPECT_NE(first->value, 0u);
-}
-
-TEST_F(HostObjectHashGeneratorTest, ReadsTheSystemVariablesAnewForEachHash) {
-  OdDbLinePtr line = addLine(OdGePoint3d(0, 0, 0), OdGePoint3d(0.123456, 0, 0));
-  line->setColorIndex(1);
-  uint32_t plain = hashOf(line.get());
-  setCompareTolerance(2);
-  EXPECT_NE(hashOf(line.get()), plain);
-  setCompareTolerance(6);
-  EXPECT_EQ(hashOf(line.get()), plain);
-  setCompareProps(CompareColor);
-  EXPECT_NE(hashOf(line.get()), plain);
-}
-
 // Old-style polylines: vertices are no objects of their own in a
 // comparison, so the polyline's fingerprint must see them move.
 

@@ -70,20 +70,6 @@ TEST_F(CadhostProgramTest, ScriptLinesRunInOrder) {
   EXPECT_TRUE(std::filesystem::exists(dir / "a b.dxf"));
 }
 
-TEST_F(CadhostProgramTest, MissingScriptIsNamedAndNothingRuns) {
-  ProgramRun r = run({"--headless", "-c", "NEW;SAVEAS x.dxf", "--script", "nothere.scr"});
-  EXPECT_EQ(r.status, 1) << r.output;
-  EXPECT_NE(r.output.find("nothere.scr: file not found"), std::string::npos) << r.output;
-  EXPECT_FALSE(std::filesystem::exists(dir / "x.dxf"));
-}
-
-TEST_F(CadhostProgramTest, BadArgumentsShowTheUsage) {
-  ProgramRun r = run({"--bogus"});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.output.find("usage: cadhost"), std::string::npos) << r.output;
-  EXPECT_EQ(run({"-c"}).status, 2);
-}
-
 TEST_F(CadhostProgramTest, LoadedModuleFindsTheHostLibraryThroughTheProgram) {
   ProgramRun r = run({"--headless", "--load", HOST_TEST_MODULE, "-c", "TESTCMD"});
   EXPECT_EQ(r.status, 0) << r.output;

@@ -46,14 +46,6 @@ TEST(HostDocManagerTest, ClosingTheCurrentDocumentMakesAnotherCurrent) {
   docs.removeReactor(&reactor);
 }
 
-TEST(HostDocManagerTest, NameIsSettable) {
-  HostDocManager docs;
-  HostDocument* doc = nullptr;
-  docs.newDocument(&doc);
-  doc->setName("Compare result");
-  EXPECT_EQ(doc->name(), OdString("Compare result"));
-}
-
 TEST(HostDocManagerTest, OutputGoesToTheGeneralCommandLineWithoutADocument) {
   HostDocManager docs;
   docs.print("before");

@@ -124,11 +124,3 @@ TEST_F(HostExportsTest, CommandFactoryAddsAndRemovesCommands) {
   EXPECT_TRUE(factory->queryInterface(kIID_ICmdFactory, &found));
   static_cast<ICmdFactory*>(found)->release();
 }
-
-TEST_F(HostExportsTest, HostCommandsAreInTheHostGroup) {
-  for (const char* name : {"NEW", "OPEN", "SAVE", "SAVEAS", "CLOSE", "ZOOM", "ZOOMALL", "REGEN", "SETVAR", "QUIT"}) {
-    const HostCommandRegistry::Entry* entry = app.commands().find(name);
-    ASSERT_NE(entry, nullptr) << name;
-    EXPECT_EQ(entry->group, OdString("HOST")) << name;
-  }
-}

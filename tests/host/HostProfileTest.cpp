@@ -134,27 +134,26 @@ TEST(HostProfileTest, DefaultPathFollowsTheEnvironment) {
   if (!savedXdg.empty()) ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
 }
 
+// Entries run in their order; one failing is reported and the rest still run.
 TEST(HostProfileTest, StartupEntriesRunInOrderWhenTheHostStarts) {
-  TempDir dir;
-  std::string path = dir / "profile";
-  writeText(path, "[Startup]\nfirst = str \"SETVAR COMPAREPROPS 5\"\nsecond = str \"COMPAREPROPS 7;COMPARETOLERANCE 2\"\n");
-  HostAppOptions options;
-  options.profilePath = OdString(path);
-  HostApp app(options);
-  EXPECT_TRUE(app.runStartup());
-  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 7);
-  EXPECT_EQ(app.editor().getVar("COMPARETOLERANCE")->getInt32(), 2);
-}
-
-TEST(HostProfileTest, FailingStartupEntryIsReported) {
-  TempDir dir;
-  std::string path = dir / "profile";
-  writeText(path, "[Startup]\n1 = str \"NOSUCHCOMMAND\"\n2 = str \"COMPAREPROPS 1\"\n");
-  HostAppOptions options;
-  options.profilePath = OdString(path);
-  HostApp app(options);
-  EXPECT_FALSE(app.runStartup());
-  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 1);
+  const struct {
+    const char* entries;
+    bool ok;
+    int props, tolerance;
+  } cases[] = {
+      {"first = str \"SETVAR COMPAREPROPS 5\"\nsecond = str \"COMPAREPROPS 7;COMPARETOLERANCE 2\"\n", true, 7, 2},
+      {"1 = str \"NOSUCHCOMMAND\"\n2 = str \"COMPAREPROPS 1\"\n", false, 1, 6},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    writeText(dir / "profile", std::string("[Startup]\n") + c.entries);
+    HostAppOptions options;
+    options.profilePath = OdString(dir / "profile");
+    HostApp app(options);
+    EXPECT_EQ(app.runStartup(), c.ok) << c.entries;
+    EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), c.props);
+    EXPECT_EQ(app.editor().getVar("COMPARETOLERANCE")->getInt32(), c.tolerance);
+  }
 }
 
 TEST(HostProfileTest, ApplicationAnswersTheProfileInterfaceAndWritesItAtShutdown) {

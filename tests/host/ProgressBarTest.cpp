@@ -30,16 +30,3 @@ TEST(ProgressBarTest, PositionStaysInTheRange) {
   bar.step();
   EXPECT_EQ(bar.position(), 4);
 }
-
-TEST(ProgressBarTest, CancelFlags) {
-  ProgressBar bar, other;
-  bar.start("Comparing", 10, 0);
-  EXPECT_FALSE(bar.isCancelled());
-  bar.setCancelled(true);
-  EXPECT_TRUE(bar.isCancelled());
-  EXPECT_FALSE(other.isCancelled());
-  ProgressBar::setCancelAll(true);
-  EXPECT_TRUE(other.isCancelled());
-  ProgressBar::setCancelAll(false);
-  EXPECT_FALSE(other.isCancelled());
-}

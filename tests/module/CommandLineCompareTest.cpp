@@ -28,29 +28,22 @@ class CommandLineCompareTest : public LoadedModuleFixture {
   std::string plan, revised;
 };
 
-TEST_F(CommandLineCompareTest, AFileNotChosenIsToldAndNothingIsCompared) {
-  for (const char* unchosen : {"", "Select drawing...", "SELECT DRAWING..."}) {
-    EXPECT_TRUE(failsTelling(unchosen, revised, "File 1 is not selected.")) << unchosen << "\n" << commandLog();
-    EXPECT_TRUE(failsTelling(plan, unchosen, "File 2 is not selected.")) << unchosen << "\n" << commandLog();
-  }
-  EXPECT_TRUE(app->docManager().documents().empty());
-}
-
-TEST_F(CommandLineCompareTest, AFileThatIsNotThereIsToldByItsPath) {
-  std::string missing = dir / "missing.dxf";
-  EXPECT_TRUE(failsTelling(missing, revised, "File '" + missing + "' is not found")) << commandLog();
-  EXPECT_TRUE(failsTelling(plan, missing, "File 2 (the drawing to compare with it): " + missing + "\nFile '" +
-                                              missing + "' is not found"))
-      << commandLog();
-  EXPECT_TRUE(app->docManager().documents().empty());
-}
-
-TEST_F(CommandLineCompareTest, AMalformedFileFailsTheComparisonWithTheReadersDescription) {
-  std::string bad = dir / "bad.dxf";
+// A file not chosen, not there or malformed is told, by its path where it has one, and nothing is compared.
+TEST_F(CommandLineCompareTest, AFileThatCannotBeComparedIsTold) {
+  const std::string missing = dir / "missing.dxf", bad = dir / "bad.dxf";
   spoil(bad);
-  EXPECT_TRUE(failsTelling(plan, bad,
-                           "Failed to compare drawings 'a.dxf' and 'bad.dxf'.\nError description: '" + bad + ": line "))
-      << commandLog();
+  const struct {
+    std::string file1, file2, message;
+  } cases[] = {
+      {"", revised, "File 1 is not selected."},
+      {"Select drawing...", revised, "File 1 is not selected."},
+      {plan, "SELECT DRAWING...", "File 2 is not selected."},
+      {missing, revised, "File '" + missing + "' is not found"},
+      {plan, missing, "File 2 (the drawing to compare with it): " + missing + "\nFile '" + missing + "' is not found"},
+      {plan, bad, "Failed to compare drawings 'a.dxf' and 'bad.dxf'.\nError description: '" + bad + ": line "},
+  };
+  for (const auto& c : cases)
+    EXPECT_TRUE(failsTelling(c.file1, c.file2, c.message)) << c.file1 << " " << c.file2 << "\n" << commandLog();
   EXPECT_TRUE(app->docManager().documents().empty());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HostApp.h"
+#include "IProfile.h"
 #include "host/HostTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -27,10 +28,15 @@ class HostFixture : public ::testing::Test {
     startHost();
   }
 
+  HostRefPtr<IProfileSection> profileSection(const char* path, bool create = false) {
+    return HostRefPtr<IProfileSection>::adopt(app->profile().openSection(path, create));
+  }
+
   TempDir dir;
   std::unique_ptr<HostApp> app;
 };
 
+#include "DbBlockReference.h"
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
 #include "DbLine.h"
@@ -49,6 +55,33 @@ class HostFixture : public ::testing::Test {
 #include <algorithm>
 #include <functional>
 #include <vector>
+
+// Entities and blocks of the test's own drawings, with the drawing's defaults.
+template <class T>
+OdSmartPtr<T> addTo(OdDbBlockTableRecord* owner) {
+  OdSmartPtr<T> entity = T::createObject();
+  entity->setDatabaseDefaults(owner->database());
+  owner->appendOdDbEntity(entity.get());
+  return entity;
+}
+
+inline OdDbBlockTableRecordPtr addBlock(OdDbDatabase* db, const char* name) {
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+  block->setName(name);
+  db->blockTable()->add(block.get());
+  return block;
+}
+
+inline OdDbObjectId addReference(OdDbBlockTableRecord* owner, const OdDbObjectId& block, const OdGePoint3d& at) {
+  OdDbBlockReferencePtr reference = addTo<OdDbBlockReference>(owner);
+  reference->setBlockTableRecord(block);
+  reference->setPosition(at);
+  return reference->objectId();
+}
+
+inline OdDbBlockTableRecordPtr modelSpaceOf(OdDbDatabase* db) {
+  return db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+}
 
 // A manager whose runs follow the editor, as the palette makes them.
 inline dwgcompare::DcComparisonManagerPtr newComparisonManager() {
@@ -96,20 +129,16 @@ class LoadedModuleFixture : public HostFixture {
                            const std::vector<std::array<double, 3>>& circles = {},
                            const std::function<void(OdDbDatabase*)>& more = {}) {
     OdDbDatabasePtr db = OdDbDatabase::create();
-    OdDbBlockTableRecordPtr modelSpace = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+    OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(db.get());
     for (const auto& l : lines) {
-      OdDbLinePtr line = OdDbLine::createObject();
-      line->setDatabaseDefaults(db.get());
+      OdDbLinePtr line = addTo<OdDbLine>(modelSpace.get());
       line->setStartPoint(OdGePoint3d(l[0], l[1], 0));
       line->setEndPoint(OdGePoint3d(l[2], l[3], 0));
-      modelSpace->appendOdDbEntity(line.get());
     }
     for (const auto& c : circles) {
-      OdDbCirclePtr circle = OdDbCircle::createObject();
-      circle->setDatabaseDefaults(db.get());
+      OdDbCirclePtr circle = addTo<OdDbCircle>(modelSpace.get());
       circle->setCenter(OdGePoint3d(c[0], c[1], 0));
       circle->setRadius(c[2]);
-      modelSpace->appendOdDbEntity(circle.get());
     }
     if (more) more(db.get());
     std::string path = dir / name;
@@ -117,9 +146,5 @@ class LoadedModuleFixture : public HostFixture {
     return path;
   }
   OdDbDatabasePtr readDrawing(const std::string& path) { return app->services().readFile(OdString(path)); }
-  std::string commandLog() {
-    std::string out;
-    for (const OdString& line : app->docManager().commandLine().log()) out += line.utf8() + "\n";
-    return out;
-  }
+  std::string commandLog() { return joined(app->docManager().commandLine().log()); }
 };

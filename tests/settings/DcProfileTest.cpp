@@ -5,12 +5,7 @@ using namespace dwgcompare;
 
 namespace {
 
-class DcProfileTest : public HostFixture {
- protected:
-  HostRefPtr<IProfileSection> profileSection(const char* path, bool create = false) {
-    return HostRefPtr<IProfileSection>::adopt(app->profile().openSection(path, create));
-  }
-};
+using DcProfileTest = HostFixture;
 
 TEST_F(DcProfileTest, TheSettingsSectionIsMadeOnlyInsideAnExistingCmddata) {
   // The host makes "cmddata" at start; a profile edited by hand may drop it.

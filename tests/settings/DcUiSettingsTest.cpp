@@ -11,19 +11,13 @@ class DcUiSettingsTest : public SettingsWithSectionFixture {
   DcUiSettings& reloadUi() { return *reloadSettings().uiSettings(); }
 };
 
-TEST_F(DcUiSettingsTest, FreshProfileGivesTheDefaults) {
-  EXPECT_EQ(ui().columnWidth(0), -1);
-  EXPECT_EQ(ui().columnWidth(1), -1);
+TEST_F(DcUiSettingsTest, DefaultsAndOnlyTheTwoColumnsHaveWidths) {
   EXPECT_FALSE(ui().zoomSelected());
   EXPECT_TRUE(ui().showFilteredObjectsMessage());
-}
-
-TEST_F(DcUiSettingsTest, OnlyTheTwoColumnsHaveWidths) {
+  EXPECT_EQ(ui().columnWidth(1), -1);
   ui().setColumnWidth(0, 120);
-  ui().setColumnWidth(1, 80);
   ui().setColumnWidth(2, 100);
   EXPECT_EQ(ui().columnWidth(0), 120);
-  EXPECT_EQ(ui().columnWidth(1), 80);
   EXPECT_EQ(ui().columnWidth(2), -1);
   EXPECT_EQ(ui().columnWidth(-1), -1);
 }

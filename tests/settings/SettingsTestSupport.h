@@ -27,9 +27,6 @@ class SettingsFixture : public HostFixture {
     restartHost();
     return settings();
   }
-  HostRefPtr<IProfileSection> profileSection(const char* path, bool create = false) {
-    return HostRefPtr<IProfileSection>::adopt(app->profile().openSection(path, create));
-  }
   HostRefPtr<IProfileSection> settingsSection() { return profileSection("cmddata/DrawingComparison", true); }
 };
 

@@ -92,7 +92,9 @@ TEST_F(DcEditorReactorTest, DeepClonesReachTheComparisonInTheOrderTheyEnd) {
   reactor->setResponder(impl);
   app->editor().addReactor(reactor.get());
 
-  // While File 1 is bound the last clone counts; while File 2 is bound, the first.
+  // Before a file is bound no clone counts; while File 1 is bound the last clone counts; while File 2 is bound, the first.
+  copyPlanInto(target.get());
+  EXPECT_EQ(impl->file1Mapping(), nullptr);
   impl->expectFile1Mapping();
   OdDbIdMappingPtr first = copyPlanInto(target.get());
   OdDbIdMappingPtr second = copyPlanInto(target.get());
