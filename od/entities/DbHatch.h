@@ -130,10 +130,8 @@ class OdDbHatch : public OdDbEntity {
   static bool readBody(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeBody(const OdDbObject* obj, OdDbDxfFiler* filer);
   bool readPathGroup(const dxf::Group& g, dxf::ReadContext& ctx);
-  bool readEdgeGroup(Edge& e, const dxf::Group& g, dxf::ReadContext& ctx);
+  bool readPatternLineGroup(const dxf::Group& g);
   bool readTailGroup(const dxf::Group& g, dxf::ReadContext& ctx);
-  static void writeLoop(const Loop& loop, OdDbDxfFiler* filer);
-  static void writeEdge(const Edge& e, OdDbDxfFiler* filer);
 
   OdGePoint3d m_elevation;
   OdGeVector3d m_normal;
