@@ -25,25 +25,7 @@ const dxf::ClassLayout& OdDbHatch::layout() {
   return layout;
 }
 
-OdDbHatch::OdDbHatch() {
-  layout().applyOwnDefaults(this);
-  m_style = kNormal;
-  m_patternType = kPreDefined;
-  m_patternAngle = 0;
-  m_patternScale = 1;
-  m_patternDouble = 0;
-  m_hasPatternData = false;
-  m_hasPixelSize = false;
-  m_pixelSize = 0;
-  m_hasGradient = false;
-  m_gradientType = 0;
-  m_gradientReserved = 0;
-  m_gradientAngle = 0;
-  m_gradientShift = 0;
-  m_gradientOneColor = 0;
-  m_gradientTint = 0;
-  m_phase = Phase::Header;
-}
+OdDbHatch::OdDbHatch() { layout().applyOwnDefaults(this); }
 
 namespace {
 
