@@ -15,7 +15,6 @@ ODRX_DEFINE_NAMED(OdDbCurve, "AcDbCurve", OdDbEntity, "", nullptr)
 const dxf::ClassLayout& OdDbEntity::layout() {
   static const dxf::Custom color{&OdDbEntity::readColor, &OdDbEntity::writeColor, &OdDbEntity::copyColor};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbEntity"),
       dxf::flag<&OdDbEntity::m_paperSpace>(67, dxf::kOmitDefault),
       dxf::symbol<&OdDbEntity::m_layer>(8, dxf::SymbolTable::Layer, dxf::kNone, "0"),
       dxf::symbol<&OdDbEntity::m_linetype>(6, dxf::SymbolTable::Linetype, dxf::kOmitDefault, "ByLayer"),
@@ -25,7 +24,7 @@ const dxf::ClassLayout& OdDbEntity::layout() {
       dxf::flag<&OdDbEntity::m_invisible>(60, dxf::kOmitDefault),
       dxf::optional<&OdDbEntity::m_transparency>(440),
   };
-  static const dxf::ClassLayout layout(&OdDbObject::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbObject::layout(), fields);
   return layout;
 }
 

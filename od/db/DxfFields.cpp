@@ -1,6 +1,7 @@
 #include "DxfFields.h"
 
 #include "DbObject.h"
+#include "RxObject.h"
 #include "DxfTextFormat.h"
 
 #include <charconv>
@@ -393,14 +394,17 @@ KeptGroup keepGroup(uint8_t section, const Group& g, ReadContext& ctx) {
   return kept;
 }
 
+ClassLayout::ClassLayout(const OdRxClass* cls, const ClassLayout* parent, std::span<const Field> own)
+    : m_parent(parent), m_marker(cls->name().utf8()), m_own(own) {}
+
 const std::vector<ClassLayout::Section>& ClassLayout::sections() const {
   if (m_built) return m_sections;
   if (m_parent) m_sections = m_parent->sections();
   size_t i = 0;
-  if (!m_own.empty() && m_own[0].kind != Kind::Marker) {
-    // Fields before the first marker continue the parent's last section.
+  if (!m_marker.empty() || (!m_own.empty() && m_own[0].kind != Kind::Marker)) {
+    // Fields before the first marker continue the parent's last section, or open the class's own.
     while (i < m_own.size() && m_own[i].kind != Kind::Marker) ++i;
-    m_sections.push_back(Section{nullptr, m_own.subspan(0, i)});
+    m_sections.push_back(Section{m_marker.empty() ? nullptr : m_marker.c_str(), m_own.subspan(0, i)});
   }
   while (i < m_own.size()) {
     size_t start = i++;

@@ -13,6 +13,7 @@
 #include <vector>
 
 class OdDbObject;
+class OdRxClass;
 
 namespace dxf {
 
@@ -221,7 +222,10 @@ struct KeptGroup {
 // The fields of one class and, through the parent, of its bases.
 class ClassLayout {
  public:
+  // Fields that continue the parent's last section, or that open with a marker of their own.
   ClassLayout(const ClassLayout* parent, std::span<const Field> own) : m_parent(parent), m_own(own) {}
+  // Fields in a section whose subclass marker is the class's run-time name.
+  ClassLayout(const OdRxClass* cls, const ClassLayout* parent, std::span<const Field> own);
 
   struct Section {
     const char* marker;  // null for fields before any subclass marker
@@ -241,6 +245,7 @@ class ClassLayout {
 
  private:
   const ClassLayout* m_parent;
+  std::string m_marker;  // empty when the fields say their markers themselves
   std::span<const Field> m_own;
   mutable std::vector<Section> m_sections;
   mutable bool m_built = false;

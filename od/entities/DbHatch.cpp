@@ -13,7 +13,6 @@ const dxf::ClassLayout& OdDbHatch::layout() {
   // nest: one handler reads them all, from the loop count (91) on.
   static const dxf::Custom body{&OdDbHatch::readBody, &OdDbHatch::writeBody};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbHatch"),
       dxf::field<&OdDbHatch::m_elevation>(10),
       dxf::field<&OdDbHatch::m_normal>(210, dxf::kNormal),
       dxf::field<&OdDbHatch::m_patternName>(2, dxf::defStr("SOLID")),
@@ -21,7 +20,7 @@ const dxf::ClassLayout& OdDbHatch::layout() {
       dxf::field<&OdDbHatch::m_associative>(71),
       dxf::custom(body),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 
