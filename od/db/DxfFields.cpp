@@ -171,6 +171,20 @@ bool isProxyGraphicsGroup(const char* marker, int code) {
   return marker && std::string_view(marker) == "AcDbEntity" && (code == 92 || code == 160 || code == 310);
 }
 
+// Customs first: they may take groups a plain field of theirs would too.
+bool readInFields(std::span<const Field> fields, OdDbObject* obj, const Group& g, ReadContext& ctx) {
+  const Field* plain = nullptr;
+  for (const Field& f : fields) {
+    if (f.kind == Kind::Custom) {
+      if (f.custom->read && f.custom->read(obj, g, ctx)) return true;
+    } else if (!plain && matches(f, g.code)) {
+      plain = &f;
+    }
+  }
+  if (plain) readValue(obj, *plain, g, ctx);
+  return plain != nullptr;
+}
+
 void writeKept(const std::vector<KeptGroup>* kept, uint8_t section, const char* marker, OdDbDxfFiler* filer) {
   if (!kept) return;
   bool versioned = filer->includesVersionedData();
@@ -434,7 +448,7 @@ int ClassLayout::findSection(std::string_view marker, int after) const {
 bool ClassLayout::readGroup(OdDbObject* obj, const Group& g, int& section, bool markersSeen,
                             ReadContext& ctx) const {
   const auto& all = sections();
-  auto tryIn = [&](int s) { return readInSection(obj, g, s, ctx); };
+  auto tryIn = [&](int s) { return readInFields(all[s].fields, obj, g, ctx); };
   int count = static_cast<int>(all.size());
   if (section >= 0 && section < count && tryIn(section)) return true;
   // Unmarked sections continue the marked one before them.
@@ -451,15 +465,7 @@ bool ClassLayout::readGroup(OdDbObject* obj, const Group& g, int& section, bool 
 }
 
 bool ClassLayout::readInSection(OdDbObject* obj, const Group& g, int section, ReadContext& ctx) const {
-  const auto& fields = sections()[static_cast<size_t>(section)].fields;
-  for (const Field& f : fields)
-    if (f.kind == Kind::Custom && f.custom->read && f.custom->read(obj, g, ctx)) return true;
-  for (const Field& f : fields)
-    if (matches(f, g.code)) {
-      readValue(obj, f, g, ctx);
-      return true;
-    }
-  return false;
+  return readInFields(sections()[static_cast<size_t>(section)].fields, obj, g, ctx);
 }
 
 void ClassLayout::writeFields(const OdDbObject* obj, OdDbDxfFiler* filer, const std::vector<KeptGroup>* kept) const {
