@@ -25,7 +25,8 @@ void copyPlainField(const OdDbObject* from, OdDbObject* to, const Field& f, Copy
   switch (f.kind) {
     case Kind::String:
     case Kind::Name: copyMember<OdString>(from, to, f); break;
-    case Kind::Bool: copyMember<bool>(from, to, f); break;
+    case Kind::Bool:
+    case Kind::Flag: copyMember<bool>(from, to, f); break;
     case Kind::Int8: copyMember<int8_t>(from, to, f); break;
     case Kind::Int16: copyMember<int16_t>(from, to, f); break;
     case Kind::Int32: copyMember<int32_t>(from, to, f); break;
@@ -42,7 +43,7 @@ void copyPlainField(const OdDbObject* from, OdDbObject* to, const Field& f, Copy
       // Written by name unless omitted: a reference to nothing is the default.
       const OdDbObjectId& id = idMember(from, f);
       if (!(f.flags & kOmitDefault) || id.isValid())
-        *static_cast<OdDbObjectId*>(f.member(to)) = ctx.symbol(f.table, id);
+        *static_cast<OdDbObjectId*>(f.member(to)) = ctx.symbol(f.table, id, f.value.s);
       break;
     }
     case Kind::Marker:

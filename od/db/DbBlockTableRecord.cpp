@@ -10,7 +10,6 @@ ODRX_DEFINE_NAMED(OdDbBlockEnd, "AcDbBlockEnd", OdDbEntity, "ENDBLK", odrxNewRef
 
 const dxf::ClassLayout& OdDbBlockTableRecord::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbBlockTableRecord"),
       dxf::name<&OdDbBlockTableRecord::m_name>(2),
       dxf::field<&OdDbBlockTableRecord::m_layout>(340),
       dxf::optional<&OdDbBlockTableRecord::m_units>(70),
@@ -18,7 +17,7 @@ const dxf::ClassLayout& OdDbBlockTableRecord::layout() {
       dxf::field<&OdDbBlockTableRecord::m_scalable>(281),
       dxf::optional<&OdDbBlockTableRecord::m_preview>(310),
   };
-  static const dxf::ClassLayout layout(&OdDbSymbolTableRecord::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbSymbolTableRecord::layout(), fields);
   return layout;
 }
 
@@ -55,8 +54,8 @@ bool OdDbBlockTableRecord::isPaperSpace() const { return m_name.upper().find(OdS
 
 const dxf::ClassLayout& OdDbBlockBegin::layout() {
   static const dxf::Custom block{&OdDbBlockBegin::readBlock, &OdDbBlockBegin::writeBlock};
-  static const dxf::Field fields[] = {dxf::marker("AcDbBlockBegin"), dxf::custom(block)};
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::Field fields[] = {dxf::custom(block)};
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

@@ -8,12 +8,11 @@ ODRX_DEFINE_NAMED(OdDbDictionary, "AcDbDictionary", OdDbObject, "DICTIONARY", od
 const dxf::ClassLayout& OdDbDictionary::layout() {
   static const dxf::Custom entries{&OdDbDictionary::readEntry, &OdDbDictionary::writeEntries};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbDictionary"),
       dxf::optional<&OdDbDictionary::m_hardOwner>(280),
       dxf::field<&OdDbDictionary::m_mergeStyle>(281, dxf::defInt(OdDb::kDrcIgnore)),
       dxf::custom(entries),
   };
-  static const dxf::ClassLayout layout(&OdDbObject::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbObject::layout(), fields);
   return layout;
 }
 

@@ -10,61 +10,48 @@
 ODRX_DEFINE_NAMED(OdDbEntity, "AcDbEntity", OdDbObject, "", nullptr)
 ODRX_DEFINE_NAMED(OdDbCurve, "AcDbCurve", OdDbEntity, "", nullptr)
 
+// The common properties in the order files give them; the colour's two
+// groups depend on each other.
 const dxf::ClassLayout& OdDbEntity::layout() {
-  static const dxf::Custom common{&OdDbEntity::readCommon, &OdDbEntity::writeCommon, &OdDbEntity::copyCommon};
-  static const dxf::Field fields[] = {dxf::marker("AcDbEntity"), dxf::custom(common)};
-  static const dxf::ClassLayout layout(&OdDbObject::layout(), fields);
+  static const dxf::Custom color{&OdDbEntity::readColor, &OdDbEntity::writeColor, &OdDbEntity::copyColor};
+  static const dxf::Field fields[] = {
+      dxf::flag<&OdDbEntity::m_paperSpace>(67, dxf::kOmitDefault),
+      dxf::symbol<&OdDbEntity::m_layer>(8, dxf::SymbolTable::Layer, dxf::kNone, "0"),
+      dxf::symbol<&OdDbEntity::m_linetype>(6, dxf::SymbolTable::Linetype, dxf::kOmitDefault, "ByLayer"),
+      dxf::custom(color),
+      dxf::optional<&OdDbEntity::m_lineweight>(370, dxf::defInt(OdDb::kLnWtByLayer)),
+      dxf::optional<&OdDbEntity::m_linetypeScale>(48, dxf::def(1)),
+      dxf::flag<&OdDbEntity::m_invisible>(60, dxf::kOmitDefault),
+      dxf::optional<&OdDbEntity::m_transparency>(440),
+  };
+  static const dxf::ClassLayout layout(desc(), &OdDbObject::layout(), fields);
   return layout;
 }
 
-OdDbEntity::OdDbEntity() = default;
+OdDbEntity::OdDbEntity() { layout().applyOwnDefaults(this); }
 
-bool OdDbEntity::readCommon(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx) {
+bool OdDbEntity::readColor(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext&) {
   auto* e = static_cast<OdDbEntity*>(obj);
   switch (g.code) {
-    case 67: e->m_paperSpace = dxf::toInt(g) != 0; return true;
-    case 8: e->m_layer = ctx.symbolByRawName(dxf::SymbolTable::Layer, g.value); return true;
-    case 6: e->m_linetype = ctx.symbolByRawName(dxf::SymbolTable::Linetype, g.value); return true;
     case 62: e->readColorIndex(static_cast<int16_t>(dxf::toInt(g))); return true;
     case 420: e->readTrueColor(static_cast<uint32_t>(dxf::toInt(g))); return true;
-    case 370: e->m_lineweight = static_cast<int16_t>(dxf::toInt(g)); return true;
-    case 48: e->m_linetypeScale = dxf::toDouble(g); return true;
-    case 60: e->m_invisible = dxf::toInt(g) != 0; return true;
-    case 440: e->m_transparency = static_cast<uint32_t>(dxf::toInt(g)); return true;
-    default: return false;  // colour names, materials, plot styles, proxy graphics: kept as read
+    default: return false;  // colour names are kept as read
   }
 }
 
-void OdDbEntity::writeCommon(const OdDbObject* obj, OdDbDxfFiler* filer) {
+void OdDbEntity::writeColor(const OdDbObject* obj, OdDbDxfFiler* filer) {
   auto* e = static_cast<const OdDbEntity*>(obj);
-  bool all = filer->includesDefaultValues();
-  if (all || e->m_paperSpace) filer->wrInt16(67, e->m_paperSpace ? 1 : 0);
-  filer->wrName(8, e->layer());
-  if (all || !e->m_linetype.isNull()) filer->wrName(6, e->linetype().isEmpty() ? OdString("ByLayer") : e->linetype());
   OdCmEntityColor color(e->m_color);
-  if (all || !color.isByLayer()) filer->wrInt16(62, e->writtenColorIndex());
+  if (filer->includesDefaultValues() || !color.isByLayer()) filer->wrInt16(62, e->writtenColorIndex());
   if (color.isByColor()) filer->wrInt32(420, static_cast<int32_t>(color.color() & 0xFFFFFF));
-  if (all || e->m_lineweight != OdDb::kLnWtByLayer) filer->wrInt16(370, e->m_lineweight);
-  if (all || e->m_linetypeScale != 1.0) filer->wrDouble(48, e->m_linetypeScale);
-  if (all || e->m_invisible) filer->wrInt16(60, e->m_invisible ? 1 : 0);
-  if (all || e->m_transparency != 0) filer->wrInt32(440, static_cast<int32_t>(e->m_transparency));
 }
 
-// What writing the common properties and reading them back gives, with the
-// layer and linetype taken over by id rather than by name.
-void OdDbEntity::copyCommon(const OdDbObject* from, OdDbObject* to, dxf::CopyContext& ctx) {
+void OdDbEntity::copyColor(const OdDbObject* from, OdDbObject* to, dxf::CopyContext&) {
   auto* source = static_cast<const OdDbEntity*>(from);
   auto* e = static_cast<OdDbEntity*>(to);
-  e->m_paperSpace = source->m_paperSpace;
-  e->m_layer = ctx.symbol(dxf::SymbolTable::Layer, source->m_layer, "0");
-  if (!source->m_linetype.isNull()) e->m_linetype = ctx.symbol(dxf::SymbolTable::Linetype, source->m_linetype, "ByLayer");
   OdCmEntityColor color(source->m_color);
   if (!color.isByLayer()) e->readColorIndex(source->writtenColorIndex());
   if (color.isByColor()) e->readTrueColor(color.color() & 0xFFFFFF);
-  e->m_lineweight = source->m_lineweight;
-  e->m_linetypeScale = source->m_linetypeScale;
-  e->m_invisible = source->m_invisible;
-  e->m_transparency = source->m_transparency;
 }
 
 void OdDbEntity::readColorIndex(int16_t index) {

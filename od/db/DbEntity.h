@@ -38,8 +38,8 @@ class OdDbEntity : public OdDbObject, public OdGiDrawable {
   void setLinetypeScale(double scale) { m_linetypeScale = scale; }
   OdDb::LineWeight lineWeight() const { return static_cast<OdDb::LineWeight>(m_lineweight); }
   void setLineWeight(OdDb::LineWeight lw) { m_lineweight = lw; }
-  OdCmTransparency transparency() const { return OdCmTransparency::fromSerialized(m_transparency); }
-  void setTransparency(const OdCmTransparency& t) { m_transparency = t.serializeOut(); }
+  OdCmTransparency transparency() const { return OdCmTransparency::fromSerialized(static_cast<uint32_t>(m_transparency)); }
+  void setTransparency(const OdCmTransparency& t) { m_transparency = static_cast<int32_t>(t.serializeOut()); }
   OdDb::Visibility visibility() const { return m_invisible ? OdDb::kInvisible : OdDb::kVisible; }
   void setVisibility(OdDb::Visibility v) { m_invisible = v == OdDb::kInvisible; }
   bool isInPaperSpace() const { return m_paperSpace; }
@@ -75,23 +75,23 @@ class OdDbEntity : public OdDbObject, public OdGiDrawable {
   void copyEntityPropertiesFrom(const OdDbEntity& other);
 
  private:
-  static bool readCommon(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
-  static void writeCommon(const OdDbObject* obj, OdDbDxfFiler* filer);
-  static void copyCommon(const OdDbObject* from, OdDbObject* to, dxf::CopyContext& ctx);
   // The colour as groups 62 and 420 give it, and the index group 62 gets.
+  static bool readColor(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
+  static void writeColor(const OdDbObject* obj, OdDbDxfFiler* filer);
+  static void copyColor(const OdDbObject* from, OdDbObject* to, dxf::CopyContext& ctx);
   void readColorIndex(int16_t index);
   void readTrueColor(uint32_t rgb);
   int16_t writtenColorIndex() const;
 
+  bool m_paperSpace;
   OdDbObjectId m_layer;
   OdDbObjectId m_linetype;
   uint32_t m_color = uint32_t(OdCmEntityColor::kByLayer) << 24;
-  uint32_t m_transparency = 0;
-  double m_linetypeScale = 1;
-  int16_t m_lineweight = OdDb::kLnWtByLayer;
   int16_t m_indexOfTrueColor = 0;  // the index a file gave beside a true colour; 0 when none
-  bool m_invisible = false;
-  bool m_paperSpace = false;
+  int16_t m_lineweight;
+  double m_linetypeScale;
+  bool m_invisible;
+  int32_t m_transparency;  // as serialized
 };
 using OdDbEntityPtr = OdSmartPtr<OdDbEntity>;
 

@@ -35,8 +35,8 @@ OdString symbolNameOf(const OdDbObject* record) {
 
 const dxf::ClassLayout& OdDbSymbolTable::layout() {
   static const dxf::Custom count{&OdDbSymbolTable::skipCount, &OdDbSymbolTable::writeCount};
-  static const dxf::Field fields[] = {dxf::marker("AcDbSymbolTable"), dxf::custom(count)};
-  static const dxf::ClassLayout layout(&OdDbObject::layout(), fields);
+  static const dxf::Field fields[] = {dxf::custom(count)};
+  static const dxf::ClassLayout layout(desc(), &OdDbObject::layout(), fields);
   return layout;
 }
 
@@ -100,7 +100,6 @@ void OdDbSymbolTableRecord::setName(const OdString& name) {
 
 const dxf::ClassLayout& OdDbLayerTableRecord::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbLayerTableRecord"),
       OD_NAME_AND_FLAGS(OdDbLayerTableRecord),
       dxf::field<&OdDbLayerTableRecord::m_colorIndex>(62, dxf::defInt(7)),
       dxf::optional<&OdDbLayerTableRecord::m_trueColor>(420),
@@ -110,7 +109,7 @@ const dxf::ClassLayout& OdDbLayerTableRecord::layout() {
       dxf::optional<&OdDbLayerTableRecord::m_plotStyle>(390),
       dxf::optional<&OdDbLayerTableRecord::m_material>(347),
   };
-  static const dxf::ClassLayout layout(&OdDbSymbolTableRecord::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbSymbolTableRecord::layout(), fields);
   return layout;
 }
 
@@ -124,13 +123,12 @@ void OdDbLayerTableRecord::setIsOff(bool off) {
 const dxf::ClassLayout& OdDbLinetypeTableRecord::layout() {
   static const dxf::Custom pattern{&OdDbLinetypeTableRecord::readPattern, &OdDbLinetypeTableRecord::writePattern};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbLinetypeTableRecord"),
       OD_NAME_AND_FLAGS(OdDbLinetypeTableRecord),
       dxf::field<&OdDbLinetypeTableRecord::m_description>(3),
       dxf::field<&OdDbLinetypeTableRecord::m_alignment>(72, dxf::defInt(65)),
       dxf::custom(pattern),
   };
-  static const dxf::ClassLayout layout(&OdDbSymbolTableRecord::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbSymbolTableRecord::layout(), fields);
   return layout;
 }
 
@@ -174,7 +172,6 @@ void OdDbLinetypeTableRecord::writePattern(const OdDbObject* obj, OdDbDxfFiler* 
 
 const dxf::ClassLayout& OdDbTextStyleTableRecord::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbTextStyleTableRecord"),
       OD_NAME_AND_FLAGS(OdDbTextStyleTableRecord),
       dxf::field<&OdDbTextStyleTableRecord::m_textSize>(40),
       dxf::field<&OdDbTextStyleTableRecord::m_widthFactor>(41, dxf::def(1)),
@@ -184,7 +181,7 @@ const dxf::ClassLayout& OdDbTextStyleTableRecord::layout() {
       dxf::field<&OdDbTextStyleTableRecord::m_font>(3),
       dxf::field<&OdDbTextStyleTableRecord::m_bigFont>(4),
   };
-  static const dxf::ClassLayout layout(&OdDbSymbolTableRecord::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbSymbolTableRecord::layout(), fields);
   return layout;
 }
 

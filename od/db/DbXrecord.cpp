@@ -5,10 +5,9 @@ ODRX_DEFINE_NAMED(OdDbXrecord, "AcDbXrecord", OdDbObject, "XRECORD", odrxNewRefe
 const dxf::ClassLayout& OdDbXrecord::layout() {
   static const dxf::Custom data{&OdDbXrecord::readData, &OdDbXrecord::writeData};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbXrecord"),
       dxf::custom(data),
   };
-  static const dxf::ClassLayout layout(&OdDbObject::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbObject::layout(), fields);
   return layout;
 }
 

@@ -1,6 +1,7 @@
 #include "DxfFields.h"
 
 #include "DbObject.h"
+#include "RxObject.h"
 #include "DxfTextFormat.h"
 
 #include <charconv>
@@ -56,7 +57,8 @@ void readValue(OdDbObject* obj, const Field& f, const Group& g, ReadContext& ctx
   switch (f.kind) {
     case Kind::String:
     case Kind::Name: at<OdString>(obj, f) = ctx.decodeString(g.value); break;
-    case Kind::Bool: at<bool>(obj, f) = toInt(g) != 0; break;
+    case Kind::Bool:
+    case Kind::Flag: at<bool>(obj, f) = toInt(g) != 0; break;
     case Kind::Int8: at<int8_t>(obj, f) = static_cast<int8_t>(toInt(g)); break;
     case Kind::Int16: at<int16_t>(obj, f) = static_cast<int16_t>(toInt(g)); break;
     case Kind::Int32: at<int32_t>(obj, f) = static_cast<int32_t>(toInt(g)); break;
@@ -84,7 +86,8 @@ void applyDefault(OdDbObject* obj, const Field& f) {
   switch (f.kind) {
     case Kind::String:
     case Kind::Name: at<OdString>(obj, f) = OdString(f.value.s); break;
-    case Kind::Bool: at<bool>(obj, f) = f.value.i != 0; break;
+    case Kind::Bool:
+    case Kind::Flag: at<bool>(obj, f) = f.value.i != 0; break;
     case Kind::Int8: at<int8_t>(obj, f) = static_cast<int8_t>(f.value.i); break;
     case Kind::Int16: at<int16_t>(obj, f) = static_cast<int16_t>(f.value.i); break;
     case Kind::Int32: at<int32_t>(obj, f) = static_cast<int32_t>(f.value.i); break;
@@ -109,7 +112,8 @@ bool isDefault(const OdDbObject* obj, const Field& f) {
   switch (f.kind) {
     case Kind::String:
     case Kind::Name: return at<OdString>(obj, f) == OdString(f.value.s);
-    case Kind::Bool: return at<bool>(obj, f) == (f.value.i != 0);
+    case Kind::Bool:
+    case Kind::Flag: return at<bool>(obj, f) == (f.value.i != 0);
     case Kind::Int8: return at<int8_t>(obj, f) == f.value.i;
     case Kind::Int16: return at<int16_t>(obj, f) == f.value.i;
     case Kind::Int32: return at<int32_t>(obj, f) == f.value.i;
@@ -138,6 +142,7 @@ void writeValue(const OdDbObject* obj, const Field& f, OdDbDxfFiler* filer) {
     case Kind::String: filer->wrString(f.code, at<OdString>(obj, f)); break;
     case Kind::Name: filer->wrName(f.code, at<OdString>(obj, f)); break;
     case Kind::Bool: filer->wrBool(f.code, at<bool>(obj, f)); break;
+    case Kind::Flag: filer->wrInt16(f.code, at<bool>(obj, f) ? 1 : 0); break;
     case Kind::Int8: filer->wrInt8(f.code, at<int8_t>(obj, f)); break;
     case Kind::Int16: filer->wrInt16(f.code, at<int16_t>(obj, f)); break;
     case Kind::Int32: filer->wrInt32(f.code, at<int32_t>(obj, f)); break;
@@ -151,9 +156,8 @@ void writeValue(const OdDbObject* obj, const Field& f, OdDbDxfFiler* filer) {
     case Kind::Binary: filer->wrBinaryChunk(f.code, at<OdBinaryData>(obj, f)); break;
     case Kind::Id: filer->wrObjectId(f.code, at<OdDbObjectId>(obj, f)); break;
     case Kind::Symbol: {
-      OdDbObjectId id = at<OdDbObjectId>(obj, f);
-      OdDbObjectPtr record = id.openObject(OdDb::kForRead, true);
-      filer->wrName(f.code, record.isNull() ? OdString(f.value.s) : symbolNameOf(record.get()));
+      OdString name = symbolNameOf(at<OdDbObjectId>(obj, f).openObject(OdDb::kForRead, true).get());
+      filer->wrName(f.code, name.isEmpty() ? OdString(f.value.s) : name);
       break;
     }
     case Kind::Marker:
@@ -165,6 +169,20 @@ void writeValue(const OdDbObject* obj, const Field& f, OdDbDxfFiler* filer) {
 // groups of their AcDbEntity section.
 bool isProxyGraphicsGroup(const char* marker, int code) {
   return marker && std::string_view(marker) == "AcDbEntity" && (code == 92 || code == 160 || code == 310);
+}
+
+// Customs first: they may take groups a plain field of theirs would too.
+bool readInFields(std::span<const Field> fields, OdDbObject* obj, const Group& g, ReadContext& ctx) {
+  const Field* plain = nullptr;
+  for (const Field& f : fields) {
+    if (f.kind == Kind::Custom) {
+      if (f.custom->read && f.custom->read(obj, g, ctx)) return true;
+    } else if (!plain && matches(f, g.code)) {
+      plain = &f;
+    }
+  }
+  if (plain) readValue(obj, *plain, g, ctx);
+  return plain != nullptr;
 }
 
 void writeKept(const std::vector<KeptGroup>* kept, uint8_t section, const char* marker, OdDbDxfFiler* filer) {
@@ -390,14 +408,17 @@ KeptGroup keepGroup(uint8_t section, const Group& g, ReadContext& ctx) {
   return kept;
 }
 
+ClassLayout::ClassLayout(const OdRxClass* cls, const ClassLayout* parent, std::span<const Field> own)
+    : m_parent(parent), m_marker(cls->name().utf8()), m_own(own) {}
+
 const std::vector<ClassLayout::Section>& ClassLayout::sections() const {
   if (m_built) return m_sections;
   if (m_parent) m_sections = m_parent->sections();
   size_t i = 0;
-  if (!m_own.empty() && m_own[0].kind != Kind::Marker) {
-    // Fields before the first marker continue the parent's last section.
+  if (!m_marker.empty() || (!m_own.empty() && m_own[0].kind != Kind::Marker)) {
+    // Fields before the first marker continue the parent's last section, or open the class's own.
     while (i < m_own.size() && m_own[i].kind != Kind::Marker) ++i;
-    m_sections.push_back(Section{nullptr, m_own.subspan(0, i)});
+    m_sections.push_back(Section{m_marker.empty() ? nullptr : m_marker.c_str(), m_own.subspan(0, i)});
   }
   while (i < m_own.size()) {
     size_t start = i++;
@@ -427,16 +448,7 @@ int ClassLayout::findSection(std::string_view marker, int after) const {
 bool ClassLayout::readGroup(OdDbObject* obj, const Group& g, int& section, bool markersSeen,
                             ReadContext& ctx) const {
   const auto& all = sections();
-  auto tryIn = [&](int s) {
-    for (const Field& f : all[s].fields)
-      if (f.kind == Kind::Custom && f.custom->read && f.custom->read(obj, g, ctx)) return true;
-    for (const Field& f : all[s].fields)
-      if (matches(f, g.code)) {
-        readValue(obj, f, g, ctx);
-        return true;
-      }
-    return false;
-  };
+  auto tryIn = [&](int s) { return readInFields(all[s].fields, obj, g, ctx); };
   int count = static_cast<int>(all.size());
   if (section >= 0 && section < count && tryIn(section)) return true;
   // Unmarked sections continue the marked one before them.
@@ -450,6 +462,10 @@ bool ClassLayout::readGroup(OdDbObject* obj, const Group& g, int& section, bool 
       return true;
     }
   return false;
+}
+
+bool ClassLayout::readInSection(OdDbObject* obj, const Group& g, int section, ReadContext& ctx) const {
+  return readInFields(sections()[static_cast<size_t>(section)].fields, obj, g, ctx);
 }
 
 void ClassLayout::writeFields(const OdDbObject* obj, OdDbDxfFiler* filer, const std::vector<KeptGroup>* kept) const {

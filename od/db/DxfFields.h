@@ -13,11 +13,12 @@
 #include <vector>
 
 class OdDbObject;
+class OdRxClass;
 
 namespace dxf {
 
 enum class Kind : uint8_t {
-  Marker, Custom, String, Name, Bool, Int8, Int16, Int32, Int64, Double, Angle,
+  Marker, Custom, String, Name, Bool, Flag, Int8, Int16, Int32, Int64, Double, Angle,
   Point2d, Point3d, Vector3d, Scale3d, Binary, Id, Symbol
 };
 
@@ -169,6 +170,13 @@ constexpr Field field(int code, Default value = {}, uint8_t flags = kNone) {
 }
 template <auto M>
 constexpr Field optional(int code, Default value = {}) { return field<M>(code, value, kOmitDefault); }
+// A bool a file holds as a 16-bit 0 or 1.
+template <auto M>
+constexpr Field flag(int code, uint8_t flags = kNone) {
+  Field f = field<M>(code, {}, flags);
+  f.kind = Kind::Flag;
+  return f;
+}
 template <auto M>
 constexpr Field angle(int code, double value = 0, uint8_t flags = kNone) {
   Field f = field<M>(code, def(value), flags);
@@ -184,7 +192,8 @@ constexpr Field name(int code, const char* value = "") {
 }
 // A reference to a symbol table record written by its name. A file may leave
 // out a reference to the record a reader takes by default (defaultName):
-// written with all defaults, a reference to nothing is written as that name.
+// written with all defaults, a reference to nothing or to a record without a
+// name is written as that name.
 template <auto M>
 constexpr Field symbol(int code, SymbolTable table, uint8_t flags = kNone, const char* defaultName = "") {
   Field f = field<M>(code, defStr(defaultName), flags);
@@ -213,7 +222,10 @@ struct KeptGroup {
 // The fields of one class and, through the parent, of its bases.
 class ClassLayout {
  public:
+  // Fields that continue the parent's last section, or that open with a marker of their own.
   ClassLayout(const ClassLayout* parent, std::span<const Field> own) : m_parent(parent), m_own(own) {}
+  // Fields in a section whose subclass marker is the class's run-time name.
+  ClassLayout(const OdRxClass* cls, const ClassLayout* parent, std::span<const Field> own);
 
   struct Section {
     const char* marker;  // null for fields before any subclass marker
@@ -225,12 +237,15 @@ class ClassLayout {
   // Reads one group into obj; answers false when no field takes it.
   // section is the index of the current subclass section or -1.
   bool readGroup(OdDbObject* obj, const Group& g, int& section, bool markersSeen, ReadContext& ctx) const;
+  // Reads one group into obj through the fields of one section alone.
+  bool readInSection(OdDbObject* obj, const Group& g, int section, ReadContext& ctx) const;
   // Index of the section a subclass marker opens, searching forward from after.
   int findSection(std::string_view marker, int after) const;
   void writeFields(const OdDbObject* obj, OdDbDxfFiler* filer, const std::vector<KeptGroup>* kept) const;
 
  private:
   const ClassLayout* m_parent;
+  std::string m_marker;  // empty when the fields say their markers themselves
   std::span<const Field> m_own;
   mutable std::vector<Section> m_sections;
   mutable bool m_built = false;

@@ -5,19 +5,11 @@
 namespace dxf {
 namespace {
 
-bool isCommonEntityCode(int code) {
-  switch (code) {
-    case 6: case 8: case 48: case 60: case 62: case 67: case 370: case 420: case 440: return true;
-    default: return false;
-  }
-}
-
 // Some writers put the common properties after the subclass data: the
 // entity's first section takes them wherever they come.
 bool readCommonEntityGroup(OdDbObject* obj, const ClassLayout& layout, bool isEntity, const Group& g,
                            ReadContext& ctx) {
-  int common = 0;
-  return isEntity && isCommonEntityCode(g.code) && layout.readGroup(obj, g, common, true, ctx);
+  return isEntity && layout.readInSection(obj, g, 0, ctx);
 }
 
 class ObjectGroupReader {

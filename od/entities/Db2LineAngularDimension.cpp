@@ -5,13 +5,12 @@ ODRX_DEFINE_NAMED(OdDb2LineAngularDimension, "AcDb2LineAngularDimension", OdDbDi
 
 const dxf::ClassLayout& OdDb2LineAngularDimension::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDb2LineAngularDimension"),
       dxf::field<&OdDb2LineAngularDimension::m_xLine1Start>(13),
       dxf::field<&OdDb2LineAngularDimension::m_xLine1End>(14),
       dxf::field<&OdDb2LineAngularDimension::m_xLine2Start>(15),
       dxf::field<&OdDb2LineAngularDimension::m_arcPoint>(16),
   };
-  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbDimension::layout(), fields);
   return layout;
 }
 

@@ -8,7 +8,6 @@ ODRX_DEFINE_NAMED(OdDb2dPolyline, "AcDb2dPolyline", OdDbCurve, "POLYLINE", odrxN
 
 const dxf::ClassLayout& OdDb2dPolyline::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDb2dPolyline"),
       dxf::custom(OdDbPolylineSequence::verticesFollowField()),
       dxf::field<&OdDb2dPolyline::m_elevation>(10),
       dxf::optional<&OdDb2dPolyline::m_thickness>(39),
@@ -18,7 +17,7 @@ const dxf::ClassLayout& OdDb2dPolyline::layout() {
       dxf::optional<&OdDb2dPolyline::m_curveType>(75),
       dxf::optional<&OdDb2dPolyline::m_normal>(210, dxf::kNormal),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

@@ -9,7 +9,6 @@ ODRX_DEFINE_NAMED(OdDb2dVertex, "AcDb2dVertex", OdDbVertex, "VERTEX", odrxNewRef
 const dxf::ClassLayout& OdDb2dVertex::layout() {
   static const dxf::Custom widths{&OdDb2dVertex::readWidths, &OdDb2dVertex::writeWidths};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDb2dVertex"),
       dxf::field<&OdDb2dVertex::m_position>(10),
       dxf::custom(widths),
       dxf::optional<&OdDb2dVertex::m_bulge>(42),
@@ -17,7 +16,7 @@ const dxf::ClassLayout& OdDb2dVertex::layout() {
       dxf::angle<&OdDb2dVertex::m_tangent>(50, 0, dxf::kOmitDefault),
       dxf::optional<&OdDb2dVertex::m_id>(91),
   };
-  static const dxf::ClassLayout layout(&OdDbVertex::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbVertex::layout(), fields);
   return layout;
 }
 

@@ -5,12 +5,11 @@ ODRX_DEFINE_NAMED(OdDb3PointAngularDimension, "AcDb3PointAngularDimension", OdDb
 
 const dxf::ClassLayout& OdDb3PointAngularDimension::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDb3PointAngularDimension"),
       dxf::field<&OdDb3PointAngularDimension::m_xLine1>(13),
       dxf::field<&OdDb3PointAngularDimension::m_xLine2>(14),
       dxf::field<&OdDb3PointAngularDimension::m_center>(15),
   };
-  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbDimension::layout(), fields);
   return layout;
 }
 

@@ -8,13 +8,12 @@ ODRX_DEFINE_NAMED(OdDb3dPolyline, "AcDb3dPolyline", OdDbCurve, "POLYLINE", odrxN
 
 const dxf::ClassLayout& OdDb3dPolyline::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDb3dPolyline"),
       dxf::custom(OdDbPolylineSequence::verticesFollowField()),
       dxf::field<&OdDb3dPolyline::m_origin>(10),
       dxf::field<&OdDb3dPolyline::m_flags>(70, dxf::defInt(k3dPolyline)),
       dxf::optional<&OdDb3dPolyline::m_curveType>(75),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

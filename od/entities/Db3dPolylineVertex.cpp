@@ -4,11 +4,10 @@ ODRX_DEFINE_NAMED(OdDb3dPolylineVertex, "AcDb3dPolylineVertex", OdDbVertex, "VER
 
 const dxf::ClassLayout& OdDb3dPolylineVertex::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDb3dPolylineVertex"),
       dxf::field<&OdDb3dPolylineVertex::m_position>(10),
       dxf::field<&OdDb3dPolylineVertex::m_flags>(70, dxf::defInt(32)),
   };
-  static const dxf::ClassLayout layout(&OdDbVertex::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbVertex::layout(), fields);
   return layout;
 }
 

@@ -7,13 +7,12 @@ ODRX_DEFINE_NAMED(OdDbAlignedDimension, "AcDbAlignedDimension", OdDbDimension, "
 
 const dxf::ClassLayout& OdDbAlignedDimension::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbAlignedDimension"),
       dxf::field<&OdDbAlignedDimension::m_xLine1>(13),
       dxf::field<&OdDbAlignedDimension::m_xLine2>(14),
       dxf::angle<&OdDbAlignedDimension::m_rotation>(50, 0, dxf::kOmitDefault),
       dxf::angle<&OdDbAlignedDimension::m_oblique>(52, 0, dxf::kOmitDefault),
   };
-  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbDimension::layout(), fields);
   return layout;
 }
 

@@ -5,7 +5,6 @@ ODRX_DEFINE_NAMED(OdDbArcDimension, "AcDbArcDimension", OdDbDimension, "ARC_DIME
 
 const dxf::ClassLayout& OdDbArcDimension::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbArcDimension"),
       dxf::field<&OdDbArcDimension::m_xLine1>(13),
       dxf::field<&OdDbArcDimension::m_xLine2>(14),
       dxf::field<&OdDbArcDimension::m_center>(15),
@@ -16,7 +15,7 @@ const dxf::ClassLayout& OdDbArcDimension::layout() {
       dxf::field<&OdDbArcDimension::m_leader1>(16),
       dxf::field<&OdDbArcDimension::m_leader2>(17),
   };
-  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbDimension::layout(), fields);
   return layout;
 }
 

@@ -9,13 +9,12 @@ ODRX_DEFINE_NAMED(OdDbCircle, "AcDbCircle", OdDbCurve, "CIRCLE", odrxNewReferenc
 
 const dxf::ClassLayout& OdDbCircle::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbCircle"),
       dxf::optional<&OdDbCircle::m_thickness>(39),
       dxf::field<&OdDbCircle::m_center>(10),
       dxf::field<&OdDbCircle::m_radius>(40),
       dxf::optional<&OdDbCircle::m_normal>(210, dxf::kNormal),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

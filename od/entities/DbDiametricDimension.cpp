@@ -5,11 +5,10 @@ ODRX_DEFINE_NAMED(OdDbDiametricDimension, "AcDbDiametricDimension", OdDbDimensio
 
 const dxf::ClassLayout& OdDbDiametricDimension::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbDiametricDimension"),
       dxf::field<&OdDbDiametricDimension::m_farChordPoint>(15),
       dxf::field<&OdDbDiametricDimension::m_leaderLength>(40),
   };
-  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbDimension::layout(), fields);
   return layout;
 }
 

@@ -20,7 +20,6 @@ ODRX_DEFINE_NAMED(OdDbDimension, "AcDbDimension", OdDbEntity, "", nullptr)
 
 const dxf::ClassLayout& OdDbDimension::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbDimension"),
       dxf::field<&OdDbDimension::m_version>(280),
       dxf::symbol<&OdDbDimension::m_block>(2, dxf::SymbolTable::Block, dxf::kOmitDefault),
       dxf::field<&OdDbDimension::m_defPoint>(10),
@@ -40,7 +39,7 @@ const dxf::ClassLayout& OdDbDimension::layout() {
       dxf::optional<&OdDbDimension::m_normal>(210, dxf::kNormal),
       dxf::symbol<&OdDbDimension::m_dimStyle>(3, dxf::SymbolTable::DimStyle, dxf::kOmitDefault, "Standard"),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

@@ -11,7 +11,6 @@ ODRX_DEFINE_NAMED(OdDbEllipse, "AcDbEllipse", OdDbCurve, "ELLIPSE", odrxNewRefer
 
 const dxf::ClassLayout& OdDbEllipse::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbEllipse"),
       dxf::field<&OdDbEllipse::m_center>(10),
       dxf::field<&OdDbEllipse::m_majorAxis>(11, dxf::def(1, 0, 0)),
       // Written even when it is the Z axis, as CAD programs do.
@@ -21,7 +20,7 @@ const dxf::ClassLayout& OdDbEllipse::layout() {
       dxf::field<&OdDbEllipse::m_startParam>(41),
       dxf::field<&OdDbEllipse::m_endParam>(42, dxf::def(2 * std::numbers::pi)),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

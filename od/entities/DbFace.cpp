@@ -9,14 +9,13 @@ ODRX_DEFINE_NAMED(OdDbFace, "AcDbFace", OdDbEntity, "3DFACE", odrxNewReferenced<
 
 const dxf::ClassLayout& OdDbFace::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbFace"),
       dxf::field<&OdDbFace::m_p0>(10),
       dxf::field<&OdDbFace::m_p1>(11),
       dxf::field<&OdDbFace::m_p2>(12),
       dxf::field<&OdDbFace::m_p3>(13),
       dxf::optional<&OdDbFace::m_invisibleEdges>(70),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

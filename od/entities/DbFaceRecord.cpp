@@ -7,7 +7,6 @@ ODRX_DEFINE_NAMED(OdDbFaceRecord, "AcDbFaceRecord", OdDbVertex, "VERTEX", odrxNe
 // Face records have no AcDbVertex section in files: their parent layout is the entity's.
 const dxf::ClassLayout& OdDbFaceRecord::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbFaceRecord"),
       dxf::field<&OdDbFaceRecord::m_unused>(10),
       dxf::field<&OdDbFaceRecord::m_flags>(70, dxf::defInt(128)),
       dxf::field<&OdDbFaceRecord::m_v0>(71),
@@ -15,7 +14,7 @@ const dxf::ClassLayout& OdDbFaceRecord::layout() {
       dxf::optional<&OdDbFaceRecord::m_v2>(73),
       dxf::optional<&OdDbFaceRecord::m_v3>(74),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

@@ -13,7 +13,6 @@ const dxf::ClassLayout& OdDbHatch::layout() {
   // nest: one handler reads them all, from the loop count (91) on.
   static const dxf::Custom body{&OdDbHatch::readBody, &OdDbHatch::writeBody};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbHatch"),
       dxf::field<&OdDbHatch::m_elevation>(10),
       dxf::field<&OdDbHatch::m_normal>(210, dxf::kNormal),
       dxf::field<&OdDbHatch::m_patternName>(2, dxf::defStr("SOLID")),
@@ -21,29 +20,185 @@ const dxf::ClassLayout& OdDbHatch::layout() {
       dxf::field<&OdDbHatch::m_associative>(71),
       dxf::custom(body),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 
-OdDbHatch::OdDbHatch() {
-  layout().applyOwnDefaults(this);
-  m_style = kNormal;
-  m_patternType = kPreDefined;
-  m_patternAngle = 0;
-  m_patternScale = 1;
-  m_patternDouble = 0;
-  m_hasPatternData = false;
-  m_hasPixelSize = false;
-  m_pixelSize = 0;
-  m_hasGradient = false;
-  m_gradientType = 0;
-  m_gradientReserved = 0;
-  m_gradientAngle = 0;
-  m_gradientShift = 0;
-  m_gradientOneColor = 0;
-  m_gradientTint = 0;
-  m_phase = Phase::Header;
+OdDbHatch::OdDbHatch() { layout().applyOwnDefaults(this); }
+
+namespace {
+
+// How one group of a boundary loop, edge or pattern line holds its value.
+enum class Holds : uint8_t {
+  Real, Angle, Flag, Int32,
+  Point, Vector,            // x at the code, y at the code + 10, written as one point
+  SplitPoint, SplitVector,  // x at the code, y at the code + 1, written as two reals
+};
+
+// One group of a record: its code, how it holds its value and where.
+template <class R>
+struct RecordGroup {
+  int16_t code;
+  Holds holds;
+  void* (*member)(R&);
+};
+
+template <auto M>
+constexpr auto group(int code, Holds holds) {
+  using Record = typename dxf::MemberOf<M>::Class;
+  return RecordGroup<Record>{static_cast<int16_t>(code), holds, [](Record& r) -> void* { return &(r.*M); }};
 }
+
+double* coords(void* member, Holds holds) {
+  bool point = holds == Holds::Point || holds == Holds::SplitPoint;
+  return point ? &static_cast<OdGePoint2d*>(member)->x : &static_cast<OdGeVector2d*>(member)->x;
+}
+
+// Reads a group into the record; false when its shape has no such group.
+template <class R>
+bool readRecordGroup(R& record, std::span<const RecordGroup<R>> shape, const dxf::Group& g) {
+  for (const RecordGroup<R>& f : shape) {
+    void* m = f.member(record);
+    if (f.holds >= Holds::Point) {
+      int yCode = f.code + (f.holds >= Holds::SplitPoint ? 1 : 10);
+      if (g.code != f.code && g.code != yCode) continue;
+      coords(m, f.holds)[g.code == yCode ? 1 : 0] = dxf::toDouble(g);
+      return true;
+    }
+    if (g.code != f.code) continue;
+    switch (f.holds) {
+      case Holds::Flag: *static_cast<bool*>(m) = dxf::toInt(g) != 0; break;
+      case Holds::Int32: *static_cast<int32_t*>(m) = static_cast<int32_t>(dxf::toInt(g)); break;
+      default: *static_cast<double*>(m) = dxf::toDouble(g); break;
+    }
+    return true;
+  }
+  return false;
+}
+
+template <class R>
+void writeRecord(const R& record, std::span<const RecordGroup<R>> shape, OdDbDxfFiler* filer) {
+  for (const RecordGroup<R>& f : shape) {
+    void* m = f.member(const_cast<R&>(record));
+    switch (f.holds) {
+      case Holds::Real: filer->wrDouble(f.code, *static_cast<double*>(m)); break;
+      case Holds::Angle: filer->wrAngle(f.code, *static_cast<double*>(m)); break;
+      case Holds::Flag: filer->wrInt16(f.code, *static_cast<bool*>(m) ? 1 : 0); break;
+      case Holds::Int32: filer->wrInt32(f.code, *static_cast<int32_t*>(m)); break;
+      case Holds::Point: filer->wrPoint2d(f.code, *static_cast<OdGePoint2d*>(m)); break;
+      case Holds::Vector: filer->wrVector2d(f.code, *static_cast<OdGeVector2d*>(m)); break;
+      case Holds::SplitPoint:
+      case Holds::SplitVector:
+        filer->wrDouble(f.code, coords(m, f.holds)[0]);
+        filer->wrDouble(f.code + 1, coords(m, f.holds)[1]);
+        break;
+    }
+  }
+}
+
+using Edge = OdDbHatch::Edge;
+using Loop = OdDbHatch::Loop;
+using PatternLine = OdDbHatch::PatternLine;
+
+// The groups of each record, in the order files give them. What repeats or
+// may be left out (a polyline loop's vertices, a spline's knots, points and
+// tangents, a pattern line's dashes) is read and written next to these.
+constexpr RecordGroup<Loop> kPolylineLoop[] = {group<&Loop::hasBulges>(72, Holds::Flag),
+                                               group<&Loop::closed>(73, Holds::Flag)};
+constexpr RecordGroup<Edge> kLineEdge[] = {group<&Edge::start>(10, Holds::Point), group<&Edge::end>(11, Holds::Point)};
+constexpr RecordGroup<Edge> kArcEdge[] = {
+    group<&Edge::center>(10, Holds::Point), group<&Edge::radius>(40, Holds::Real),
+    group<&Edge::startAngle>(50, Holds::Real), group<&Edge::endAngle>(51, Holds::Real),
+    group<&Edge::counterClockwise>(73, Holds::Flag)};
+constexpr RecordGroup<Edge> kEllipseEdge[] = {
+    group<&Edge::center>(10, Holds::Point), group<&Edge::majorAxis>(11, Holds::Vector),
+    group<&Edge::minorRatio>(40, Holds::Real), group<&Edge::startAngle>(50, Holds::Real),
+    group<&Edge::endAngle>(51, Holds::Real), group<&Edge::counterClockwise>(73, Holds::Flag)};
+constexpr RecordGroup<Edge> kSplineEdge[] = {group<&Edge::degree>(94, Holds::Int32),
+                                             group<&Edge::rational>(73, Holds::Flag),
+                                             group<&Edge::periodic>(74, Holds::Flag)};
+constexpr RecordGroup<PatternLine> kPatternLine[] = {group<&PatternLine::angle>(53, Holds::Angle),
+                                                     group<&PatternLine::base>(43, Holds::SplitPoint),
+                                                     group<&PatternLine::offset>(45, Holds::SplitVector)};
+
+std::span<const RecordGroup<Edge>> edgeShape(OdDbHatch::EdgeType type) {
+  switch (type) {
+    case OdDbHatch::kLine: return kLineEdge;
+    case OdDbHatch::kCirArc: return kArcEdge;
+    case OdDbHatch::kEllArc: return kEllipseEdge;
+    case OdDbHatch::kSpline: return kSplineEdge;
+  }
+  return {};
+}
+
+// A spline edge's repeated and optional groups.
+bool readSplineGroup(Edge& e, const dxf::Group& g) {
+  double v = g.code >= 10 && g.code < 60 ? dxf::toDouble(g) : 0;
+  switch (g.code) {
+    case 95: case 96: return true;  // knot and control point counts
+    case 40: e.knots.push_back(v); return true;
+    case 10: e.controlPoints.push_back(OdGePoint2d(v, 0)); return true;
+    case 20: if (e.controlPoints.empty()) return false; e.controlPoints.back().y = v; return true;
+    case 42: e.weights.push_back(v); return true;
+    case 11: e.fitPoints.push_back(OdGePoint2d(v, 0)); return true;
+    case 21: if (e.fitPoints.empty()) return false; e.fitPoints.back().y = v; return true;
+    case 12: e.startTangent.x = v; e.hasStartTangent = true; return true;
+    case 22: e.startTangent.y = v; return true;
+    case 13: e.endTangent.x = v; e.hasEndTangent = true; return true;
+    case 23: e.endTangent.y = v; return true;
+    default: return false;
+  }
+}
+
+bool readEdgeGroup(Edge& e, const dxf::Group& g) {
+  return readRecordGroup(e, edgeShape(e.type), g) || (e.type == OdDbHatch::kSpline && readSplineGroup(e, g));
+}
+
+void writeSplineLists(const Edge& e, OdDbDxfFiler* filer) {
+  filer->wrInt32(95, static_cast<int32_t>(e.knots.size()));
+  filer->wrInt32(96, static_cast<int32_t>(e.controlPoints.size()));
+  for (double k : e.knots) filer->wrDouble(40, k);
+  for (size_t i = 0; i < e.controlPoints.size(); ++i) {
+    filer->wrPoint2d(10, e.controlPoints[i]);
+    if (i < e.weights.size()) filer->wrDouble(42, e.weights[i]);
+  }
+  // Always counted: readers of R2010 and later files expect the fit data.
+  filer->wrInt32(97, static_cast<int32_t>(e.fitPoints.size()));
+  for (const OdGePoint2d& p : e.fitPoints) filer->wrPoint2d(11, p);
+  if (e.hasStartTangent) filer->wrVector2d(12, e.startTangent);
+  if (e.hasEndTangent) filer->wrVector2d(13, e.endTangent);
+}
+
+void writeEdge(const Edge& e, OdDbDxfFiler* filer) {
+  filer->wrInt16(72, e.type);
+  writeRecord(e, edgeShape(e.type), filer);
+  if (e.type == OdDbHatch::kSpline) writeSplineLists(e, filer);
+}
+
+void writeLoop(const Loop& loop, OdDbDxfFiler* filer) {
+  filer->wrInt32(92, loop.type);
+  if (loop.isPolyline()) {
+    writeRecord<Loop>(loop, kPolylineLoop, filer);
+    filer->wrInt32(93, static_cast<int32_t>(loop.vertices.size()));
+    for (size_t i = 0; i < loop.vertices.size(); ++i) {
+      filer->wrPoint2d(10, loop.vertices[i]);
+      if (loop.hasBulges) filer->wrDouble(42, i < loop.bulges.size() ? loop.bulges[i] : 0.0);
+    }
+  } else {
+    filer->wrInt32(93, static_cast<int32_t>(loop.edges.size()));
+    for (const Edge& e : loop.edges) writeEdge(e, filer);
+  }
+  filer->wrInt32(97, static_cast<int32_t>(loop.sourceIds.size()));
+  for (OdDbObjectId id : loop.sourceIds) filer->wrObjectId(330, id);
+}
+
+void writePatternLine(const PatternLine& line, OdDbDxfFiler* filer) {
+  writeRecord<PatternLine>(line, kPatternLine, filer);
+  filer->wrInt16(79, static_cast<int16_t>(line.dashes.size()));
+  for (double d : line.dashes) filer->wrDouble(49, d);
+}
+
+}  // namespace
 
 double OdDbHatch::Edge::startRadians() const { return dxf::toRadians(counterClockwise ? startAngle : 360 - startAngle); }
 double OdDbHatch::Edge::endRadians() const { return dxf::toRadians(counterClockwise ? endAngle : 360 - endAngle); }
@@ -138,9 +293,8 @@ bool OdDbHatch::readPathGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
   double v = 0;
   if (g.code >= 10 && g.code < 60) v = dxf::toDouble(g);
   if (loop.isPolyline()) {
+    if (readRecordGroup<Loop>(loop, kPolylineLoop, g)) return true;
     switch (g.code) {
-      case 72: loop.hasBulges = dxf::toInt(g) != 0; return true;
-      case 73: loop.closed = dxf::toInt(g) != 0; return true;
       case 93: return true;  // the vertex count: the vertices tell it
       case 10:
         loop.vertices.push_back(OdGePoint2d(v, 0));
@@ -158,59 +312,21 @@ bool OdDbHatch::readPathGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
     return true;
   }
   if (loop.edges.empty()) return false;
-  return readEdgeGroup(loop.edges.back(), g, ctx);
+  return readEdgeGroup(loop.edges.back(), g);
 }
 
-bool OdDbHatch::readEdgeGroup(Edge& e, const dxf::Group& g, dxf::ReadContext&) {
-  double v = g.code >= 10 && g.code < 60 ? dxf::toDouble(g) : 0;
-  auto flag = [&] { return dxf::toInt(g) != 0; };
-  switch (e.type) {
-    case kLine:
-      switch (g.code) {
-        case 10: e.start.x = v; return true;
-        case 20: e.start.y = v; return true;
-        case 11: e.end.x = v; return true;
-        case 21: e.end.y = v; return true;
-        default: return false;
-      }
-    case kCirArc:
-    case kEllArc:
-      switch (g.code) {
-        case 10: e.center.x = v; return true;
-        case 20: e.center.y = v; return true;
-        case 11: if (e.type != kEllArc) return false; e.majorAxis.x = v; return true;
-        case 21: if (e.type != kEllArc) return false; e.majorAxis.y = v; return true;
-        case 40: (e.type == kCirArc ? e.radius : e.minorRatio) = v; return true;
-        case 50: e.startAngle = v; return true;
-        case 51: e.endAngle = v; return true;
-        case 73: e.counterClockwise = flag(); return true;
-        default: return false;
-      }
-    case kSpline:
-      switch (g.code) {
-        case 94: e.degree = static_cast<int32_t>(dxf::toInt(g)); return true;
-        case 73: e.rational = flag(); return true;
-        case 74: e.periodic = flag(); return true;
-        case 95: case 96: return true;  // knot and control point counts
-        case 40: e.knots.push_back(v); return true;
-        case 10: e.controlPoints.push_back(OdGePoint2d(v, 0)); return true;
-        case 20: if (e.controlPoints.empty()) return false; e.controlPoints.back().y = v; return true;
-        case 42: e.weights.push_back(v); return true;
-        case 11: e.fitPoints.push_back(OdGePoint2d(v, 0)); return true;
-        case 21: if (e.fitPoints.empty()) return false; e.fitPoints.back().y = v; return true;
-        case 12: e.startTangent.x = v; e.hasStartTangent = true; return true;
-        case 22: e.startTangent.y = v; return true;
-        case 13: e.endTangent.x = v; e.hasEndTangent = true; return true;
-        case 23: e.endTangent.y = v; return true;
-        default: return false;
-      }
-  }
-  return false;
+bool OdDbHatch::readPatternLineGroup(const dxf::Group& g) {
+  if (g.code == 53) m_patternLines.emplace_back();
+  if (m_patternLines.empty()) return false;
+  PatternLine& line = m_patternLines.back();
+  if (g.code == 49) line.dashes.push_back(dxf::toDouble(g));
+  return g.code == 49 || g.code == 79 || readRecordGroup<PatternLine>(line, kPatternLine, g);  // 79 counts the dashes
 }
 
 bool OdDbHatch::readTailGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
   double v = (g.code >= 10 && g.code < 60) || (g.code >= 460 && g.code < 470) ? dxf::toDouble(g) : 0;
   auto i = [&] { return dxf::toInt(g); };
+  if (m_phase == Phase::PatternLines && readPatternLineGroup(g)) return true;
   switch (g.code) {
     case 75: m_style = static_cast<int16_t>(i()); return true;
     case 76: m_patternType = static_cast<int16_t>(i()); return true;
@@ -218,21 +334,6 @@ bool OdDbHatch::readTailGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
     case 41: m_patternScale = v; m_hasPatternData = true; return true;
     case 77: m_patternDouble = static_cast<int16_t>(i()); m_hasPatternData = true; return true;
     case 78: m_hasPatternData = true; m_phase = Phase::PatternLines; return true;  // the line count
-    case 53:
-      if (m_phase != Phase::PatternLines) return false;
-      m_patternLines.emplace_back();
-      m_patternLines.back().angle = v;
-      return true;
-    case 43: case 44: case 45: case 46: case 79: case 49: {
-      if (m_phase != Phase::PatternLines || m_patternLines.empty()) return false;
-      PatternLine& line = m_patternLines.back();
-      if (g.code == 43) line.base.x = v;
-      else if (g.code == 44) line.base.y = v;
-      else if (g.code == 45) line.offset.x = v;
-      else if (g.code == 46) line.offset.y = v;
-      else if (g.code == 49) line.dashes.push_back(v);
-      return true;  // 79, the dash count, follows from the dashes
-    }
     case 47: m_pixelSize = v; m_hasPixelSize = true; return true;
     case 98: m_phase = Phase::Seeds; return true;  // the seed count
     case 10: if (m_phase != Phase::Seeds) return false; m_seeds.push_back(OdGePoint2d(v, 0)); return true;
@@ -260,61 +361,6 @@ bool OdDbHatch::readTailGroup(const dxf::Group& g, dxf::ReadContext& ctx) {
   }
 }
 
-void OdDbHatch::writeEdge(const Edge& e, OdDbDxfFiler* filer) {
-  filer->wrInt16(72, e.type);
-  switch (e.type) {
-    case kLine:
-      filer->wrPoint2d(10, e.start);
-      filer->wrPoint2d(11, e.end);
-      break;
-    case kCirArc:
-    case kEllArc:
-      filer->wrPoint2d(10, e.center);
-      if (e.type == kEllArc) filer->wrVector2d(11, e.majorAxis);
-      filer->wrDouble(40, e.type == kCirArc ? e.radius : e.minorRatio);
-      filer->wrDouble(50, e.startAngle);
-      filer->wrDouble(51, e.endAngle);
-      filer->wrInt16(73, e.counterClockwise ? 1 : 0);
-      break;
-    case kSpline: {
-      filer->wrInt32(94, e.degree);
-      filer->wrInt16(73, e.rational ? 1 : 0);
-      filer->wrInt16(74, e.periodic ? 1 : 0);
-      filer->wrInt32(95, static_cast<int32_t>(e.knots.size()));
-      filer->wrInt32(96, static_cast<int32_t>(e.controlPoints.size()));
-      for (double k : e.knots) filer->wrDouble(40, k);
-      for (size_t i = 0; i < e.controlPoints.size(); ++i) {
-        filer->wrPoint2d(10, e.controlPoints[i]);
-        if (i < e.weights.size()) filer->wrDouble(42, e.weights[i]);
-      }
-      // Always counted: readers of R2010 and later files expect the fit data.
-      filer->wrInt32(97, static_cast<int32_t>(e.fitPoints.size()));
-      for (const OdGePoint2d& p : e.fitPoints) filer->wrPoint2d(11, p);
-      if (e.hasStartTangent) filer->wrVector2d(12, e.startTangent);
-      if (e.hasEndTangent) filer->wrVector2d(13, e.endTangent);
-      break;
-    }
-  }
-}
-
-void OdDbHatch::writeLoop(const Loop& loop, OdDbDxfFiler* filer) {
-  filer->wrInt32(92, loop.type);
-  if (loop.isPolyline()) {
-    filer->wrInt16(72, loop.hasBulges ? 1 : 0);
-    filer->wrInt16(73, loop.closed ? 1 : 0);
-    filer->wrInt32(93, static_cast<int32_t>(loop.vertices.size()));
-    for (size_t i = 0; i < loop.vertices.size(); ++i) {
-      filer->wrPoint2d(10, loop.vertices[i]);
-      if (loop.hasBulges) filer->wrDouble(42, i < loop.bulges.size() ? loop.bulges[i] : 0.0);
-    }
-  } else {
-    filer->wrInt32(93, static_cast<int32_t>(loop.edges.size()));
-    for (const Edge& e : loop.edges) writeEdge(e, filer);
-  }
-  filer->wrInt32(97, static_cast<int32_t>(loop.sourceIds.size()));
-  for (OdDbObjectId id : loop.sourceIds) filer->wrObjectId(330, id);
-}
-
 void OdDbHatch::writeBody(const OdDbObject* obj, OdDbDxfFiler* filer) {
   auto* h = static_cast<const OdDbHatch*>(obj);
   filer->wrInt32(91, static_cast<int32_t>(h->m_loops.size()));
@@ -326,15 +372,7 @@ void OdDbHatch::writeBody(const OdDbObject* obj, OdDbDxfFiler* filer) {
     filer->wrDouble(41, h->m_patternScale);
     filer->wrInt16(77, h->m_patternDouble);
     filer->wrInt16(78, static_cast<int16_t>(h->m_patternLines.size()));
-    for (const PatternLine& line : h->m_patternLines) {
-      filer->wrAngle(53, line.angle);
-      filer->wrDouble(43, line.base.x);
-      filer->wrDouble(44, line.base.y);
-      filer->wrDouble(45, line.offset.x);
-      filer->wrDouble(46, line.offset.y);
-      filer->wrInt16(79, static_cast<int16_t>(line.dashes.size()));
-      for (double d : line.dashes) filer->wrDouble(49, d);
-    }
+    for (const PatternLine& line : h->m_patternLines) writePatternLine(line, filer);
   }
   if (h->m_hasPixelSize) filer->wrDouble(47, h->m_pixelSize);
   filer->wrInt32(98, static_cast<int32_t>(h->m_seeds.size()));

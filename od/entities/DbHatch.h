@@ -130,38 +130,36 @@ class OdDbHatch : public OdDbEntity {
   static bool readBody(OdDbObject* obj, const dxf::Group& g, dxf::ReadContext& ctx);
   static void writeBody(const OdDbObject* obj, OdDbDxfFiler* filer);
   bool readPathGroup(const dxf::Group& g, dxf::ReadContext& ctx);
-  bool readEdgeGroup(Edge& e, const dxf::Group& g, dxf::ReadContext& ctx);
+  bool readPatternLineGroup(const dxf::Group& g);
   bool readTailGroup(const dxf::Group& g, dxf::ReadContext& ctx);
-  static void writeLoop(const Loop& loop, OdDbDxfFiler* filer);
-  static void writeEdge(const Edge& e, OdDbDxfFiler* filer);
 
   OdGePoint3d m_elevation;
   OdGeVector3d m_normal;
   OdString m_patternName;
   int16_t m_solidFill;
   int16_t m_associative;
-  // From here on written by writeBody.
+  // From here on written by writeBody, with their defaults here.
   std::vector<Loop> m_loops;
-  int16_t m_style;
-  int16_t m_patternType;
-  double m_patternAngle;  // degrees, as files hold it
-  double m_patternScale;
-  int16_t m_patternDouble;
-  bool m_hasPatternData;  // solid fills have pattern groups only when a file gave them
+  int16_t m_style = kNormal;
+  int16_t m_patternType = kPreDefined;
+  double m_patternAngle = 0;  // degrees, as files hold it
+  double m_patternScale = 1;
+  int16_t m_patternDouble = 0;
+  bool m_hasPatternData = false;  // solid fills have pattern groups only when a file gave them
   std::vector<PatternLine> m_patternLines;
-  bool m_hasPixelSize;
-  double m_pixelSize;
+  bool m_hasPixelSize = false;
+  double m_pixelSize = 0;
   std::vector<OdGePoint2d> m_seeds;
-  bool m_hasGradient;
-  int32_t m_gradientType;
-  int32_t m_gradientReserved;
-  double m_gradientAngle;
-  double m_gradientShift;
-  int32_t m_gradientOneColor;
-  double m_gradientTint;
+  bool m_hasGradient = false;
+  int32_t m_gradientType = 0;
+  int32_t m_gradientReserved = 0;
+  double m_gradientAngle = 0;
+  double m_gradientShift = 0;
+  int32_t m_gradientOneColor = 0;
+  double m_gradientTint = 0;
   std::vector<GradientColor> m_gradientColors;
   OdString m_gradientName;
   dxf::GroupList m_extra;  // groups after the loops that no field takes, in order
-  Phase m_phase;           // where reading is
+  Phase m_phase = Phase::Header;  // where reading is
 };
 using OdDbHatchPtr = OdSmartPtr<OdDbHatch>;

@@ -9,7 +9,6 @@ ODRX_DEFINE_NAMED(OdDbLeader, "AcDbLeader", OdDbCurve, "LEADER", odrxNewReferenc
 const dxf::ClassLayout& OdDbLeader::layout() {
   static const dxf::Custom vertices{&OdDbLeader::readVertices, &OdDbLeader::writeVertices};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbLeader"),
       dxf::symbol<&OdDbLeader::m_dimStyle>(3, dxf::SymbolTable::DimStyle, dxf::kOmitDefault, "Standard"),
       dxf::optional<&OdDbLeader::m_arrowHead>(71, dxf::defInt(1)),
       dxf::optional<&OdDbLeader::m_pathType>(72),
@@ -26,7 +25,7 @@ const dxf::ClassLayout& OdDbLeader::layout() {
       dxf::optional<&OdDbLeader::m_blockOffset>(212),
       dxf::optional<&OdDbLeader::m_annotationOffset>(213),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

@@ -6,13 +6,12 @@ ODRX_DEFINE_NAMED(OdDbLine, "AcDbLine", OdDbCurve, "LINE", odrxNewReferenced<OdD
 
 const dxf::ClassLayout& OdDbLine::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbLine"),
       dxf::optional<&OdDbLine::m_thickness>(39),
       dxf::field<&OdDbLine::m_start>(10),
       dxf::field<&OdDbLine::m_end>(11),
       dxf::optional<&OdDbLine::m_normal>(210, dxf::kNormal),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

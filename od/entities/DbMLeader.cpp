@@ -13,7 +13,6 @@ const dxf::ClassLayout& OdDbMLeader::layout() {
   static const dxf::Custom context{&OdDbMLeader::readContext, &OdDbMLeader::writeContext};
   static const dxf::Custom lists{&OdDbMLeader::readLists, &OdDbMLeader::writeLists};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbMLeader"),
       dxf::field<&OdDbMLeader::m_version>(270, dxf::defInt(2)),
       dxf::custom(context),
       dxf::field<&OdDbMLeader::m_style>(340),
@@ -51,7 +50,7 @@ const dxf::ClassLayout& OdDbMLeader::layout() {
       dxf::field<&OdDbMLeader::m_topAttachment>(273, dxf::defInt(9)),
       dxf::field<&OdDbMLeader::m_extendToText>(295),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

@@ -12,7 +12,6 @@ const dxf::ClassLayout& OdDbMText::layout() {
   static const dxf::Custom background{&OdDbMText::readBackground, &OdDbMText::writeBackground};
   static const dxf::Custom embedded{&OdDbMText::readEmbedded, &OdDbMText::writeEmbedded};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbMText"),
       dxf::field<&OdDbMText::m_location>(10),
       dxf::field<&OdDbMText::m_height>(40, dxf::def(2.5)),
       dxf::field<&OdDbMText::m_width>(41),
@@ -31,7 +30,7 @@ const dxf::ClassLayout& OdDbMText::layout() {
       dxf::custom(background),
       dxf::custom(embedded),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

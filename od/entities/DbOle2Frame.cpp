@@ -7,7 +7,6 @@ ODRX_DEFINE_NAMED(OdDbOle2Frame, "AcDbOle2Frame", OdDbOleFrame, "OLE2FRAME", odr
 // Files give the frame's fields and the data under one subclass marker.
 const dxf::ClassLayout& OdDbOle2Frame::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbOle2Frame"),
       dxf::field<&OdDbOle2Frame::m_oleVersion>(70, dxf::defInt(2)),
       dxf::field<&OdDbOle2Frame::m_userType>(3),
       dxf::field<&OdDbOle2Frame::m_upperLeft>(10),
@@ -17,7 +16,7 @@ const dxf::ClassLayout& OdDbOle2Frame::layout() {
       dxf::custom(dataField()),
       dxf::field<&OdDbOle2Frame::m_endMarker>(1, dxf::defStr("OLE")),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

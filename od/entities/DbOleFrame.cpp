@@ -9,12 +9,11 @@ const dxf::Custom& OdDbOleFrame::dataField() {
 
 const dxf::ClassLayout& OdDbOleFrame::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbOleFrame"),
       dxf::field<&OdDbOleFrame::m_oleVersion>(70, dxf::defInt(2)),
       dxf::custom(dataField()),
       dxf::field<&OdDbOleFrame::m_endMarker>(1, dxf::defStr("OLE")),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

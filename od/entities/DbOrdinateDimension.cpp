@@ -5,11 +5,10 @@ ODRX_DEFINE_NAMED(OdDbOrdinateDimension, "AcDbOrdinateDimension", OdDbDimension,
 
 const dxf::ClassLayout& OdDbOrdinateDimension::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbOrdinateDimension"),
       dxf::field<&OdDbOrdinateDimension::m_definingPoint>(13),
       dxf::field<&OdDbOrdinateDimension::m_leaderEnd>(14),
   };
-  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbDimension::layout(), fields);
   return layout;
 }
 

@@ -8,13 +8,12 @@ ODRX_DEFINE_NAMED(OdDbPoint, "AcDbPoint", OdDbEntity, "POINT", odrxNewReferenced
 
 const dxf::ClassLayout& OdDbPoint::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbPoint"),
       dxf::field<&OdDbPoint::m_position>(10),
       dxf::optional<&OdDbPoint::m_thickness>(39),
       dxf::optional<&OdDbPoint::m_normal>(210, dxf::kNormal),
       dxf::angle<&OdDbPoint::m_rotation>(50, 0, dxf::kOmitDefault),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

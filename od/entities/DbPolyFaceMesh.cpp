@@ -10,14 +10,13 @@ ODRX_DEFINE_NAMED(OdDbPolyFaceMesh, "AcDbPolyFaceMesh", OdDbEntity, "POLYLINE", 
 
 const dxf::ClassLayout& OdDbPolyFaceMesh::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbPolyFaceMesh"),
       dxf::custom(OdDbPolylineSequence::verticesFollowField()),
       dxf::field<&OdDbPolyFaceMesh::m_origin>(10),
       dxf::field<&OdDbPolyFaceMesh::m_flags>(70, dxf::defInt(64)),
       dxf::field<&OdDbPolyFaceMesh::m_numVertices>(71),
       dxf::optional<&OdDbPolyFaceMesh::m_numFaces>(72),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

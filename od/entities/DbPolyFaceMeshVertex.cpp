@@ -4,11 +4,10 @@ ODRX_DEFINE_NAMED(OdDbPolyFaceMeshVertex, "AcDbPolyFaceMeshVertex", OdDbVertex, 
 
 const dxf::ClassLayout& OdDbPolyFaceMeshVertex::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbPolyFaceMeshVertex"),
       dxf::field<&OdDbPolyFaceMeshVertex::m_position>(10),
       dxf::field<&OdDbPolyFaceMeshVertex::m_flags>(70, dxf::defInt(192)),
   };
-  static const dxf::ClassLayout layout(&OdDbVertex::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbVertex::layout(), fields);
   return layout;
 }
 

@@ -7,7 +7,6 @@ ODRX_DEFINE_NAMED(OdDbPolygonMesh, "AcDbPolygonMesh", OdDbEntity, "POLYLINE", od
 
 const dxf::ClassLayout& OdDbPolygonMesh::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbPolygonMesh"),
       dxf::custom(OdDbPolylineSequence::verticesFollowField()),
       dxf::field<&OdDbPolygonMesh::m_origin>(10),
       dxf::field<&OdDbPolygonMesh::m_flags>(70, dxf::defInt(kPolygonMesh)),
@@ -18,7 +17,7 @@ const dxf::ClassLayout& OdDbPolygonMesh::layout() {
       dxf::optional<&OdDbPolygonMesh::m_surfaceType>(75),
       dxf::optional<&OdDbPolygonMesh::m_normal>(210, dxf::kNormal),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

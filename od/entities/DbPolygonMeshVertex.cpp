@@ -4,11 +4,10 @@ ODRX_DEFINE_NAMED(OdDbPolygonMeshVertex, "AcDbPolygonMeshVertex", OdDbVertex, "V
 
 const dxf::ClassLayout& OdDbPolygonMeshVertex::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbPolygonMeshVertex"),
       dxf::field<&OdDbPolygonMeshVertex::m_position>(10),
       dxf::field<&OdDbPolygonMeshVertex::m_flags>(70, dxf::defInt(64)),
   };
-  static const dxf::ClassLayout layout(&OdDbVertex::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbVertex::layout(), fields);
   return layout;
 }
 

@@ -15,7 +15,6 @@ const dxf::ClassLayout& OdDbPolyline::layout() {
   static const dxf::Custom vertices{&OdDbPolyline::readVertices, &OdDbPolyline::writeVertices,
                                     &OdDbPolyline::copyVertices};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbPolyline"),
       dxf::custom(count),
       dxf::field<&OdDbPolyline::m_flags>(70),
       dxf::custom(width),
@@ -24,7 +23,7 @@ const dxf::ClassLayout& OdDbPolyline::layout() {
       dxf::custom(vertices),
       dxf::optional<&OdDbPolyline::m_normal>(210, dxf::kNormal),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

@@ -5,11 +5,10 @@ ODRX_DEFINE_NAMED(OdDbRadialDimension, "AcDbRadialDimension", OdDbDimension, "DI
 
 const dxf::ClassLayout& OdDbRadialDimension::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbRadialDimension"),
       dxf::field<&OdDbRadialDimension::m_chordPoint>(15),
       dxf::field<&OdDbRadialDimension::m_leaderLength>(40),
   };
-  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbDimension::layout(), fields);
   return layout;
 }
 

@@ -5,13 +5,12 @@ ODRX_DEFINE_NAMED(OdDbRadialDimensionLarge, "AcDbRadialDimensionLarge", OdDbDime
 
 const dxf::ClassLayout& OdDbRadialDimensionLarge::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbRadialDimensionLarge"),
       dxf::field<&OdDbRadialDimensionLarge::m_chordPoint>(13),
       dxf::field<&OdDbRadialDimensionLarge::m_overrideCenter>(14),
       dxf::field<&OdDbRadialDimensionLarge::m_jogPoint>(15),
       dxf::field<&OdDbRadialDimensionLarge::m_jogAngle>(40),
   };
-  static const dxf::ClassLayout layout(&OdDbDimension::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbDimension::layout(), fields);
   return layout;
 }
 

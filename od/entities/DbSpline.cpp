@@ -10,7 +10,6 @@ const dxf::ClassLayout& OdDbSpline::layout() {
   static const dxf::Custom fitTolerance{&OdDbSpline::readFitTolerance, &OdDbSpline::writeFitTolerance};
   static const dxf::Custom data{&OdDbSpline::readData, &OdDbSpline::writeData};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbSpline"),
       dxf::custom(normal),
       dxf::field<&OdDbSpline::m_flags>(70),
       dxf::field<&OdDbSpline::m_degree>(71, dxf::defInt(3)),
@@ -22,7 +21,7 @@ const dxf::ClassLayout& OdDbSpline::layout() {
       dxf::optional<&OdDbSpline::m_endTangent>(13),
       dxf::custom(data),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

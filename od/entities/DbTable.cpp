@@ -7,7 +7,6 @@ ODRX_DEFINE_NAMED(OdDbTable, "AcDbTable", OdDbBlockReference, "ACAD_TABLE", odrx
 const dxf::ClassLayout& OdDbTable::layout() {
   static const dxf::Custom cells{&OdDbTable::readCells, &OdDbTable::writeCells};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbTable"),
       dxf::optional<&OdDbTable::m_version>(280),
       dxf::field<&OdDbTable::m_tableStyle>(342),
       dxf::field<&OdDbTable::m_tableBlock>(343),
@@ -17,7 +16,7 @@ const dxf::ClassLayout& OdDbTable::layout() {
       dxf::field<&OdDbTable::m_columns>(92),
       dxf::custom(cells),
   };
-  static const dxf::ClassLayout layout(&OdDbBlockReference::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbBlockReference::layout(), fields);
   return layout;
 }
 

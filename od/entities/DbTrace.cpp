@@ -8,7 +8,6 @@ ODRX_DEFINE_NAMED(OdDbTrace, "AcDbTrace", OdDbEntity, "TRACE", odrxNewReferenced
 
 const dxf::ClassLayout& OdDbTrace::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbTrace"),
       dxf::field<&OdDbTrace::m_p0>(10),
       dxf::field<&OdDbTrace::m_p1>(11),
       dxf::field<&OdDbTrace::m_p2>(12),
@@ -16,7 +15,7 @@ const dxf::ClassLayout& OdDbTrace::layout() {
       dxf::optional<&OdDbTrace::m_thickness>(39),
       dxf::optional<&OdDbTrace::m_normal>(210, dxf::kNormal),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

@@ -16,7 +16,6 @@ ODRX_DEFINE_NAMED(OdDbDgnReference, "AcDbDgnReference", OdDbUnderlayReference, "
 const dxf::ClassLayout& OdDbUnderlayReference::layout() {
   static const dxf::Custom boundary{&OdDbUnderlayReference::readBoundary, &OdDbUnderlayReference::writeBoundary};
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbUnderlayReference"),
       dxf::field<&OdDbUnderlayReference::m_definition>(340),
       dxf::field<&OdDbUnderlayReference::m_position>(10),
       dxf::optional<&OdDbUnderlayReference::m_scaleX>(41, dxf::def(1)),
@@ -29,7 +28,7 @@ const dxf::ClassLayout& OdDbUnderlayReference::layout() {
       dxf::field<&OdDbUnderlayReference::m_fade>(282),
       dxf::custom(boundary),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

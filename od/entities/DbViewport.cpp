@@ -4,7 +4,6 @@ ODRX_DEFINE_NAMED(OdDbViewport, "AcDbViewport", OdDbEntity, "VIEWPORT", odrxNewR
 
 const dxf::ClassLayout& OdDbViewport::layout() {
   static const dxf::Field fields[] = {
-      dxf::marker("AcDbViewport"),
       dxf::field<&OdDbViewport::m_center>(10),
       dxf::field<&OdDbViewport::m_width>(40),
       dxf::field<&OdDbViewport::m_height>(41),
@@ -13,7 +12,7 @@ const dxf::ClassLayout& OdDbViewport::layout() {
       // Files before R13 have no view centre of their own (it is in their extended data).
       dxf::optional<&OdDbViewport::m_viewCenter>(12),
   };
-  static const dxf::ClassLayout layout(&OdDbEntity::layout(), fields);
+  static const dxf::ClassLayout layout(desc(), &OdDbEntity::layout(), fields);
   return layout;
 }
 

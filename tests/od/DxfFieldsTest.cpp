@@ -19,7 +19,8 @@ void setAwayFromDefault(OdDbObject* obj, const dxf::Field& f, int index) {
   double v = 2.5 + index;
   switch (f.kind) {
     case dxf::Kind::String: *static_cast<OdString*>(m) = OdString(("v" + std::to_string(index)).c_str()); break;
-    case dxf::Kind::Bool: *static_cast<bool*>(m) = !*static_cast<bool*>(m); break;
+    case dxf::Kind::Bool:
+    case dxf::Kind::Flag: *static_cast<bool*>(m) = !*static_cast<bool*>(m); break;
     case dxf::Kind::Int8: *static_cast<int8_t*>(m) = static_cast<int8_t>(index % 3 + 2); break;
     case dxf::Kind::Int16: *static_cast<int16_t*>(m) = static_cast<int16_t>(index % 3 + 2); break;
     case dxf::Kind::Int32: *static_cast<int32_t*>(m) = index % 3 + 2; break;
@@ -41,7 +42,8 @@ std::string valueText(OdDbObject* obj, const dxf::Field& f) {
   auto num = [](double d) { return dxf::formatDouble(std::round(d * 1e9) / 1e9); };
   switch (f.kind) {
     case dxf::Kind::String: return static_cast<OdString*>(m)->utf8();
-    case dxf::Kind::Bool: return std::to_string(*static_cast<bool*>(m));
+    case dxf::Kind::Bool:
+    case dxf::Kind::Flag: return std::to_string(*static_cast<bool*>(m));
     case dxf::Kind::Int8: return std::to_string(*static_cast<int8_t*>(m));
     case dxf::Kind::Int16: return std::to_string(*static_cast<int16_t*>(m));
     case dxf::Kind::Int32: return std::to_string(*static_cast<int32_t*>(m));
