@@ -172,17 +172,15 @@ bool isProxyGraphicsGroup(const char* marker, int code) {
 }
 
 // Customs first: they may take groups a plain field of theirs would too.
-bool readInFields(std::span<const Field> fields, OdDbObject* obj, const Group& g, ReadContext& ctx) {
-  const Field* plain = nullptr;
-  for (const Field& f : fields) {
-    if (f.kind == Kind::Custom) {
-      if (f.custom->read && f.custom->read(obj, g, ctx)) return true;
-    } else if (!plain && matches(f, g.code)) {
-      plain = &f;
+inline bool readInFields(std::span<const Field> fields, OdDbObject* obj, const Group& g, ReadContext& ctx) {
+  for (const Field& f : fields)
+    if (f.kind == Kind::Custom && f.custom->read && f.custom->read(obj, g, ctx)) return true;
+  for (const Field& f : fields)
+    if (matches(f, g.code)) {
+      readValue(obj, f, g, ctx);
+      return true;
     }
-  }
-  if (plain) readValue(obj, *plain, g, ctx);
-  return plain != nullptr;
+  return false;
 }
 
 void writeKept(const std::vector<KeptGroup>* kept, uint8_t section, const char* marker, OdDbDxfFiler* filer) {
@@ -411,8 +409,7 @@ KeptGroup keepGroup(uint8_t section, const Group& g, ReadContext& ctx) {
 ClassLayout::ClassLayout(const OdRxClass* cls, const ClassLayout* parent, std::span<const Field> own)
     : m_parent(parent), m_marker(cls->name().utf8()), m_own(own) {}
 
-const std::vector<ClassLayout::Section>& ClassLayout::sections() const {
-  if (m_built) return m_sections;
+const std::vector<ClassLayout::Section>& ClassLayout::buildSections() const {
   if (m_parent) m_sections = m_parent->sections();
   size_t i = 0;
   if (!m_marker.empty() || (!m_own.empty() && m_own[0].kind != Kind::Marker)) {

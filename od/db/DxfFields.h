@@ -231,7 +231,7 @@ class ClassLayout {
     const char* marker;  // null for fields before any subclass marker
     std::span<const Field> fields;
   };
-  const std::vector<Section>& sections() const;
+  const std::vector<Section>& sections() const { return m_built ? m_sections : buildSections(); }
   void applyOwnDefaults(OdDbObject* obj) const;
 
   // Reads one group into obj; answers false when no field takes it.
@@ -244,6 +244,8 @@ class ClassLayout {
   void writeFields(const OdDbObject* obj, OdDbDxfFiler* filer, const std::vector<KeptGroup>* kept) const;
 
  private:
+  const std::vector<Section>& buildSections() const;
+
   const ClassLayout* m_parent;
   std::string m_marker;  // empty when the fields say their markers themselves
   std::span<const Field> m_own;
