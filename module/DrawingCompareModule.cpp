@@ -10,6 +10,7 @@
 #include "DcHighlightOverrule.h"
 #include "DcHost.h"
 #include "DcLayoutManagerReactor.h"
+#include "DcModuleContext.h"
 #include "DcSettings.h"
 #include "DcUiDrawingComparisonPalette.h"
 #include "DcUiHostDeviceUpdateListener.h"
@@ -86,8 +87,8 @@ void DrawingCompareModule::uninitApp() {
   if (HostDocManager* docs = hostDocManager()) docs->removeReactor(getDocManReactor());
   // What the module leaves registered with the host goes before its code does.
   HostGsDevice::setExportOverlay(nullptr);
-  dwgcompareui::destroyComparisonPalette();
-  releaseDocManReactor();
+  // The palette and the document manager reactor end with the module's state.
+  destroyModuleContext();
 }
 
 DrawingCompareModule* drawingCompareModule() { return g_module; }

@@ -2,6 +2,7 @@
 
 #include "DcHost.h"
 #include "DcMessages.h"
+#include "DcModuleContext.h"
 #include "DcProfile.h"
 #include "DcUiSettingsImpl.h"
 #include "HostText.h"
@@ -32,8 +33,6 @@ constexpr uint16_t kLastStandardColorIndex = 8;
 
 // Translated once, when the module is loaded.
 const OdString kUnknownFailureText = hostTranslate(L"Unknown failure");
-
-DcSettings* g_settings = nullptr;
 
 OdCmColor indexColor(uint16_t index) {
   OdCmColor color;
@@ -284,16 +283,15 @@ uint32_t DcSettingsImpl::classExclusionFlags(const OdRxClass* cls) const {
 }
 
 DcSettings* getDcSettings() {
-  if (!g_settings) {
+  return moduleContext().findOrMake<DcSettings>([]() -> std::shared_ptr<DcSettings> {
     try {
-      g_settings = new DcSettingsImpl();
+      return std::make_shared<DcSettingsImpl>();
     } catch (const std::bad_alloc&) {
       return nullptr;
     }
-  }
-  return g_settings;
+  });
 }
 
-void destroyDcSettings() { delete std::exchange(g_settings, nullptr); }
+void destroyDcSettings() { moduleContext().destroy<DcSettings>(); }
 
 }  // namespace dwgcompare

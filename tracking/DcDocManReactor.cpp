@@ -4,6 +4,7 @@
 #include "DcComparisonManagerImpl.h"
 #include "DcHighlightOverrule.h"
 #include "DcHost.h"
+#include "DcModuleContext.h"
 #include "DcPairInfo.h"
 #include "DbEntity.h"
 #include "HostDocManager.h"
@@ -13,8 +14,6 @@
 
 namespace dwgcompare {
 namespace {
-std::shared_ptr<DcDocManReactor> g_docManReactor;
-
 OdDbDatabase* currentDatabase() {
   HostDocument* document = hostCurrentDocument();
   return document ? document->database() : nullptr;
@@ -164,10 +163,7 @@ void DcDocManReactor::documentDestroyed(const OdString&) {
 void DcDocManReactor::fileOpened(OdDbDatabase*) { disableOverrules(); }
 
 DcDocManReactor* getDocManReactor() {
-  if (!g_docManReactor) g_docManReactor = std::make_shared<DcDocManReactor>();
-  return g_docManReactor.get();
+  return moduleContext().findOrMake<DcDocManReactor>([] { return std::make_shared<DcDocManReactor>(); });
 }
-
-void releaseDocManReactor() { g_docManReactor.reset(); }
 
 }  // namespace dwgcompare

@@ -83,7 +83,5 @@ class DcDocManReactor : public HostApDocManagerReactor, public DcRxEventReactorR
 
 // The module's document manager reactor, made on first use.
 DcDocManReactor* getDocManReactor();
-// Lets it go (at unload), so a later load starts afresh.
-void releaseDocManReactor();
 
 }  // namespace dwgcompare

@@ -1,5 +1,7 @@
 #include "DcUiAux.h"
 
+#include "DcModuleContext.h"
+
 #include <iterator>
 
 namespace dwgcompareui {
@@ -14,8 +16,7 @@ void DcUiAuxImpl::unregisterInterface(IDcUiInteface* part) {
 }
 
 DcUiAux& uiRegistry() {
-  static DcUiAuxImpl registry;
-  return registry;
+  return *dwgcompare::moduleContext().findOrMake<DcUiAux>([] { return std::make_shared<DcUiAuxImpl>(); });
 }
 
 }  // namespace dwgcompareui

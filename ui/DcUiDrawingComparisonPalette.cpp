@@ -4,6 +4,7 @@
 #include "DcEditorReactor.h"
 #include "DcHost.h"
 #include "DcMessages.h"
+#include "DcModuleContext.h"
 #include "DcUiAux.h"
 #include "DcUiChangeList.h"
 #include "DcUiToolbar.h"
@@ -26,7 +27,6 @@ using namespace dwgcompare;
 namespace {
 constexpr int kPaletteControlId = 46;
 constexpr const char* kDrawingCompareCommand = "DWGCOMPARE";
-std::unique_ptr<DcUiDrawingComparisonPalette> g_palette;
 
 // An open document's database when one has the path (ignoring case), else the file read anew.
 OdDbDatabasePtr databaseOf(const OdString& path) {
@@ -182,18 +182,17 @@ void DcUiDrawingComparisonPalette::onComparisonEnded(DcBlockTableRecordCompariso
   getDocManReactor()->attachEventReactor();
 }
 
-DcUiDrawingComparisonPalette* comparisonPalette() { return g_palette.get(); }
+DcUiDrawingComparisonPalette* comparisonPalette() { return moduleContext().find<DcUiDrawingComparisonPalette>(); }
 
 DcUiDrawingComparisonPalette& makeComparisonPalette() {
-  if (!g_palette) g_palette = std::make_unique<DcUiDrawingComparisonPalette>();
-  return *g_palette;
+  return *moduleContext().findOrMake<DcUiDrawingComparisonPalette>(
+      [] { return std::make_shared<DcUiDrawingComparisonPalette>(); });
 }
 
-void destroyComparisonPalette() {
-  g_palette.reset();
+bool isPaletteVisible() {
+  DcUiDrawingComparisonPalette* palette = comparisonPalette();
+  return palette && palette->isShown();
 }
-
-bool isPaletteVisible() { return g_palette && g_palette->isShown(); }
 
 void updateStartupEntry(bool show, const char* commandName) {
   auto profile = HostRefPtr<IProfile>::adopt(hostProfile());

@@ -63,7 +63,6 @@ class DcUiDrawingComparisonPalette : public hostUiPaletteSet,
 // The module's palette, or null before the first DWGCOMPARE.
 DcUiDrawingComparisonPalette* comparisonPalette();
 DcUiDrawingComparisonPalette& makeComparisonPalette();
-void destroyComparisonPalette();
 // Whether the palette is shown; false while it does not exist.
 bool isPaletteVisible();
 

@@ -2,6 +2,7 @@
 
 #include "DcHost.h"
 #include "DcMessages.h"
+#include "DcModuleContext.h"
 #include "DcSettings.h"
 #include "DcUiSettings.h"
 #include "HostText.h"
@@ -15,9 +16,13 @@ bool showInHost(const DcUiUnsupportedObjectsMessage& message) {
   return hostUiTaskDialog(message.title, message.instruction, message.content, message.button, message.verification);
 }
 
+// Kept with the module's state, so that a test's presenter goes with it.
+struct PresenterPart {
+  DcUiUnsupportedObjectsPresenter shown = &showInHost;
+};
+
 DcUiUnsupportedObjectsPresenter& presenter() {
-  static DcUiUnsupportedObjectsPresenter shown = &showInHost;
-  return shown;
+  return moduleContext().findOrMake<PresenterPart>([] { return std::make_shared<PresenterPart>(); })->shown;
 }
 
 DcUiSettings* uiSettings() {

@@ -75,7 +75,6 @@ TEST_F(DrawingCompareModuleTest, DrawingCompareTogglesThePaletteAndItsStartupEnt
   EXPECT_TRUE(startupHas());
 
   // A host started again runs the entry and shows the palette.
-  dwgcompareui::destroyComparisonPalette();
   app->modules().unloadAll();
   restartHost();
   dwgcompare::onModuleLoaded();

@@ -44,6 +44,7 @@ class HostFixture : public ::testing::Test {
 #include "DcComparisonManagerImpl.h"
 #include "DcDocManReactor.h"
 #include "DcEditorReactor.h"
+#include "DcModuleContext.h"
 #include "DcSettings.h"
 #include "DcUiDrawingComparisonPalette.h"
 #include "DrawingCompareModule.h"
@@ -106,8 +107,7 @@ class LoadedModuleFixture : public HostFixture {
     dwgcompare::getDocManReactor()->disableOverrules();
     const OdRxEventReactor* events = dwgcompare::getDocManReactor()->eventReactor();
     app->modules().unloadAll();
-    dwgcompare::releaseDocManReactor();
-    dwgcompareui::destroyComparisonPalette();
+    dwgcompare::destroyModuleContext();
     // The overrule outlives the test's comparisons; it must not keep their maps.
     dwgcompare::comparisonDrawableOverrule().clearComparisonContext();
     HostFixture::TearDown();
