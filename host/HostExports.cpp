@@ -6,14 +6,9 @@
 
 #include <dlfcn.h>
 
-#include <atomic>
 #include <filesystem>
 
 namespace {
-std::atomic<int> g_xrefWatchDisabled{0};
-int g_spatialFilterCalls = 0;
-HostSpatialFilterCall g_lastSpatialFilter;
-
 HostAppServices* appServices() { return HostApp::current() ? &HostApp::current()->services() : nullptr; }
 HostDocManager* docManager() { return HostApp::current() ? &HostApp::current()->docManager() : nullptr; }
 HostEditor* editor() { return HostApp::current() ? &HostApp::current()->editor() : nullptr; }
@@ -55,17 +50,13 @@ int Fio_IsFileExist(const wchar_t* path) {
   return path && std::filesystem::exists(hostFromWide(path).utf8(), ec) ? 1 : 0;
 }
 
-void xrefDisableWatch() { ++g_xrefWatchDisabled; }
+void xrefDisableWatch() {}
 
-void xrefEnableWatch() {
-  int depth = g_xrefWatchDisabled.load();
-  while (depth > 0 && !g_xrefWatchDisabled.compare_exchange_weak(depth, depth - 1)) {}
-}
+void xrefEnableWatch() {}
 
-int setSpatialFilter(OdDbObjectId blockReference, const OdGePoint2d* boundary, int pointCount, const OdGePlane&,
+int setSpatialFilter(OdDbObjectId blockReference, const OdGePoint2d* boundary, int pointCount, const OdGePlane& plane,
                      bool enable) {
-  ++g_spatialFilterCalls;
-  g_lastSpatialFilter = {blockReference, boundary ? pointCount : 0, enable};
+  if (HostApp* app = HostApp::current()) app->window().setSpatialFilter(blockReference, boundary, pointCount, plane, enable);
   return 0;
 }
 }
@@ -78,7 +69,3 @@ const wchar_t* hostLibraryFileName() {
   }();
   return name.c_str();
 }
-
-int hostXrefWatchDisableDepth() { return g_xrefWatchDisabled; }
-int hostSpatialFilterCallCount() { return g_spatialFilterCalls; }
-HostSpatialFilterCall hostLastSpatialFilterCall() { return g_lastSpatialFilter; }

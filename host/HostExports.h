@@ -29,24 +29,15 @@ void* get_host_funcptr(int index);
 // The text in the user's language; this host speaks English only, so the text itself.
 const wchar_t* Supp_Translate(const wchar_t* text);
 int Fio_IsFileExist(const wchar_t* path);
-// Watching external references for changes pauses while disabled; calls nest.
+// Watching external references for changes pauses while disabled. This host
+// watches no external references, so both do nothing.
 void xrefDisableWatch();
 void xrefEnableWatch();
-// Clips a block reference to a boundary in the plane. The host draws no
-// clipping yet, so the call is only recorded. Answers 0 (eOk).
+// Clips a block reference to a boundary in the plane: the current
+// application's window does. Answers 0 (eOk).
 int setSpatialFilter(OdDbObjectId blockReference, const OdGePoint2d* boundary, int pointCount, const OdGePlane& plane,
                      bool enable);
 }
 
 // The host library's file name, as loaded (what the program's GetMainDllNameW answers).
 const wchar_t* hostLibraryFileName();
-// How many xrefDisableWatch calls are not yet matched by xrefEnableWatch.
-int hostXrefWatchDisableDepth();
-struct HostSpatialFilterCall {
-  OdDbObjectId blockReference;
-  int pointCount = 0;
-  bool enable = false;
-};
-// The calls of setSpatialFilter so far, and the last one.
-int hostSpatialFilterCallCount();
-HostSpatialFilterCall hostLastSpatialFilterCall();

@@ -89,7 +89,6 @@ void HostGsDevice::runUpdate(OdGiGeometrySink& sink, int width, int height) {
     Done done{m_updating};
     drawFor(listening, sink, width, height);
   }
-  ++m_updates;
   // The drawing is over: whoever registered during it waits for the next one, not for this.
   for (Registration& r : m_listeners) r.armed = true;
   endOneShot(listening);

@@ -56,8 +56,6 @@ class HostGsDevice {
   // the drawing (a legend); empty for nothing. One for all devices.
   using ExportOverlay = std::function<void(HostGsDevice& device, HostCanvas& canvas, int width, int height)>;
   static void setExportOverlay(ExportOverlay overlay);
-  // Drawings completed so far.
-  int updateCount() const { return m_updates; }
 
   // What is drawn under highlightType (not 0) is painted in the style.
   void setHighlightStyle(int highlightType, const ZrGi::HighlightStyle& style);
@@ -87,7 +85,6 @@ class HostGsDevice {
   HostHighlightStyles m_styles;
   std::vector<Registration> m_listeners;
   bool m_updating = false;
-  int m_updates = 0;
   const OdDbEntity* m_following = nullptr;
   std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);  // false once destroyed
 };

@@ -6,13 +6,10 @@
 #include <algorithm>
 
 void HostHeadlessWindow::zoomAll(HostDocument* doc) {
-  ++m_zoomAlls;
   if (doc) doc->device()->zoomExtents();
 }
 
-void HostHeadlessWindow::regen(int mode) {
-  ++m_regens;
-  m_lastRegenMode = mode;
+void HostHeadlessWindow::regen(int) {
   for (HostDocument* doc : m_docs.documents()) {
     // A listener's command may have closed it meanwhile.
     std::vector<HostDocument*> open = m_docs.documents();

@@ -5,8 +5,7 @@
 class HostDocManager;
 
 // No window: the documents' views draw offscreen, so that their devices'
-// listeners hear of drawings as with a window; it also counts what views
-// were asked to do.
+// listeners hear of drawings as with a window.
 class HostHeadlessWindow : public HostWindow {
  public:
   explicit HostHeadlessWindow(HostDocManager& docs) : m_docs(docs) {}
@@ -18,13 +17,6 @@ class HostHeadlessWindow : public HostWindow {
   void updateView(HostDocument* doc) override;
   int appearanceFlag() const override { return 0; }
 
-  int zoomAllCount() const { return m_zoomAlls; }
-  int regenCount() const { return m_regens; }
-  int lastRegenMode() const { return m_lastRegenMode; }
-
  private:
   HostDocManager& m_docs;
-  int m_zoomAlls = 0;
-  int m_regens = 0;
-  int m_lastRegenMode = -1;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "DbObjectId.h"
+#include "GePlane.h"
+#include "GePoint2d.h"
 #include "GePoint3d.h"
 #include "OdString.h"
 
@@ -30,6 +33,10 @@ class HostWindow {
   // Draws the document's view again once a command has ended: a window
   // repaints it, a headless host draws it offscreen for the device's listeners.
   virtual void updateView(HostDocument* doc) = 0;
+  // Clips what the views show of a block reference to the boundary in the
+  // plane (the export setSpatialFilter). Not pure: no window clips yet.
+  virtual void setSpatialFilter(OdDbObjectId /*blockReference*/, const OdGePoint2d* /*boundary*/, int /*pointCount*/,
+                                const OdGePlane& /*plane*/, bool /*enable*/) {}
   // 1 when the window has a dark appearance, 0 otherwise.
   virtual int appearanceFlag() const = 0;
   // Shows the prompt and waits for a click in a drawing view, a typed line or

@@ -1,4 +1,3 @@
-#include "HostHeadlessWindow.h"
 #include "HostTestSupport.h"
 #include "DbIdMapping.h"
 #include "OdError.h"
@@ -7,105 +6,106 @@
 #include <algorithm>
 #include <deque>
 
-class CommandProcessorTest : public HostAppTest {
+class CommandProcessorTest : public HostFixture {
  protected:
-  CommandProcessorTest() { app.editor().addReactor(&reactor); }
-  ~CommandProcessorTest() override { app.editor().removeReactor(&reactor); }
-  HostHeadlessWindow& window() { return static_cast<HostHeadlessWindow&>(app.window()); }
+  CommandProcessorTest() { app->editor().addReactor(&reactor); }
+  void TearDown() override {
+    app->editor().removeReactor(&reactor);
+    HostFixture::TearDown();
+  }
 
   RecordingReactor reactor;
 };
 
 TEST_F(CommandProcessorTest, TextSentDuringACommandRunsAfterItEnds) {
   std::vector<std::string>& events = reactor.events;
-  addTestCommand<1>(app, "FIRST", [&](auto&) {
-    app.docManager().curDocument()->sendStringToExecute("SECOND");
+  addTestCommand<1>(*app, "FIRST", [&](auto&) {
+    app->docManager().curDocument()->sendStringToExecute("SECOND");
     events.push_back("FIRST body done");
     return kCmdOk;
   });
-  addTestCommand<2>(app, "SECOND", [&](auto&) {
+  addTestCommand<2>(*app, "SECOND", [&](auto&) {
     events.push_back("SECOND body");
     return kCmdOk;
   });
-  ASSERT_TRUE(app.typeLine("NEW"));
+  ASSERT_TRUE(app->typeLine("NEW"));
   events.clear();
-  EXPECT_TRUE(app.typeLine("FIRST;REGEN"));
+  EXPECT_TRUE(app->typeLine("FIRST;REGEN"));
   EXPECT_EQ(events, (std::vector<std::string>{"willStart FIRST", "FIRST body done", "ended FIRST", "willStart SECOND",
                                               "SECOND body", "ended SECOND", "willStart REGEN", "ended REGEN"}));
 }
 
 TEST_F(CommandProcessorTest, LineTypedWhileACommandRunsIsQueuedToo) {
   std::vector<std::string>& events = reactor.events;
-  addTestCommand<1>(app, "OUTER", [&](auto&) {
-    EXPECT_TRUE(app.processor().isBusy());
-    EXPECT_EQ(app.processor().activeCommand(), OdString("OUTER"));
-    app.typeLine("REGEN");
+  addTestCommand<1>(*app, "OUTER", [&](auto&) {
+    EXPECT_TRUE(app->processor().isBusy());
+    EXPECT_EQ(app->processor().activeCommand(), OdString("OUTER"));
+    app->typeLine("REGEN");
     events.push_back("OUTER body done");
     return kCmdOk;
   });
-  EXPECT_TRUE(app.typeLine("OUTER"));
+  EXPECT_TRUE(app->typeLine("OUTER"));
   EXPECT_EQ(events, (std::vector<std::string>{"willStart OUTER", "OUTER body done", "ended OUTER", "willStart REGEN",
                                               "ended REGEN"}));
-  EXPECT_FALSE(app.processor().isBusy());
+  EXPECT_FALSE(app->processor().isBusy());
 }
 
 TEST_F(CommandProcessorTest, SentTextRunsAtOnceWhenNoCommandRuns) {
-  ASSERT_TRUE(app.typeLine("NEW"));
+  ASSERT_TRUE(app->typeLine("NEW"));
   reactor.events.clear();
-  app.docManager().curDocument()->sendStringToExecute("REGEN");
+  app->docManager().curDocument()->sendStringToExecute("REGEN");
   EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart REGEN", "ended REGEN"}));
 }
 
 TEST_F(CommandProcessorTest, ZoomAllAndZoomWithAllAreReportedAsViewZoomAll) {
-  ASSERT_TRUE(app.typeLine("NEW"));
+  ASSERT_TRUE(app->typeLine("NEW"));
   reactor.events.clear();
-  EXPECT_TRUE(app.typeLine("ZOOMALL;ZOOM All;zoom a"));
+  EXPECT_TRUE(app->typeLine("ZOOMALL;ZOOM All;zoom a"));
   EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart ViewZoomAll", "ended ViewZoomAll", "willStart ZOOM",
                                                       "ended ViewZoomAll", "willStart ZOOM", "ended ViewZoomAll"}));
-  EXPECT_EQ(window().zoomAllCount(), 3);
+  EXPECT_EQ(window().zoomAlls, 3);
 }
 
 TEST_F(CommandProcessorTest, ThrowingCommandIsReportedAndPrinted) {
-  addTestCommand<1>(app, "BROKEN", [](auto&) -> int { throw OdError(eInvalidInput, "the broken thing"); });
-  EXPECT_FALSE(app.typeLine("BROKEN"));
+  addTestCommand<1>(*app, "BROKEN", [](auto&) -> int { throw OdError(eInvalidInput, "the broken thing"); });
+  EXPECT_FALSE(app->typeLine("BROKEN"));
   EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart BROKEN", "failed BROKEN"}));
-  EXPECT_NE(log().find("BROKEN failed: the broken thing"), std::string::npos) << log();
-  EXPECT_EQ(app.processor().failures(), 1);
-  EXPECT_FALSE(app.processor().isBusy());
+  EXPECT_NE(commandLog().find("BROKEN failed: the broken thing"), std::string::npos) << commandLog();
+  EXPECT_EQ(app->processor().failures(), 1);
+  EXPECT_FALSE(app->processor().isBusy());
 }
 
 TEST_F(CommandProcessorTest, FailureOfOneStepLetsTheNextRun) {
-  addTestCommand<1>(app, "BROKEN", [](auto&) -> int { throw std::runtime_error("no"); });
-  EXPECT_FALSE(app.typeLine("BROKEN;SETVAR COMPAREPROPS 2"));
-  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 2);
+  addTestCommand<1>(*app, "BROKEN", [](auto&) -> int { throw std::runtime_error("no"); });
+  EXPECT_FALSE(app->typeLine("BROKEN;SETVAR COMPAREPROPS 2"));
+  EXPECT_EQ(app->editor().getVar("COMPAREPROPS")->getInt32(), 2);
 }
 
 TEST_F(CommandProcessorTest, CommandNamesIgnoreCaseAndEmptyStepsAreSkipped) {
-  EXPECT_TRUE(app.typeLine(" new ;; Regen ;"));
+  EXPECT_TRUE(app->typeLine(" new ;; Regen ;"));
   EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart NEW", "ended NEW", "willStart REGEN", "ended REGEN"}));
 }
 
 TEST_F(CommandProcessorTest, QuitStopsTheRestOfTheLine) {
-  EXPECT_TRUE(app.typeLine("SETVAR COMPAREPROPS 1;QUIT;SETVAR COMPAREPROPS 2"));
-  EXPECT_TRUE(app.processor().quitRequested());
-  EXPECT_EQ(app.editor().getVar("COMPAREPROPS")->getInt32(), 1);
+  EXPECT_TRUE(app->typeLine("SETVAR COMPAREPROPS 1;QUIT;SETVAR COMPAREPROPS 2"));
+  EXPECT_TRUE(app->processor().quitRequested());
+  EXPECT_EQ(app->editor().getVar("COMPAREPROPS")->getInt32(), 1);
 }
 
 TEST_F(CommandProcessorTest, RegenAsksTheWindowWithModeOne) {
-  EXPECT_TRUE(app.typeLine("REGEN"));
-  EXPECT_EQ(window().regenCount(), 1);
-  EXPECT_EQ(window().lastRegenMode(), 1);
+  EXPECT_TRUE(app->typeLine("REGEN"));
+  EXPECT_EQ(window().regenModes, std::vector<int>{1});
 }
 
 TEST_F(CommandProcessorTest, NewSaveAsCloseOpenSaveRoundTrip) {
   std::string path = dir / "my plan.dxf";
-  EXPECT_TRUE(app.typeLine("NEW;SAVEAS \"" + path + "\""));
+  EXPECT_TRUE(app->typeLine("NEW;SAVEAS \"" + path + "\""));
   EXPECT_TRUE(std::filesystem::exists(path));
-  EXPECT_EQ(app.docManager().curDocument()->name(), OdString("my plan.dxf"));
-  EXPECT_TRUE(app.typeLine("CLOSE"));
-  EXPECT_EQ(app.docManager().curDocument(), nullptr);
-  EXPECT_TRUE(app.typeLine("OPEN \"" + path + "\";SAVE;CLOSE")) << log();
-  EXPECT_TRUE(app.docManager().documents().empty());
+  EXPECT_EQ(app->docManager().curDocument()->name(), OdString("my plan.dxf"));
+  EXPECT_TRUE(app->typeLine("CLOSE"));
+  EXPECT_EQ(app->docManager().curDocument(), nullptr);
+  EXPECT_TRUE(app->typeLine("OPEN \"" + path + "\";SAVE;CLOSE")) << commandLog();
+  EXPECT_TRUE(app->docManager().documents().empty());
 }
 
 // A line that fails prints why, naming what is wrong, and its command is reported as failed
@@ -127,14 +127,14 @@ TEST_F(CommandProcessorTest, FailingLinesSayWhy) {
   };
   for (const auto& c : cases) {
     reactor.events.clear();
-    EXPECT_FALSE(app.typeLine(c.line)) << c.line;
-    EXPECT_NE(log().find(c.message), std::string::npos) << c.line << "\n" << log();
+    EXPECT_FALSE(app->typeLine(c.line)) << c.line;
+    EXPECT_NE(commandLog().find(c.message), std::string::npos) << c.line << "\n" << commandLog();
     if (!c.lastEvent.empty()) {
       EXPECT_EQ(reactor.events.empty() ? "none" : reactor.events.back(), c.lastEvent) << c.line;
     }
   }
-  EXPECT_EQ(window().zoomAllCount(), 1) << "ZOOMALL itself, never ZOOM Window";
-  EXPECT_EQ(app.docManager().documents().size(), 1u) << "only the new drawing";
+  EXPECT_EQ(window().zoomAlls, 1) << "ZOOMALL itself, never ZOOM Window";
+  EXPECT_EQ(app->docManager().documents().size(), 1u) << "only the new drawing";
 }
 
 TEST_F(CommandProcessorTest, SaveHoldsTheDocumentLockUnderItsName) {
@@ -145,13 +145,13 @@ TEST_F(CommandProcessorTest, SaveHoldsTheDocumentLockUnderItsName) {
     }
   };
   OdStaticRxObject<SaveWatcher> watcher;
-  watcher.docs = &app.docManager();
-  app.editor().addReactor(&watcher);
-  EXPECT_TRUE(app.typeLine("NEW;SAVEAS " + dir / "a.dxf"));
-  app.editor().removeReactor(&watcher);
+  watcher.docs = &app->docManager();
+  app->editor().addReactor(&watcher);
+  EXPECT_TRUE(app->typeLine("NEW;SAVEAS " + dir / "a.dxf"));
+  app->editor().removeReactor(&watcher);
   EXPECT_EQ(watcher.events, (std::vector<std::string>{"willStart NEW", "ended NEW", "willStart SAVEAS",
                                                      "beginSave locked by SAVEAS", "ended SAVEAS"}));
-  EXPECT_FALSE(app.docManager().isLocked(app.docManager().curDocument()));
+  EXPECT_FALSE(app->docManager().isLocked(app->docManager().curDocument()));
 }
 
 TEST_F(CommandProcessorTest, EndDeepCloneIsForwardedToEditorReactors) {
@@ -170,16 +170,16 @@ struct Tracker : HostPointTracker {
 TEST_F(CommandProcessorTest, GetPointReadsTypedPoints) {
   Tracker tracker;
   std::vector<std::pair<int, OdGePoint3d>> answers;
-  addTestCommand<1>(app, "PICK", [&](auto&) {
+  addTestCommand<1>(*app, "PICK", [&](auto&) {
     OdGePoint3d p(-9, -9, -9);
-    int status = app.editor().getPoint("Pick a point:", &tracker, p);
+    int status = app->editor().getPoint("Pick a point:", &tracker, p);
     answers.emplace_back(status, p);
     return status == kPromptOk ? kCmdOk : kCmdCancelled;
   });
-  EXPECT_TRUE(app.typeLine("PICK 1.5,-2"));
-  EXPECT_TRUE(app.typeLine("PICK 1,2,3"));
-  EXPECT_FALSE(app.typeLine("PICK"));
-  EXPECT_FALSE(app.typeLine("PICK left"));
+  EXPECT_TRUE(app->typeLine("PICK 1.5,-2"));
+  EXPECT_TRUE(app->typeLine("PICK 1,2,3"));
+  EXPECT_FALSE(app->typeLine("PICK"));
+  EXPECT_FALSE(app->typeLine("PICK left"));
   ASSERT_EQ(answers.size(), 4u);
   EXPECT_EQ(answers[0].first, -1);
   EXPECT_EQ(answers[0].second, OdGePoint3d(1.5, -2, 0));
@@ -206,27 +206,27 @@ struct PickingWindow : HostHeadlessWindow {
 }  // namespace
 
 TEST_F(CommandProcessorTest, GetPointAsksTheWindowWhenNoAnswerIsQueued) {
-  auto owned = std::make_unique<PickingWindow>(app.docManager());
+  auto owned = std::make_unique<PickingWindow>(app->docManager());
   PickingWindow& picking = *owned;
-  app.setWindow(std::move(owned));
+  app->setWindow(std::move(owned));
   picking.picks = {{HostPointPick::kClicked, OdGePoint3d(2.5, -1, 0), {}},
                    {HostPointPick::kTyped, {}, "7,8,9"},
                    {HostPointPick::kTyped, {}, "left"},
                    {HostPointPick::kCancelled, {}, {}}};
   Tracker tracker;
   std::vector<std::pair<int, OdGePoint3d>> answers;
-  addTestCommand<1>(app, "PICK", [&](auto&) {
+  addTestCommand<1>(*app, "PICK", [&](auto&) {
     OdGePoint3d p(-9, -9, -9);
-    int status = app.editor().getPoint("Pick a point:", &tracker, p);
+    int status = app->editor().getPoint("Pick a point:", &tracker, p);
     answers.emplace_back(status, p);
     return status == kPromptOk ? kCmdOk : kCmdCancelled;
   });
-  EXPECT_TRUE(app.typeLine("PICK 1,2"));  // a queued answer comes first
+  EXPECT_TRUE(app->typeLine("PICK 1,2"));  // a queued answer comes first
   EXPECT_TRUE(picking.prompts.empty());
-  EXPECT_TRUE(app.typeLine("PICK"));
-  EXPECT_TRUE(app.typeLine("PICK"));
-  EXPECT_FALSE(app.typeLine("PICK"));
-  EXPECT_FALSE(app.typeLine("PICK"));
+  EXPECT_TRUE(app->typeLine("PICK"));
+  EXPECT_TRUE(app->typeLine("PICK"));
+  EXPECT_FALSE(app->typeLine("PICK"));
+  EXPECT_FALSE(app->typeLine("PICK"));
   EXPECT_EQ(picking.prompts, std::vector<std::string>(4, "Pick a point:"));
   ASSERT_EQ(answers.size(), 5u);
   EXPECT_EQ(answers[1], std::make_pair(int(kPromptOk), OdGePoint3d(2.5, -1, 0)));
@@ -237,16 +237,16 @@ TEST_F(CommandProcessorTest, GetPointAsksTheWindowWhenNoAnswerIsQueued) {
   EXPECT_EQ(tracker.values, (std::vector<OdGePoint3d>{{1, 2, 0}, {100, 100, 0}, {2.5, -1, 0}, {100, 100, 0},
                                                       {7, 8, 9}, {100, 100, 0}, {100, 100, 0}}));
   std::vector<std::string> log;
-  for (const OdString& line : app.docManager().commandLine().log()) log.push_back(line.utf8());
+  for (const OdString& line : app->docManager().commandLine().log()) log.push_back(line.utf8());
   for (const char* line : {"Pick a point: 2.5,-1,0", "Pick a point: 7,8,9", "Invalid point: left", "Pick a point: *Cancel*"})
     EXPECT_NE(std::find(log.begin(), log.end(), line), log.end()) << line;
 }
 
 TEST_F(CommandProcessorTest, CommandObjectGetsTheDocumentAsItsContextForTheRun) {
-  ASSERT_TRUE(app.typeLine("NEW"));
+  ASSERT_TRUE(app->typeLine("NEW"));
   HostDocument* document = nullptr;
   OdString globalName;
-  addTestCommand<1>(app, "CTX", [&](TestCommand<1>& command) {
+  addTestCommand<1>(*app, "CTX", [&](TestCommand<1>& command) {
     IUnknownLike* context = nullptr;
     EXPECT_EQ(command.getContext(&context), 1);
     context->release();
@@ -256,11 +256,11 @@ TEST_F(CommandProcessorTest, CommandObjectGetsTheDocumentAsItsContextForTheRun) 
     EXPECT_EQ(command.nestingLevel(), 0);
     return kCmdOk;
   });
-  EXPECT_TRUE(app.typeLine("CTX"));
-  EXPECT_EQ(document, app.docManager().curDocument());
+  EXPECT_TRUE(app->typeLine("CTX"));
+  EXPECT_EQ(document, app->docManager().curDocument());
   EXPECT_EQ(globalName, OdString("CTX"));
-  EXPECT_EQ(app.commands().commandState("CTX"), ICmdProcess::kCmdEnabled);
-  EXPECT_EQ(app.commands().commandState("NOSUCHCOMMAND"), 0);
+  EXPECT_EQ(app->commands().commandState("CTX"), ICmdProcess::kCmdEnabled);
+  EXPECT_EQ(app->commands().commandState("NOSUCHCOMMAND"), 0);
 }
 
 TEST_F(CommandProcessorTest, CommandObjectHoldsOneReferenceToItsContext) {
@@ -291,11 +291,11 @@ TEST_F(CommandProcessorTest, TextSentByAReactorAtTheEndRunsAfterEveryReactorHear
     }
   };
   OdStaticRxObject<Chainer> chainer;
-  chainer.app = &app;
-  app.editor().removeReactor(&reactor);
-  app.editor().addReactor(&chainer);
-  app.editor().addReactor(&reactor);
-  EXPECT_TRUE(app.typeLine("NEW"));
-  app.editor().removeReactor(&chainer);
+  chainer.app = app.get();
+  app->editor().removeReactor(&reactor);
+  app->editor().addReactor(&chainer);
+  app->editor().addReactor(&reactor);
+  EXPECT_TRUE(app->typeLine("NEW"));
+  app->editor().removeReactor(&chainer);
   EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart NEW", "ended NEW", "willStart REGEN", "ended REGEN"}));
 }

@@ -35,10 +35,10 @@ class HighlightingOverrule : public OdGiDrawableOverrule {
 ZrGi::HighlightStyle styleOf(uint8_t r, uint8_t g, uint8_t b, uint8_t a) { return {31, 73, r, g, b, a, 0, 0}; }
 
 // A red line across a new drawing, seen whole in a 200 x 100 view.
-class HostGsDeviceTest : public HostAppTest {
+class HostGsDeviceTest : public HostFixture {
  protected:
   HostGsDeviceTest() {
-    app.docManager().newDocument(&doc);
+    app->docManager().newDocument(&doc);
     addLine(doc->database(), {0, 0, 0}, {100, 0, 0}, 1);
     addLine(doc->database(), {0, -20, 0}, {0, 20, 0}, 5);  // for a view of some height
     device = doc->device();
@@ -108,16 +108,16 @@ TEST_F(HostGsDeviceTest, HighlightTypeLivesOnTheLibrarysWorldDrawOnly) {
 }
 
 TEST_F(HostGsDeviceTest, ExportWritesPngAndSvgByTheirExtension) {
-  ASSERT_TRUE(app.typeLine(OdString("EXPORT " + dir / "view.png" + " 320 240"))) << log();
+  ASSERT_TRUE(app->typeLine(OdString("EXPORT " + dir / "view.png" + " 320 240"))) << commandLog();
   QImage png(QString::fromStdString(dir / "view.png"));
   ASSERT_FALSE(png.isNull());
   EXPECT_EQ(png.size(), QSize(320, 240));
   EXPECT_GT(pixelsOfColour(png, 0xFF0000), 300) << "the red line";
   EXPECT_GT(pixelsOfColour(png, 0x0000FF), 200) << "the blue line";
-  ASSERT_TRUE(app.typeLine(OdString("EXPORT " + dir / "wide.png" + " 400"))) << log();
+  ASSERT_TRUE(app->typeLine(OdString("EXPORT " + dir / "wide.png" + " 400"))) << commandLog();
   EXPECT_EQ(QImage(QString::fromStdString(dir / "wide.png")).size(), QSize(400, 300)) << "four by three";
 
-  ASSERT_TRUE(app.typeLine(OdString("EXPORT " + dir / "VIEW.SVG"))) << log();
+  ASSERT_TRUE(app->typeLine(OdString("EXPORT " + dir / "VIEW.SVG"))) << commandLog();
   std::string svg = readText(dir / "VIEW.SVG");
   QXmlStreamReader xml(QByteArray::fromStdString(svg));
   int polylines = 0;
@@ -170,22 +170,22 @@ TEST_F(HostGsDeviceTest, AnEntityFollowingTheCursorIsDrawnOverTheDrawingUntilCle
 }
 
 TEST_F(HostGsDeviceTest, ExportNamesTheFileWhenItCannot) {
-  EXPECT_FALSE(app.typeLine(OdString("EXPORT " + dir / "view.bmp")));
-  EXPECT_NE(log().find("view.bmp: cannot export: the file name must end in .png or .svg"), std::string::npos) << log();
-  EXPECT_FALSE(app.typeLine(OdString("EXPORT " + dir / "missing/view.png")));
-  EXPECT_NE(log().find("missing/view.png: cannot write"), std::string::npos) << log();
-  EXPECT_FALSE(app.typeLine(OdString("EXPORT " + dir / "view.png 0 10")));
-  EXPECT_NE(log().find("invalid size \"0\""), std::string::npos) << log();
-  EXPECT_FALSE(app.typeLine(OdString("EXPORT " + dir / "view.png 20000 10")));
-  EXPECT_NE(log().find("view.png: cannot export at 20000x10 pixels"), std::string::npos) << log();
+  EXPECT_FALSE(app->typeLine(OdString("EXPORT " + dir / "view.bmp")));
+  EXPECT_NE(commandLog().find("view.bmp: cannot export: the file name must end in .png or .svg"), std::string::npos) << commandLog();
+  EXPECT_FALSE(app->typeLine(OdString("EXPORT " + dir / "missing/view.png")));
+  EXPECT_NE(commandLog().find("missing/view.png: cannot write"), std::string::npos) << commandLog();
+  EXPECT_FALSE(app->typeLine(OdString("EXPORT " + dir / "view.png 0 10")));
+  EXPECT_NE(commandLog().find("invalid size \"0\""), std::string::npos) << commandLog();
+  EXPECT_FALSE(app->typeLine(OdString("EXPORT " + dir / "view.png 20000 10")));
+  EXPECT_NE(commandLog().find("view.png: cannot export at 20000x10 pixels"), std::string::npos) << commandLog();
   EXPECT_FALSE(std::filesystem::exists(dir / "view.png"));
 }
 
 TEST_F(HostGsDeviceTest, ExportOfADrawingThatThrowsFailsNamingTheFile) {
   overruleEntities();
   overrule.throws = true;
-  EXPECT_FALSE(app.typeLine(OdString("EXPORT " + dir / "view.svg")));
-  EXPECT_NE(log().find("view.svg: cannot export: this entity cannot be drawn"), std::string::npos) << log();
+  EXPECT_FALSE(app->typeLine(OdString("EXPORT " + dir / "view.svg")));
+  EXPECT_NE(commandLog().find("view.svg: cannot export: this entity cannot be drawn"), std::string::npos) << commandLog();
   EXPECT_FALSE(std::filesystem::exists(dir / "view.svg"));
 }
 

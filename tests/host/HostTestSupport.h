@@ -2,6 +2,8 @@
 
 #include "HostApp.h"
 #include "HostEditorReactor.h"
+#include "HostHeadlessWindow.h"
+#include "IProfile.h"
 #include "HostCmdProcess.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -116,17 +119,62 @@ void addTestCommand(HostApp& app, const char* name, std::function<int(TestComman
   app.commands().add(entry);
 }
 
-// An application whose profile is a file of the test's own.
-class HostAppTest : public ::testing::Test {
- protected:
-  HostAppTest() : app(options(dir)) {}
-  static HostAppOptions options(const TempDir& dir) {
-    HostAppOptions o;
-    o.profilePath = OdString(dir / "profile");
-    return o;
+// The host's window in tests: headless, and it keeps what it was asked to do.
+class RecordingWindow : public HostHeadlessWindow {
+ public:
+  using HostHeadlessWindow::HostHeadlessWindow;
+  void zoomAll(HostDocument* doc) override {
+    ++zoomAlls;
+    HostHeadlessWindow::zoomAll(doc);
   }
-  std::string log() { return joined(app.docManager().commandLine().log()); }
+  void regen(int mode) override {
+    regenModes.push_back(mode);
+    HostHeadlessWindow::regen(mode);
+  }
+  void setSpatialFilter(OdDbObjectId blockReference, const OdGePoint2d* boundary, int pointCount, const OdGePlane&,
+                        bool enable) override {
+    spatialFilters.push_back({blockReference, boundary ? pointCount : 0, enable});
+  }
+
+  struct SpatialFilter {
+    OdDbObjectId blockReference;
+    int pointCount;
+    bool enable;
+  };
+  int zoomAlls = 0;
+  std::vector<int> regenModes;
+  std::vector<SpatialFilter> spatialFilters;
+};
+
+// A running host with a profile of its own and a recording window: the host
+// services every test meets, whether it tests the host or a plug-in in it.
+// The host starts with the fixture, so that fixtures built on it may use it
+// from their constructors; TearDown shuts it down.
+class HostFixture : public ::testing::Test {
+ protected:
+  HostFixture() { startHost(); }
+  void TearDown() override { app.reset(); }
+
+  void startHost() {
+    HostAppOptions options;
+    options.profilePath = OdString(dir / "profile.ini");
+    app = std::make_unique<HostApp>(options);
+    app->setWindow(std::make_unique<RecordingWindow>(app->docManager()));
+  }
+  // Shuts the host down (the profile is written) and starts a new one on the same profile.
+  void restartHost() {
+    app.reset();
+    startHost();
+  }
+
+  // Throws while a test's own window stands in.
+  RecordingWindow& window() { return dynamic_cast<RecordingWindow&>(app->window()); }
+  HostRefPtr<IProfileSection> profileSection(const char* path, bool create = false) {
+    return HostRefPtr<IProfileSection>::adopt(app->profile().openSection(path, create));
+  }
+  // Everything the command line printed so far.
+  std::string commandLog() { return joined(app->docManager().commandLine().log()); }
 
   TempDir dir;
-  HostApp app;
+  std::unique_ptr<HostApp> app;
 };

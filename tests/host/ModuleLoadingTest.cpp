@@ -13,45 +13,48 @@ extern "C" __attribute__((visibility("default"))) void hostTestObserve(const cha
   g_observed.push_back(event);
 }
 
-class ModuleLoadingTest : public HostAppTest {
+class ModuleLoadingTest : public HostFixture {
  protected:
-  void SetUp() override { g_observed.clear(); }
+  void SetUp() override {
+    HostFixture::SetUp();
+    g_observed.clear();
+  }
 };
 
 TEST_F(ModuleLoadingTest, LoadCallsInitAppWhichAddsACommandThroughTheFactory) {
   OdString error;
-  ASSERT_TRUE(app.modules().load(HOST_TEST_MODULE, error)) << error.utf8();
+  ASSERT_TRUE(app->modules().load(HOST_TEST_MODULE, error)) << error.utf8();
   EXPECT_EQ(g_observed, std::vector<std::string>{"initApp"});
-  const HostCommandRegistry::Entry* entry = app.commands().find("testcmd");
+  const HostCommandRegistry::Entry* entry = app->commands().find("testcmd");
   ASSERT_NE(entry, nullptr);
   EXPECT_EQ(entry->group, OdString("TESTMODULE"));
-  ASSERT_EQ(app.modules().loaded().size(), 1u);
+  ASSERT_EQ(app->modules().loaded().size(), 1u);
 
-  EXPECT_TRUE(app.typeLine("TESTCMD"));
+  EXPECT_TRUE(app->typeLine("TESTCMD"));
   EXPECT_EQ(g_observed.back(), "TESTCMD");
 }
 
 TEST_F(ModuleLoadingTest, UnloadCallsUninitAppAndDropsTheModulesCommands) {
   OdString error;
-  ASSERT_TRUE(app.modules().load(HOST_TEST_MODULE, error)) << error.utf8();
-  app.modules().unloadAll();
+  ASSERT_TRUE(app->modules().load(HOST_TEST_MODULE, error)) << error.utf8();
+  app->modules().unloadAll();
   EXPECT_EQ(g_observed, (std::vector<std::string>{"initApp", "uninitApp"}));
-  EXPECT_EQ(app.commands().find("TESTCMD"), nullptr);
-  EXPECT_TRUE(app.modules().loaded().empty());
-  EXPECT_FALSE(app.typeLine("TESTCMD"));
+  EXPECT_EQ(app->commands().find("TESTCMD"), nullptr);
+  EXPECT_TRUE(app->modules().loaded().empty());
+  EXPECT_FALSE(app->typeLine("TESTCMD"));
 }
 
 TEST_F(ModuleLoadingTest, ShutdownUnloadsModules) {
   OdString error;
-  ASSERT_TRUE(app.modules().load(HOST_TEST_MODULE, error)) << error.utf8();
-  app.shutdown();
+  ASSERT_TRUE(app->modules().load(HOST_TEST_MODULE, error)) << error.utf8();
+  app->shutdown();
   EXPECT_EQ(g_observed.back(), "uninitApp");
 }
 
 TEST_F(ModuleLoadingTest, LoadingTheSameModuleTwiceFails) {
   OdString error;
-  ASSERT_TRUE(app.modules().load(HOST_TEST_MODULE, error)) << error.utf8();
-  EXPECT_FALSE(app.modules().load(HOST_TEST_MODULE, error));
+  ASSERT_TRUE(app->modules().load(HOST_TEST_MODULE, error)) << error.utf8();
+  EXPECT_FALSE(app->modules().load(HOST_TEST_MODULE, error));
   EXPECT_NE(error.utf8().find("already loaded"), std::string::npos) << error.utf8();
   EXPECT_EQ(g_observed.size(), 1u);
 }
@@ -59,14 +62,14 @@ TEST_F(ModuleLoadingTest, LoadingTheSameModuleTwiceFails) {
 TEST_F(ModuleLoadingTest, MissingModuleErrorNamesTheFile) {
   OdString error;
   std::string missing = dir / "nothere.so";
-  EXPECT_FALSE(app.modules().load(OdString(missing), error));
+  EXPECT_FALSE(app->modules().load(OdString(missing), error));
   EXPECT_NE(error.utf8().find(missing), std::string::npos) << error.utf8();
 }
 
 TEST_F(ModuleLoadingTest, LibraryWithoutModuleEntryPointsIsRefused) {
   OdString error;
   OdString hostLibrary = hostFromWide(hostLibraryFileName());
-  EXPECT_FALSE(app.modules().load(hostLibrary, error));
+  EXPECT_FALSE(app->modules().load(hostLibrary, error));
   EXPECT_NE(error.utf8().find("odrxCreateModuleObject"), std::string::npos) << error.utf8();
   EXPECT_NE(error.utf8().find(hostLibrary.utf8()), std::string::npos) << error.utf8();
 }
@@ -75,14 +78,14 @@ TEST_F(ModuleLoadingTest, LoadFolderLoadsEverySharedObjectInIt) {
   std::filesystem::create_directories(dir.path() / "modules");
   std::filesystem::copy_file(HOST_TEST_MODULE, dir.path() / "modules" / "a_test.so");
   writeText(dir.path() / "modules" / "readme.txt", "not a module");
-  std::vector<OdString> errors = app.modules().loadFolder(OdString(dir / "modules"));
+  std::vector<OdString> errors = app->modules().loadFolder(OdString(dir / "modules"));
   EXPECT_TRUE(errors.empty()) << (errors.empty() ? "" : errors.front().utf8());
-  EXPECT_EQ(app.modules().loaded().size(), 1u);
-  EXPECT_NE(app.commands().find("TESTCMD"), nullptr);
+  EXPECT_EQ(app->modules().loaded().size(), 1u);
+  EXPECT_NE(app->commands().find("TESTCMD"), nullptr);
 }
 
 TEST_F(ModuleLoadingTest, MissingFolderHasNothingToLoad) {
-  EXPECT_TRUE(app.modules().loadFolder(OdString(dir / "none")).empty());
+  EXPECT_TRUE(app->modules().loadFolder(OdString(dir / "none")).empty());
 }
 
 TEST_F(ModuleLoadingTest, DefaultFolderFollowsTheEnvironment) {

@@ -11,30 +11,6 @@
 #include <memory>
 #include <string>
 
-// A running host with a profile of its own, as the module meets it when loaded.
-class HostFixture : public ::testing::Test {
- protected:
-  void SetUp() override { startHost(); }
-  void TearDown() override { app.reset(); }
-
-  void startHost() {
-    HostAppOptions options;
-    options.profilePath = OdString(dir / "profile.ini");
-    app = std::make_unique<HostApp>(options);
-  }
-  // Shuts the host down (the profile is written) and starts a new one on the same profile.
-  void restartHost() {
-    app.reset();
-    startHost();
-  }
-
-  HostRefPtr<IProfileSection> profileSection(const char* path, bool create = false) {
-    return HostRefPtr<IProfileSection>::adopt(app->profile().openSection(path, create));
-  }
-
-  TempDir dir;
-  std::unique_ptr<HostApp> app;
-};
 
 #include "DbBlockReference.h"
 #include "DbBlockTableRecord.h"
@@ -146,5 +122,4 @@ class LoadedModuleFixture : public HostFixture {
     return path;
   }
   OdDbDatabasePtr readDrawing(const std::string& path) { return app->services().readFile(OdString(path)); }
-  std::string commandLog() { return joined(app->docManager().commandLine().log()); }
 };

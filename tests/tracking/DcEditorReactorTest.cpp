@@ -6,7 +6,6 @@
 #include "DcEditorReactor.h"
 #include "HostCmdProcess.h"
 #include "HostDocManager.h"
-#include "HostHeadlessWindow.h"
 
 using namespace dwgcompare;
 
@@ -68,11 +67,10 @@ TEST_F(DcEditorReactorTest, ACommandFailingBeforeTheZoomAllLeavesTheResultUncomp
   OdDbDatabase* result = current()->database();
   auto* comparison = comparisonImpl(
       getDocManReactor()->currentComparison()->findComparison(result->getModelSpaceId()).get());
-  auto& window = dynamic_cast<HostHeadlessWindow&>(app->window());
-  int zoomAlls = window.zoomAllCount();
+  int zoomAlls = window().zoomAlls;
 
   EXPECT_FALSE(app->typeLine("ZOOM X"));
-  EXPECT_EQ(window.zoomAllCount(), zoomAlls + 1);
+  EXPECT_EQ(window().zoomAlls, zoomAlls + 1);
   EXPECT_TRUE(comparison->file1Objects().empty());
   EXPECT_TRUE(comparison->file2Objects().empty());
   ASSERT_TRUE(app->typeLine("ZOOMALL"));
