@@ -3,25 +3,14 @@
 // Shared by the display and document tracking tests: what a result drawing
 // looks like when drawn, and whether the display overrules are on.
 
-#include "DbBlockReference.h"
-#include "DbBlockTableRecord.h"
 #include "DcComparisonDrawableOverrule.h"
 #include "DcHighlightOverrule.h"
 #include "DcResultDrawing.h"
-#include "GiWorldDrawImpl.h"
-#include "od/GiRecordingSink.h"
+#include "od/TestDrawing.h"
 
 #include <algorithm>
 #include <tuple>
 #include <vector>
-
-// The model space drawn as the host's device draws it, into a sink that keeps it.
-inline RecordingSink drawModelSpace(OdDbDatabase* database, OdGiRegenType regenType = kOdGiStandardDisplay) {
-  RecordingSink sink;
-  OdDbBlockTableRecordPtr modelSpace = database->getModelSpaceId().safeOpenObject();
-  OdGiWorldDrawImpl(sink, regenType).drawBlock(modelSpace.get());
-  return sink;
-}
 
 inline auto traitsTuple(const OdGiResolvedTraits& t) {
   return std::tuple(t.rgb, t.alpha, t.lineWeight, t.layer, t.linetype, t.highlightType);

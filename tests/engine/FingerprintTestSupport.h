@@ -67,17 +67,9 @@ class FingerprintTest : public HostFixture {
   }
 
   OdDbLinePtr addLine(const OdGePoint3d& start, const OdGePoint3d& end, OdDbDatabase* in = nullptr) {
-    OdDbLinePtr line = add<OdDbLine>(in);
-    line->setStartPoint(start);
-    line->setEndPoint(end);
-    return line;
+    return ::addLine(modelSpaceOf(in ? in : db.get()).get(), start, end);
   }
-
-  OdDbObjectId addLayer(const char* name, OdDbDatabase* in = nullptr) {
-    OdDbLayerTableRecordPtr layer = OdDbLayerTableRecord::createObject();
-    layer->setName(OdString(name));
-    return (in ? in : db.get())->layerTable()->add(layer.get());
-  }
+  OdDbObjectId addLayer(const char* name, OdDbDatabase* in = nullptr) { return ::addLayer(in ? in : db.get(), name); }
 
   OdDbObjectId addLinetype(const char* name) {
     OdDbLinetypeTableRecordPtr linetype = OdDbLinetypeTableRecord::createObject();

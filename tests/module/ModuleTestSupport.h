@@ -3,6 +3,7 @@
 #include "HostApp.h"
 #include "IProfile.h"
 #include "host/HostTestSupport.h"
+#include "od/TestDrawing.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,7 @@
 #include <memory>
 #include <string>
 
-
-#include "DbBlockReference.h"
-#include "DbBlockTableRecord.h"
 #include "DbCircle.h"
-#include "DbLine.h"
 #include "DcComparisonDrawableOverrule.h"
 #include "DcComparisonManagerImpl.h"
 #include "DcDocManReactor.h"
@@ -32,33 +29,6 @@
 #include <algorithm>
 #include <functional>
 #include <vector>
-
-// Entities and blocks of the test's own drawings, with the drawing's defaults.
-template <class T>
-OdSmartPtr<T> addTo(OdDbBlockTableRecord* owner) {
-  OdSmartPtr<T> entity = T::createObject();
-  entity->setDatabaseDefaults(owner->database());
-  owner->appendOdDbEntity(entity.get());
-  return entity;
-}
-
-inline OdDbBlockTableRecordPtr addBlock(OdDbDatabase* db, const char* name) {
-  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
-  block->setName(name);
-  db->blockTable()->add(block.get());
-  return block;
-}
-
-inline OdDbObjectId addReference(OdDbBlockTableRecord* owner, const OdDbObjectId& block, const OdGePoint3d& at) {
-  OdDbBlockReferencePtr reference = addTo<OdDbBlockReference>(owner);
-  reference->setBlockTableRecord(block);
-  reference->setPosition(at);
-  return reference->objectId();
-}
-
-inline OdDbBlockTableRecordPtr modelSpaceOf(OdDbDatabase* db) {
-  return db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
-}
 
 // A manager whose runs follow the editor, as the palette makes them.
 inline dwgcompare::DcComparisonManagerPtr newComparisonManager() {
@@ -106,11 +76,7 @@ class LoadedModuleFixture : public HostFixture {
                            const std::function<void(OdDbDatabase*)>& more = {}) {
     OdDbDatabasePtr db = OdDbDatabase::create();
     OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(db.get());
-    for (const auto& l : lines) {
-      OdDbLinePtr line = addTo<OdDbLine>(modelSpace.get());
-      line->setStartPoint(OdGePoint3d(l[0], l[1], 0));
-      line->setEndPoint(OdGePoint3d(l[2], l[3], 0));
-    }
+    for (const auto& l : lines) addLine(modelSpace.get(), OdGePoint3d(l[0], l[1], 0), OdGePoint3d(l[2], l[3], 0));
     for (const auto& c : circles) {
       OdDbCirclePtr circle = addTo<OdDbCircle>(modelSpace.get());
       circle->setCenter(OdGePoint3d(c[0], c[1], 0));

@@ -14,6 +14,7 @@
 #include "DbText.h"
 #include "DbViewport.h"
 #include "EntityTestSupport.h"
+#include "TestDrawing.h"
 #include "GiTextFormat.h"
 #include "GiWorldDrawImpl.h"
 
@@ -38,7 +39,7 @@ struct RecordedText {
 };
 
 // Keeps every primitive, and the order of their kinds ("line", "fill", "text").
-class RecordingSink : public OdGiGeometrySink {
+class PrimitiveSink : public OdGiGeometrySink {
  public:
   void polyline(const OdGePoint3d* points, int count, const OdGiResolvedTraits&) override {
     lines.emplace_back(points, points + count);
@@ -97,16 +98,9 @@ class AnnotationDrawing : public ::testing::Test {
   static void SetUpTestSuite() { ProbeLine::rxInit(); }
   static void TearDownTestSuite() { ProbeLine::rxUninit(); }
 
-  AnnotationDrawing() : db(OdDbDatabase::create()) {
-    ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite).get());
-  }
-
   template <class T>
   OdSmartPtr<T> add(OdDbBlockTableRecord* block = nullptr) {
-    OdSmartPtr<T> entity = T::createObject();
-    entity->setDatabaseDefaults(db.get());
-    (block ? block : ms.get())->appendOdDbEntity(entity.get());
-    return entity;
+    return addTo<T>(block ? block : ms.get());
   }
 
   OdSmartPtr<ProbeLine> addProbe(OdDbBlockTableRecord* block, const OdGePoint3d& a, const OdGePoint3d& b) {
@@ -116,28 +110,14 @@ class AnnotationDrawing : public ::testing::Test {
     return line;
   }
 
-  OdDbBlockTableRecordPtr addBlock(const char* name) {
-    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
-    block->setName(OdString(name));
-    db->blockTable()->add(block.get());
-    return block;
-  }
-
-  OdDbBlockReferencePtr addReference(OdDbBlockTableRecord* owner, OdDbObjectId block, const OdGePoint3d& at) {
-    OdDbBlockReferencePtr ref = add<OdDbBlockReference>(owner);
-    ref->setBlockTableRecord(block);
-    ref->setPosition(at);
-    return ref;
-  }
-
-  RecordingSink drawModelSpace() {
-    RecordingSink sink;
+  PrimitiveSink drawModelSpace() {
+    PrimitiveSink sink;
     OdGiWorldDrawImpl(sink).drawBlock(ms.get());
     return sink;
   }
 
-  OdDbDatabasePtr db;
-  OdDbBlockTableRecordPtr ms;
+  OdDbDatabasePtr db = OdDbDatabase::create();
+  OdDbBlockTableRecordPtr ms = modelSpaceOf(db.get());
 };
 
 // What text, attributes, paragraph text, a dimension without its block and a
@@ -235,7 +215,7 @@ TEST_F(AnnotationDrawing, TextsShowWhereTheirAlignmentPuts) {
     SCOPED_TRACE(c.what);
     ms = OdDbBlockTableRecordPtr();
     db = OdDbDatabase::create();
-    ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite).get());
+    ms = modelSpaceOf(db.get());
     c.build();
     auto sink = drawModelSpace();
     EXPECT_TRUE(sink.lines.empty() && sink.fills.empty());
@@ -264,7 +244,7 @@ TEST_F(AnnotationDrawing, MTextLinesOfCodes) {
 // Block references
 
 TEST_F(AnnotationDrawing, ScaledTurnedReferenceTransformsItsBlockAndHoldsItsEntities) {
-  OdDbBlockTableRecordPtr block = addBlock("PART");
+  OdDbBlockTableRecordPtr block = addBlock(db.get(), "PART");
   block->setOrigin(OdGePoint3d(1, 0, 0));
   auto probe = addProbe(block.get(), {1, 0, 0}, {2, 0, 0});
   OdDbBlockReferencePtr ref = addReference(ms.get(), block->objectId(), {10, 10, 0});
@@ -280,9 +260,9 @@ TEST_F(AnnotationDrawing, ScaledTurnedReferenceTransformsItsBlockAndHoldsItsEnti
 }
 
 TEST_F(AnnotationDrawing, ReferencesNestTwoDeep) {
-  OdDbBlockTableRecordPtr inner = addBlock("INNER");
+  OdDbBlockTableRecordPtr inner = addBlock(db.get(), "INNER");
   auto probe = addProbe(inner.get(), {0, 0, 0}, {1, 0, 0});
-  OdDbBlockTableRecordPtr outer = addBlock("OUTER");
+  OdDbBlockTableRecordPtr outer = addBlock(db.get(), "OUTER");
   OdDbBlockReferencePtr innerRef = addReference(outer.get(), inner->objectId(), {5, 0, 0});
   OdDbBlockReferencePtr outerRef = addReference(ms.get(), outer->objectId(), {100, 0, 0});
   outerRef->setRotation(std::numbers::pi / 2);
@@ -296,7 +276,7 @@ TEST_F(AnnotationDrawing, ReferencesNestTwoDeep) {
 }
 
 TEST_F(AnnotationDrawing, AttributesAreDrawnOnceAfterTheBlockContents) {
-  OdDbBlockTableRecordPtr block = addBlock("TAGGED");
+  OdDbBlockTableRecordPtr block = addBlock(db.get(), "TAGGED");
   addProbe(block.get(), {0, 0, 0}, {1, 0, 0});
   OdDbAttributeDefinitionPtr def = add<OdDbAttributeDefinition>(block.get());
   def->setTag(OdString("TAG"));
@@ -317,7 +297,7 @@ TEST_F(AnnotationDrawing, AttributesAreDrawnOnceAfterTheBlockContents) {
 }
 
 TEST_F(AnnotationDrawing, MInsertDrawsEveryRowAndColumn) {
-  OdDbBlockTableRecordPtr block = addBlock("CELL");
+  OdDbBlockTableRecordPtr block = addBlock(db.get(), "CELL");
   addProbe(block.get(), {0, 0, 0}, {1, 0, 0});
   auto grid = add<OdDbMInsertBlock>();
   grid->setBlockTableRecord(block->objectId());
@@ -342,7 +322,7 @@ TEST_F(AnnotationDrawing, MInsertDrawsEveryRowAndColumn) {
 }
 
 TEST_F(AnnotationDrawing, MInsertSpacingFollowsItsRotation) {
-  OdDbBlockTableRecordPtr block = addBlock("CELL");
+  OdDbBlockTableRecordPtr block = addBlock(db.get(), "CELL");
   addProbe(block.get(), {0, 0, 0}, {1, 0, 0});
   auto grid = add<OdDbMInsertBlock>();
   grid->setBlockTableRecord(block->objectId());
@@ -355,7 +335,7 @@ TEST_F(AnnotationDrawing, MInsertSpacingFollowsItsRotation) {
 }
 
 TEST_F(AnnotationDrawing, ReferenceToItselfStops) {
-  OdDbBlockTableRecordPtr block = addBlock("LOOP");
+  OdDbBlockTableRecordPtr block = addBlock(db.get(), "LOOP");
   addProbe(block.get(), {0, 0, 0}, {1, 0, 0});
   addReference(block.get(), block->objectId(), {1, 0, 0});
   addReference(ms.get(), block->objectId(), {0, 0, 0});
@@ -366,7 +346,7 @@ TEST_F(AnnotationDrawing, ReferenceToItselfStops) {
 // Dimensions
 
 TEST_F(AnnotationDrawing, DimensionDrawsItsBlockInWorldCoordinates) {
-  OdDbBlockTableRecordPtr block = addBlock("*D1");
+  OdDbBlockTableRecordPtr block = addBlock(db.get(), "*D1");
   addProbe(block.get(), {3, 4, 0}, {5, 4, 0});
   OdDbRotatedDimensionPtr dim = add<OdDbRotatedDimension>();
   dim->setDimBlockId(block->objectId());
@@ -430,7 +410,7 @@ TEST(AnnotationDrawingRead, GradientFillsInItsFirstColour) {
   auto hatches = entity_test::entitiesOf<OdDbHatch>(db.get());
   ASSERT_EQ(hatches.size(), 1u);
   ASSERT_TRUE(hatches[0]->isGradient());
-  RecordingSink sink;
+  PrimitiveSink sink;
   OdGiWorldDrawImpl(sink).drawEntity(hatches[0].get());
   ASSERT_EQ(sink.fills.size(), 1u);
   EXPECT_EQ(sink.fillColours[0], 0x0000FFu);
@@ -512,7 +492,7 @@ TEST_F(AnnotationDrawing, HatchPatternDrawsWhatTheViewCanShow) {
     line.offset = rotated45(OdGeVector2d(0, 3.175 * c.patternScale));
     line.dashes = {1.0 * c.patternScale, -0.5 * c.patternScale};
     hatch->setPatternLines({line});
-    RecordingSink sink;
+    PrimitiveSink sink;
     OdGiWorldDrawImpl draw(sink, c.regenType);
     draw.setView(c.visible.isValidExtents() ? c.visible : OdGeExtents2d({-1e9, -1e9}, {1e9, 1e9}), c.pixelSize);
     draw.drawEntity(hatch.get());
@@ -547,10 +527,10 @@ TEST_F(AnnotationDrawing, LeaderDrawsItsVerticesAndAnArrowhead) {
 
 // Real drawings
 
-RecordingSink drawDrawing(const std::string& relative) {
+PrimitiveSink drawDrawing(const std::string& relative) {
   OdDbDatabasePtr db = entity_test::readDrawing(relative);
   EXPECT_TRUE(db);
-  RecordingSink sink;
+  PrimitiveSink sink;
   if (!db) return sink;
   OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
   EXPECT_NO_THROW(OdGiWorldDrawImpl(sink).drawBlock(ms.get()));

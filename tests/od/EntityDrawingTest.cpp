@@ -32,8 +32,8 @@
 #include "EntityTestSupport.h"
 #include "GiExtents.h"
 #include "GiRecordingDraw.h"
-#include "GiRecordingSink.h"
 #include "GiWorldDrawImpl.h"
+#include "TestDrawing.h"
 
 #include <gtest/gtest.h>
 
@@ -63,20 +63,7 @@ void expectExtents(const OdGeExtents3d& ext, const OdGePoint3d& min, const OdGeP
 
 template <class T>
 OdSmartPtr<T> add(OdDbDatabase* db) {
-  OdSmartPtr<T> entity = T::createObject();
-  entity->setDatabaseDefaults(db);
-  addToModelSpace(db, entity.get());
-  return entity;
-}
-
-OdDbBlockTableRecordPtr modelSpace(OdDbDatabase* db) {
-  return OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
-}
-
-RecordingSink drawModelSpace(OdDbDatabase* db) {
-  RecordingSink sink;
-  OdGiWorldDrawImpl(sink).drawBlock(modelSpace(db).get());
-  return sink;
+  return addTo<T>(modelSpaceOf(db).get());
 }
 
 OdDbPolylinePtr square(double side) {
@@ -324,7 +311,7 @@ class EntityDrawing : public ::testing::Test {
   }
 
   RecordingSink draw() { return drawModelSpace(db.get()); }
-  OdGeExtents3d extents() { return odGiBlockExtents(modelSpace(db.get()).get()); }
+  OdGeExtents3d extents() { return odGiBlockExtents(modelSpaceOf(db.get()).get()); }
 
   OdDbDatabasePtr db;
 };
@@ -336,7 +323,7 @@ TEST_F(EntityDrawing, EachEntityDrawsItsOutlinesAndFillsWithinItsExtents) {
     c.build(own.get());
     RecordingSink sink = drawModelSpace(own.get());
     // Geometry entities draw all they draw in world draw: none needs a viewport's.
-    for (OdDbObjectId id : modelSpace(own.get())->entityIds()) {
+    for (OdDbObjectId id : modelSpaceOf(own.get())->entityIds()) {
       RecordingWorldDraw wd;
       EXPECT_TRUE(OdDbEntity::cast(id.openObject().get())->worldDraw(&wd));
     }
@@ -348,7 +335,7 @@ TEST_F(EntityDrawing, EachEntityDrawsItsOutlinesAndFillsWithinItsExtents) {
         EXPECT_EQ(sink.polylines[0].front(), sink.polylines[0].back());
       }
     }
-    OdGeExtents3d extents = odGiBlockExtents(modelSpace(own.get()).get());
+    OdGeExtents3d extents = odGiBlockExtents(modelSpaceOf(own.get()).get());
     ASSERT_EQ(extents.isValidExtents(), c.min.has_value());
     if (c.min) {
       expectPoint(extents.minPoint(), *c.min);

@@ -1,11 +1,6 @@
-#include "DbBlockReference.h"
-#include "DbBlockTableRecord.h"
-#include "DbDatabase.h"
-#include "DbLine.h"
-#include "DbSymbolTable.h"
 #include "GiExtents.h"
-#include "GiRecordingSink.h"
 #include "GiWorldDrawImpl.h"
+#include "TestDrawing.h"
 
 #include <gtest/gtest.h>
 
@@ -13,43 +8,11 @@ namespace {
 
 class DrawingFixture : public ::testing::Test {
  protected:
-  DrawingFixture() : db(OdDbDatabase::create()) {
-    ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite).get());
-    red = addLayer("RED", 1);
-  }
+  RecordingSink draw() { return drawModelSpace(db.get()); }
 
-  OdDbObjectId addLayer(const char* name, int16_t color) {
-    OdSmartPtr<OdDbLayerTableRecord> layer = OdDbLayerTableRecord::createObject();
-    layer->setName(OdString(name));
-    layer->setColorIndex(color);
-    return db->layerTable()->add(layer.get());
-  }
-
-  OdDbLinePtr addLine(OdDbBlockTableRecord* block, const OdGePoint3d& a, const OdGePoint3d& b) {
-    OdDbLinePtr line = OdDbLine::createObject();
-    line->setDatabaseDefaults(db.get());
-    line->setStartPoint(a);
-    line->setEndPoint(b);
-    block->appendOdDbEntity(line.get());
-    return line;
-  }
-
-  OdDbBlockTableRecordPtr addBlock(const char* name) {
-    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
-    block->setName(OdString(name));
-    db->blockTable()->add(block.get());
-    return block;
-  }
-
-  RecordingSink draw() {
-    RecordingSink sink;
-    OdGiWorldDrawImpl(sink).drawBlock(ms.get());
-    return sink;
-  }
-
-  OdDbDatabasePtr db;
-  OdDbBlockTableRecordPtr ms;
-  OdDbObjectId red;
+  OdDbDatabasePtr db = OdDbDatabase::create();
+  OdDbBlockTableRecordPtr ms = modelSpaceOf(db.get());
+  OdDbObjectId red = addLayer(db.get(), "RED", 1);
 };
 
 TEST_F(DrawingFixture, ColoursResolveByLayerAndByIndex) {
@@ -64,17 +27,13 @@ TEST_F(DrawingFixture, ColoursResolveByLayerAndByIndex) {
 }
 
 TEST_F(DrawingFixture, BlockContentsTakeByBlockColourAndLayerZeroFromTheReference) {
-  OdDbBlockTableRecordPtr block = addBlock("PART");
+  OdDbBlockTableRecordPtr block = addBlock(db.get(), "PART");
   OdDbLinePtr byBlock = addLine(block.get(), {0, 0, 0}, {1, 0, 0});
   byBlock->setColorIndex(0);
   addLine(block.get(), {0, 0, 0}, {0, 1, 0});  // layer "0", by layer
-  OdDbBlockReferencePtr ref = OdDbBlockReference::createObject();
-  ref->setDatabaseDefaults(db.get());
-  ref->setBlockTableRecord(block->objectId());
-  ref->setPosition(OdGePoint3d(10, 0, 0));
+  OdDbBlockReferencePtr ref = addReference(ms.get(), block->objectId(), OdGePoint3d(10, 0, 0));
   ref->setLayer(red);
   ref->setColorIndex(3);
-  ms->appendOdDbEntity(ref.get());
   auto sink = draw();
   ASSERT_EQ(sink.polylines.size(), 2u);
   EXPECT_EQ(sink.polylineTraits[0].rgb, 0x00FF00u);  // by block: the reference's green
@@ -84,7 +43,7 @@ TEST_F(DrawingFixture, BlockContentsTakeByBlockColourAndLayerZeroFromTheReferenc
 }
 
 TEST_F(DrawingFixture, HiddenLayersAndInvisibleEntitiesAreNotDrawnButOffLayersCountForExtents) {
-  OdDbObjectId off = addLayer("OFF", 2);
+  OdDbObjectId off = addLayer(db.get(), "OFF", 2);
   OdDbLayerTableRecordPtr offLayer = OdDbLayerTableRecord::cast(off.openObject(OdDb::kForWrite).get());
   offLayer->setIsOff(true);
   OdDbLinePtr onOff = addLine(ms.get(), {0, 0, 0}, {100, 0, 0});
