@@ -7,13 +7,6 @@
 
 namespace {
 
-TEST(GePlane, DefaultsToTheXYPlane) {
-  OdGePlane plane;
-  EXPECT_EQ(plane.pointOnPlane(), OdGePoint3d::kOrigin);
-  EXPECT_EQ(plane.normal(), OdGeVector3d::kZAxis);
-  EXPECT_TRUE(plane.isEqualTo(OdGePlane::kXYPlane));
-}
-
 TEST(GePlane, MeasuresAndProjects) {
   OdGePlane plane(OdGePoint3d(0, 0, 2), OdGeVector3d(0, 0, 5));
   EXPECT_EQ(plane.normal(), OdGeVector3d(0, 0, 1));

@@ -1,9 +1,7 @@
 #include "CloneTestDrawing.h"
-#include "DbLayoutManagerReactor.h"
 #include "DbXRefMan.h"
 #include "DxfReader.h"
 #include "DxfWriter.h"
-#include "EditorReactor.h"
 #include "RxEvent.h"
 
 #include <gtest/gtest.h>
@@ -89,31 +87,6 @@ TEST(RxEvent, EachBindEndsOneDeepCloneAndLoadingNone) {
   std::vector<std::string> expected = {"opened " + path.string() + " (read)", "begin clone", "end clone",
                                        "opened " + path.string() + " (read)", "begin clone", "end clone"};
   EXPECT_EQ(reactor.events, expected);
-}
-
-TEST(RxEvent, ReactorClassesAreAbstractRunTimeClasses) {
-  EXPECT_EQ(OdEditorReactor::desc()->constructor(), nullptr);
-  EXPECT_EQ(OdDbLayoutManagerReactor::desc()->constructor(), nullptr);
-  EXPECT_FALSE(OdEditorReactor::createObject());
-
-  struct Editor : OdStaticRxObject<OdEditorReactor> {
-    void commandEnded(const OdString& name) override { ended = name; }
-    void dwgFileOpened(OdDbDatabase*, const OdString&) override { ++opened; }
-    OdString ended;
-    int opened = 0;
-  } editor;
-  EXPECT_TRUE(editor.isKindOf(OdEditorReactor::desc()));
-  editor.commandWillStart(OdString("LINE"));  // does nothing unless overridden
-  editor.commandEnded(OdString("LINE"));
-  EXPECT_EQ(editor.ended, OdString("LINE"));
-  odrxEvent()->addReactor(&editor);
-  odrxEvent()->fire_dwgFileOpened(nullptr, OdString("f.dxf"));
-  odrxEvent()->removeReactor(&editor);
-  EXPECT_EQ(editor.opened, 1);
-
-  OdStaticRxObject<OdDbLayoutManagerReactor> layouts;
-  layouts.layoutSwitched(OdString("Layout1"), OdDbObjectId());
-  EXPECT_TRUE(layouts.isKindOf(OdDbLayoutManagerReactor::desc()));
 }
 
 }  // namespace

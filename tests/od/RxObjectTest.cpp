@@ -11,14 +11,6 @@ class Probe : public OdRxObject {
 };
 ODRX_DEFINE_MODULE_CLASS(Probe, OdRxObject, odrxNewImpl<Probe>)
 
-TEST(RxObject, ClassNamesAreTheDxfClassNames) {
-  EXPECT_EQ(OdDbLine::desc()->name(), OdString("AcDbLine"));
-  EXPECT_EQ(OdDbLine::desc()->dxfName(), OdString("LINE"));
-  EXPECT_TRUE(OdDbLine::desc()->isDerivedFrom(OdDbEntity::desc()));
-  EXPECT_EQ(odrxGetClass(OdString("AcDbLine")), OdDbLine::desc());
-  EXPECT_EQ(odrxClassByDxfName(OdString("LINE")), OdDbLine::desc());
-}
-
 TEST(RxObject, SmartPointerConversionChecksTheClass) {
   OdDbObjectPtr line(OdDbLine::createObject().get());
   ASSERT_TRUE(line);
