@@ -97,6 +97,14 @@ TEST(GeMatrix3d, SingularMatrixHasNoInverse) {
   }
 }
 
+TEST(GeMatrix3d, TransposeSwapsRowsAndColumns) {
+  OdGeMatrix3d m = fromRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {0, 0, 0, 1}});
+  OdGeMatrix3d t = m.transpose();
+  EXPECT_EQ(t(0, 1), 5.0);
+  EXPECT_EQ(t(3, 0), 4.0);
+  EXPECT_TRUE(t.transposeIt().isEqualTo(m, 0));
+}
+
 TEST(GeMatrix3d, CoordSystemPlacesTheAxes) {
   OdGeMatrix3d m;
   m.setCoordSystem(OdGePoint3d(1, 2, 3), OdGeVector3d(0, 1, 0), OdGeVector3d(-1, 0, 0), OdGeVector3d(0, 0, 1));

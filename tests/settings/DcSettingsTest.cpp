@@ -249,4 +249,13 @@ TEST_F(DcSettingsWithoutSectionTest, DefaultsApplyAndNothingIsSaved) {
   EXPECT_FALSE(profileSection("cmddata"));
 }
 
+TEST(DcSettingsWithoutHostTest, DefaultsApply) {
+  DcSettings* s = getDcSettings();
+  ASSERT_NE(s, nullptr);
+  expectDefaults(*s);
+  EXPECT_EQ(s->backgroundColor().colorName(), OdString("By default"));
+  EXPECT_EQ(s->failureReasonText(6), OdString("Failed to insert comparing block reference"));
+  destroyDcSettings();
+}
+
 }  // namespace
