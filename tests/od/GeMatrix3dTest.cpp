@@ -30,6 +30,13 @@ OdGeMatrix3d fromRows(const double (&rows)[4][4]) {
   return m;
 }
 
+TEST(GeMatrix3d, TranslationMovesPointsButNotVectors) {
+  OdGeMatrix3d t = OdGeMatrix3d::translation(OdGeVector3d(10, 20, 30));
+  expectPoint(t * OdGePoint3d(1, 2, 3), 11, 22, 33);
+  expectVector(t * OdGeVector3d(1, 2, 3), 1, 2, 3);
+  expectVector(t.translation(), 10, 20, 30);
+}
+
 TEST(GeMatrix3d, RotationFollowsTheRightHandRule) {
   expectPoint(OdGeMatrix3d::rotation(kHalfPi, OdGeVector3d::kZAxis) * OdGePoint3d(1, 0, 0), 0, 1, 0);
   expectPoint(OdGeMatrix3d::rotation(kHalfPi, OdGeVector3d::kXAxis) * OdGePoint3d(0, 1, 0), 0, 0, 1);
