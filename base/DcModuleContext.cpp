@@ -14,7 +14,6 @@ void DcModuleContext::clear() {
   while (!m_parts.empty()) {
     std::shared_ptr<void> part = std::move(m_parts.back().part);
     m_parts.pop_back();
-    part.reset();
   }
 }
 

@@ -8,9 +8,10 @@ namespace dwgcompare {
 
 // The module's state in one place instead of process globals: each layer keeps
 // its part here (the settings, the document manager reactor, the palette, the
-// user-interface registry), made on first use. initApp makes the context and
-// uninitApp destroys it, which ends every part, newest first; a test ends it
-// the same way to start the next one from nothing.
+// user-interface registry), made on first use. The context comes with the
+// first part (in initApp, the document manager reactor) and uninitApp destroys
+// it, which ends every part, newest first; a test ends it the same way to start
+// the next one from nothing.
 class DcModuleContext {
  public:
   DcModuleContext() = default;
@@ -56,8 +57,8 @@ class DcModuleContext {
   std::vector<Entry> m_parts;
 };
 
-// The module's context, made on first use: by initApp, or by whatever uses a
-// layer first in a program without the module object (a test).
+// The module's context, made on first use: by initApp, or in a program without
+// the module object (a test) by whatever first uses a layer.
 DcModuleContext& moduleContext();
 // Ends the context and all its parts; the next moduleContext makes a new one.
 void destroyModuleContext();
