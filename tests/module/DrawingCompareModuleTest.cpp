@@ -75,11 +75,8 @@ TEST_F(DrawingCompareModuleTest, DrawingCompareTogglesThePaletteAndItsStartupEnt
   EXPECT_TRUE(startupHas());
 
   // A host started again runs the entry and shows the palette.
-  app->modules().unloadAll();
-  restartHost();
-  dwgcompare::onModuleLoaded();
-  OdString error;
-  ASSERT_TRUE(app->modules().load(DC_MODULE_FILE, error)) << error.utf8();
+  restartWithoutModule();
+  loadModule();
   EXPECT_TRUE(app->runStartup());
   EXPECT_TRUE(dwgcompareui::isPaletteVisible());
 }

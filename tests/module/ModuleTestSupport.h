@@ -45,9 +45,17 @@ class LoadedModuleFixture : public HostFixture {
   void SetUp() override {
     HostFixture::SetUp();
     HostRefPtr<IProfileSection>::adopt(app->profile().openSection("cmddata", true));
+    loadModule();
+  }
+  void loadModule() {
     dwgcompare::onModuleLoaded();
     OdString error;
     ASSERT_TRUE(app->modules().load(DC_MODULE_FILE, error)) << error.utf8();
+  }
+  // Unloads the module and starts the host again on its profile, without the module.
+  void restartWithoutModule() {
+    app->modules().unloadAll();
+    restartHost();
   }
   void TearDown() override {
     dwgcompare::getDocManReactor()->disableOverrules();

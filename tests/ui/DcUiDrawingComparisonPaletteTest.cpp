@@ -259,12 +259,9 @@ TEST_F(PaletteTest, SettingsChangedInThePaletteSurviveARestart) {
   step("Color.Shared", -3);
   uint32_t chosen = getDcSettings()->sharedColor().color();
   step("Visibility.Text", +1);
-  app->modules().unloadAll();
-  restartHost();
+  restartWithoutModule();
   EXPECT_NE(readText(dir / "profile.ini").find("DrawingComparison"), std::string::npos);
-  dwgcompare::onModuleLoaded();
-  OdString error;
-  ASSERT_TRUE(app->modules().load(DC_MODULE_FILE, error)) << error.utf8();
+  loadModule();
   // The palette comes back at start, with the user's choices.
   auto owned = std::make_unique<HostMainWindow>(*app);
   window = owned.get();
