@@ -1,9 +1,7 @@
 #pragma once
 
-#include "DbBlockTableRecord.h"
-#include "DbDatabase.h"
-#include "DbLine.h"
 #include "HostCanvas.h"
+#include "od/TestDrawing.h"
 
 #include <QColor>
 #include <QImage>
@@ -71,15 +69,9 @@ inline int pixelsShowingColour(const QImage& image, uint32_t rgb) {
 }
 
 inline OdDbLinePtr addLine(OdDbDatabase* db, const OdGePoint3d& a, const OdGePoint3d& b, int16_t colorIndex) {
-  OdDbBlockTableRecordPtr modelSpace =
-      OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject(OdDb::kForWrite).get());
-  OdDbLinePtr line = OdDbLine::createObject();
-  line->setDatabaseDefaults(db);
-  line->setStartPoint(a);
-  line->setEndPoint(b);
+  OdDbLinePtr line = addLine(modelSpaceOf(db).get(), a, b);
   line->setColorIndex(colorIndex);
   // Wide enough that its middle is the colour itself, not a blend with the background.
   line->setLineWeight(static_cast<OdDb::LineWeight>(211));
-  modelSpace->appendOdDbEntity(line.get());
   return line;
 }
