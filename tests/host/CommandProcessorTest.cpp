@@ -50,20 +50,41 @@ TEST_F(CommandProcessorTest, LineTypedWhileACommandRunsIsQueuedToo) {
   EXPECT_FALSE(app->processor().isBusy());
 }
 
-TEST_F(CommandProcessorTest, SentTextRunsAtOnceWhenNoCommandRuns) {
+// Each line's steps in order, as the editor's reactors hear them ("ZOOM All" is
+// reported as zoom-all); a failing step lets the next run, QUIT stops the rest.
+TEST_F(CommandProcessorTest, LinesRunTheirStepsInOrder) {
+  addTestCommand<1>(*app, "BROKEN", [](auto&) -> int { throw std::runtime_error("no"); });
+  const struct {
+    std::string line;
+    bool ok;
+    std::vector<std::string> events;
+    int compareProps;
+  } cases[] = {
+      {" new ;; Regen ;", true, {"willStart NEW", "ended NEW", "willStart REGEN", "ended REGEN"}, 0},
+      {"ZOOMALL;ZOOM All;zoom a", true,
+       {"willStart ViewZoomAll", "ended ViewZoomAll", "willStart ZOOM", "ended ViewZoomAll", "willStart ZOOM",
+        "ended ViewZoomAll"}, 0},
+      {"BROKEN;SETVAR COMPAREPROPS 2", false, {"willStart BROKEN", "failed BROKEN", "willStart SETVAR", "sysVarChanged COMPAREPROPS",
+                                                  "ended SETVAR"}, 2},
+      {"SETVAR COMPAREPROPS 1;QUIT;SETVAR COMPAREPROPS 2", true,
+       {"willStart SETVAR", "sysVarChanged COMPAREPROPS", "ended SETVAR", "willStart QUIT", "ended QUIT"}, 1},
+  };
+  // Text sent while no command runs runs at once.
   ASSERT_TRUE(app->typeLine("NEW"));
   reactor.events.clear();
   app->docManager().curDocument()->sendStringToExecute("REGEN");
   EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart REGEN", "ended REGEN"}));
-}
-
-TEST_F(CommandProcessorTest, ZoomAllAndZoomWithAllAreReportedAsViewZoomAll) {
-  ASSERT_TRUE(app->typeLine("NEW"));
-  reactor.events.clear();
-  EXPECT_TRUE(app->typeLine("ZOOMALL;ZOOM All;zoom a"));
-  EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart ViewZoomAll", "ended ViewZoomAll", "willStart ZOOM",
-                                                      "ended ViewZoomAll", "willStart ZOOM", "ended ViewZoomAll"}));
+  for (const auto& c : cases) {
+    reactor.events.clear();
+    EXPECT_EQ(app->typeLine(c.line), c.ok) << c.line;
+    EXPECT_EQ(reactor.events, c.events) << c.line;
+    if (c.compareProps) {
+      EXPECT_EQ(app->editor().getVar("COMPAREPROPS")->getInt32(), c.compareProps) << c.line;
+    }
+  }
+  EXPECT_TRUE(app->processor().quitRequested());
   EXPECT_EQ(window().zoomAlls, 3);
+  EXPECT_EQ(window().regenModes, (std::vector<int>{1, 1}));
 }
 
 TEST_F(CommandProcessorTest, ThrowingCommandIsReportedAndPrinted) {
@@ -73,28 +94,6 @@ TEST_F(CommandProcessorTest, ThrowingCommandIsReportedAndPrinted) {
   EXPECT_NE(commandLog().find("BROKEN failed: the broken thing"), std::string::npos) << commandLog();
   EXPECT_EQ(app->processor().failures(), 1);
   EXPECT_FALSE(app->processor().isBusy());
-}
-
-TEST_F(CommandProcessorTest, FailureOfOneStepLetsTheNextRun) {
-  addTestCommand<1>(*app, "BROKEN", [](auto&) -> int { throw std::runtime_error("no"); });
-  EXPECT_FALSE(app->typeLine("BROKEN;SETVAR COMPAREPROPS 2"));
-  EXPECT_EQ(app->editor().getVar("COMPAREPROPS")->getInt32(), 2);
-}
-
-TEST_F(CommandProcessorTest, CommandNamesIgnoreCaseAndEmptyStepsAreSkipped) {
-  EXPECT_TRUE(app->typeLine(" new ;; Regen ;"));
-  EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart NEW", "ended NEW", "willStart REGEN", "ended REGEN"}));
-}
-
-TEST_F(CommandProcessorTest, QuitStopsTheRestOfTheLine) {
-  EXPECT_TRUE(app->typeLine("SETVAR COMPAREPROPS 1;QUIT;SETVAR COMPAREPROPS 2"));
-  EXPECT_TRUE(app->processor().quitRequested());
-  EXPECT_EQ(app->editor().getVar("COMPAREPROPS")->getInt32(), 1);
-}
-
-TEST_F(CommandProcessorTest, RegenAsksTheWindowWithModeOne) {
-  EXPECT_TRUE(app->typeLine("REGEN"));
-  EXPECT_EQ(window().regenModes, std::vector<int>{1});
 }
 
 TEST_F(CommandProcessorTest, NewSaveAsCloseOpenSaveRoundTrip) {
