@@ -193,7 +193,8 @@ TEST(DbBlockReference, AttributesAppendedThroughTheApiAreWrittenAfterTheirInsert
   ASSERT_EQ(names(records), "INSERT ATTRIB ATTRIB SEQEND ");
   EXPECT_EQ(records[0].value(66) + records[0].value(2), "1TAG");
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(records[i].value(330), refId.getHandle().text()) << i;
-  OdDbBlockReferencePtr read = byHandle<OdDbBlockReference>(saveAndReopen(db.get()).get(), refId.getHandle());
+  OdDbDatabasePtr again = saveAndReopen(db.get());
+  OdDbBlockReferencePtr read = byHandle<OdDbBlockReference>(again.get(), refId.getHandle());
   ASSERT_TRUE(read);
   auto attributes = attributesOf(read.get());
   ASSERT_EQ(attributes.size(), 2u);
