@@ -296,7 +296,8 @@ TEST_F(AnnotationDrawing, AttributesAreDrawnOnceAfterTheBlockContents) {
   expectPoint(sink.lines[0][0], 50, 0);
 }
 
-TEST_F(AnnotationDrawing, MInsertDrawsEveryRowAndColumn) {
+// Every row and column, twice the block's size; the spacings are turned with the grid but not scaled.
+TEST_F(AnnotationDrawing, MInsertDrawsEveryCellSpacedAlongItsRotation) {
   OdDbBlockTableRecordPtr block = addBlock(db.get(), "CELL");
   addProbe(block.get(), {0, 0, 0}, {1, 0, 0});
   auto grid = add<OdDbMInsertBlock>();
@@ -305,33 +306,19 @@ TEST_F(AnnotationDrawing, MInsertDrawsEveryRowAndColumn) {
   grid->setColumns(3);
   grid->setColumnSpacing(10);
   grid->setRowSpacing(20);
-  grid->setScaleFactors(OdGeScale3d(2, 2, 2));  // spacings are not scaled
-  auto sink = drawModelSpace();
-  ASSERT_EQ(sink.lines.size(), 6u);
-  std::vector<std::pair<double, double>> starts;
-  for (const auto& line : sink.lines) {
-    starts.emplace_back(line[0].x, line[0].y);
-    EXPECT_NEAR(line[0].distanceTo(line[1]), 2, kTol);
-  }
-  std::sort(starts.begin(), starts.end());
-  std::vector<std::pair<double, double>> expected = {{0, 0}, {0, 20}, {10, 0}, {10, 20}, {20, 0}, {20, 20}};
-  for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_NEAR(starts[i].first, expected[i].first, kTol);
-    EXPECT_NEAR(starts[i].second, expected[i].second, kTol);
-  }
-}
-
-TEST_F(AnnotationDrawing, MInsertSpacingFollowsItsRotation) {
-  OdDbBlockTableRecordPtr block = addBlock(db.get(), "CELL");
-  addProbe(block.get(), {0, 0, 0}, {1, 0, 0});
-  auto grid = add<OdDbMInsertBlock>();
-  grid->setBlockTableRecord(block->objectId());
-  grid->setColumns(2);
-  grid->setColumnSpacing(10);
+  grid->setScaleFactors(OdGeScale3d(2, 2, 2));
+  auto cells = [&] {
+    std::vector<std::pair<long, long>> starts;
+    for (const auto& line : drawModelSpace().lines) {
+      EXPECT_NEAR(line[0].distanceTo(line[1]), 2, kTol);
+      starts.emplace_back(std::lround(line[0].x), std::lround(line[0].y));
+    }
+    std::sort(starts.begin(), starts.end());
+    return starts;
+  };
+  EXPECT_EQ(cells(), (std::vector<std::pair<long, long>>{{0, 0}, {0, 20}, {10, 0}, {10, 20}, {20, 0}, {20, 20}}));
   grid->setRotation(std::numbers::pi / 2);
-  auto sink = drawModelSpace();
-  ASSERT_EQ(sink.lines.size(), 2u);
-  expectPoint(sink.lines[1][0], 0, 10);
+  EXPECT_EQ(cells(), (std::vector<std::pair<long, long>>{{-20, 0}, {-20, 10}, {-20, 20}, {0, 0}, {0, 10}, {0, 20}}));
 }
 
 TEST_F(AnnotationDrawing, ReferenceToItselfStops) {
