@@ -44,10 +44,16 @@ class CloneEvents : public OdRxEventReactor {
   std::vector<std::pair<std::string, OdDbIdMapping*>> calls;
 };
 
-TEST(DeepClone, EveryObjectIsClonedOnceWithItsFlags) {
+// The test drawing's model space cloned into a new drawing, the clone's events heard.
+class ModelSpaceClone : public ::testing::Test {
+ protected:
   CloneTestDrawing source;
   OdDbDatabasePtr dest = OdDbDatabase::create();
+  CloneEvents events;
   OdDbIdMappingPtr mapping = cloneModelSpace(source.db.get(), dest.get());
+};
+
+TEST_F(ModelSpaceClone, EveryObjectIsClonedOnceWithItsFlags) {
   std::vector<OdDbObjectId> primaries = source.modelSpaceIds();
   std::unordered_set<OdDbObjectId> asked(primaries.begin(), primaries.end()), keys, clones;
   for (const OdDbIdPair& pair : pairsOf(*mapping)) {
@@ -65,12 +71,11 @@ TEST(DeepClone, EveryObjectIsClonedOnceWithItsFlags) {
     EXPECT_TRUE(keys.count(owned)) << "not in the mapping: " << owned.getHandle().text();
   EXPECT_EQ(mapping->origDb(), source.db.get());
   EXPECT_EQ(mapping->destDb(), dest.get());
+  // Begin and end fired once each, with the mapping.
+  EXPECT_EQ(events.calls, (decltype(events.calls){{"begin", mapping.get()}, {"end", mapping.get()}}));
 }
 
-TEST(DeepClone, ClonesLandInTheOwnerInOrderWithTheirReferencesTranslated) {
-  CloneTestDrawing source;
-  OdDbDatabasePtr dest = OdDbDatabase::create();
-  OdDbIdMappingPtr mapping = cloneModelSpace(source.db.get(), dest.get());
+TEST_F(ModelSpaceClone, ClonesLandInTheOwnerInOrderWithTheirReferencesTranslated) {
   std::vector<OdDbObjectId> entities = CloneTestDrawing::block(dest->getModelSpaceId())->entityIds();
   ASSERT_EQ(entities.size(), 3u);
   EXPECT_EQ(entities[0], cloneOf(*mapping, source.line));
@@ -87,10 +92,7 @@ TEST(DeepClone, ClonesLandInTheOwnerInOrderWithTheirReferencesTranslated) {
   EXPECT_NE(walls->linetypeObjectId(), OdDbObjectId());
 }
 
-TEST(DeepClone, OwnedObjectsAreClonedWithTheirOwner) {
-  CloneTestDrawing source;
-  OdDbDatabasePtr dest = OdDbDatabase::create();
-  OdDbIdMappingPtr mapping = cloneModelSpace(source.db.get(), dest.get());
+TEST_F(ModelSpaceClone, OwnedObjectsAreClonedWithTheirOwner) {
 
   OdDbLinePtr line = open<OdDbLine>(cloneOf(*mapping, source.line));
   OdDbDictionaryPtr xdict = open<OdDbDictionary>(line->extensionDictionary());
@@ -116,10 +118,7 @@ TEST(DeepClone, OwnedObjectsAreClonedWithTheirOwner) {
   EXPECT_EQ(polyline->vertexPositions()[2], OdGePoint3d(2, 4, 0));
 }
 
-TEST(DeepClone, ABlockReferenceBringsItsBlockWithItsEntities) {
-  CloneTestDrawing source;
-  OdDbDatabasePtr dest = OdDbDatabase::create();
-  OdDbIdMappingPtr mapping = cloneModelSpace(source.db.get(), dest.get());
+TEST_F(ModelSpaceClone, ABlockReferenceBringsItsBlockWithItsEntities) {
   OdDbBlockReferencePtr insert = open<OdDbBlockReference>(cloneOf(*mapping, source.insert));
   OdDbBlockTableRecordPtr door = CloneTestDrawing::block(insert->blockTableRecord());
   ASSERT_TRUE(door);
@@ -134,10 +133,7 @@ TEST(DeepClone, ABlockReferenceBringsItsBlockWithItsEntities) {
   EXPECT_EQ(open<OdDbObject>(door->blockBeginId())->ownerId(), door->objectId());
 }
 
-TEST(DeepClone, NoCloneReferencesTheSourceDatabase) {
-  CloneTestDrawing source;
-  OdDbDatabasePtr dest = OdDbDatabase::create();
-  OdDbIdMappingPtr mapping = cloneModelSpace(source.db.get(), dest.get());
+TEST_F(ModelSpaceClone, NoCloneReferencesTheSourceDatabase) {
   for (const OdDbIdPair& pair : pairsOf(*mapping)) {
     if (!pair.isCloned()) continue;
     OdDbObjectPtr clone = pair.value().openObject();
@@ -249,17 +245,6 @@ TEST(DeepClone, NamedObjectsReferencedByHardPointersComeAlong) {
   EXPECT_EQ(open<OdDbRasterImage>(cloneOf(*first, image))->imageDefId(), logo);
   EXPECT_EQ(open<OdDbRasterImage>(cloneOf(*again, image))->imageDefId(), logo);
   EXPECT_EQ(open<OdDbRasterImage>(cloneOf(*different, otherImage))->imageDefId(), images->getAt(OdString("logo_1")));
-}
-
-TEST(DeepClone, FiresBeginAndEndOnceWithItsMapping) {
-  CloneTestDrawing source;
-  OdDbDatabasePtr dest = OdDbDatabase::create();
-  CloneEvents events;
-  OdDbIdMappingPtr mapping = cloneModelSpace(source.db.get(), dest.get());
-  ASSERT_EQ(events.calls.size(), 2u);
-  EXPECT_EQ(events.calls[0].first, "begin");
-  EXPECT_EQ(events.calls[1].first, "end");
-  EXPECT_EQ(events.calls[1].second, mapping.get());
 }
 
 // Every real drawing's model space clones into a new drawing entity for entity.
