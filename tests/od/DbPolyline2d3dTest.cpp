@@ -114,6 +114,7 @@ TEST(DbPolyline2d3d, WrittenWithItsVerticesAndSeqendAndErasedWithThem) {
   EXPECT_EQ(records[5].name + records[5].value(5) + records[5].value(330), "SEQEND41B41A");
 
   OdDb3dPolylinePtr pl = byHandle<OdDb3dPolyline>(db.get(), 0x41A);
+  ASSERT_TRUE(pl);
   ASSERT_EQ(pl->erase(), eOk);
   EXPECT_TRUE(pl->vertexIds()[0].isErased() && pl->seqendId().isErased());
   records = recordsOf(odDxfWriteString(db.get()));
