@@ -43,6 +43,8 @@ const std::vector<ExpectedVertex> kTwin2E5 = {
     {38.04641845042544, 8.330067202309187, 0, 3.669609517619411, 5.080563928030537},
 };
 
+// Read, written back (the constant width alone, without widths per vertex),
+// then one segment's widths set: the other keeps the constant width.
 TEST(DbPolyline, ConstantWidthAndBulgesOfARealDrawing) {
   SKIP_WITHOUT_TESTDATA();
   OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
@@ -51,8 +53,22 @@ TEST(DbPolyline, ConstantWidthAndBulgesOfARealDrawing) {
   EXPECT_TRUE(pl->isClosed());
   EXPECT_DOUBLE_EQ(pl->constantWidth(), 0.782700154027225);
   expectVertices(pl.get(), kFloorplan1499);
+  Record r = writtenRecord(db.get(), 0x1499);
+  ASSERT_EQ(r.name, "LWPOLYLINE");
+  EXPECT_EQ(r.value(90), "2");
+  EXPECT_DOUBLE_EQ(r.number(43), 0.782700154027225);
+  EXPECT_FALSE(r.has(40) || r.has(41));
+  EXPECT_EQ(r.values(42).size(), 2u);
+
+  pl->setWidthsAt(1, 0.2, 0.4);
+  OdDbDatabasePtr reopened = saveAndReopen(db.get());
+  OdDbPolylinePtr read = byHandle<OdDbPolyline>(reopened.get(), 0x1499);
+  ASSERT_TRUE(read);
+  expectVertices(read.get(), {kFloorplan1499[0], {40.72276219988544, -212.9296218168299, -1.0, 0.2, 0.4}});
 }
 
+// Read, written back (zero widths the file gave stay: every vertex keeps its
+// pair), then a constant width set in place of the widths per vertex.
 TEST(DbPolyline, WidthsPerVertexAndBulgesOfARealDrawing) {
   SKIP_WITHOUT_TESTDATA();
   OdDbDatabasePtr db = readDrawing("pairs/twin_ascii_vs_binary_AC1024/a.dxf");
@@ -61,31 +77,19 @@ TEST(DbPolyline, WidthsPerVertexAndBulgesOfARealDrawing) {
   EXPECT_FALSE(pl->isClosed());
   EXPECT_TRUE(pl->hasWidth());
   expectVertices(pl.get(), kTwin2E5);
-}
+  Record r = writtenRecord(db.get(), 0x2E5);
+  ASSERT_EQ(r.name, "LWPOLYLINE");
+  EXPECT_FALSE(r.has(43));
+  EXPECT_EQ((std::vector<size_t>{r.values(40).size(), r.values(41).size(), r.values(42).size()}),
+            (std::vector<size_t>{5, 5, 2}));
+  EXPECT_DOUBLE_EQ(r.number(41, 4), 5.080563928030537);
 
-TEST(DbPolyline, ConstantWidthIsWrittenAloneAndWidthsPerVertexWithoutIt) {
-  SKIP_WITHOUT_TESTDATA();
-  {
-    OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
-    Record r = writtenRecord(db.get(), 0x1499);
-    ASSERT_EQ(r.name, "LWPOLYLINE");
-    EXPECT_EQ(r.value(90), "2");
-    EXPECT_DOUBLE_EQ(r.number(43), 0.782700154027225);
-    EXPECT_FALSE(r.has(40));
-    EXPECT_FALSE(r.has(41));
-    EXPECT_EQ(r.values(42).size(), 2u);
-  }
-  {
-    OdDbDatabasePtr db = readDrawing("pairs/twin_ascii_vs_binary_AC1024/a.dxf");
-    Record r = writtenRecord(db.get(), 0x2E5);
-    ASSERT_EQ(r.name, "LWPOLYLINE");
-    EXPECT_FALSE(r.has(43));
-    // Zero widths the file gave stay: every vertex keeps its pair.
-    EXPECT_EQ(r.values(40).size(), 5u);
-    EXPECT_EQ(r.values(41).size(), 5u);
-    EXPECT_EQ(r.values(42).size(), 2u);
-    EXPECT_DOUBLE_EQ(r.number(41, 4), 5.080563928030537);
-  }
+  pl->setConstantWidth(0.25);
+  EXPECT_FALSE(pl->hasWidth());
+  r = writtenRecord(db.get(), 0x2E5);
+  EXPECT_EQ(r.number(43), 0.25);
+  EXPECT_FALSE(r.has(40));
+  EXPECT_EQ(r.values(42).size(), 2u);  // bulges untouched
 }
 
 TEST(DbPolyline, NoVertices) {
@@ -129,49 +133,13 @@ TEST(DbPolyline, VerticesOfAPolylineFacingDownAreMirroredInWorldCoordinates) {
   EXPECT_EQ(pl->getPointAt3d(1), OdGePoint3d(4, 1, -5));
 }
 
-TEST(DbPolyline, SettingOneVertexWidthKeepsTheConstantWidthOfTheOthers) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
-  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x1499);
-  ASSERT_TRUE(pl);
-  pl->setWidthsAt(1, 0.2, 0.4);
-  double start = 0, end = 0;
-  pl->getWidthsAt(0, start, end);
-  EXPECT_DOUBLE_EQ(start, 0.782700154027225);  // the segment not edited keeps its width
-  EXPECT_DOUBLE_EQ(end, 0.782700154027225);
-  OdDbDatabasePtr reopened = saveAndReopen(db.get());
-  OdDbPolylinePtr read = byHandle<OdDbPolyline>(reopened.get(), 0x1499);
-  ASSERT_TRUE(read);
-  expectVertices(read.get(), {{41.50546235391265, -212.9296218168299, -1.0, 0.782700154027225, 0.782700154027225},
-                              {40.72276219988544, -212.9296218168299, -1.0, 0.2, 0.4}});
-}
-
 TEST(DbPolyline, AddingAVertexWithItsOwnWidthKeepsTheConstantWidthOfTheOthers) {
   OdDbPolylinePtr pl = OdDbPolyline::createObject();
   pl->addVertexAt(0, OdGePoint2d(0, 0));
   pl->addVertexAt(1, OdGePoint2d(1, 0));
   pl->setConstantWidth(0.3);
   pl->addVertexAt(2, OdGePoint2d(2, 0), 0, 1.0, 2.0);
-  double start = 0, end = 0;
-  pl->getWidthsAt(0, start, end);
-  EXPECT_EQ(start, 0.3);
-  EXPECT_EQ(end, 0.3);
-  pl->getWidthsAt(2, start, end);
-  EXPECT_EQ(start, 1.0);
-  EXPECT_EQ(end, 2.0);
-}
-
-TEST(DbPolyline, ConstantWidthReplacesWidthsPerVertex) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("pairs/twin_ascii_vs_binary_AC1024/a.dxf");
-  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x2E5);
-  ASSERT_TRUE(pl);
-  pl->setConstantWidth(0.25);
-  EXPECT_FALSE(pl->hasWidth());
-  Record r = writtenRecord(db.get(), 0x2E5);
-  EXPECT_EQ(r.number(43), 0.25);
-  EXPECT_FALSE(r.has(40));
-  EXPECT_EQ(r.values(42).size(), 2u);  // bulges untouched
+  expectVertices(pl.get(), {{0, 0, 0, 0.3, 0.3}, {1, 0, 0, 0.3, 0.3}, {2, 0, 0, 1, 2}});
 }
 
 }  // namespace
