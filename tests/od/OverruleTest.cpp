@@ -208,6 +208,10 @@ TEST_F(OverruleTest, InapplicableOverrulesAreSkipped) {
   EXPECT_EQ(draw(make<OvrTestEntity>("t")), (Log{"A:t", "C:t", "own:t"}));
   a.applicable = c.applicable = false;
   EXPECT_EQ(draw(make<OvrTestEntity>("t")), (Log{"own:t"}));
+  // The base called twice goes on from the same place.
+  a.applicable = b.applicable = true;
+  a.passes = 2;
+  EXPECT_EQ(draw(make<OvrTestEntity>("t")), (Log{"A:t", "B:t", "own:t", "B:t", "own:t"}));
 }
 
 TEST_F(OverruleTest, CallingTheBaseReachesTheEntitysOwnDrawing) {
@@ -224,13 +228,6 @@ TEST_F(OverruleTest, CallingTheBaseReachesTheEntitysOwnDrawing) {
   EXPECT_FALSE(entity->worldDraw(&instead));
   EXPECT_EQ(g_log, (Log{"A:t"}));
   EXPECT_TRUE(instead.recorded.primitives.empty());
-}
-
-TEST_F(OverruleTest, BaseCalledTwiceGoesOnFromTheSamePlace) {
-  add(OdDbEntity::desc(), &a, true);
-  add(OdDbEntity::desc(), &b, true);
-  a.passes = 2;
-  EXPECT_EQ(draw(make<OvrTestEntity>("t")), (Log{"A:t", "B:t", "own:t", "B:t", "own:t"}));
 }
 
 TEST_F(OverruleTest, DrawingAnotherEntityInsideAnOverruleHasItsOwnChain) {
@@ -308,6 +305,9 @@ TEST_F(HighlightTest, EntityHighlightGoesToTheGraphicsModel) {
   first->highlight(false);
   EXPECT_FALSE(isHighlighted(first));
   EXPECT_TRUE(db->graphicsModel()->highlightedPaths().empty());
+  // An entity outside a database highlights nothing.
+  OdDbLine::createObject()->highlight();
+  EXPECT_TRUE(db->graphicsModel()->highlightedPaths().empty());
 }
 
 TEST_F(HighlightTest, HighlightOverruleSuppressesAHighlight) {
@@ -338,12 +338,6 @@ TEST_F(HighlightTest, SubentityHighlightKeepsThePathAndThePart) {
   EXPECT_EQ(kept.nodes[0].persistentId, first->objectId().stub());
   EXPECT_EQ(kept.nodes[1].persistentId, second->objectId().stub());
   EXPECT_EQ(kept.selectionMarker, 3);
-}
-
-TEST_F(HighlightTest, EntityOutsideADatabaseHighlightsNothing) {
-  OdDbLinePtr loose = OdDbLine::createObject();
-  loose->highlight();
-  EXPECT_TRUE(db->graphicsModel()->highlightedPaths().empty());
 }
 
 }  // namespace

@@ -76,25 +76,24 @@ TEST_F(XRefBind, NewReferenceBlocksAreFlaggedAndNamedOnce) {
   EXPECT_EQ(plan->blockFlags(), 4);
 }
 
-TEST_F(XRefBind, AMissingFileIsReportedWithItsPath) {
-  OdDbBlockTableRecordPtr missing = attach("M", (dir / "nowhere.dxf").string());
-  try {
-    OdDbXRefMan::load(missing.get());
-    FAIL() << "loading a missing file must throw";
-  } catch (const OdError& e) {
-    EXPECT_EQ(e.code(), eFileNotFound);
-    EXPECT_NE(e.description().find(OdString((dir / "nowhere.dxf").string())), -1);
-  }
-  EXPECT_THROW(OdDbXRefMan::bind(missing.get()), OdError);
-}
-
-TEST_F(XRefBind, OnlyReferenceBlocksLoad) {
-  OdDbBlockTableRecordPtr space = CloneTestDrawing::block(host->getModelSpaceId(), OdDb::kForWrite);
-  try {
-    OdDbXRefMan::load(space.get());
-    FAIL() << "model space is no external reference";
-  } catch (const OdError& e) {
-    EXPECT_EQ(e.code(), eNoXrefDefinitionBlock);
+// A missing file is reported with its path; only reference blocks load.
+TEST_F(XRefBind, LoadRefusesWhatItCannotLoad) {
+  const std::string nowhere = (dir / "nowhere.dxf").string();
+  const struct {
+    OdDbBlockTableRecordPtr block;
+    OdResult code;
+    std::string said;
+  } cases[] = {{attach("M", nowhere), eFileNotFound, nowhere},
+               {CloneTestDrawing::block(host->getModelSpaceId(), OdDb::kForWrite), eNoXrefDefinitionBlock, ""}};
+  for (const auto& c : cases) {
+    try {
+      OdDbXRefMan::load(c.block.get());
+      ADD_FAILURE() << "loaded: " << c.said;
+    } catch (const OdError& e) {
+      EXPECT_EQ(e.code(), c.code);
+      EXPECT_NE(e.description().find(OdString(c.said)), -1) << e.description().utf8();
+    }
+    EXPECT_THROW(OdDbXRefMan::bind(c.block.get()), OdError);
   }
 }
 
@@ -119,10 +118,18 @@ TEST_F(XRefBind, LoadingMakesDependentRecords) {
   EXPECT_EQ(host->layerTable()->records().size(), layers);
 }
 
+// Bound records take the place of the dependent ones: the host's line on a dependent layer keeps it.
 TEST_F(XRefBind, BindingMakesAnOrdinaryBlockOfTheModelSpace) {
   OdDbBlockTableRecordPtr plan = attach();
   OdDbXRefMan::load(plan.get());
+  OdDbObjectId dependent = layer("X|WALLS");
+  OdDbLinePtr hostLine = OdDbLine::createObject();
+  CloneTestDrawing::block(host->getModelSpaceId(), OdDb::kForWrite)->appendOdDbEntity(hostLine.get());
+  hostLine->setLayer(dependent);
   EXPECT_EQ(OdDbXRefMan::bind(plan.get()), eOk);
+  EXPECT_EQ(hostLine->layerId(), dependent);
+  EXPECT_EQ(hostLine->layer(), OdString("X$0$WALLS"));
+  EXPECT_EQ(layer("X$0$WALLS"), dependent);
   EXPECT_EQ(plan->blockFlags(), 0);
   EXPECT_TRUE(plan->pathName().isEmpty());
   EXPECT_FALSE(OdDbXRefMan::xrefDatabase(plan.get()));
@@ -141,19 +148,6 @@ TEST_F(XRefBind, BindingMakesAnOrdinaryBlockOfTheModelSpace) {
     EXPECT_TRUE(block(gone).isNull());
     EXPECT_TRUE(record(OdDbDatabase::Table::Linetype, gone).isNull());
   }
-}
-
-TEST_F(XRefBind, BoundRecordsTakeThePlaceOfTheDependentOnes) {
-  OdDbBlockTableRecordPtr plan = attach();
-  OdDbXRefMan::load(plan.get());
-  OdDbObjectId dependent = layer("X|WALLS");
-  OdDbLinePtr hostLine = OdDbLine::createObject();
-  CloneTestDrawing::block(host->getModelSpaceId(), OdDb::kForWrite)->appendOdDbEntity(hostLine.get());
-  hostLine->setLayer(dependent);
-  OdDbXRefMan::bind(plan.get());
-  EXPECT_EQ(hostLine->layerId(), dependent);
-  EXPECT_EQ(hostLine->layer(), OdString("X$0$WALLS"));
-  EXPECT_EQ(layer("X$0$WALLS"), dependent);
 }
 
 TEST_F(XRefBind, BoundNamesTakeTheNextFreeNumber) {
