@@ -55,6 +55,8 @@ TEST_F(DcSettingsTest, FreshProfileGivesTheDefaults) {
   EXPECT_EQ(s.file1ColorIndex(), 3);
   EXPECT_EQ(s.file2ColorIndex(), 1);
   EXPECT_EQ(s.sharedColorIndex(), 256);
+  // Reading does not create the host's colours.
+  EXPECT_FALSE(profileSection("Colors"));
 }
 
 TEST_F(DcSettingsTest, ColoursComeBackAsTheirIndexAndOfferTheLaterIndicesAsCustomColours) {
@@ -211,14 +213,11 @@ TEST_F(DcSettingsTest, ExcludedClassesAndTheirFlags) {
 }
 
 TEST_F(DcSettingsTest, FailureTexts) {
-  DcSettings& s = settings();
-  EXPECT_EQ(s.failureReasonText(0), OdString("No failure"));
-  EXPECT_EQ(s.failureReasonText(1), OdString("Failed to clone original layout block into merge database"));
-  EXPECT_EQ(s.failureReasonText(5), OdString("Failed to insert comparing block reference"));
-  EXPECT_EQ(s.failureReasonText(6), s.failureReasonText(5));
-  EXPECT_EQ(s.failureReasonText(9), OdString("Invalid comparing layout"));
-  EXPECT_EQ(s.failureReasonText(10), OdString("Unknown failure"));
-  EXPECT_EQ(s.failureReasonText(-1), OdString("Unknown failure"));
+  for (auto [reason, text] : std::initializer_list<std::pair<int, const char*>>{
+           {0, "No failure"}, {1, "Failed to clone original layout block into merge database"},
+           {5, "Failed to insert comparing block reference"}, {6, "Failed to insert comparing block reference"},
+           {9, "Invalid comparing layout"}, {10, "Unknown failure"}, {-1, "Unknown failure"}})
+    EXPECT_EQ(settings().failureReasonText(reason), OdString(text)) << reason;
 }
 
 TEST_F(DcSettingsTest, BackgroundComesFromTheHostsColours) {
@@ -228,11 +227,6 @@ TEST_F(DcSettingsTest, BackgroundComesFromTheHostsColours) {
   EXPECT_EQ(background.green(), 0x22);
   EXPECT_EQ(background.blue(), 0x33);
   EXPECT_EQ(background.colorName(), OdString("By default"));
-}
-
-TEST_F(DcSettingsTest, ReadingDoesNotCreateTheHostsColours) {
-  settings();
-  EXPECT_FALSE(profileSection("Colors"));
 }
 
 using DcSettingsWithoutSectionTest = SettingsFixture;
