@@ -70,11 +70,9 @@ class HostGsDeviceTest : public HostFixture {
   bool wasOverruling = OdRxOverrule::isOverruling();
 };
 
-TEST_F(HostGsDeviceTest, DrawsInTheEntitysOwnColour) {
-  EXPECT_LE(colourDistance(lineColour(), qRgb(255, 0, 0)), 2);
-}
-
+// Drawn in the entity's own colour, unless under a registered highlight type.
 TEST_F(HostGsDeviceTest, WhatIsDrawnUnderARegisteredTypeTakesItsStyle) {
+  EXPECT_LE(colourDistance(lineColour(), qRgb(255, 0, 0)), 2);
   registerStyle(3, styleOf(0, 255, 0, 255));
   overruleEntities();
   EXPECT_LE(colourDistance(lineColour(), qRgb(0, 255, 0)), 2);
