@@ -137,7 +137,7 @@ TEST_F(DcComparisonDrawableOverruleTest, EachGroupIsDrawnUnderItsHighlightTypeWi
   EXPECT_EQ(look(5), (std::vector<int>{128, 128, 128, 255}));
 }
 
-TEST_F(DcComparisonDrawableOverruleTest, AHiddenGroupIsNotDrawnAndComesBackWithTheTransparencyOfTheSettings) {
+TEST_F(DcComparisonDrawableOverruleTest, AHiddenGroupIsNotDrawnCountsForTheExtentsAndComesBackWithItsTransparency) {
   compareSample();
   OdDbEntityPtr file2Line = boundEntityStartingAt(2, kFile2Line);
   ASSERT_FALSE(file2Line.isNull());
@@ -148,6 +148,15 @@ TEST_F(DcComparisonDrawableOverruleTest, AHiddenGroupIsNotDrawnAndComesBackWithT
   EXPECT_TRUE(polylinesStartingAt(hidden, kFile2Circle).empty());
   EXPECT_EQ(polylinesStartingAt(hidden, kFile1Line).size(), 1u);
   EXPECT_EQ(polylinesStartingAt(hidden, kSharedLine).size(), 2u);
+  // Hidden groups still count for the extents.
+  settings().setSharedVisible(false);
+  EXPECT_EQ(drawModelSpace(result()).extents.maxPoint(), OdGePoint3d(0, 10, 0));  // File 1's line alone
+  EXPECT_EQ(drawModelSpace(result(), kOdGiForExtents).extents.maxPoint(), OdGePoint3d(10, 12, 0));
+  OdDbBlockTableRecordPtr modelSpace = result()->getModelSpaceId().safeOpenObject();
+  OdGeExtents3d extents = odGiBlockExtents(modelSpace.get());
+  EXPECT_EQ(extents.minPoint(), OdGePoint3d(0, 0, 0));
+  EXPECT_EQ(extents.maxPoint(), OdGePoint3d(10, 12, 0));
+  settings().setSharedVisible(true);
 
   // The hidden line answers that it is drawn, and draws nothing.
   RecordingSink nothing;
@@ -178,19 +187,6 @@ TEST_F(DcComparisonDrawableOverruleTest, WithoutTheOverruleOrWithEmptyMapsTheRes
   // Switched off but still registered: drawn as it is.
   comparisonDrawableOverrule().setEnabled(false);
   EXPECT_TRUE(sameDrawing(drawModelSpace(result()), plain));
-}
-
-TEST_F(DcComparisonDrawableOverruleTest, HiddenGroupsStillCountForTheExtents) {
-  compareSample();
-  settings().setFile2Visible(false);
-  settings().setSharedVisible(false);
-  EXPECT_EQ(drawModelSpace(result()).extents.maxPoint(), OdGePoint3d(0, 10, 0));  // File 1's line alone
-
-  EXPECT_EQ(drawModelSpace(result(), kOdGiForExtents).extents.maxPoint(), OdGePoint3d(10, 12, 0));
-  OdDbBlockTableRecordPtr modelSpace = result()->getModelSpaceId().safeOpenObject();
-  OdGeExtents3d extents = odGiBlockExtents(modelSpace.get());
-  EXPECT_EQ(extents.minPoint(), OdGePoint3d(0, 0, 0));
-  EXPECT_EQ(extents.maxPoint(), OdGePoint3d(10, 12, 0));
 }
 
 TEST_F(DcComparisonDrawableOverruleTest, ExcludedAndFilteredClassesAreNotDrawnWhileTheOverruleIsOn) {
