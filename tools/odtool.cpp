@@ -45,10 +45,12 @@ std::string jsonString(const std::string& text) {
 int info(const char* path) {
   hostRequireInputFile(OdString(path));
   OdDbDatabasePtr db = odReadDrawingFile(OdString(path));
-  std::map<std::string, int> modelSpace;
+  std::map<const OdRxClass*, int> byClass;  // named once per class, not once per entity
   OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
   for (OdDbObjectId id : ms->entityIds())
-    if (OdDbObjectPtr e = id.openObject()) ++modelSpace[e->isA()->name().utf8()];
+    if (OdDbObjectPtr e = id.openObject()) ++byClass[e->isA()];
+  std::map<std::string, int> modelSpace;
+  for (const auto& [cls, count] : byClass) modelSpace[cls->name().utf8()] += count;
   if (OdString note = HostAppServices::repairNote(OdString(path), db.get()); !note.isEmpty())
     std::fprintf(stderr, "odtool: %s\n", note.utf8().c_str());
   std::printf("{\n  \"version\": %s,\n  \"codepage\": %s,\n  \"objects\": %zu,\n  \"repairs\": %zu,\n  \"modelSpace\": {",
