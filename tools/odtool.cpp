@@ -42,6 +42,10 @@ std::string jsonString(const std::string& text) {
   return out + "\"";
 }
 
+// The program ends after info: its exit gives the memory back at once, where
+// freeing the database object by object would take a tenth of the reading.
+OdDbDatabase* keptToExit = nullptr;
+
 int info(const char* path) {
   hostRequireInputFile(OdString(path));
   OdDbDatabasePtr db = odReadDrawingFile(OdString(path));
@@ -62,6 +66,7 @@ int info(const char* path) {
     separator = ",\n";
   }
   std::printf("%s}\n}\n", modelSpace.empty() ? "" : "\n  ");
+  keptToExit = db.detach();
   return 0;
 }
 

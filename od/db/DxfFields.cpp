@@ -238,29 +238,28 @@ namespace {
 bool parseSimpleDecimal(std::string_view text, double& value) {
   static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
                                        1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  size_t i = 0;
-  bool negative = !text.empty() && text[0] == '-';
-  if (negative) ++i;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  bool negative = p < end && *p == '-';
+  p += negative;
+  const char* first = p;
+  while (p < end && *p == '0') ++p;  // leading zeros are no digits of the mantissa
   uint64_t mantissa = 0;
-  int digits = 0, decimals = 0;
-  bool point = false, anyDigit = false;
-  for (; i < text.size(); ++i) {
-    char c = text[i];
-    if (c >= '0' && c <= '9') {
-      anyDigit = true;
-      if (mantissa == 0 && c == '0' && !point) continue;  // leading zeros
-      mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-      ++digits;
-      decimals += point;
-      if (digits > 15) return false;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
+  auto readDigits = [&] {
+    const char* from = p;
+    while (p < end && static_cast<unsigned>(*p - '0') < 10) mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+    return p - from;
+  };
+  ptrdiff_t digits = readDigits(), decimals = 0;
+  bool point = p < end && *p == '.';
+  if (point) {
+    ++p;
+    decimals = readDigits();
   }
-  if (!anyDigit) return false;
-  value = static_cast<double>(mantissa) / kPowers[decimals];
+  // Longer mantissas (wrapped above, unused) go to the full parser.
+  bool anyDigit = p - first > (point ? 1 : 0);
+  if (p != end || !anyDigit || digits + decimals > 15) return false;
+  value = static_cast<double>(static_cast<int64_t>(mantissa)) / kPowers[decimals];  // below 2^53: exact, one instruction
   if (negative) value = -value;
   return true;
 }
