@@ -5,7 +5,11 @@
 #include "HostOutputTransaction.h"
 #include "OdError.h"
 
+#include "RxEvent.h"
+
+#include <exception>
 #include <filesystem>
+#include <thread>
 
 OdString HostAppServices::findFile(const OdString& name) const {
   namespace fs = std::filesystem;
@@ -24,6 +28,37 @@ OdDbDatabasePtr HostAppServices::readFile(const OdString& path, bool, bool, int,
   OdDbDatabasePtr db = readDrawing(path);
   if (OdString note = repairNote(path, db.get()); !note.isEmpty()) m_docs.print(note);
   return db;
+}
+
+std::pair<OdDbDatabasePtr, OdDbDatabasePtr> HostAppServices::readFiles(const OdString& first,
+                                                                       const OdString& second) const {
+  OdDbDatabasePtr secondDb;
+  std::exception_ptr secondError;
+  OdRxHeldEvents secondEvents;
+  std::thread reader([&] {
+    OdRxEventHold hold(secondEvents);
+    try {
+      secondDb = readDrawing(second);
+    } catch (...) {
+      secondError = std::current_exception();
+    }
+  });
+  OdDbDatabasePtr firstDb;
+  try {
+    firstDb = readFile(first);
+  } catch (...) {
+    // Read alone, the first file's error ends the run before the second is read: nothing of it is told.
+    reader.join();
+    OdRxHeldEvents dropped;
+    OdRxEventHold hold(dropped);
+    secondDb.release();
+    throw;
+  }
+  reader.join();
+  if (secondError) std::rethrow_exception(secondError);
+  secondEvents.fire();
+  if (OdString note = repairNote(second, secondDb.get()); !note.isEmpty()) m_docs.print(note);
+  return {firstDb, secondDb};
 }
 
 OdString HostAppServices::repairNote(const OdString& path, const OdDbDatabase* db) {

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 namespace dxf {
 
@@ -409,6 +410,9 @@ ClassLayout::ClassLayout(const OdRxClass* cls, const ClassLayout* parent, std::s
     : m_parent(parent), m_marker(cls->name().utf8()), m_own(own) {}
 
 const std::vector<ClassLayout::Section>& ClassLayout::buildSections() const {
+  static std::recursive_mutex mutex;  // a layout builds its parent's under it too
+  std::lock_guard lock(mutex);
+  if (m_built.load(std::memory_order_relaxed)) return m_sections;
   if (m_parent) m_sections = m_parent->sections();
   size_t i = 0;
   if (!m_marker.empty() || (!m_own.empty() && m_own[0].kind != Kind::Marker)) {
@@ -421,7 +425,7 @@ const std::vector<ClassLayout::Section>& ClassLayout::buildSections() const {
     while (i < m_own.size() && m_own[i].kind != Kind::Marker) ++i;
     m_sections.push_back(Section{m_own[start].marker, m_own.subspan(start + 1, i - start - 1)});
   }
-  m_built = true;
+  m_built.store(true, std::memory_order_release);
   return m_sections;
 }
 

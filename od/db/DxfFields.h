@@ -6,6 +6,7 @@
 
 #include "DbDxfFiler.h"
 
+#include <atomic>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -231,7 +232,9 @@ class ClassLayout {
     const char* marker;  // null for fields before any subclass marker
     std::span<const Field> fields;
   };
-  const std::vector<Section>& sections() const { return m_built ? m_sections : buildSections(); }
+  const std::vector<Section>& sections() const {
+    return m_built.load(std::memory_order_acquire) ? m_sections : buildSections();
+  }
   void applyOwnDefaults(OdDbObject* obj) const;
 
   // Reads one group into obj; answers false when no field takes it.
@@ -250,7 +253,7 @@ class ClassLayout {
   std::string m_marker;  // empty when the fields say their markers themselves
   std::span<const Field> m_own;
   mutable std::vector<Section> m_sections;
-  mutable bool m_built = false;
+  mutable std::atomic<bool> m_built = false;  // built once, by the first of the threads reading that needs it
 };
 
 // The name of a symbol table record (empty for anything else); references
