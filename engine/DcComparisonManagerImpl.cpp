@@ -201,7 +201,7 @@ OdResult DcComparisonManagerImpl::bindFile(OdDbDatabase* result, OdDbDatabase* f
     return eNoXrefDefinitionBlock;
   }
   try {
-    bindFileBlock(block.get(), editorReactor, isFile2);
+    bindFileBlock(block.get(), editorReactor, isFile2, m_filesReadForComparison[isFile2] ? file : nullptr);
   } catch (const OdError& error) {
     return error.code();
   }

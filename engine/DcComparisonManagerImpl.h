@@ -4,6 +4,7 @@
 #include "HostEditorReactor.h"
 #include "ProgressBar.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -38,6 +39,10 @@ class DcComparisonManagerImpl : public DcComparisonManager {
   ProgressBar& progress() { return m_progress; }
   // Without a maker a run does not follow the editor: its objects are never compared.
   void setEditorReactorMaker(DcEditorReactorMaker maker) { m_makeEditorReactor = maker; }
+  // The databases compare is given for File 1 and File 2 were read for this
+  // comparison and nothing else changes them: binding takes them rather than
+  // reading their files again, as long as the files are unchanged too.
+  void setFilesReadForComparison(bool file1, bool file2) { m_filesReadForComparison = {file1, file2}; }
   // What to paint: the comparison compared last or activated since; null when there is none.
   const DcDisplayContext* displayContext() const { return m_shown ? &*m_shown : nullptr; }
 
@@ -65,6 +70,7 @@ class DcComparisonManagerImpl : public DcComparisonManager {
   bool m_restored = false;
   std::vector<DcBlockTableRecordComparisonPtr> m_comparisons;
   DcEditorReactorMaker m_makeEditorReactor = nullptr;
+  std::array<bool, 2> m_filesReadForComparison{};
   std::optional<DcDisplayContext> m_shown;
   int m_currentChange = -1;
 };

@@ -67,10 +67,11 @@ OdDbBlockTableRecordPtr attachFileBlock(OdDbDatabase* result, OdDbDatabase* file
   return block;
 }
 
-void bindFileBlock(OdDbBlockTableRecord* block, HostEditorReactor* reactor, bool keepReactorRegistered) {
+void bindFileBlock(OdDbBlockTableRecord* block, HostEditorReactor* reactor, bool keepReactorRegistered,
+                   OdDbDatabase* alreadyRead) {
   HostEditor* editor = reactor ? hostEditor() : nullptr;
   try {
-    OdDbXRefMan::load(block);
+    OdDbXRefMan::load(block, alreadyRead);
     OdDbXRefMan::setOverlaid(block, false);
     if (editor) editor->addReactor(reactor);
     OdDbXRefMan::bind(block);

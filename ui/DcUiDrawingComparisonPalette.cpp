@@ -131,6 +131,9 @@ OdResult DcUiDrawingComparisonPalette::compare(const OdString& file1Path, const 
   DcComparisonManagerPtr manager = DcComparisonManager::createObject();
   static_cast<DcComparisonManagerImpl*>(manager.get())->setEditorReactorMaker(&newDcEditorReactor);
   if (auto* dialog = findUiInterface<DcComparisonManagerReactor>(DcUiAux::kSettingsDialog)) manager->addReactor(dialog);
+  // Read here unless open as documents, which the user may have changed.
+  static_cast<DcComparisonManagerImpl*>(manager.get())
+      ->setFilesReadForComparison(!openDocumentOf(file1Path), !openDocumentOf(file2Path));
   auto [file2, file1] = databasesOf(file2Path, file1Path);
   if (file1.isNull() || file2.isNull()) return eFileNotFound;
   OdResult result;
