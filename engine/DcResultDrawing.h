@@ -38,7 +38,7 @@ OdDbObjectId insertMarkedReference(OdDbDatabase* result, const OdDbObjectId& blo
 
 // Names the result document and its database after the two files, with a
 // number when an open document has that name already.
-void nameResult(HostDocument* result, OdDbDatabase* file1, OdDbDatabase* file2);
+void nameResult(HostDocument* result, const OdString& file1Path, const OdString& file2Path);
 
 void markResultObject(OdDbObject* object);
 // Whether the object is one of a result drawing's two blocks or their references.

@@ -131,16 +131,19 @@ OdResult DcUiDrawingComparisonPalette::compare(const OdString& file1Path, const 
   DcComparisonManagerPtr manager = DcComparisonManager::createObject();
   static_cast<DcComparisonManagerImpl*>(manager.get())->setEditorReactorMaker(&newDcEditorReactor);
   if (auto* dialog = findUiInterface<DcComparisonManagerReactor>(DcUiAux::kSettingsDialog)) manager->addReactor(dialog);
-  // Read here unless open as documents, which the user may have changed.
-  static_cast<DcComparisonManagerImpl*>(manager.get())
-      ->setFilesReadForComparison(!openDocumentOf(file1Path), !openDocumentOf(file2Path));
+  // Files read here, not open documents the user may have changed, go to the binding.
+  bool readHere1 = !openDocumentOf(file1Path), readHere2 = !openDocumentOf(file2Path);
   auto [file2, file1] = databasesOf(file2Path, file1Path);
   if (file1.isNull() || file2.isNull()) return eFileNotFound;
+  OdDbDatabase* first = file1.get();
+  OdDbDatabase* second = file2.get();
+  static_cast<DcComparisonManagerImpl*>(manager.get())
+      ->handOverReadFiles(readHere1 ? std::move(file1) : OdDbDatabasePtr(), readHere2 ? std::move(file2) : OdDbDatabasePtr());
   OdResult result;
   {
     DocManReactorDetached detached;
     HostDocument* before = hostCurrentDocument();
-    result = manager->compare(file1.get(), file2.get());
+    result = manager->compare(first, second);
     if (result == eUserBreak) closeCancelledResult(before);
     if (result == eOk) {
       zoomAllWhenDrawn();
