@@ -233,10 +233,9 @@ CodeType codeType(int code) {
 }
 }  // namespace
 
-namespace {
 // Plain decimals of up to 15 digits ("-1234.5678") are exact as an integer
 // divided by a power of ten, which rounds once like any correct parser.
-bool parseSimpleDecimal(std::string_view text, double& value) {
+bool readPlainDecimal(std::string_view text, double& value) {
   static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
                                        1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   const char* p = text.data();
@@ -264,12 +263,11 @@ bool parseSimpleDecimal(std::string_view text, double& value) {
   if (negative) value = -value;
   return true;
 }
-}  // namespace
 
 double toDouble(std::string_view text) {
   text = trimmed(text);
   double fast;
-  if (!text.empty() && parseSimpleDecimal(text, fast)) return fast;
+  if (!text.empty() && readPlainDecimal(text, fast)) return fast;
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   double value = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -309,7 +307,7 @@ OdBinaryData hexToBinary(std::string_view hex) {
 
 double toDouble(const Group& g) {
   switch (g.type) {
-    case GroupType::Text: return toDouble(g.value);
+    case GroupType::Text: return g.realRead ? g.real : toDouble(g.value);
     case GroupType::Real: return g.real;
     case GroupType::Integer:
     case GroupType::Handle: return static_cast<double>(g.integer);

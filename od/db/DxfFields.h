@@ -51,6 +51,9 @@ struct Group {
   int code = 0;
   std::string_view value;
   GroupType type = GroupType::Text;
+  // A text group whose number the tokenizer has read already, into real;
+  // toDouble answers it, everything else goes by the text.
+  bool realRead = false;
   union {
     double real;
     int64_t integer = 0;
@@ -79,6 +82,9 @@ class ReadContext {
 };
 
 double toDouble(std::string_view text);
+// A plain decimal of up to 15 digits ("-12.5", "3", ".5"), read exactly as
+// toDouble reads it; false for anything else, which toDouble reads its own way.
+bool readPlainDecimal(std::string_view text, double& value);
 int64_t toInt(std::string_view text);
 OdBinaryData hexToBinary(std::string_view hex);
 // The value of a group, text or typed.

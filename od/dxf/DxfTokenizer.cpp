@@ -48,20 +48,6 @@ bool isNumeric(BinaryType type) {
          type == BinaryType::Int64 || type == BinaryType::Bool;
 }
 
-// "-12.5", "3", ".5": how writers give nearly every number; wholly a number
-// without a full parse.
-bool isPlainDecimal(std::string_view value) {
-  size_t i = !value.empty() && value[0] == '-' ? 1 : 0;
-  bool digit = false, point = false;
-  for (; i < value.size(); ++i) {
-    char c = value[i];
-    if (c >= '0' && c <= '9') digit = true;
-    else if (c == '.' && !point) point = true;
-    else return false;
-  }
-  return digit;
-}
-
 // What a number reads from starts as one; trailing text is repaired away
 // when the value is read, as writers with decimal commas need.
 bool startsAsNumber(std::string_view value) {
@@ -189,7 +175,8 @@ bool DxfTokenizer::nextAscii(dxf::Group& group) {
   if (m_pos >= m_data.size()) fail("the file ends after group code " + std::to_string(code) + " without its value");
   group.code = code;
   group.value = readLine();
-  if (isNumeric(binaryTypeOf(code)) && !isPlainDecimal(group.value)) {
+  group.realRead = isNumeric(binaryTypeOf(code)) && dxf::readPlainDecimal(group.value, group.real);
+  if (isNumeric(binaryTypeOf(code)) && !group.realRead) {
     if (!startsAsNumber(group.value))
       fail("group " + std::to_string(code) + " needs a number, found " + quotedForMessage(group.value));
     if (!isWhollyNumber(group.value)) noteRepair(code, group.value);
@@ -234,6 +221,7 @@ bool DxfTokenizer::nextBinary(dxf::Group& group) {
   }
   checkCode(code);
   group.code = code;
+  group.realRead = false;
   switch (binaryTypeOf(code)) {
     case BinaryType::String: {
       size_t end = m_data.find('\0', m_pos);
