@@ -1,14 +1,15 @@
 #include "HostAppServices.h"
 
 #include "DrawingFile.h"
+#include "DwgReader.h"
 #include "HostDocManager.h"
 #include "HostOutputTransaction.h"
 #include "OdError.h"
-
 #include "RxEvent.h"
 
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 OdString HostAppServices::findFile(const OdString& name) const {
@@ -30,8 +31,19 @@ OdDbDatabasePtr HostAppServices::readFile(const OdString& path, bool, bool, int,
   return db;
 }
 
+namespace {
+// DWG files are converted by a program of their own, which may take gigabytes: they are read one at a time.
+bool isDwgFile(const OdString& path) {
+  std::ifstream in(path.utf8(), std::ios::binary);
+  char head[6] = {};
+  in.read(head, sizeof head);
+  return !odDwgVersionOf(std::string_view(head, static_cast<size_t>(in.gcount()))).empty();
+}
+}  // namespace
+
 std::pair<OdDbDatabasePtr, OdDbDatabasePtr> HostAppServices::readFiles(const OdString& first,
                                                                        const OdString& second) const {
+  if (isDwgFile(first) || isDwgFile(second)) return {readFile(first), readFile(second)};
   OdDbDatabasePtr secondDb;
   std::exception_ptr secondError;
   OdRxHeldEvents secondEvents;

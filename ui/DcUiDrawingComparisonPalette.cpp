@@ -138,7 +138,8 @@ OdResult DcUiDrawingComparisonPalette::compare(const OdString& file1Path, const 
   OdDbDatabase* first = file1.get();
   OdDbDatabase* second = file2.get();
   static_cast<DcComparisonManagerImpl*>(manager.get())
-      ->handOverReadFiles(readHere1 ? std::move(file1) : OdDbDatabasePtr(), readHere2 ? std::move(file2) : OdDbDatabasePtr());
+      ->handOverReadFiles(readHere1 ? std::move(file1) : OdDbDatabasePtr(),
+                          readHere2 ? std::move(file2) : OdDbDatabasePtr());
   OdResult result;
   {
     DocManReactorDetached detached;

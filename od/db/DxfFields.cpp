@@ -247,7 +247,8 @@ bool readPlainDecimal(std::string_view text, double& value) {
   uint64_t mantissa = 0;
   auto readDigits = [&] {
     const char* from = p;
-    while (p < end && static_cast<unsigned>(*p - '0') < 10) mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+    for (; p < end && static_cast<unsigned>(*p - '0') < 10; ++p)
+      mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
     return p - from;
   };
   ptrdiff_t digits = readDigits(), decimals = 0;
@@ -259,7 +260,8 @@ bool readPlainDecimal(std::string_view text, double& value) {
   // Longer mantissas (wrapped above, unused) go to the full parser.
   bool anyDigit = p - first > (point ? 1 : 0);
   if (p != end || !anyDigit || digits + decimals > 15) return false;
-  value = static_cast<double>(static_cast<int64_t>(mantissa)) / kPowers[decimals];  // below 2^53: exact, one instruction
+  // Below 2^53 the mantissa converts exactly, and as a signed integer in one instruction.
+  value = static_cast<double>(static_cast<int64_t>(mantissa)) / kPowers[decimals];
   if (negative) value = -value;
   return true;
 }

@@ -61,7 +61,8 @@ TEST_F(HostAppServicesTest, TwoFilesReadTogetherFailWithTheFirstErrorAndTellNoth
     OdString first, second;
     std::vector<std::string> events;
   };
-  for (const Case& c : {Case{missing, good, {}}, Case{good, missing, {"made", "opened librecad_kinetics_dxfrw_AC1021.dxf"}}}) {
+  const std::vector<std::string> goodRead{"made", "opened librecad_kinetics_dxfrw_AC1021.dxf"};
+  for (const Case& c : {Case{missing, good, {}}, Case{good, missing, goodRead}}) {
     ReadingLog log;
     try {
       app.services().readFiles(c.first, c.second);
