@@ -28,7 +28,7 @@ class ReadingLog : public OdRxEventReactor {
   std::thread::id m_thread = std::this_thread::get_id();
 };
 
-class HostAppServicesTest : public HostAppTest {
+class HostAppServicesTest : public HostFixture {
  protected:
   OdString drawing(const char* name) { return OdString((testDataDir() / name).string()); }
 };
@@ -42,12 +42,12 @@ TEST_F(HostAppServicesTest, TwoFilesReadTogetherAreWhatReadingOneAfterTheOtherGi
   std::vector<std::string> oneAfterTheOther;
   {
     ReadingLog alone;
-    firstAlone = app.services().readFile(first);
-    secondAlone = app.services().readFile(second);
+    firstAlone = app->services().readFile(first);
+    secondAlone = app->services().readFile(second);
     oneAfterTheOther = alone.events;
   }
   ReadingLog together;
-  auto [firstDb, secondDb] = app.services().readFiles(first, second);
+  auto [firstDb, secondDb] = app->services().readFiles(first, second);
   EXPECT_EQ(together.events, oneAfterTheOther);
   EXPECT_TRUE(together.allOnThisThread);
   EXPECT_EQ(odDxfSaveString(firstDb.get(), first), odDxfSaveString(firstAlone.get(), first));
@@ -65,7 +65,7 @@ TEST_F(HostAppServicesTest, TwoFilesReadTogetherFailWithTheFirstErrorAndTellNoth
   for (const Case& c : {Case{missing, good, {}}, Case{good, missing, goodRead}}) {
     ReadingLog log;
     try {
-      app.services().readFiles(c.first, c.second);
+      app->services().readFiles(c.first, c.second);
       ADD_FAILURE() << "no error";
     } catch (const OdError& e) {
       EXPECT_NE(e.description().utf8().find("missing.dxf"), std::string::npos) << e.description().utf8();
