@@ -125,6 +125,10 @@ void DcComparisonManagerImpl::notifyReactors(Notify notify) {
 OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* file2) {
   m_file1Info = makeFileInfo(file1);
   m_file2Info = makeFileInfo(file2);
+  struct LetGoOfReadFiles {
+    std::array<OdDbDatabasePtr, 2>& files;
+    ~LetGoOfReadFiles() { files = {}; }
+  } letGo{m_readFiles};
   XrefWatchPause pause;
   notifyReactors([this](auto* r) { r->compareStarted(this); });
   ProgressFinish progressFinish(m_progress);
@@ -176,7 +180,7 @@ OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* fil
   insertMarkedReference(result, result->getOdDbObjectId(m_file2Block));
   impl.setFileBlocks(result->getOdDbObjectId(m_file1Block), result->getOdDbObjectId(m_file2Block));
 
-  nameResult(resultDocument, file1, file2);
+  nameResult(resultDocument, m_file1Info->path, m_file2Info->path);  // File 1 may be gone: it was handed over
   createPairInfoDictionary(result);
   notifyReactors([&](auto* r) { r->comparisonAdded(comparison.get()); });
   // We tell of a failed layout, so that the user sees what the result lacks.
@@ -201,13 +205,14 @@ OdResult DcComparisonManagerImpl::bindFile(OdDbDatabase* result, OdDbDatabase* f
     return eNoXrefDefinitionBlock;
   }
   try {
-    bindFileBlock(block.get(), editorReactor, isFile2);
+    bindFileBlock(block.get(), editorReactor, isFile2, m_readFiles[isFile2].get() == file ? file : nullptr);
   } catch (const OdError& error) {
     return error.code();
   }
   blockHandle = block->objectId().getHandle();
   if (!boundWithContent(block->objectId(), file))
     comparison.setFailureCode(isFile2 ? kFailedToCloneFile2 : kFailedToCloneFile1);
+  m_readFiles[isFile2].release();
   return eOk;
 }
 

@@ -4,6 +4,7 @@
 #include "HostEditorReactor.h"
 #include "ProgressBar.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -38,6 +39,14 @@ class DcComparisonManagerImpl : public DcComparisonManager {
   ProgressBar& progress() { return m_progress; }
   // Without a maker a run does not follow the editor: its objects are never compared.
   void setEditorReactorMaker(DcEditorReactorMaker maker) { m_makeEditorReactor = maker; }
+  // Databases read for the next compare of File 1 and File 2, which nothing
+  // else changes: binding takes them rather than reading their files again
+  // (while the files are unchanged), and lets each go once bound, so that a
+  // caller handing over its only reference has the memory back early. Null
+  // for a file to read again.
+  void handOverReadFiles(OdDbDatabasePtr file1, OdDbDatabasePtr file2) {
+    m_readFiles = {std::move(file1), std::move(file2)};
+  }
   // What to paint: the comparison compared last or activated since; null when there is none.
   const DcDisplayContext* displayContext() const { return m_shown ? &*m_shown : nullptr; }
 
@@ -65,6 +74,7 @@ class DcComparisonManagerImpl : public DcComparisonManager {
   bool m_restored = false;
   std::vector<DcBlockTableRecordComparisonPtr> m_comparisons;
   DcEditorReactorMaker m_makeEditorReactor = nullptr;
+  std::array<OdDbDatabasePtr, 2> m_readFiles;
   std::optional<DcDisplayContext> m_shown;
   int m_currentChange = -1;
 };

@@ -67,10 +67,11 @@ OdDbBlockTableRecordPtr attachFileBlock(OdDbDatabase* result, OdDbDatabase* file
   return block;
 }
 
-void bindFileBlock(OdDbBlockTableRecord* block, HostEditorReactor* reactor, bool keepReactorRegistered) {
+void bindFileBlock(OdDbBlockTableRecord* block, HostEditorReactor* reactor, bool keepReactorRegistered,
+                   OdDbDatabase* alreadyRead) {
   HostEditor* editor = reactor ? hostEditor() : nullptr;
   try {
-    OdDbXRefMan::load(block);
+    OdDbXRefMan::load(block, alreadyRead);
     OdDbXRefMan::setOverlaid(block, false);
     if (editor) editor->addReactor(reactor);
     OdDbXRefMan::bind(block);
@@ -93,9 +94,9 @@ OdDbObjectId insertMarkedReference(OdDbDatabase* result, const OdDbObjectId& blo
   return id;
 }
 
-void nameResult(HostDocument* result, OdDbDatabase* file1, OdDbDatabase* file2) {
-  OdString name1 = baseNameOf(file1->getFilename());
-  OdString name2 = baseNameOf(file2->getFilename());
+void nameResult(HostDocument* result, const OdString& file1Path, const OdString& file2Path) {
+  OdString name1 = baseNameOf(file1Path);
+  OdString name2 = baseNameOf(file2Path);
   OdString name = dcFormatMessage(kMsgResultName, {name1, name2});
   for (int number = 1; isOpenDocumentName(name); ++number)
     name = dcFormatMessage(kMsgResultNameNumbered, {name1, name2, OdString::format("%d", number)});

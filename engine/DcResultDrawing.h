@@ -29,14 +29,16 @@ int& resultBlockNameCounter();
 OdDbBlockTableRecordPtr attachFileBlock(OdDbDatabase* result, OdDbDatabase* file, const OdString& blockName);
 // Loads and binds the reference with the reactor (when there is one) listening to the editor;
 // the reactor stays registered when asked to. Library errors leave with the
-// reactor unregistered.
-void bindFileBlock(OdDbBlockTableRecord* block, HostEditorReactor* reactor, bool keepReactorRegistered);
+// reactor unregistered. The file's database, when given, is bound instead of
+// the file read again if nothing changed since it was read (OdDbXRefMan::load).
+void bindFileBlock(OdDbBlockTableRecord* block, HostEditorReactor* reactor, bool keepReactorRegistered,
+                   OdDbDatabase* alreadyRead = nullptr);
 // A marked reference to the bound block in the result's model space; the block is marked too.
 OdDbObjectId insertMarkedReference(OdDbDatabase* result, const OdDbObjectId& block);
 
 // Names the result document and its database after the two files, with a
 // number when an open document has that name already.
-void nameResult(HostDocument* result, OdDbDatabase* file1, OdDbDatabase* file2);
+void nameResult(HostDocument* result, const OdString& file1Path, const OdString& file2Path);
 
 void markResultObject(OdDbObject* object);
 // Whether the object is one of a result drawing's two blocks or their references.

@@ -2,6 +2,8 @@
 
 #include "DbDatabase.h"
 
+#include <utility>
+
 class HostDocManager;
 
 // What the host offers databases and plug-ins: finding files, new databases.
@@ -21,6 +23,12 @@ class HostAppServices {
   OdDbDatabasePtr readFile(const OdString& path, bool convertCodePage = false, bool partialLoad = false,
                            int shareMode = kShareDenyNo, const OdString& password = OdString()) const;
   static constexpr int kShareDenyNo = 0x40;
+  // Reads two DXF files at the same time, the second on a thread of its own
+  // (DWG files one after the other), with what reading first one then the
+  // other gives: the same databases, events to reactors and notes, in that
+  // order, on the calling thread, and the first error. Events of a read that
+  // failed are dropped: the database they name is gone, and no reactor saw it made.
+  std::pair<OdDbDatabasePtr, OdDbDatabasePtr> readFiles(const OdString& first, const OdString& second) const;
   // What readFile and OPEN share.
   static OdDbDatabasePtr readDrawing(const OdString& path);
   // What the reader repaired in the drawing, as the user is told it; empty when nothing.

@@ -42,13 +42,19 @@ std::string jsonString(const std::string& text) {
   return out + "\"";
 }
 
+// The program ends after info: its exit gives the memory back at once, where
+// freeing the database object by object would take a tenth of the reading.
+OdDbDatabase* keptToExit = nullptr;
+
 int info(const char* path) {
   hostRequireInputFile(OdString(path));
   OdDbDatabasePtr db = odReadDrawingFile(OdString(path));
-  std::map<std::string, int> modelSpace;
+  std::map<const OdRxClass*, int> byClass;  // named once per class, not once per entity
   OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
   for (OdDbObjectId id : ms->entityIds())
-    if (OdDbObjectPtr e = id.openObject()) ++modelSpace[e->isA()->name().utf8()];
+    if (OdDbObjectPtr e = id.openObject()) ++byClass[e->isA()];
+  std::map<std::string, int> modelSpace;
+  for (const auto& [cls, count] : byClass) modelSpace[cls->name().utf8()] += count;
   if (OdString note = HostAppServices::repairNote(OdString(path), db.get()); !note.isEmpty())
     std::fprintf(stderr, "odtool: %s\n", note.utf8().c_str());
   std::printf("{\n  \"version\": %s,\n  \"codepage\": %s,\n  \"objects\": %zu,\n  \"repairs\": %zu,\n  \"modelSpace\": {",
@@ -60,6 +66,7 @@ int info(const char* path) {
     separator = ",\n";
   }
   std::printf("%s}\n}\n", modelSpace.empty() ? "" : "\n  ");
+  keptToExit = db.detach();
   return 0;
 }
 

@@ -28,14 +28,27 @@ namespace {
 constexpr int kPaletteControlId = 46;
 constexpr const char* kDrawingCompareCommand = "DWGCOMPARE";
 
-// An open document's database when one has the path (ignoring case), else the file read anew.
-OdDbDatabasePtr databaseOf(const OdString& path) {
+// The open document that has the path (ignoring case), or null.
+HostDocument* openDocumentOf(const OdString& path) {
   if (HostDocManager* docs = hostDocManager())
     for (HostDocument* document : docs->documents())
-      if (document->filePath().iCompare(path) == 0) return OdDbDatabasePtr(document->database());
+      if (document->filePath().iCompare(path) == 0) return document;
+  return nullptr;
+}
+
+// An open document's database when one has the path, else the file read anew.
+OdDbDatabasePtr databaseOf(const OdString& path) {
+  if (HostDocument* document = openDocumentOf(path)) return OdDbDatabasePtr(document->database());
   HostAppServices* services = hostAppServices();
   return services ? services->readFile(path, false, false, HostAppServices::kShareDenyNo, OdString())
                   : OdDbDatabasePtr();
+}
+
+// The same for two paths; when neither is open, both files are read at the same time.
+std::pair<OdDbDatabasePtr, OdDbDatabasePtr> databasesOf(const OdString& first, const OdString& second) {
+  HostAppServices* services = hostAppServices();
+  if (!services || openDocumentOf(first) || openDocumentOf(second)) return {databaseOf(first), databaseOf(second)};
+  return services->readFiles(first, second);
 }
 
 OdString fileNameOf(const OdString& path) { return OdString(std::filesystem::path(path.utf8()).filename().string()); }
@@ -118,14 +131,20 @@ OdResult DcUiDrawingComparisonPalette::compare(const OdString& file1Path, const 
   DcComparisonManagerPtr manager = DcComparisonManager::createObject();
   static_cast<DcComparisonManagerImpl*>(manager.get())->setEditorReactorMaker(&newDcEditorReactor);
   if (auto* dialog = findUiInterface<DcComparisonManagerReactor>(DcUiAux::kSettingsDialog)) manager->addReactor(dialog);
-  OdDbDatabasePtr file2 = databaseOf(file2Path);
-  OdDbDatabasePtr file1 = databaseOf(file1Path);
+  // Files read here, not open documents the user may have changed, go to the binding.
+  bool readHere1 = !openDocumentOf(file1Path), readHere2 = !openDocumentOf(file2Path);
+  auto [file2, file1] = databasesOf(file2Path, file1Path);
   if (file1.isNull() || file2.isNull()) return eFileNotFound;
+  OdDbDatabase* first = file1.get();
+  OdDbDatabase* second = file2.get();
+  static_cast<DcComparisonManagerImpl*>(manager.get())
+      ->handOverReadFiles(readHere1 ? std::move(file1) : OdDbDatabasePtr(),
+                          readHere2 ? std::move(file2) : OdDbDatabasePtr());
   OdResult result;
   {
     DocManReactorDetached detached;
     HostDocument* before = hostCurrentDocument();
-    result = manager->compare(file1.get(), file2.get());
+    result = manager->compare(first, second);
     if (result == eUserBreak) closeCancelledResult(before);
     if (result == eOk) {
       zoomAllWhenDrawn();

@@ -2,10 +2,12 @@
 
 #include "RxObject.h"
 
+#include <functional>
 #include <vector>
 
 class OdDbDatabase;
 class OdDbIdMapping;
+class OdRxEvent;
 
 // Observer of what happens to databases: files opened and saved, databases
 // made and destroyed, deep clones. Every notification does nothing unless
@@ -23,6 +25,31 @@ class OdRxEventReactor {
   // Before a deep clone into the destination starts, and once when it has ended.
   virtual void beginDeepClone(OdDbDatabase* /*destination*/, OdDbIdMapping&) {}
   virtual void endDeepClone(OdDbIdMapping&) {}
+};
+
+// Events kept back from the reactors, to be handed to them later in the order
+// they were fired: a drawing read on a thread of its own tells of itself on
+// the thread that waits for it.
+class OdRxHeldEvents {
+ public:
+  // Hands the events to the reactors on the calling thread, once.
+  void fire();
+
+ private:
+  friend class OdRxEvent;
+  std::vector<std::function<void(OdRxEvent&)>> m_events;
+};
+
+// While it lives, the events fired on its thread go into the list given, not to the reactors.
+class OdRxEventHold {
+ public:
+  explicit OdRxEventHold(OdRxHeldEvents& into);
+  ~OdRxEventHold();
+  OdRxEventHold(const OdRxEventHold&) = delete;
+  OdRxEventHold& operator=(const OdRxEventHold&) = delete;
+
+ private:
+  OdRxHeldEvents* m_outer;
 };
 
 // Hands events to the reactors added to it, in the order they were added.
@@ -46,6 +73,8 @@ class OdRxEvent : public OdRxObject {
  private:
   template <class Call>
   void fire(const Call& call);
+  // True when the thread holds its events: the event is kept to be fired again later.
+  static bool held(std::function<void(OdRxEvent&)> event);
   std::vector<OdRxEventReactor*> m_reactors;
 };
 using OdRxEventPtr = OdSmartPtr<OdRxEvent>;

@@ -5,31 +5,43 @@
 
 namespace {
 
+// Drawings are read on two threads at once, and reading may register classes.
 class SysRegistry : public OdStaticRxObject<OdRxDictionary> {
  public:
   OdRxObjectPtr getAt(const OdString& key) const override {
+    std::lock_guard lock(m_mutex);
     auto it = m_entries.find(key);
     return it == m_entries.end() ? OdRxObjectPtr() : it->second;
   }
   OdRxObjectPtr putAt(const OdString& key, OdRxObject* obj) override {
+    std::lock_guard lock(m_mutex);
     OdRxObjectPtr previous = getAt(key);
     m_entries[key] = obj;
     return previous;
   }
   OdRxObjectPtr remove(const OdString& key) override {
+    std::lock_guard lock(m_mutex);
     auto it = m_entries.find(key);
     if (it == m_entries.end()) return OdRxObjectPtr();
     OdRxObjectPtr previous = it->second;
     m_entries.erase(it);
     return previous;
   }
-  bool has(const OdString& key) const override { return m_entries.count(key) != 0; }
-  int numEntries() const override { return static_cast<int>(m_entries.size()); }
+  bool has(const OdString& key) const override {
+    std::lock_guard lock(m_mutex);
+    return m_entries.count(key) != 0;
+  }
+  int numEntries() const override {
+    std::lock_guard lock(m_mutex);
+    return static_cast<int>(m_entries.size());
+  }
   void forEachEntry(const std::function<void(const OdString&, OdRxObject*)>& visit) const override {
+    std::lock_guard lock(m_mutex);
     for (const auto& [key, obj] : m_entries) visit(key, obj.get());
   }
 
  private:
+  mutable std::recursive_mutex m_mutex;  // visitors may look entries up
   std::map<OdString, OdRxObjectPtr> m_entries;
 };
 
@@ -49,6 +61,8 @@ OdRxClass* odrxClassByDxfName(const OdString& dxfName) {
   // Rebuilt whenever classes were added or removed since the last look-up.
   static std::map<OdString, OdRxClass*> byDxfName;
   static int builtFor = -1;
+  static std::mutex mutex;
+  std::lock_guard lock(mutex);
   OdRxDictionary* registry = odrxSysRegistry();
   if (builtFor != registry->numEntries()) {
     byDxfName.clear();

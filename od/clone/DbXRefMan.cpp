@@ -36,9 +36,10 @@ OdString resolvePath(const OdDbDatabase* host, const OdString& path) {
   return std::filesystem::exists(beside) ? OdString(beside.string()) : path;
 }
 
-OdDbDatabasePtr readReferencedDrawing(const OdDbDatabase* host, const OdString& pathName) {
+OdDbDatabasePtr readReferencedDrawing(const OdDbDatabase* host, const OdString& pathName, OdDbDatabase* alreadyRead) {
   if (pathName.isEmpty()) throw OdError(eFileNotFound, "The external reference names no file");
   OdString path = resolvePath(host, pathName);
+  if (odIsReadFromUnchangedFile(alreadyRead, path)) return OdDbDatabasePtr(alreadyRead);
   OdDbDatabasePtr db = drawingReader() ? drawingReader()(path) : readDrawingFile(path);
   if (!db) throw OdError(eFileNotFound, "File not found: " + path);
   return db;
@@ -222,9 +223,9 @@ OdDbBlockTableRecordPtr OdDbXRefManExt::addNewXRefDefBlock(OdDbDatabase* db, con
   return block;
 }
 
-OdResult OdDbXRefMan::load(OdDbBlockTableRecord* block) {
+OdResult OdDbXRefMan::load(OdDbBlockTableRecord* block, OdDbDatabase* alreadyRead) {
   OdDbDatabase* host = checkedHost(block);
-  OdDbDatabasePtr xref = readReferencedDrawing(host, block->pathName());
+  OdDbDatabasePtr xref = readReferencedDrawing(host, block->pathName(), alreadyRead);
   OdDbIdMappingPtr mapping = newMapping(xref.get(), host, OdDb::kDrcXrefMangleName, OdDb::kDcSymTableMerge);
   DependentSymbolCloner cloner(*mapping, block->getName());
   cloner.setFiresEvents(false);  // resolving a reference is no clone of the host's

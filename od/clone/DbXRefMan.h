@@ -39,7 +39,10 @@ class OdDbXRefMan {
   // and linetypes ByLayer, ByBlock and Continuous being the host's own. The
   // block stands for the drawing's model space, which stays in the loaded
   // drawing (xrefDatabase); dependent blocks come empty. Loading again reloads.
-  static OdResult load(OdDbBlockTableRecord* block);
+  // A database already read from the drawing's file (odReadDrawingFile), and
+  // unchanged since, is taken instead of reading the file again when the file
+  // is unchanged too: it must not change while loaded, as the bind reads it.
+  static OdResult load(OdDbBlockTableRecord* block, OdDbDatabase* alreadyRead = nullptr);
   static OdResult setOverlaid(OdDbBlockTableRecord* block, bool overlaid);
   // Makes the reference an ordinary block holding a deep clone of the
   // drawing's model space entities (loading it first when needed). The

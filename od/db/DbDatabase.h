@@ -111,6 +111,10 @@ class OdDbDatabase : public OdRxObject {
   OdString getFilename() const { return m_fileName; }
   void setFilename(const OdString& path) { m_fileName = path; }
   void setDatabaseFileName(const OdString& path) { m_fileName = path; }
+  // The file the database was read from as it was then (name, identity, size,
+  // time; see odFileStamp), empty when not read from a file.
+  const std::string& readFileStamp() const { return m_readFileStamp; }
+  void setReadFileStamp(std::string stamp) { m_readFileStamp = std::move(stamp); }
   // Values the reader repaired (numbers followed by other text), and the first of them with its place.
   size_t readRepairs() const { return m_readRepairs; }
   const OdString& firstReadRepair() const { return m_firstReadRepair; }
@@ -164,6 +168,7 @@ class OdDbDatabase : public OdRxObject {
   std::vector<OdDbStub*> m_pendingHandles;
   bool m_deferHandles = false;
   OdString m_fileName;
+  std::string m_readFileStamp;
   size_t m_readRepairs = 0;
   OdString m_firstReadRepair;
   OdString m_originalVersion;

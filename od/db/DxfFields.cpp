@@ -7,6 +7,7 @@
 #include <charconv>
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 namespace dxf {
 
@@ -232,44 +233,43 @@ CodeType codeType(int code) {
 }
 }  // namespace
 
-namespace {
 // Plain decimals of up to 15 digits ("-1234.5678") are exact as an integer
 // divided by a power of ten, which rounds once like any correct parser.
-bool parseSimpleDecimal(std::string_view text, double& value) {
+bool readPlainDecimal(std::string_view text, double& value) {
   static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
                                        1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  size_t i = 0;
-  bool negative = !text.empty() && text[0] == '-';
-  if (negative) ++i;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  bool negative = p < end && *p == '-';
+  p += negative;
+  const char* first = p;
+  while (p < end && *p == '0') ++p;  // leading zeros are no digits of the mantissa
   uint64_t mantissa = 0;
-  int digits = 0, decimals = 0;
-  bool point = false, anyDigit = false;
-  for (; i < text.size(); ++i) {
-    char c = text[i];
-    if (c >= '0' && c <= '9') {
-      anyDigit = true;
-      if (mantissa == 0 && c == '0' && !point) continue;  // leading zeros
-      mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-      ++digits;
-      decimals += point;
-      if (digits > 15) return false;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
+  auto readDigits = [&] {
+    const char* from = p;
+    for (; p < end && static_cast<unsigned>(*p - '0') < 10; ++p)
+      mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    return p - from;
+  };
+  ptrdiff_t digits = readDigits(), decimals = 0;
+  bool point = p < end && *p == '.';
+  if (point) {
+    ++p;
+    decimals = readDigits();
   }
-  if (!anyDigit) return false;
-  value = static_cast<double>(mantissa) / kPowers[decimals];
+  // Longer mantissas (wrapped above, unused) go to the full parser.
+  bool anyDigit = p - first > (point ? 1 : 0);
+  if (p != end || !anyDigit || digits + decimals > 15) return false;
+  // Below 2^53 the mantissa converts exactly, and as a signed integer in one instruction.
+  value = static_cast<double>(static_cast<int64_t>(mantissa)) / kPowers[decimals];
   if (negative) value = -value;
   return true;
 }
-}  // namespace
 
 double toDouble(std::string_view text) {
   text = trimmed(text);
   double fast;
-  if (!text.empty() && parseSimpleDecimal(text, fast)) return fast;
+  if (!text.empty() && readPlainDecimal(text, fast)) return fast;
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   double value = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -309,7 +309,7 @@ OdBinaryData hexToBinary(std::string_view hex) {
 
 double toDouble(const Group& g) {
   switch (g.type) {
-    case GroupType::Text: return toDouble(g.value);
+    case GroupType::Text: return g.realRead ? g.real : toDouble(g.value);
     case GroupType::Real: return g.real;
     case GroupType::Integer:
     case GroupType::Handle: return static_cast<double>(g.integer);
@@ -410,6 +410,9 @@ ClassLayout::ClassLayout(const OdRxClass* cls, const ClassLayout* parent, std::s
     : m_parent(parent), m_marker(cls->name().utf8()), m_own(own) {}
 
 const std::vector<ClassLayout::Section>& ClassLayout::buildSections() const {
+  static std::recursive_mutex mutex;  // a layout builds its parent's under it too
+  std::lock_guard lock(mutex);
+  if (m_built.load(std::memory_order_relaxed)) return m_sections;
   if (m_parent) m_sections = m_parent->sections();
   size_t i = 0;
   if (!m_marker.empty() || (!m_own.empty() && m_own[0].kind != Kind::Marker)) {
@@ -422,7 +425,7 @@ const std::vector<ClassLayout::Section>& ClassLayout::buildSections() const {
     while (i < m_own.size() && m_own[i].kind != Kind::Marker) ++i;
     m_sections.push_back(Section{m_own[start].marker, m_own.subspan(start + 1, i - start - 1)});
   }
-  m_built = true;
+  m_built.store(true, std::memory_order_release);
   return m_sections;
 }
 

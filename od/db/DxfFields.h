@@ -6,6 +6,7 @@
 
 #include "DbDxfFiler.h"
 
+#include <atomic>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -50,6 +51,9 @@ struct Group {
   int code = 0;
   std::string_view value;
   GroupType type = GroupType::Text;
+  // A text group whose number the tokenizer has read already, into real;
+  // toDouble answers it, everything else goes by the text.
+  bool realRead = false;
   union {
     double real;
     int64_t integer = 0;
@@ -78,6 +82,9 @@ class ReadContext {
 };
 
 double toDouble(std::string_view text);
+// A plain decimal of up to 15 digits ("-12.5", "3", ".5"), read exactly as
+// toDouble reads it; false for anything else, which toDouble reads its own way.
+bool readPlainDecimal(std::string_view text, double& value);
 int64_t toInt(std::string_view text);
 OdBinaryData hexToBinary(std::string_view hex);
 // The value of a group, text or typed.
@@ -231,7 +238,9 @@ class ClassLayout {
     const char* marker;  // null for fields before any subclass marker
     std::span<const Field> fields;
   };
-  const std::vector<Section>& sections() const { return m_built ? m_sections : buildSections(); }
+  const std::vector<Section>& sections() const {
+    return m_built.load(std::memory_order_acquire) ? m_sections : buildSections();
+  }
   void applyOwnDefaults(OdDbObject* obj) const;
 
   // Reads one group into obj; answers false when no field takes it.
@@ -250,7 +259,7 @@ class ClassLayout {
   std::string m_marker;  // empty when the fields say their markers themselves
   std::span<const Field> m_own;
   mutable std::vector<Section> m_sections;
-  mutable bool m_built = false;
+  mutable std::atomic<bool> m_built = false;  // built once, by the first of the threads reading that needs it
 };
 
 // The name of a symbol table record (empty for anything else); references

@@ -40,6 +40,14 @@ bool isModelled(const OdRxClass* cls, bool wantEntity) {
          !cls->isDerivedFrom(OdDbGenericEntity::desc());
 }
 
+// Maps keyed by text, looked up by the bytes of the file without making a string each time.
+struct TextHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+};
+template <class Value>
+using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+
 bool isSubentityRecord(std::string_view type) { return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND"; }
 
 class DxfReader : public dxf::ReadContext {
@@ -47,7 +55,7 @@ class DxfReader : public dxf::ReadContext {
   DxfReader(std::string_view data, const OdString& fileName)
       : m_tokens(data), m_fileName(fileName), m_db(OdDbDatabase::create(false)) {
     m_decoder.setCaretEscapes(!m_tokens.isBinary());
-    m_recordPosition = m_tokens.position();
+    m_recordMark = m_tokens.mark();
   }
 
   OdDbDatabasePtr read();
@@ -101,21 +109,21 @@ class DxfReader : public dxf::ReadContext {
   Group m_peek{};
   bool m_hasPeek = false;
   std::string_view m_recordType;
-  std::string m_recordPosition;
+  size_t m_recordMark = 0;
   std::vector<Group> m_record;  // groups of the current record, its type excluded
 
   struct ClassInfo {
     OdString className;
     bool isEntity = false;
   };
-  std::unordered_map<std::string, ClassInfo> m_classes;
+  TextMap<ClassInfo> m_classes;
   struct KnownType {
     dxf::ClassChooser chooser;
     OdRxClass* cls;
   };
-  std::unordered_map<std::string, KnownType> m_classByType;
+  TextMap<KnownType> m_classByType;
   // Symbols by the bytes of their names in the file: entities name the same few layers over and over.
-  std::unordered_map<std::string, OdDbObjectId> m_symbolsByRawName[static_cast<int>(Table::Count)];
+  TextMap<OdDbObjectId> m_symbolsByRawName[static_cast<int>(Table::Count)];
   OdDbObjectId m_modelSpace, m_paperSpace;
   std::pair<OdDbObjectId, OdDbBlockTableRecord*> m_lastBlock{};
   OdDbObjectId m_parentEntity;  // the entity that VERTEX, ATTRIB and SEQEND records belong to
@@ -124,7 +132,7 @@ class DxfReader : public dxf::ReadContext {
   OdDbObjectId m_lastHandleId;
 };
 
-void DxfReader::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, m_recordPosition + ": " + what); }
+void DxfReader::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, m_tokens.position(m_recordMark) + ": " + what); }
 
 bool DxfReader::nextGroup(Group& g) {
   if (m_hasPeek) {
@@ -141,7 +149,7 @@ bool DxfReader::readRecord() {
   do {
     if (!nextGroup(g)) return false;
   } while (g.code == 999);  // comments may stand before any record
-  m_recordPosition = m_tokens.position();  // errors name where the record starts, not where it was seen to end
+  m_recordMark = m_tokens.mark();  // errors name where the record starts, not where it was seen to end
   if (g.code != 0) fail("expected the start of a record (group 0), found group " + std::to_string(g.code));
   m_tokens.releaseValues();
   m_recordType = g.value;
@@ -274,10 +282,10 @@ void DxfReader::readOtherSection(const std::string& name, std::vector<dxf::KeptG
 }
 
 OdDbObjectPtr DxfReader::makeObject(std::string_view type, Where where) {
-  OdString typeName(type);
   OdRxClass* cls = nullptr;
-  auto known = m_classByType.find(std::string(type));
+  auto known = m_classByType.find(type);
   if (known == m_classByType.end()) {
+    OdString typeName(type);
     KnownType entry{dxf::classChooser(typeName), odrxClassByDxfName(typeName)};
     known = m_classByType.emplace(std::string(type), entry).first;
   }
@@ -288,7 +296,8 @@ OdDbObjectPtr DxfReader::makeObject(std::string_view type, Where where) {
     // Modelled classes make objects that count their own references and come with one.
     return OdDbObjectPtr(static_cast<OdDbObject*>(cls->constructor()()), kOdRxObjAttach);
   }
-  auto info = m_classes.find(std::string(type));
+  OdString typeName(type);
+  auto info = m_classes.find(type);
   OdString className = info != m_classes.end() && !info->second.className.isEmpty() ? info->second.className
                                                                                     : OdString("AcDb") + typeName;
   OdRxClass* generic = odDbGenericClass(className, typeName, wantEntity);
@@ -319,10 +328,10 @@ OdDbObjectId DxfReader::addRecordObject(OdDbObject* obj, std::span<const Group> 
 
 OdDbObjectId DxfReader::symbolByRawName(dxf::SymbolTable which, std::string_view raw) {
   auto& cache = m_symbolsByRawName[static_cast<int>(OdDbDatabase::tableOf(which))];
-  auto it = cache.find(std::string(raw));
+  auto it = cache.find(raw);
   if (it != cache.end() && !it->second.isErased()) return it->second;
   OdDbObjectId id = symbolByName(which, decodeString(raw));
-  cache[std::string(raw)] = id;
+  cache.insert_or_assign(std::string(raw), id);
   return id;
 }
 

@@ -2,6 +2,7 @@
 
 #include "DxfFields.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,7 +12,7 @@ constexpr std::string_view kBinarySentinel("AutoCAD Binary DXF\r\n\x1a\0", 22);
 
 enum class BinaryType { String, Double, Int16, Int32, Int64, Bool, Chunk };
 
-BinaryType binaryTypeOf(int code) {
+constexpr BinaryType classifyCode(int code) {
   if ((code >= 10 && code <= 59) || (code >= 110 && code <= 149) || (code >= 210 && code <= 239) ||
       (code >= 460 && code <= 469) || (code >= 1010 && code <= 1059))
     return BinaryType::Double;
@@ -24,6 +25,18 @@ BinaryType binaryTypeOf(int code) {
   if (code >= 290 && code <= 299) return BinaryType::Bool;
   if ((code >= 310 && code <= 319) || code == 1004) return BinaryType::Chunk;
   return BinaryType::String;
+}
+
+// Every group asks for its type: the codes that have one are looked up in a table.
+constexpr int kLastTypedCode = 1071;
+constexpr auto kTypeByCode = [] {
+  std::array<BinaryType, kLastTypedCode + 1> table{};
+  for (int code = 0; code <= kLastTypedCode; ++code) table[code] = classifyCode(code);
+  return table;
+}();
+
+BinaryType binaryTypeOf(int code) {
+  return code >= 0 && code <= kLastTypedCode ? kTypeByCode[code] : BinaryType::String;
 }
 
 // What can be read and written back: the negative codes of ASCII files up
@@ -53,6 +66,17 @@ bool isWhollyNumber(std::string_view value) {
   double number;
   auto [end, ec] = std::from_chars(value.data() + first, value.data() + last + 1, number);
   return ec == std::errc() && end == value.data() + last + 1;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A group code line: an integer between blanks; false for anything else.
+bool parseCode(std::string_view text, int& code) {
+  size_t a = 0, b = text.size();
+  while (a < b && isBlank(text[a])) ++a;
+  while (b > a && isBlank(text[b - 1])) --b;
+  auto [end, ec] = std::from_chars(text.data() + a, text.data() + b, code);
+  return a < b && ec == std::errc() && end == text.data() + b;
 }
 
 template <class T>
@@ -92,44 +116,67 @@ std::string quotedForMessage(std::string_view value) {
 
 void DxfTokenizer::fail(const std::string& what) const { throw OdError(eDxfFileCorrupt, position() + ": " + what); }
 
-std::string DxfTokenizer::position() const {
-  return m_binary ? "byte " + std::to_string(m_groupStart) : "line " + std::to_string(m_groupLine);
+std::string DxfTokenizer::position(size_t mark) const {
+  return (m_binary ? "byte " : "line ") + std::to_string(mark);
 }
 
 bool DxfTokenizer::next(dxf::Group& group) { return m_binary ? nextBinary(group) : nextAscii(group); }
 
+// Lines are a few bytes long: a plain loop beats a call to find each end.
 std::string_view DxfTokenizer::readLine() {
-  size_t end = m_data.find('\n', m_pos);
-  size_t stop = end == std::string_view::npos ? m_data.size() : end;
-  std::string_view line = m_data.substr(m_pos, stop - m_pos);
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  m_pos = end == std::string_view::npos ? m_data.size() : end + 1;
+  const char* data = m_data.data();
+  size_t size = m_data.size(), start = m_pos, end = start;
+  while (end < size && data[end] != '\n') ++end;
+  m_pos = end < size ? end + 1 : size;
+  if (end > start && data[end - 1] == '\r') --end;
   ++m_line;
-  return line;
+  return std::string_view(data + start, end - start);
 }
 
-bool DxfTokenizer::nextAscii(dxf::Group& group) {
-  // Blank lines at the very end are not a group.
+// The common group code line, blanks and up to five digits, read in one pass.
+bool DxfTokenizer::readPlainCode(int& code) {
+  const char* data = m_data.data();
+  size_t size = m_data.size(), at = m_pos;
+  while (at < size && data[at] == ' ') ++at;
+  size_t digits = at;
+  int value = 0;
+  while (at < size && at - digits < 5 && data[at] >= '0' && data[at] <= '9') value = value * 10 + (data[at++] - '0');
+  if (at == digits || at >= size) return false;
+  if (data[at] == '\r' && at + 1 < size) ++at;
+  if (data[at] != '\n') return false;
+  m_pos = at + 1;
+  ++m_line;
+  code = value;
+  return true;
+}
+
+bool DxfTokenizer::onlyBlanksRemain() const {
   size_t probe = m_pos;
   while (probe < m_data.size() && (m_data[probe] == '\r' || m_data[probe] == '\n' || m_data[probe] == ' ' ||
                                    m_data[probe] == '\t' || m_data[probe] == '\x1a' || m_data[probe] == '\0'))
     ++probe;
-  if (probe >= m_data.size()) return false;
-  m_groupLine = m_line + 1;
-  m_groupStart = m_pos;
-  std::string_view codeText = readLine();
-  size_t a = 0, b = codeText.size();
-  while (a < b && (codeText[a] == ' ' || codeText[a] == '\t')) ++a;
-  while (b > a && (codeText[b - 1] == ' ' || codeText[b - 1] == '\t')) --b;
+  return probe >= m_data.size();
+}
+
+bool DxfTokenizer::nextAscii(dxf::Group& group) {
+  size_t start = m_pos, line = m_line + 1;
   int code = 0;
-  auto [end, ec] = std::from_chars(codeText.data() + a, codeText.data() + b, code);
-  if (a == b || ec != std::errc() || end != codeText.data() + b)
-    fail("expected a group code, found " + quotedForMessage(codeText));
+  if (!readPlainCode(code)) {
+    // Blank lines at the very end are not a group.
+    if (onlyBlanksRemain()) return false;
+    m_groupLine = line;
+    m_groupStart = start;
+    std::string_view codeText = readLine();
+    if (!parseCode(codeText, code)) fail("expected a group code, found " + quotedForMessage(codeText));
+  }
+  m_groupLine = line;
+  m_groupStart = start;
   checkCode(code);
   if (m_pos >= m_data.size()) fail("the file ends after group code " + std::to_string(code) + " without its value");
   group.code = code;
   group.value = readLine();
-  if (isNumeric(binaryTypeOf(code))) {
+  group.realRead = isNumeric(binaryTypeOf(code)) && dxf::readPlainDecimal(group.value, group.real);
+  if (isNumeric(binaryTypeOf(code)) && !group.realRead) {
     if (!startsAsNumber(group.value))
       fail("group " + std::to_string(code) + " needs a number, found " + quotedForMessage(group.value));
     if (!isWhollyNumber(group.value)) noteRepair(code, group.value);
@@ -174,6 +221,7 @@ bool DxfTokenizer::nextBinary(dxf::Group& group) {
   }
   checkCode(code);
   group.code = code;
+  group.realRead = false;
   switch (binaryTypeOf(code)) {
     case BinaryType::String: {
       size_t end = m_data.find('\0', m_pos);

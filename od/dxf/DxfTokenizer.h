@@ -22,7 +22,10 @@ class DxfTokenizer {
   // The next group; false at the end of the data.
   bool next(dxf::Group& group);
   // Where the last group started, for messages ("line 120", "byte 4711").
-  std::string position() const;
+  std::string position() const { return position(mark()); }
+  // The same as a number, kept cheaply and named by position(mark) when needed.
+  size_t mark() const { return m_binary ? m_groupStart : m_groupLine; }
+  std::string position(size_t mark) const;
   // Binary values are turned into text held here; cleared between records.
   void releaseValues() { m_values.clear(); }
   // Numbers read from what begins as one but is not wholly one ("1,5",
@@ -34,6 +37,8 @@ class DxfTokenizer {
   bool nextAscii(dxf::Group& group);
   bool nextBinary(dxf::Group& group);
   std::string_view readLine();
+  bool readPlainCode(int& code);
+  bool onlyBlanksRemain() const;
   [[noreturn]] void fail(const std::string& what) const;
   void checkCode(int code) const;
   std::string_view keep(std::string text);

@@ -2,10 +2,13 @@
 
 #include "DbBlockReference.h"
 #include "DbDictionary.h"
+#include "DbXRefMan.h"
 #include "DcBlockTableRecordComparison.h"
 #include "DcComparisonManagerImpl.h"
 #include "DcPairInfo.h"
 #include "DcResultDrawing.h"
+#include "DrawingFile.h"
+#include "DxfWriter.h"
 #include "HostDocManager.h"
 #include "ProgressBar.h"
 
@@ -147,6 +150,30 @@ TEST_F(DcComparisonManagerTest, AFile2WhoseFileHasEmptiedSinceItWasReadIsAFailed
   ASSERT_EQ(newManager()->compare(file1.get(), file2.get()), eOk);
   EXPECT_EQ(reactor.events, (std::vector<std::string>{"compareStarted", "file1Bound", "file2Bound", "comparisonAdded",
                                                       "layoutComparisonFailed Model 2", "compareFinished"}));
+}
+
+TEST_F(DcComparisonManagerTest, FilesReadForTheComparisonAreBoundAsReadUnlessTheirFileChanged) {
+  struct Case {
+    bool readForComparison, file2Rewritten;
+    int readsByBinding;
+  };
+  for (Case c : {Case{true, false, 0}, Case{true, true, 1}, Case{false, false, 2}}) {
+    std::string a = writeDrawing("a.dxf", {{0, 0, 1, 1}}), b = writeDrawing("b.dxf", {{0, 0, 2, 2}});
+    OdDbDatabasePtr file1 = readDrawing(a), file2 = readDrawing(b);
+    std::string file1AsRead = odDxfSaveString(file1.get(), OdString(a));
+    if (c.file2Rewritten) writeDrawing("b.dxf", {{0, 0, 20, 20}});
+    int reads = 0;
+    odDbSetDrawingReader([&](const OdString& path) {
+      ++reads;
+      return odReadDrawingFile(path);
+    });
+    DcComparisonManagerPtr manager = newManager();
+    if (c.readForComparison) static_cast<DcComparisonManagerImpl*>(manager.get())->handOverReadFiles(file1, file2);
+    EXPECT_EQ(manager->compare(file1.get(), file2.get()), eOk);
+    odDbSetDrawingReader(nullptr);
+    EXPECT_EQ(reads, c.readsByBinding);
+    EXPECT_EQ(odDxfSaveString(file1.get(), OdString(a)), file1AsRead) << "binding changed the database it took";
+  }
 }
 
 TEST_F(DcComparisonManagerTest, TakenBlockNamesAreReplacedAndTheUserIsTold) {

@@ -6,7 +6,9 @@
 #include "DbSymbolTable.h"
 #include "EntityTestSupport.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <map>
 
 using namespace entity_test;
@@ -147,4 +149,20 @@ TEST(DxfFields, EveryFieldOfEveryEntityClassSurvivesSaveAndReopen) {
     EXPECT_EQ(obj->isA()->name().utf8(), expected.first->name().utf8());
     EXPECT_EQ(fieldValues(obj.get()), expected.second);
   }
+}
+
+// Numbers read from text are the doubles a correct parser gives, bit for bit,
+// whichever way the reader takes to them.
+TEST(DxfFields, TextNumbersReadAsTheNearestDouble) {
+  const char* const texts[] = {"0.1",    "-0.001", "123456789012345", "1234567890123456", "0.000000000000001",
+                               "00012.50", "5.",   ".5",              "-0",               "1e-08",
+                               "9007199254740993", "108872.2144", "-33392.7666"};
+  for (const char* text : texts) {
+    std::string_view view(text);
+    double expected = 0;
+    std::from_chars(view.data(), view.data() + view.size(), expected);
+    double read = dxf::toDouble(view);
+    EXPECT_EQ(std::memcmp(&read, &expected, sizeof read), 0) << text << " read as " << read;
+  }
+  EXPECT_EQ(dxf::toDouble(" 7.25\t"), 7.25);
 }
