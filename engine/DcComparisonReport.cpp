@@ -16,26 +16,21 @@ namespace {
 
 constexpr int kBoxPrecision = 6;
 
-// The class of the bound object an entry came from; entries read back from
-// a saved result have no object left to ask.
-std::string classOf(const ComparedObject& object) {
-  OdDbObjectPtr clone = object.idPair.value().openObject();
-  return clone.isNull() ? std::string("(saved)") : clone->isA()->name().utf8();
-}
-
 size_t GroupCounts::*groupOf(bool inOther, bool isFile1) {
   return inOther ? &GroupCounts::shared : isFile1 ? &GroupCounts::file1Only : &GroupCounts::file2Only;
 }
 
-void countEntries(const ComparedObjectMap& own, const ComparedObjectMap& other, bool isFile1,
-                  ComparisonReport& report) {
+// Whether each entry of `own`, in its order, has its value in `other`: one
+// walk over both sorted maps instead of a search per entry.
+std::vector<bool> foundInOther(const ComparedObjectMap& own, const ComparedObjectMap& other) {
+  std::vector<bool> found;
+  found.reserve(own.size());
+  auto theirs = other.begin();
   for (const auto& [value, object] : own) {
-    bool inOther = other.contains(value);
-    if (inOther && !isFile1) continue;  // shared entries are counted once, from File 1
-    size_t GroupCounts::*group = groupOf(inOther, isFile1);
-    ++(report.entityCounts.*group);
-    ++(report.byClass[classOf(object)].*group);
+    while (theirs != other.end() && theirs->first < value) ++theirs;
+    found.push_back(theirs != other.end() && theirs->first == value);
   }
+  return found;
 }
 
 // The object of a bound file's model space an entity belongs to: itself,
@@ -51,19 +46,18 @@ class TopLevelObjects {
         addFileBlock(file->blockTableRecord());
   }
 
-  OdDbObjectId of(OdDbObjectId id) const {
-    for (int depth = 0; depth < kMaxDepth && !id.isNull(); ++depth) {
-      OdDbObjectPtr object = id.openObject();
-      if (object.isNull()) break;
+  OdDbObjectId of(OdDbObjectId id, OdDbObjectPtr object) const {
+    for (int depth = 0; depth < kMaxDepth && !object.isNull(); ++depth) {
       OdDbObjectId owner = object->ownerId();
       if (m_fileBlocks.contains(owner)) return id;
       auto dimension = m_dimensionOfBlock.find(owner);
       if (dimension != m_dimensionOfBlock.end()) {
         id = dimension->second;
+        object = id.openObject();
         continue;
       }
-      OdDbObjectPtr ownerObject = owner.openObject();
-      if (ownerObject.isNull() || !ownerObject->isKindOf(OdDbEntity::desc())) break;
+      object = owner.openObject();
+      if (object.isNull() || !object->isKindOf(OdDbEntity::desc())) break;
       id = owner;
     }
     return OdDbObjectId();
@@ -85,24 +79,40 @@ class TopLevelObjects {
   std::unordered_map<OdDbObjectId, OdDbObjectId> m_dimensionOfBlock;
 };
 
-// Each top-level object counts once: shared when all its entries are found
-// in the other file, else only in its own.
-void countTopLevelObjects(const ComparedObjectMap& own, const ComparedObjectMap& other, bool isFile1,
-                          const TopLevelObjects& topLevel, GroupCounts& counts) {
+// One file's entries counted in one pass, each object opened once: per entity
+// (shared entries once, from File 1) and by class, and per top-level object,
+// which is shared when all its entries are found in the other file.
+void countFile(const ComparedObjectMap& own, const ComparedObjectMap& other, bool isFile1,
+               const TopLevelObjects& topLevel, ComparisonReport& report) {
+  std::vector<bool> inOther = foundInOther(own, other);
+  std::unordered_map<const OdRxClass*, GroupCounts> byClass;
   std::unordered_map<OdDbObjectId, bool> allShared;
+  size_t index = 0;
   for (const auto& [value, object] : own) {
-    if (object.idPair.value().isNull()) {  // read back from a saved result: no object to place
-      bool shared = other.contains(value);
-      if (!shared || isFile1) ++(counts.*groupOf(shared, isFile1));
+    bool shared = inOther[index++];
+    OdDbObjectId id = object.idPair.value();
+    OdDbObjectPtr bound = id.openObject();
+    if (!shared || isFile1) {
+      ++(report.entityCounts.*groupOf(shared, isFile1));
+      ++(byClass[bound.isNull() ? nullptr : bound->isA()].*groupOf(shared, isFile1));
+    }
+    if (id.isNull()) {  // read back from a saved result: no object to place
+      if (!shared || isFile1) ++(report.counts.*groupOf(shared, isFile1));
       continue;
     }
-    OdDbObjectId top = topLevel.of(object.idPair.value());
+    OdDbObjectId top = topLevel.of(id, bound);
     if (top.isNull()) continue;
     auto [entry, added] = allShared.emplace(top, true);
-    entry->second = entry->second && other.contains(value);
+    entry->second = entry->second && shared;
   }
   for (const auto& [top, shared] : allShared)
-    if (!shared || isFile1) ++(counts.*groupOf(shared, isFile1));
+    if (!shared || isFile1) ++(report.counts.*groupOf(shared, isFile1));
+  for (const auto& [cls, counts] : byClass) {
+    GroupCounts& named = report.byClass[cls ? cls->name().utf8() : std::string("(saved)")];
+    named.file1Only += counts.file1Only;
+    named.file2Only += counts.file2Only;
+    named.shared += counts.shared;
+  }
 }
 
 std::string jsonString(const OdString& text) {
@@ -213,11 +223,9 @@ ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBloc
   ComparisonReport report;
   if (const FileInfo* info = manager.file1Info()) report.file1 = *info;
   if (const FileInfo* info = manager.file2Info()) report.file2 = *info;
-  countEntries(comparison.file1Objects(), comparison.file2Objects(), true, report);
-  countEntries(comparison.file2Objects(), comparison.file1Objects(), false, report);
   TopLevelObjects topLevel(comparison.blockTableRecordId());
-  countTopLevelObjects(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, report.counts);
-  countTopLevelObjects(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, report.counts);
+  countFile(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, report);
+  countFile(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, report);
   for (const auto& [name, unused] : comparison.unsupportedObjects()) report.unsupported.push_back(name.utf8());
   if (comparison.failureCode() != 0)
     report.failures.push_back({comparison.name(), failureReasonOf(comparison.failureCode())});
@@ -229,8 +237,8 @@ GroupCounts paintedCounts(const DcBlockTableRecordComparisonImpl& comparison) {
   const ComparedObjectMap& file1 = comparison.file1Objects();
   const ComparedObjectMap& file2 = comparison.file2Objects();
   GroupCounts counts;
-  for (const auto& [value, object] : file1) ++(file2.contains(value) ? counts.shared : counts.file1Only);
-  for (const auto& [value, object] : file2) counts.file2Only += file1.contains(value) ? 0 : 1;
+  for (bool inFile2 : foundInOther(file1, file2)) ++(inFile2 ? counts.shared : counts.file1Only);
+  for (bool inFile1 : foundInOther(file2, file1)) counts.file2Only += inFile1 ? 0 : 1;
   return counts;
 }
 
