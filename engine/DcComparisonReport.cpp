@@ -6,6 +6,7 @@
 #include "DcSettings.h"
 #include "HostObjectHashDxfGenerator.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <unordered_map>
@@ -85,22 +86,30 @@ class TopLevelObjects {
 void countFile(const ComparedObjectMap& own, const ComparedObjectMap& other, bool isFile1,
                const TopLevelObjects& topLevel, ComparisonReport& report) {
   std::vector<bool> inOther = foundInOther(own, other);
+  std::vector<std::pair<OdDbObjectId, bool>> bound;
+  bound.reserve(own.size());
   std::unordered_map<const OdRxClass*, GroupCounts> byClass;
-  std::unordered_map<OdDbObjectId, bool> allShared;
   size_t index = 0;
   for (const auto& [value, object] : own) {
     bool shared = inOther[index++];
-    OdDbObjectId id = object.idPair.value();
-    OdDbObjectPtr bound = id.openObject();
+    if (!object.idPair.value().isNull()) {
+      bound.emplace_back(object.idPair.value(), shared);
+    } else if (!shared || isFile1) {  // read back from a saved result: no object to ask or place
+      ++(report.entityCounts.*groupOf(shared, isFile1));
+      ++(byClass[nullptr].*groupOf(shared, isFile1));
+      ++(report.counts.*groupOf(shared, isFile1));
+    }
+  }
+  // In the order objects were made rather than by fingerprint: far fewer cache misses.
+  std::sort(bound.begin(), bound.end(), [](const auto& a, const auto& b) { return a.first.stub() < b.first.stub(); });
+  std::unordered_map<OdDbObjectId, bool> allShared;
+  for (const auto& [id, shared] : bound) {
+    OdDbObjectPtr object = id.openObject();
     if (!shared || isFile1) {
       ++(report.entityCounts.*groupOf(shared, isFile1));
-      ++(byClass[bound.isNull() ? nullptr : bound->isA()].*groupOf(shared, isFile1));
+      ++(byClass[object.isNull() ? nullptr : object->isA()].*groupOf(shared, isFile1));
     }
-    if (id.isNull()) {  // read back from a saved result: no object to place
-      if (!shared || isFile1) ++(report.counts.*groupOf(shared, isFile1));
-      continue;
-    }
-    OdDbObjectId top = topLevel.of(id, bound);
+    OdDbObjectId top = topLevel.of(id, object);
     if (top.isNull()) continue;
     auto [entry, added] = allShared.emplace(top, true);
     entry->second = entry->second && shared;
