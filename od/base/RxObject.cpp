@@ -12,14 +12,17 @@ class SysRegistry : public OdStaticRxObject<OdRxDictionary> {
     return it == m_entries.end() ? OdRxObjectPtr() : it->second;
   }
   OdRxObjectPtr putAt(const OdString& key, OdRxObject* obj) override {
-    OdRxObjectPtr previous = getAt(key);
+    OdRxObjectPtr previous = remove(key);
     m_entries[key] = obj;
+    if (auto* cls = dynamic_cast<OdRxClass*>(obj); cls && !cls->dxfName().isEmpty() && cls->constructor())
+      m_byDxfName.emplace(std::pair(cls->dxfName(), key), cls);
     return previous;
   }
   OdRxObjectPtr remove(const OdString& key) override {
     auto it = m_entries.find(key);
     if (it == m_entries.end()) return OdRxObjectPtr();
     OdRxObjectPtr previous = it->second;
+    if (auto* cls = dynamic_cast<OdRxClass*>(previous.get())) m_byDxfName.erase(std::pair(cls->dxfName(), key));
     m_entries.erase(it);
     return previous;
   }
@@ -29,40 +32,34 @@ class SysRegistry : public OdStaticRxObject<OdRxDictionary> {
     for (const auto& [key, obj] : m_entries) visit(key, obj.get());
   }
 
+  // Of the classes that make objects of a DXF record, the first by name.
+  OdRxClass* classByDxfName(const OdString& dxfName) const {
+    auto it = m_byDxfName.lower_bound(std::pair(dxfName, OdString()));
+    return it != m_byDxfName.end() && it->first.first == dxfName ? it->second : nullptr;
+  }
+
  private:
   std::map<OdString, OdRxObjectPtr> m_entries;
+  // Kept with the entries: every file read adds the classes of its unknown
+  // records, and a look-up must not cost a pass over them all.
+  std::map<std::pair<OdString, OdString>, OdRxClass*> m_byDxfName;
 };
+
+SysRegistry& sysRegistry() {
+  static SysRegistry registry;
+  return registry;
+}
 
 }  // namespace
 
-OdRxDictionary* odrxSysRegistry() {
-  static SysRegistry registry;
-  return &registry;
-}
+OdRxDictionary* odrxSysRegistry() { return &sysRegistry(); }
 
 OdRxClass* odrxGetClass(const OdString& name) {
   OdRxObjectPtr entry = odrxSysRegistry()->getAt(name);
   return entry && entry->isKindOf(OdRxClass::desc()) ? static_cast<OdRxClass*>(entry.get()) : nullptr;
 }
 
-OdRxClass* odrxClassByDxfName(const OdString& dxfName) {
-  // Rebuilt whenever classes were added or removed since the last look-up.
-  static std::map<OdString, OdRxClass*> byDxfName;
-  static int builtFor = -1;
-  OdRxDictionary* registry = odrxSysRegistry();
-  if (builtFor != registry->numEntries()) {
-    byDxfName.clear();
-    registry->forEachEntry([](const OdString&, OdRxObject* obj) {
-      if (obj && obj->isKindOf(OdRxClass::desc())) {
-        auto* cls = static_cast<OdRxClass*>(obj);
-        if (!cls->dxfName().isEmpty() && cls->constructor()) byDxfName.emplace(cls->dxfName(), cls);
-      }
-    });
-    builtFor = registry->numEntries();
-  }
-  auto it = byDxfName.find(dxfName);
-  return it == byDxfName.end() ? nullptr : it->second;
-}
+OdRxClass* odrxClassByDxfName(const OdString& dxfName) { return sysRegistry().classByDxfName(dxfName); }
 
 OdRxClass* OdRxObject::desc() {
   static OdRxClass* cls = odrxRegisterBuiltin("OdRxObject", nullptr, nullptr, "");

@@ -3,6 +3,7 @@
 #include "DbLine.h"
 #include "DbSymbolTable.h"
 #include "DxfReader.h"
+#include "DxfTokenizer.h"
 #include "DxfWriter.h"
 #include "TestData.h"
 
@@ -155,6 +156,21 @@ TEST(DxfReader, EntitiesOfABlockRecordWithoutABlockAreWrittenInOne) {
   auto block = OdDbBlockTableRecord::cast(again->blockTable()->getAt(OdString("B")).openObject().get());
   ASSERT_FALSE(block.isNull());
   EXPECT_EQ(block->entityIds().size(), 1u);
+}
+
+// Inputs found by fuzzing that read but were written as files that did not.
+TEST(DxfReader, WhatReadsIsWrittenAsAFileThatReadsTheSame) {
+  const std::string inputs[] = {
+      // A section name with a NUL byte was cut at it and became a second HEADER.
+      std::string("0\nSECTION\n2\nHEADER\0\n0\n\n0\nENDSEC\n", 32),
+  };
+  for (const std::string& input : inputs) {
+    SCOPED_TRACE(quotedForMessage(input));
+    OdDbDatabasePtr db = odDxfReadBuffer(input, OdString("fuzz.dxf"));
+    std::string written = odDxfWriteString(db.get());
+    OdDbDatabasePtr again = odDxfReadBuffer(written, OdString("written.dxf"));
+    EXPECT_EQ(firstDifference(written, odDxfWriteString(again.get())), "");
+  }
 }
 
 TEST(DxfReader, FilesWithoutAVersionOrWithUntrustedCountsRead) {
