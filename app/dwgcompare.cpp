@@ -2,6 +2,7 @@
 // the comparison module loaded, as a user would run -DWGCOMPARE, and writes
 // the result drawing, its painted view and a report as asked.
 
+#include "DwgcompareArguments.h"
 #include "HostApp.h"
 #include "HostExports.h"
 #include "HostOutputTransaction.h"
@@ -41,24 +42,6 @@ const char kHelp[] =
 // The first line of the report's list of layouts that failed to compare.
 const char kFailureReportCaption[] = "Comparison Failure Report";
 
-struct Options {
-  std::string file1, file2, result, png, svg, json, props, tolerance, zoomChanges;
-  bool changes = false;
-};
-
-// Each output the options ask for, and the extension its format needs.
-struct Output {
-  const char* option;
-  const char* extension;
-  const std::string& path;
-};
-std::vector<Output> outputsOf(const Options& options) {
-  return {{"-o", ".dxf", options.result},
-          {"--png", ".png", options.png},
-          {"--svg", ".svg", options.svg},
-          {"--json", ".json", options.json}};
-}
-
 int usageError(const std::string& message) {
   std::fprintf(stderr, "dwgcompare: %s\n%s(dwgcompare --help tells more)\n", message.c_str(), kUsageLine);
   return 2;
@@ -69,41 +52,8 @@ int failure(const std::string& message) {
   return 1;
 }
 
-// Empty when the options are usable; otherwise what is wrong.
-std::string parse(int argc, char** argv, Options& options) {
-  std::vector<std::string> files;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    std::string* value = arg == "-o"            ? &options.result
-                         : arg == "--png"       ? &options.png
-                         : arg == "--svg"       ? &options.svg
-                         : arg == "--json"      ? &options.json
-                         : arg == "--props"     ? &options.props
-                         : arg == "--tolerance" ? &options.tolerance
-                         : arg == "--zoom-changes" ? &options.zoomChanges
-                                                : nullptr;
-    if (arg == "--changes") {
-      options.changes = true;
-    } else if (value) {
-      if (i + 1 >= argc) return arg + " needs a value";
-      *value = argv[++i];
-    } else if (!arg.empty() && arg[0] == '-') {
-      return "unknown option " + arg;
-    } else {
-      files.push_back(arg);
-    }
-  }
-  if (files.size() != 2) return "give two drawing files";
-  options.file1 = files[0];
-  options.file2 = files[1];
-  for (const Output& output : outputsOf(options))
-    if (!output.path.empty() && !hostHasExtension(OdString(output.path), output.extension))
-      return std::string(output.option) + " " + output.path + ": the file name must end in " + output.extension;
-  return std::string();
-}
-
 // Sets the comparison's variables as asked; empty when they took the values.
-std::string setVariables(HostApp& app, const Options& options) {
+std::string setVariables(HostApp& app, const DwgcompareOptions& options) {
   for (auto [option, name, value] : {std::tuple{"--props", "COMPAREPROPS", &options.props},
                                      std::tuple{"--tolerance", "COMPARETOLERANCE", &options.tolerance}})
     if (!value->empty() && !app.editor().setVarFromText(name, OdString(*value)))
@@ -139,7 +89,7 @@ struct Step {
 };
 
 // The steps that do what was asked, in order.
-std::vector<Step> stepsOf(const Options& options) {
+std::vector<Step> stepsOf(const DwgcompareOptions& options) {
   std::vector<Step> steps;
   steps.push_back({"-DWGCOMPARE", {answerFor(options.file1), answerFor(options.file2)}});
   steps.push_back({"-COMPAREREPORT", {}});
@@ -182,14 +132,14 @@ bool reportsFailedLayout(const HostCommandLine& commandLine, size_t from) {
 }
 
 // Runs the comparison and writes every output, or none; the exit status.
-int compare(HostApp& app, const Options& options, const char* program) {
+int compare(HostApp& app, const DwgcompareOptions& options, const char* program) {
   HostOutputTransaction outputs;
   try {
     for (const std::string& file : {options.file1, options.file2}) hostRequireInputFile(OdString(file));
     if (!options.zoomChanges.empty() && !std::filesystem::is_directory(options.zoomChanges))
       return failure("--zoom-changes " + options.zoomChanges + ": not a folder");
     outputs.addInputs({OdString(options.file1), OdString(options.file2)});
-    for (const Output& output : outputsOf(options))
+    for (const DwgcompareOutput& output : outputsOf(options))
       if (!output.path.empty()) outputs.claim(OdString(output.path));
   } catch (const OdError& e) {
     return failure(e.description().utf8());
@@ -214,7 +164,7 @@ int compare(HostApp& app, const Options& options, const char* program) {
   } catch (const OdError& e) {
     return failure(e.description().utf8());
   }
-  for (const Output& output : outputsOf(options))
+  for (const DwgcompareOutput& output : outputsOf(options))
     if (!output.path.empty()) std::printf("Wrote %s\n", output.path.c_str());
   // The outputs show what could be compared; the status says that it was not all.
   return layoutFailed ? failure("a layout could not be compared; see the failure report") : 0;
@@ -231,8 +181,8 @@ int main(int argc, char** argv) {
     std::printf("dwgcompare %s\n", kHostVersion);
     return 0;
   }
-  Options options;
-  if (std::string problem = parse(argc, argv, options); !problem.empty()) return usageError(problem);
+  DwgcompareOptions options;
+  if (std::string problem = parseDwgcompareArguments(argc, argv, options); !problem.empty()) return usageError(problem);
   // A batch run reads the user's settings but leaves them as they were.
   HostAppOptions hostOptions;
   hostOptions.profileReadOnly = true;

@@ -5,6 +5,7 @@
 #include "DbDimension.h"
 #include "DbLayout.h"
 #include "DcHost.h"
+#include "DcPairInfo.h"
 #include "DcRevisionClouds.h"
 #include "DcSettings.h"
 #include "GiExtents.h"
@@ -189,21 +190,14 @@ void DcBlockTableRecordComparisonImpl::prepareForFingerprint(OdDbObject* object)
 }
 
 void DcBlockTableRecordComparisonImpl::readObjects(const OdResBuf* chunks, ComparedObjectMap& target) {
-  for (const OdResBuf* item = chunks; item; item = item->next().get()) {
-    const OdBinaryData& chunk = item->getBinaryChunk();
-    if (chunk.empty()) {
-      hostPrint(hostTranslate(L"DWGCOMPARE: Failed to read file compare info\n"));
-      return;
-    }
-    for (size_t at = 0; at + 4 <= chunk.size(); at += 4) {
-      uint32_t value = uint32_t(chunk[at]) | uint32_t(chunk[at + 1]) << 8 | uint32_t(chunk[at + 2]) << 16 |
-                       uint32_t(chunk[at + 3]) << 24;
-      if (value == 0) continue;
-      auto hash = std::make_shared<hostObjectCompare::Hash>();
-      hash->value = value;
-      target.insert({hash, OdDbIdPair()});
-    }
+  std::vector<uint32_t> values;
+  bool complete = readPairInfoHashes(chunks, values);
+  for (uint32_t value : values) {
+    auto hash = std::make_shared<hostObjectCompare::Hash>();
+    hash->value = value;
+    target.insert({hash, OdDbIdPair()});
   }
+  if (!complete) hostPrint(hostTranslate(L"DWGCOMPARE: Failed to read file compare info\n"));
 }
 
 void DcBlockTableRecordComparisonImpl::writeObjects(const ComparedObjectMap& source, OdResBuf* last) {

@@ -286,10 +286,8 @@ bool DcComparisonManagerImpl::readPairInfo(OdDbDatabase* database) {
   if (pair.isNull()) return false;
   m_file1Info = std::make_shared<FileInfo>();
   m_file2Info = std::make_shared<FileInfo>();
-  OdDbXrecordPtr file1Record = pair->getAt(kFile1Entry, OdDb::kForRead);
-  OdDbXrecordPtr file2Record = pair->getAt(kFile2Entry, OdDb::kForRead);
-  OdResBufPtr file1Chain = file1Record.isNull() ? OdResBufPtr() : file1Record->rbChain();
-  OdResBufPtr file2Chain = file2Record.isNull() ? OdResBufPtr() : file2Record->rbChain();
+  OdResBufPtr file1Chain = pairInfoRecordChain(pair.get(), kFile1Entry);
+  OdResBufPtr file2Chain = pairInfoRecordChain(pair.get(), kFile2Entry);
   OdResBufPtr file1Hashes = readPairInfoChain(file1Chain.get(), *m_file1Info, m_file1Block);
   OdResBufPtr file2Hashes = readPairInfoChain(file2Chain.get(), *m_file2Info, m_file2Block);
   m_restored = true;

@@ -1,5 +1,7 @@
 #include "DcPairInfo.h"
 
+#include "DbXrecord.h"
+
 namespace dwgcompare {
 
 OdDbObjectId createPairInfoDictionary(OdDbDatabase* database) {
@@ -19,7 +21,12 @@ bool hasPairInfo(OdDbDatabase* database) {
 OdDbDictionaryPtr openPairInfoDictionary(OdDbDatabase* database, OdDb::OpenMode mode) {
   if (!hasPairInfo(database)) return OdDbDictionaryPtr();
   OdDbDictionaryPtr named = database->getNamedObjectsDictionaryId().safeOpenObject();
-  return OdDbDictionaryPtr(named->getAt(kPairInfoDictionary, mode));
+  return OdDbDictionary::cast(named->getAt(kPairInfoDictionary, mode).get());
+}
+
+OdResBufPtr pairInfoRecordChain(const OdDbDictionary* pair, const char* entry) {
+  OdDbXrecordPtr record = OdDbXrecord::cast(pair->getAt(entry, OdDb::kForRead).get());
+  return record.isNull() ? OdResBufPtr() : record->rbChain();
 }
 
 OdResBufPtr pairInfoChain(const FileInfo& info, const OdDbHandle& blockHandle) {
@@ -41,6 +48,19 @@ OdResBufPtr readPairInfoChain(const OdResBuf* chain, FileInfo& info, OdDbHandle&
   if (item->restype() == OdResBuf::kRtString) blockHandle = OdDbHandle(item->getString());
   else if (item->restype() == OdResBuf::kDxfArbHandle) blockHandle = item->getHandle();
   return item->next();
+}
+
+bool readPairInfoHashes(const OdResBuf* chunks, std::vector<uint32_t>& values) {
+  for (const OdResBuf* item = chunks; item; item = item->next().get()) {
+    const OdBinaryData& chunk = item->getBinaryChunk();
+    if (chunk.empty()) return false;
+    for (size_t at = 0; at + 4 <= chunk.size(); at += 4) {
+      uint32_t value = uint32_t(chunk[at]) | uint32_t(chunk[at + 1]) << 8 | uint32_t(chunk[at + 2]) << 16 |
+                       uint32_t(chunk[at + 3]) << 24;
+      if (value != 0) values.push_back(value);
+    }
+  }
+  return true;
 }
 
 }  // namespace dwgcompare

@@ -16,6 +16,7 @@
 #include "HostAppServices.h"
 #include "HostOutputTransaction.h"
 #include "HostVersion.h"
+#include "OdtoolArguments.h"
 #include "RxEvent.h"
 
 #include <cstdio>
@@ -146,25 +147,22 @@ int usage(const char* problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return usage("give a command");
-  std::string command = argv[1];
-  if (command == "--version" && argc == 2) {
+  if (argc == 2 && std::string(argv[1]) == "--version") {
     std::printf("odtool %s\n", kHostVersion);
     return 0;
   }
-  const char* out = argv[argc - 1];
-  bool writes = (command == "roundtrip" && argc == 4) || (command == "bind" && argc == 5);
-  if (writes && !hostHasExtension(OdString(out), ".dxf")) return usage("the output's file name must end in .dxf");
+  OdtoolCommand command;
+  if (std::string problem = parseOdtoolArguments(argc, argv, command); !problem.empty()) return usage(problem.c_str());
+  const std::vector<std::string>& files = command.files;
   try {
-    if (command == "info" && argc == 3) return info(argv[2]);
-    if (command == "roundtrip" && argc == 4) return roundtrip(argv[2], argv[3]);
-    if (command == "bind" && argc == 5) return bind(argv[2], argv[3], argv[4]);
+    if (command.name == "info") return info(files[0].c_str());
+    if (command.name == "roundtrip") return roundtrip(files[0].c_str(), files[1].c_str());
+    return bind(files[0].c_str(), files[1].c_str(), files[2].c_str());
   } catch (const OdError& e) {
     std::fprintf(stderr, "odtool: %s\n", e.description().utf8().c_str());
     return 1;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "odtool: %s: %s\n", argv[2], e.what());
+    std::fprintf(stderr, "odtool: %s: %s\n", files[0].c_str(), e.what());
     return 1;
   }
-  return usage(("wrong arguments for " + command).c_str());
 }

@@ -15,8 +15,10 @@ class SysRegistry : public OdStaticRxObject<OdRxDictionary> {
   }
   OdRxObjectPtr putAt(const OdString& key, OdRxObject* obj) override {
     std::lock_guard lock(m_mutex);
-    OdRxObjectPtr previous = getAt(key);
+    OdRxObjectPtr previous = remove(key);
     m_entries[key] = obj;
+    if (auto* cls = dynamic_cast<OdRxClass*>(obj); cls && !cls->dxfName().isEmpty() && cls->constructor())
+      m_byDxfName.emplace(std::pair(cls->dxfName(), key), cls);
     return previous;
   }
   OdRxObjectPtr remove(const OdString& key) override {
@@ -24,6 +26,7 @@ class SysRegistry : public OdStaticRxObject<OdRxDictionary> {
     auto it = m_entries.find(key);
     if (it == m_entries.end()) return OdRxObjectPtr();
     OdRxObjectPtr previous = it->second;
+    if (auto* cls = dynamic_cast<OdRxClass*>(previous.get())) m_byDxfName.erase(std::pair(cls->dxfName(), key));
     m_entries.erase(it);
     return previous;
   }
@@ -40,43 +43,36 @@ class SysRegistry : public OdStaticRxObject<OdRxDictionary> {
     for (const auto& [key, obj] : m_entries) visit(key, obj.get());
   }
 
+  // Of the classes that make objects of a DXF record, the first by name.
+  OdRxClass* classByDxfName(const OdString& dxfName) const {
+    std::lock_guard lock(m_mutex);
+    auto it = m_byDxfName.lower_bound(std::pair(dxfName, OdString()));
+    return it != m_byDxfName.end() && it->first.first == dxfName ? it->second : nullptr;
+  }
+
  private:
   mutable std::recursive_mutex m_mutex;  // visitors may look entries up
   std::map<OdString, OdRxObjectPtr> m_entries;
+  // Kept with the entries: every file read adds the classes of its unknown
+  // records, and a look-up must not cost a pass over them all.
+  std::map<std::pair<OdString, OdString>, OdRxClass*> m_byDxfName;
 };
+
+SysRegistry& sysRegistry() {
+  static SysRegistry registry;
+  return registry;
+}
 
 }  // namespace
 
-OdRxDictionary* odrxSysRegistry() {
-  static SysRegistry registry;
-  return &registry;
-}
+OdRxDictionary* odrxSysRegistry() { return &sysRegistry(); }
 
 OdRxClass* odrxGetClass(const OdString& name) {
   OdRxObjectPtr entry = odrxSysRegistry()->getAt(name);
   return entry && entry->isKindOf(OdRxClass::desc()) ? static_cast<OdRxClass*>(entry.get()) : nullptr;
 }
 
-OdRxClass* odrxClassByDxfName(const OdString& dxfName) {
-  // Rebuilt whenever classes were added or removed since the last look-up.
-  static std::map<OdString, OdRxClass*> byDxfName;
-  static int builtFor = -1;
-  static std::mutex mutex;
-  std::lock_guard lock(mutex);
-  OdRxDictionary* registry = odrxSysRegistry();
-  if (builtFor != registry->numEntries()) {
-    byDxfName.clear();
-    registry->forEachEntry([](const OdString&, OdRxObject* obj) {
-      if (obj && obj->isKindOf(OdRxClass::desc())) {
-        auto* cls = static_cast<OdRxClass*>(obj);
-        if (!cls->dxfName().isEmpty() && cls->constructor()) byDxfName.emplace(cls->dxfName(), cls);
-      }
-    });
-    builtFor = registry->numEntries();
-  }
-  auto it = byDxfName.find(dxfName);
-  return it == byDxfName.end() ? nullptr : it->second;
-}
+OdRxClass* odrxClassByDxfName(const OdString& dxfName) { return sysRegistry().classByDxfName(dxfName); }
 
 OdRxClass* OdRxObject::desc() {
   static OdRxClass* cls = odrxRegisterBuiltin("OdRxObject", nullptr, nullptr, "");

@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_map>
 
@@ -38,6 +39,12 @@ bool isModelled(const OdRxClass* cls, bool wantEntity) {
   return cls->constructor() && cls->isDerivedFrom(OdDbObject::desc()) &&
          cls->isDerivedFrom(OdDbEntity::desc()) == wantEntity && !cls->isDerivedFrom(OdDbGenericObject::desc()) &&
          !cls->isDerivedFrom(OdDbGenericEntity::desc());
+}
+
+// Record types and section names are written back as they were read: a
+// control character or caret in one would be written escaped, as another name.
+bool isPlainName(std::string_view name) {
+  return std::none_of(name.begin(), name.end(), [](char c) { return c == '^' || (c >= 0 && c < 0x20); });
 }
 
 // Maps keyed by text, looked up by the bytes of the file without making a string each time.
@@ -154,6 +161,7 @@ bool DxfReader::readRecord() {
   m_tokens.releaseValues();
   m_recordType = g.value;
   while (!m_recordType.empty() && m_recordType.back() == ' ') m_recordType.remove_suffix(1);
+  if (!isPlainName(m_recordType)) fail("expected a record type, found " + quotedForMessage(m_recordType));
   m_record.clear();
   while (m_tokens.next(g)) {
     if (g.code == 0) {
@@ -180,6 +188,7 @@ OdDbDatabasePtr DxfReader::read() {
     std::string name;
     for (const Group& g : m_record)
       if (g.code == 2 && name.empty()) name = std::string(g.value);
+    if (!isPlainName(name)) fail("expected a section name, found " + quotedForMessage(name));
     if (name == "HEADER") readHeader();
     else if (name == "CLASSES") readClasses();
     else if (name == "TABLES") readTables();

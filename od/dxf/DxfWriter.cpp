@@ -64,7 +64,7 @@ class DxfWriter {
   void write();
 
  private:
-  void beginSection(const char* name) {
+  void beginSection(std::string_view name) {
     m_filer.put(0, "SECTION");
     m_filer.put(2, name);
   }
@@ -202,7 +202,7 @@ void DxfWriter::writeObjects() {
 
 void DxfWriter::writeOtherSections() {
   auto writeSection = [&](const std::string& name, const std::vector<dxf::KeptGroup>& groups) {
-    beginSection(name.c_str());
+    beginSection(name);
     for (const auto& g : groups) {
       if (g.code == 0) m_filer.put(0, g.text);
       else dxf::writeGroupByCode(&m_filer, g.code, g.text, g.id);

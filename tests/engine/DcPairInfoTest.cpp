@@ -7,6 +7,7 @@
 #include "DcPairInfo.h"
 #include "HostDocManager.h"
 
+#include <fstream>
 #include <set>
 
 using namespace dwgcompare;
@@ -131,4 +132,21 @@ TEST_F(DcPairInfoTest, ASavedResultIsRecognisedWhenOpenedWithItsFingerprints) {
   EXPECT_EQ(valuesOf(restored->file2Objects()), file2Values);
   // Still a result drawing: the palette is asked for.
   EXPECT_TRUE(dwgcompareui::isPaletteVisible());
+}
+
+// Found by fuzzing: an entry of another kind where the pair dictionary or a
+// file's Xrecord belongs threw from opening the drawing.
+TEST_F(DcPairInfoTest, AResultWhosePairEntriesAreOfAnotherKindStillOpens) {
+  auto drawing = [](const char* pairType, const char* file1Type) {
+    return std::string("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1032\n0\nENDSEC\n0\nSECTION\n2\nOBJECTS\n") +
+           "0\nDICTIONARY\n5\nC\n330\n0\n100\nAcDbDictionary\n3\nZRKD_DIFF\n350\nD\n" +  //
+           "0\n" + pairType + "\n5\nD\n330\nC\n3\nFile1\n350\nE\n" +                     //
+           "0\n" + file1Type + "\n5\nE\n330\nD\n5005\n/plans/plan.dxf\n0\nENDSEC\n0\nEOF\n";
+  };
+  for (const std::string& text : {drawing("XRECORD", "XRECORD"), drawing("DICTIONARY", "DICTIONARY")}) {
+    std::string path = dir / "result.dxf";
+    std::ofstream(path) << text;
+    EXPECT_TRUE(app->typeLine("OPEN \"" + path + "\"")) << commandLog();
+    EXPECT_TRUE(app->typeLine("CLOSE")) << commandLog();
+  }
 }
