@@ -14,22 +14,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace {
 // Larger images than this do not fit in memory comfortably.
 constexpr int kLargestExportSide = 8192;
-// A view without a window leaves out what a screen of this size would not show.
-constexpr int kUnseenSurfaceWidth = 1920;
-constexpr int kUnseenSurfaceHeight = 1080;
-
-// Where a view without a window draws: nothing is kept.
-class DiscardingSink : public OdGiGeometrySink {
- public:
-  void polyline(const OdGePoint3d*, int, const OdGiResolvedTraits&) override {}
-  void polygon(const OdGePoint3d*, int, const OdGiResolvedTraits&) override {}
-  void text(const OdGePoint3d&, const OdGeVector3d&, const OdGeVector3d&, double, const OdString&,
-            const OdGiResolvedTraits&) override {}
-};
 
 OdDbBlockTableRecordPtr modelSpaceOf(OdDbDatabase* database) {
   return OdDbBlockTableRecord::cast(database->getModelSpaceId().openObject().get());
@@ -42,7 +31,7 @@ std::string lowerExtensionOf(const OdString& path) {
 }
 }  // namespace
 
-HostGsDevice::HostGsDevice(OdDbDatabase* database) : m_database(database) { zoomExtents(); }
+HostGsDevice::HostGsDevice(OdDbDatabase* database) : m_database(database) {}
 
 HostGsDevice::~HostGsDevice() {
   *m_alive = false;
@@ -51,14 +40,27 @@ HostGsDevice::~HostGsDevice() {
   for (const Registration& r : left) r.listener->unregistered(this);
 }
 
+HostGsView& HostGsDevice::view() {
+  return const_cast<HostGsView&>(std::as_const(*this).view());
+}
+
+const HostGsView& HostGsDevice::view() const {
+  if (m_startingZoomPending) {
+    m_startingZoomPending = false;
+    if (OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(m_database)) m_view.zoomExtents(odGiBlockExtents(modelSpace.get()));
+  }
+  return m_view;
+}
+
 void HostGsDevice::zoomExtents() {
-  if (OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(m_database)) m_view.zoomExtents(odGiBlockExtents(modelSpace.get()));
+  m_startingZoomPending = true;
+  view();
 }
 
 void HostGsDevice::drawModelSpace(OdGiGeometrySink& sink, int width, int height) {
   OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(m_database);
   if (!modelSpace) return;
-  HostViewTransform transform = m_view.transform(width, height);
+  HostViewTransform transform = view().transform(width, height);
   OdGiWorldDrawImpl draw(sink);
   draw.setView(OdGeExtents2d(transform.toWorld({0, double(height)}), transform.toWorld({double(width), 0})),
                1 / transform.scale);
@@ -67,17 +69,15 @@ void HostGsDevice::drawModelSpace(OdGiGeometrySink& sink, int width, int height)
 }
 
 void HostGsDevice::update(HostCanvas& canvas, int width, int height) {
-  HostViewSink sink(m_view.transform(width, height), width, height, m_styles, canvas);
-  runUpdate(sink, width, height);
+  HostViewSink sink(view().transform(width, height), width, height, m_styles, canvas);
+  runUpdate([&] { drawModelSpace(sink, width, height); });
 }
 
 void HostGsDevice::update() {
-  if (m_listeners.empty()) return;
-  DiscardingSink sink;
-  runUpdate(sink, kUnseenSurfaceWidth, kUnseenSurfaceHeight);
+  if (!m_listeners.empty()) runUpdate([] {});
 }
 
-void HostGsDevice::runUpdate(OdGiGeometrySink& sink, int width, int height) {
+void HostGsDevice::runUpdate(const std::function<void()>& draw) {
   if (m_updating) return;
   std::vector<IHostDeviceUpdateListner*> listening = audience();
   m_updating = true;
@@ -87,7 +87,7 @@ void HostGsDevice::runUpdate(OdGiGeometrySink& sink, int width, int height) {
   };
   {
     Done done{m_updating};
-    drawFor(listening, sink, width, height);
+    drawFor(listening, draw);
   }
   // The drawing is over: whoever registered during it waits for the next one, not for this.
   for (Registration& r : m_listeners) r.armed = true;
@@ -111,11 +111,10 @@ void HostGsDevice::notify(const std::vector<IHostDeviceUpdateListner*>& audience
     if (hasUpdateListener(l)) call(l);
 }
 
-void HostGsDevice::drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, OdGiGeometrySink& sink, int width,
-                           int height) {
+void HostGsDevice::drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, const std::function<void()>& draw) {
   notify(audience, [this](IHostDeviceUpdateListner* l) { l->beginUpdate(this); });
   try {
-    drawModelSpace(sink, width, height);
+    draw();
   } catch (...) {
     notify(audience, [this](IHostDeviceUpdateListner* l) { l->endUpdate(this); });
     throw;

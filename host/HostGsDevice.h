@@ -20,7 +20,7 @@ class OdGiGeometrySink;
 // IHostVectorizerDeviceExPE.
 class HostGsDevice {
  public:
-  // The view starts at the drawing's extents.
+  // The view starts at the drawing's extents, measured when the view is first used.
   explicit HostGsDevice(OdDbDatabase* database);
   // Listeners still registered hear that they are unregistered.
   ~HostGsDevice();
@@ -28,8 +28,8 @@ class HostGsDevice {
   HostGsDevice& operator=(const HostGsDevice&) = delete;
 
   OdDbDatabase* database() const { return m_database; }
-  HostGsView& view() { return m_view; }
-  const HostGsView& view() const { return m_view; }
+  HostGsView& view();
+  const HostGsView& view() const;
   // The view to all of the model space.
   void zoomExtents();
 
@@ -37,8 +37,8 @@ class HostGsDevice {
   // listeners hearing of it. A drawing asked for while one is under way
   // (by a listener) is left out. Throws what the drawing threw.
   void update(HostCanvas& canvas, int width, int height);
-  // A drawing with nothing to paint on, as a view without a window makes:
-  // only for the listeners, so nothing is drawn when none is registered.
+  // The update of a view without a window: nothing to paint on, so
+  // nothing is drawn; the listeners hear the pass all the same.
   void update();
   // Writes the view as PNG or SVG, by the file's extension, as an output
   // (see hostWriteOutput) that must not replace any of the inputs.
@@ -73,15 +73,17 @@ class HostGsDevice {
   };
   void drawModelSpace(OdGiGeometrySink& sink, int width, int height);
   void paintExport(HostCanvas& canvas, int width, int height);
-  void drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, OdGiGeometrySink& sink, int width, int height);
-  void runUpdate(OdGiGeometrySink& sink, int width, int height);
+  void drawFor(const std::vector<IHostDeviceUpdateListner*>& audience, const std::function<void()>& draw);
+  void runUpdate(const std::function<void()>& draw);
   std::vector<IHostDeviceUpdateListner*> audience();
   template <class Call>
   void notify(const std::vector<IHostDeviceUpdateListner*>& audience, const Call& call);
   void endOneShot(const std::vector<IHostDeviceUpdateListner*>& audience);
 
   OdDbDatabase* m_database;
-  HostGsView m_view;
+  mutable HostGsView m_view;
+  // Measuring extents costs a drawing of everything: not done for a view that is zoomed before it is used.
+  mutable bool m_startingZoomPending = true;
   HostHighlightStyles m_styles;
   std::vector<Registration> m_listeners;
   bool m_updating = false;
