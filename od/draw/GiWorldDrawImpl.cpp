@@ -25,7 +25,7 @@ uint32_t layerRgb(const OdDbLayerTableRecord* layer) {
 }  // namespace
 
 OdGiWorldDrawImpl::OdGiWorldDrawImpl(OdGiGeometrySink& sink, OdGiRegenType regenType)
-    : m_sink(sink), m_regenType(regenType), m_transforms{OdGeMatrix3d()} {}
+    : m_sink(sink), m_regenType(regenType), m_transforms{OdGeMatrix3d()}, m_identities{true} {}
 
 OdGiSubEntityTraits& OdGiWorldDrawImpl::subEntityTraits() const {
   return const_cast<OdGiWorldDrawImpl&>(*this);
@@ -98,12 +98,12 @@ OdGiResolvedTraits OdGiWorldDrawImpl::resolvedTraits() const {
 }
 
 OdGePoint3d OdGiWorldDrawImpl::toWorld(const OdGePoint3d& p) const {
-  return m_transforms.size() == 1 ? p : m_transforms.back() * p;
+  return m_identities.back() ? p : m_transforms.back() * p;
 }
 
 const std::vector<OdGePoint3d>& OdGiWorldDrawImpl::toWorld(const OdGePoint3d* points, int32_t count) {
   m_worldPoints.assign(points, points + std::max(count, 0));
-  if (m_transforms.size() > 1)
+  if (!m_identities.back())
     for (OdGePoint3d& p : m_worldPoints) p = m_transforms.back() * p;
   return m_worldPoints;
 }
@@ -140,10 +140,13 @@ bool OdGiWorldDrawImpl::visibleRect(OdGeExtents2d& rect) const {
 
 void OdGiWorldDrawImpl::pushModelTransform(const OdGeMatrix3d& transform) {
   m_transforms.push_back(m_transforms.back() * transform);
+  m_identities.push_back(m_transforms.back() == OdGeMatrix3d());
 }
 
 void OdGiWorldDrawImpl::popModelTransform() {
-  if (m_transforms.size() > 1) m_transforms.pop_back();
+  if (m_transforms.size() == 1) return;
+  m_transforms.pop_back();
+  m_identities.pop_back();
 }
 
 void OdGiWorldDrawImpl::draw(const OdGiDrawable* drawable) {
@@ -160,13 +163,22 @@ const std::vector<OdGePoint3d>& OdGiWorldDrawImpl::arcPoints(const OdGePoint3d& 
   u = u.length() > 0 ? u.normal() : OdGeMatrix3d::planeToWorld(n) * OdGeVector3d::kXAxis;
   OdGeVector3d v = n.crossProduct(u);
   int segments = std::max(4, static_cast<int>(std::ceil(std::fabs(sweep) / (2 * M_PI) * m_circleSegments)));
+  const std::vector<std::pair<double, double>>& unit = unitArc(sweep, segments);
   std::vector<OdGePoint3d>& points = m_worldPoints;
   points.clear();
+  for (const auto& [cosine, sine] : unit) points.push_back(toWorld(center + u * (radius * cosine) + v * (radius * sine)));
+  return points;
+}
+
+const std::vector<std::pair<double, double>>& OdGiWorldDrawImpl::unitArc(double sweep, int segments) {
+  if (sweep == m_unitArcSweep && segments == static_cast<int>(m_unitArc.size()) - 1) return m_unitArc;
+  m_unitArcSweep = sweep;
+  m_unitArc.clear();
   for (int i = 0; i <= segments; ++i) {
     double a = sweep * i / segments;
-    points.push_back(toWorld(center + u * (radius * std::cos(a)) + v * (radius * std::sin(a))));
+    m_unitArc.emplace_back(std::cos(a), std::sin(a));
   }
-  return points;
+  return m_unitArc;
 }
 
 void OdGiWorldDrawImpl::circle(const OdGePoint3d& center, double radius, const OdGeVector3d& normal) {

@@ -93,12 +93,18 @@ class OdGiWorldDrawImpl : public OdStaticRxObject<OdGiWorldDraw>,
   const std::vector<OdGePoint3d>& toWorld(const OdGePoint3d* points, int32_t count);
   const std::vector<OdGePoint3d>& arcPoints(const OdGePoint3d& center, double radius, const OdGeVector3d& normal,
                                             const OdGeVector3d& startVector, double sweep);
+  // The cosine and sine of each of the segments steps of an arc of the sweep.
+  const std::vector<std::pair<double, double>>& unitArc(double sweep, int segments);
 
   OdGiGeometrySink& m_sink;
   OdGiRegenType m_regenType;
   Traits m_traits;
   std::vector<OdGeMatrix3d> m_transforms;  // model to world, innermost last
+  std::vector<bool> m_identities;          // whether each of them is the identity, so points pass untouched
   std::vector<OdGePoint3d> m_worldPoints;
+  // Cosines and sines of the last arc's steps: every circle shares them.
+  std::vector<std::pair<double, double>> m_unitArc;
+  double m_unitArcSweep = 0;
   OdGeExtents2d m_visibleWorldRect;
   double m_worldPixelSize = 0;
   std::vector<Level> m_path;

@@ -2,6 +2,9 @@
 
 #include "GiWorldDraw.h"
 
+#include <algorithm>
+#include <array>
+
 ODRX_DEFINE_NAMED(OdDbSpline, "AcDbSpline", OdDbCurve, "SPLINE", odrxNewReferenced<OdDbSpline>)
 
 const dxf::ClassLayout& OdDbSpline::layout() {
@@ -136,17 +139,22 @@ void OdDbSpline::setFitData(const std::vector<OdGePoint3d>& fitPoints, const OdG
 }
 
 namespace {
-// De Boor's algorithm at parameter u for a clamped or unclamped NURBS.
+// De Boor's algorithm at parameter u for a clamped or unclamped NURBS. The knot span is searched from
+// firstSpan on, which must not lie past u's span.
 OdGePoint3d evaluate(int degree, const std::vector<double>& knots, const std::vector<OdGePoint3d>& points,
-                     const std::vector<double>& weights, double u) {
+                     const std::vector<double>& weights, double u, int firstSpan = 0) {
   int n = static_cast<int>(points.size());
   int p = degree;
   if (n == 0) return OdGePoint3d();
   if (p < 1 || static_cast<int>(knots.size()) != n + p + 1) return u <= knots.front() ? points.front() : points.back();
-  int k = p;
+  int k = std::max(p, firstSpan);
   while (k < n - 1 && u >= knots[k + 1]) ++k;
   struct H { double x, y, z, w; };
-  std::vector<H> d(p + 1);
+  // Degrees of real curves are small: no allocation per point for them.
+  constexpr int kUsualDegree = 15;
+  std::array<H, kUsualDegree + 1> usual;
+  std::vector<H> large(p > kUsualDegree ? p + 1 : 0);
+  H* d = p > kUsualDegree ? large.data() : usual.data();
   for (int j = 0; j <= p; ++j) {
     const OdGePoint3d& c = points[j + k - p];
     double w = j + k - p < static_cast<int>(weights.size()) ? weights[j + k - p] : 1.0;
@@ -187,12 +195,15 @@ std::vector<OdGePoint3d> OdDbSpline::curvePoints() const {
   // Without a knot vector to match, the control polygon is the best guess at the curve.
   if (p < 1 || numKnots() != n + p + 1) return m_controlPoints;
   const int steps = p == 1 ? 1 : 16;  // per knot span
+  // With knots in order, a span's points lie in it or later: the search for them starts there.
+  const bool ordered = std::is_sorted(m_knots.begin(), m_knots.end());
   std::vector<OdGePoint3d> points{evaluate(p, m_knots, m_controlPoints, m_weights, m_knots[p])};
+  points.reserve(1 + (n - p) * steps);
   for (int k = p; k < n; ++k) {
     double from = m_knots[k], to = m_knots[k + 1];
     if (!(to > from)) continue;
     for (int i = 1; i <= steps; ++i)
-      points.push_back(evaluate(p, m_knots, m_controlPoints, m_weights, from + (to - from) * i / steps));
+      points.push_back(evaluate(p, m_knots, m_controlPoints, m_weights, from + (to - from) * i / steps, ordered ? k : 0));
   }
   return points;
 }
