@@ -171,14 +171,16 @@ const std::vector<OdGePoint3d>& OdGiWorldDrawImpl::arcPoints(const OdGePoint3d& 
 }
 
 const std::vector<std::pair<double, double>>& OdGiWorldDrawImpl::unitArc(double sweep, int segments) {
-  if (sweep == m_unitArcSweep && segments == static_cast<int>(m_unitArc.size()) - 1) return m_unitArc;
-  m_unitArcSweep = sweep;
-  m_unitArc.clear();
+  // Arcs come between circles: the full turn keeps a table of its own.
+  UnitArc& table = sweep == 2 * M_PI ? m_unitCircle : m_lastUnitArc;
+  if (sweep == table.sweep && segments == static_cast<int>(table.steps.size()) - 1) return table.steps;
+  table.sweep = sweep;
+  table.steps.clear();
   for (int i = 0; i <= segments; ++i) {
     double a = sweep * i / segments;
-    m_unitArc.emplace_back(std::cos(a), std::sin(a));
+    table.steps.emplace_back(std::cos(a), std::sin(a));
   }
-  return m_unitArc;
+  return table.steps;
 }
 
 void OdGiWorldDrawImpl::circle(const OdGePoint3d& center, double radius, const OdGeVector3d& normal) {

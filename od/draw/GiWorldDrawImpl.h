@@ -102,9 +102,13 @@ class OdGiWorldDrawImpl : public OdStaticRxObject<OdGiWorldDraw>,
   std::vector<OdGeMatrix3d> m_transforms;  // model to world, innermost last
   std::vector<bool> m_identities;          // whether each of them is the identity, so points pass untouched
   std::vector<OdGePoint3d> m_worldPoints;
-  // Cosines and sines of the last arc's steps: every circle shares them.
-  std::vector<std::pair<double, double>> m_unitArc;
-  double m_unitArcSweep = 0;
+  // Cosines and sines of an arc's steps, kept for the next arc of the same sweep.
+  struct UnitArc {
+    double sweep = 0;
+    std::vector<std::pair<double, double>> steps;
+  };
+  UnitArc m_unitCircle;
+  UnitArc m_lastUnitArc;
   OdGeExtents2d m_visibleWorldRect;
   double m_worldPixelSize = 0;
   std::vector<Level> m_path;
