@@ -3,8 +3,6 @@
 #include "GiPathNode.h"
 #include "RxObject.h"
 
-#include <string>
-#include <unordered_set>
 #include <vector>
 
 // One highlighted drawable path, as the model keeps it.
@@ -32,16 +30,21 @@ class OdGsModel : public OdRxObject {
   virtual void highlight(const OdGiPathNode& path, bool doIt = true, const void* view = nullptr);
   // Whether path is highlighted in view, or in every view.
   bool isHighlighted(const OdGiPathNode& path, const void* view = nullptr) const;
-  void clearHighlights() {
-    m_highlighted.clear();
-    m_index.clear();
-  }
+  void clearHighlights();
   // In the order they were highlighted.
   const std::vector<OdGsHighlightedPath>& highlightedPaths() const { return m_highlighted; }
 
  private:
   std::vector<OdGsHighlightedPath> m_highlighted;
-  // The keys of m_highlighted: a display highlights every entity it draws, each draw.
-  std::unordered_set<std::string> m_index;
+  // Where the paths of m_highlighted are, by their hash (open addressing, at most half full).
+  struct Slot {
+    size_t hash = 0;
+    size_t position = 0;  // in m_highlighted, plus one; 0 for a free slot
+  };
+  size_t firstSlot(size_t hash) const;
+  size_t nextSlot(size_t slot) const;
+  void reindex();
+  static constexpr size_t kFewestSlots = 16;
+  std::vector<Slot> m_slots = std::vector<Slot>(kFewestSlots);
 };
 using OdGsModelPtr = OdSmartPtr<OdGsModel>;

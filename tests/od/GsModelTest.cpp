@@ -34,6 +34,22 @@ TEST(GsModel, KeepsHighlightedPathsOnceEach) {
   EXPECT_FALSE(model->isHighlighted(inner));
 }
 
+TEST(GsModel, ManyPathsStayOnceEachThroughGrowthAndRemoval) {
+  OdGsModelPtr model = OdGsModel::createObject();
+  std::vector<OdGiPathNodeLink> paths;
+  for (int i = 1; i <= 1000; ++i) paths.emplace_back(fakeId(i));
+  auto highlightAll = [&] {
+    for (const OdGiPathNodeLink& path : paths) model->highlight(path);
+  };
+  highlightAll();
+  highlightAll();
+  EXPECT_EQ(model->highlightedPaths().size(), 1000u);
+  model->highlight(paths[500], false);
+  EXPECT_FALSE(model->isHighlighted(paths[500]));
+  highlightAll();
+  EXPECT_EQ(model->highlightedPaths().size(), 1000u);
+}
+
 TEST(GsModel, HighlightsPerViewOrForEveryView) {
   OdGsModelPtr model = OdGsModel::createObject();
   OdGiPathNodeLink node(fakeId(1));
