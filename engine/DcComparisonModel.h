@@ -35,6 +35,7 @@ class ComparedObjectMap {
     uint32_t value = object.hash->value;
     if (!m_entries.empty() && value < m_entries.back().first) m_sorted = false;
     m_entries.emplace_back(value, object);
+    m_values.clear();
   }
   // The first entry of the value, or null.
   const ComparedObject* find(uint32_t value) const {
@@ -43,11 +44,21 @@ class ComparedObjectMap {
                                   [](const Entry& entry, uint32_t v) { return entry.first < v; });
     return found != m_entries.end() && found->first == value ? &found->second : nullptr;
   }
-  bool contains(uint32_t value) const { return find(value) != nullptr; }
+  // Asked for every entity drawn: a look-up in a table of the values alone
+  // costs a cache miss or two, a binary search over the entries about twenty.
+  bool contains(uint32_t value) const {
+    if (value == kNoValue) return find(value) != nullptr;
+    if (m_values.empty()) indexValues();
+    for (size_t slot = slotOf(value);; slot = (slot + 1) & (m_values.size() - 1)) {
+      if (m_values[slot] == value) return true;
+      if (m_values[slot] == kNoValue) return false;
+    }
+  }
   size_t size() const { return m_entries.size(); }
   bool empty() const { return m_entries.empty(); }
   void clear() {
     m_entries.clear();
+    m_values.clear();
     m_sorted = true;
   }
   const_iterator begin() const {
@@ -67,8 +78,25 @@ class ComparedObjectMap {
     m_sorted = true;
   }
 
+  static constexpr uint32_t kNoValue = 0;  // marks a free slot; the value itself is looked up in the entries
+  size_t slotOf(uint32_t value) const { return (value * 2654435761u) >> m_shift; }
+  void indexValues() const {
+    int bits = 4;
+    while ((size_t(1) << bits) < 2 * m_entries.size()) ++bits;
+    m_shift = 32 - bits;
+    m_values.assign(size_t(1) << bits, kNoValue);
+    for (const Entry& entry : m_entries) {
+      if (entry.first == kNoValue) continue;
+      size_t slot = slotOf(entry.first);
+      while (m_values[slot] != kNoValue && m_values[slot] != entry.first) slot = (slot + 1) & (m_values.size() - 1);
+      m_values[slot] = entry.first;
+    }
+  }
+
   mutable Entries m_entries;
   mutable bool m_sorted = true;
+  mutable std::vector<uint32_t> m_values;  // open addressing, empty until first asked
+  mutable int m_shift = 0;
 };
 
 // Where an object of the result drawing belongs, read off the two maps.
