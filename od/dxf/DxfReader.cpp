@@ -499,7 +499,12 @@ void DxfReader::readBlocks() {
 
 void DxfReader::readEntities() {
   m_parentEntity = OdDbObjectId();
-  OD_FOR_EACH_RECORD_OF_SECTION("ENTITIES") { readEntity(OdDbObjectId()); }
+  OD_FOR_EACH_RECORD_OF_SECTION("ENTITIES") {
+    // Taken as entities of their block, they would be written inside it and end it early.
+    if (m_recordType == "BLOCK" || m_recordType == "ENDBLK")
+      fail("a block's " + quotedForMessage(m_recordType) + " in the ENTITIES section; blocks are in the BLOCKS section");
+    readEntity(OdDbObjectId());
+  }
 }
 
 void DxfReader::readObjects() {

@@ -105,8 +105,9 @@ std::vector<std::string> fieldValues(OdDbObject* obj) {
 }
 
 // Entity classes of the library a drawing's model space can hold by
-// themselves: vertices, attributes and sequence ends live only inside their
-// owners, and classes made for unknown records of a file read have no fields.
+// themselves: vertices, attributes, sequence ends and a block's beginning and
+// end live only inside their owners, and classes made for unknown records of
+// a file read have no fields.
 std::vector<OdRxClass*> standaloneEntityClasses() {
   std::vector<OdRxClass*> classes;
   odrxSysRegistry()->forEachEntry([&](const OdString&, OdRxObject* obj) {
@@ -114,7 +115,7 @@ std::vector<OdRxClass*> standaloneEntityClasses() {
     if (!cls || cls->dxfName().isEmpty() || !cls->constructor() || !cls->isDerivedFrom(OdDbEntity::desc()) ||
         cls->isDerivedFrom(OdDbGenericEntity::desc()))
       return;
-    for (const char* owned : {"VERTEX", "ATTRIB", "SEQEND"})
+    for (const char* owned : {"VERTEX", "ATTRIB", "SEQEND", "BLOCK", "ENDBLK"})
       if (cls->dxfName() == OdString(owned)) return;
     classes.push_back(cls);
   });

@@ -128,6 +128,9 @@ TEST(DxfReader, MalformedFilesGiveAClearError) {
   expectReadError(std::string("0\nSECTION\n2\nHEADER\0\n0\nENDSEC\n0\nEOF\n", 35),
                   "line 1: expected a section name, found 'HEADER\\x00'");
   expectReadError("0\nSECTION\n2\nOTHER\n0\nA^B\n0\nENDSEC\n0\nEOF\n", "line 5: expected a record type, found 'A^B'");
+  // Found by fuzzing: an ENDBLK among the entities went into its block and was written there, ending it early.
+  expectReadError("0\nSECTION\n2\nENTITIES\n0\nENDBLK\n5\n1D7\n330\n1F\n0\nENDSEC\n0\nEOF\n",
+                  "line 5: a block's 'ENDBLK' in the ENTITIES section");
   // Found by fuzzing: a binary NaN read, then was written as "-nan", which does not read.
   expectReadError(std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) +
                       std::string("\0\0SECTION\0\x02\0ENTITIES\0\0\0LINE\0\x0a\0\0\0\0\0\0\0\xf8\x7f", 38),
