@@ -23,6 +23,8 @@ std::string parseDwgcompareArguments(int argc, char** argv, DwgcompareOptions& o
                                                 : nullptr;
     if (arg == "--changes") {
       options.changes = true;
+    } else if (arg == "--timings") {
+      options.timings = true;
     } else if (value) {
       if (i + 1 >= argc) return arg + " needs a value";
       *value = argv[++i];

@@ -8,6 +8,7 @@
 struct DwgcompareOptions {
   std::string file1, file2, result, png, svg, json, props, tolerance, zoomChanges;
   bool changes = false;
+  bool timings = false;
 };
 
 // Each output the options ask for, and the extension its format needs.

@@ -24,7 +24,8 @@ extern "C" __attribute__((visibility("default"))) const wchar_t* GetMainDllNameW
 namespace {
 const char kUsageLine[] =
     "usage: dwgcompare FILE1 FILE2 [-o RESULT.dxf] [--png P.png] [--svg S.svg] [--json J.json]\n"
-    "                  [--props N] [--tolerance N] [--changes] [--zoom-changes DIR] | --help | --version\n";
+    "                  [--props N] [--tolerance N] [--changes] [--zoom-changes DIR] [--timings]\n"
+    "                  | --help | --version\n";
 const char kHelp[] =
     "  FILE1, FILE2     the original drawing and the one to compare with it, DXF or DWG\n"
     "  -o FILE          save the result drawing (it remembers the compared pair)\n"
@@ -35,6 +36,7 @@ const char kHelp[] =
     "  --props N        COMPAREPROPS: display properties that count (1 colour, 2 layer, 4 linetype,\n"
     "                   8 linetype scale, 16 lineweight, 32 transparency; add them up)\n"
     "  --tolerance N    COMPARETOLERANCE: decimal places that count, 0 to 14 (default 6)\n"
+    "  --timings        print each phase's time and the peak memory so far on standard error\n"
     "Outputs are written together when all of them succeeded; none may be an input.\n"
     "DWG (R13 to 2018) is read through LibreDWG (GPL-3.0), run by Node.js in a process of its own.\n"
     "The comparison module is libdwgcompare.so beside the program, or DWGCOMPARE_MODULE.\n"
@@ -167,6 +169,7 @@ int compare(HostApp& app, const DwgcompareOptions& options, const char* program)
     size_t from = &after == &commandLine ? before : 0;
     if (!ok || isReport) printSince(after, from, step, ok ? stdout : stderr);
     if (!ok) return failure("failed: " + step.line());
+    app.services().phaseTimes().mark(step.command.c_str());
     if (step.command == "-COMPAREREPORT") layoutFailed = reportsFailedLayout(after, from);
   }
   try {
@@ -197,6 +200,7 @@ int main(int argc, char** argv) {
   HostAppOptions hostOptions;
   hostOptions.profileReadOnly = true;
   HostApp app(hostOptions);
+  if (options.timings) app.services().phaseTimes().start(stderr);
   std::string problem = setVariables(app, options);
   int status = problem.empty() ? compare(app, options, argv[0]) : usageError(problem);
   keepDrawingsToExit(app);

@@ -1,5 +1,6 @@
 #include "DcHost.h"
 
+#include "HostAppServices.h"
 #include "HostDocManager.h"
 #include "HostEditor.h"
 #include "HostExports.h"
@@ -52,6 +53,10 @@ HostDocManager* hostDocManager() { return hostService<HostDocManager, HostDocMan
 HostEditor* hostEditor() { return hostService<HostEditor, HostEditorFunc>(kHostFuncEditor); }
 HostAppServices* hostAppServices() {
   return hostService<HostAppServices, HostAppServicesFunc>(kHostFuncAppServices);
+}
+
+void hostMarkPhase(const char* phase) {
+  if (HostAppServices* services = hostAppServices()) services->phaseTimes().mark(phase);
 }
 
 IApp* hostApp() {

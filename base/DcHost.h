@@ -49,6 +49,8 @@ void hostSendCommand(const OdString& text);
 void hostDisableXrefWatch();
 void hostEnableXrefWatch();
 // Clips a block reference to a boundary (the host's setSpatialFilter).
+// Marks the end of a phase of the job, for whoever asked to see the times of its phases.
+void hostMarkPhase(const char* phase);
 void hostSetSpatialFilter(OdDbObjectId blockReference, const OdGePoint2d* boundary, int pointCount,
                           const OdGePlane& plane, bool enable);
 

@@ -8,13 +8,15 @@ $DC_BENCH_PAIRS (default /tmp/dc_bench_pairs) and kept. Every phase runs as a
 program of its own, so its time and peak memory are those a user sees:
 
   read      odtool info of each file (reading into a database, nothing else)
-  compare   dwgcompare A B: read, bind, draw for the zoom-all, fingerprint
+  compare   dwgcompare A B: read, bind, draw for the zoom-all, fingerprint,
+            then each of these phases with the peak memory after it (--timings)
   report    the same with --json
   paint     cadhost opening the saved result with the module (painted again)
   plain     cadhost opening the saved result without it (overrule off)
 """
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -25,15 +27,19 @@ HERE = Path(__file__).resolve().parent
 GENERATOR = HERE.parent.parent / "shared" / "tools" / "gen_drawing.py"
 
 
-def run(argv, env=None):
-    """Wall seconds and peak resident MB of one program run; raises when it fails."""
+def run(argv, env=None, errors=None):
+    """Wall seconds and peak resident MB of one program run; raises when it fails.
+    Its standard error goes into the list errors, when given."""
     start = time.monotonic()
     child = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env)
+    stderr = child.stderr.read().decode()
     _, status, usage = os.wait4(child.pid, 0)
     seconds = time.monotonic() - start
     child.returncode = os.waitstatus_to_exitcode(status)
     if child.returncode != 0:
-        raise RuntimeError(f"{' '.join(map(str, argv))} exited {child.returncode}: {child.stderr.read().decode()}")
+        raise RuntimeError(f"{' '.join(map(str, argv))} exited {child.returncode}: {stderr}")
+    if errors is not None:
+        errors.extend(stderr.splitlines())
     return seconds, usage.ru_maxrss / 1024
 
 
@@ -62,9 +68,15 @@ def bench_pair(build, size):
         f"{megabytes / read_seconds:.0f} MB/s; target ≥ 185 MB/s, peak < 3× the file")
     with tempfile.TemporaryDirectory() as out:
         out = Path(out)
-        seconds, peak = run([bin_dir / "dwgcompare", a, b])
+        timings = []
+        seconds, peak = run([bin_dir / "dwgcompare", a, b, "--timings"], errors=timings)
         row(f"dwgcompare A B, {size} pair", seconds, peak,
             f"{seconds / read_seconds:.1f}× reading; target < 3×, peak < {3 * megabytes:.0f} MB")
+        for line in timings:
+            # "time: PHASE   1.23 s  peak   456 MB", as dwgcompare --timings prints each phase
+            match = re.match(r"time: (.*\S) +([0-9.]+) s +peak +([0-9]+) MB", line)
+            if match:
+                row(f"phase: {match[1]}", float(match[2]), float(match[3]), "")
         seconds, peak = run([bin_dir / "dwgcompare", a, b, "--json", out / "r.json", "-o", out / "r.dxf"])
         counts = json.loads((out / "r.json").read_text())
         row(f"dwgcompare A B --json -o, {size} pair", seconds, peak, f"counts {counts.get('counts', counts)}")

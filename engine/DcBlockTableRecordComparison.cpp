@@ -109,9 +109,11 @@ void DcBlockTableRecordComparisonImpl::compareObjects() {
     }
     fingerprintClones(*mapping, *target);
   }
+  hostMarkPhase("fingerprint");
   double drawingSize = zoomedAllSize();
   findTheChanges(drawingSize);
   if (DcSettings* settings = getDcSettings(); settings && settings->showsRevisionClouds()) drawRevisionClouds(drawingSize);
+  hostMarkPhase("find the changes");
   endComparison();
 }
 

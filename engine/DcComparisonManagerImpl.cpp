@@ -160,6 +160,7 @@ OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* fil
   std::optional<HostDocLock> lock(std::in_place, *docs, resultDocument, OdString("DWGCOMPARE"));
   impl.expectFile1Mapping();
   if (OdResult bound = bindFile(result, file1, names.file1, false, impl, editorReactor.get(), m_file1Block); bound != eOk) return bound;
+  hostMarkPhase("bind File 1");
   notifyReactors([](auto* r) { r->file1Bound(); });
   insertMarkedReference(result, result->getOdDbObjectId(m_file1Block));
 
@@ -171,6 +172,7 @@ OdResult DcComparisonManagerImpl::compare(OdDbDatabase* file1, OdDbDatabase* fil
   }
   impl.expectFile2Mapping();
   if (OdResult bound = bindFile(result, file2, names.file2, true, impl, editorReactor.get(), m_file2Block); bound != eOk) return bound;
+  hostMarkPhase("bind File 2");
   notifyReactors([](auto* r) { r->file2Bound(); });
   // File 2's bind is the longest step: a Cancel pressed during it still counts.
   if (m_progress.isCancelled()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DbDatabase.h"
+#include "HostPhaseTimes.h"
 
 #include <utility>
 
@@ -33,7 +34,10 @@ class HostAppServices {
   static OdDbDatabasePtr readDrawing(const OdString& path);
   // What the reader repaired in the drawing, as the user is told it; empty when nothing.
   static OdString repairNote(const OdString& path, const OdDbDatabase* db);
+  // The phases of the job under way, for whoever asked to see their times; readFiles marks its reading.
+  HostPhaseTimes& phaseTimes() const { return m_phaseTimes; }
 
  private:
   HostDocManager& m_docs;
+  mutable HostPhaseTimes m_phaseTimes;
 };

@@ -75,6 +75,7 @@ int closeDrawing(HostApp& app, HostCommandContext&) {
 
 int zoomAll(HostApp& app, HostCommandContext&) {
   app.window().zoomAll(currentDocument(app));
+  app.services().phaseTimes().mark("draw for the zoom-all");
   return kCmdOk;
 }
 

@@ -259,6 +259,20 @@ TEST_F(DwgcompareProgramTest, ASavedResultOpensInCadhostPaintedTheSame) {
   EXPECT_EQ(ezdxf.status, 0) << ezdxf.output;
 }
 
+TEST_F(DwgcompareProgramTest, TimingsNameEveryPhaseInOrder) {
+  std::string samples = std::string(DC_SOURCE_DIR) + "/samples/";
+  ProgramRun timed = run(DWGCOMPARE_PROGRAM, {samples + "plan.dxf", samples + "plan_revised.dxf", "--timings", "-o", "r.dxf"});
+  ASSERT_EQ(timed.status, 0) << timed.output;
+  std::vector<std::string> phases;
+  std::regex timing("time: (.*\\S) +[0-9]+\\.[0-9]{2} s  peak +[0-9]+ MB");
+  for (std::sregex_iterator it(timed.output.begin(), timed.output.end(), timing), end; it != end; ++it)
+    phases.push_back((*it)[1]);
+  EXPECT_EQ(phases, (std::vector<std::string>{"read File 1 and File 2", "bind File 1", "bind File 2",
+                                              "draw for the zoom-all", "fingerprint", "find the changes",
+                                              "-DWGCOMPARE", "-COMPAREREPORT", "SAVEAS"}))
+      << timed.output;
+}
+
 // What each revision did, as its changes tell it: the sample generator's
 // edits (rooms that share walls touch, so the bathroom's and the kitchen's
 // edits are one change; each armchair is one), and real revision pairs.

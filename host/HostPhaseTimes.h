@@ -1,0 +1,17 @@
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+
+// The phases of a long job as whoever asked to see them (dwgcompare
+// --timings): each mark prints the wall time since the previous mark and the
+// peak memory so far. Marks do nothing until the times are started.
+class HostPhaseTimes {
+ public:
+  void start(std::FILE* out);
+  void mark(const char* phase);
+
+ private:
+  std::FILE* m_out = nullptr;
+  std::chrono::steady_clock::time_point m_last;
+};
