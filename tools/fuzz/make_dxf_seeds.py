@@ -50,14 +50,19 @@ def sections_of(pairs):
     return sections
 
 
-def records_of(groups):
-    records = []
+def split_at(groups, starting_code):
+    """The groups in runs that each begin with a group of the starting code; what comes before the first is left out."""
+    runs = []
     for code, value in groups:
-        if code == 0:
-            records.append([])
-        if records:
-            records[-1].append((code, value))
-    return records
+        if code == starting_code:
+            runs.append([])
+        if runs:
+            runs[-1].append((code, value))
+    return runs
+
+
+def records_of(groups):
+    return split_at(groups, 0)
 
 
 def with_subrecords(records):
@@ -114,12 +119,7 @@ def seeds_of(path):
             kind = next((v for c, v in body if c == 2), "?")
             yield (version, "TABLES", kind), header(version) + section("TABLES", piece)
     # The header in slices of about forty variables.
-    variables = []
-    for code, value in head:
-        if code == 9:
-            variables.append([])
-        if variables:
-            variables[-1].append((code, value))
+    variables = split_at(head, 9)
     for n in range(0, len(variables), 40):
         piece = [(9, "$ACADVER"), (1, version)] + sum(variables[n:n + 40], [])
         yield (version, "HEADER", str(n)), section("HEADER", piece)
