@@ -9,7 +9,8 @@ program of its own, so its time and peak memory are those a user sees:
 
   read      odtool info of each file (reading into a database, nothing else)
   compare   dwgcompare A B: read, bind, draw for the zoom-all, fingerprint,
-            then each of these phases with the peak memory after it (--timings)
+            then each of these phases with the peak memory after it and what the
+            process still holds (--timings)
   report    the same with --json
   paint     cadhost opening the saved result with the module (painted again)
   plain     cadhost opening the saved result without it (overrule off)
@@ -73,10 +74,10 @@ def bench_pair(build, size):
         row(f"dwgcompare A B, {size} pair", seconds, peak,
             f"{seconds / read_seconds:.1f}× reading; target < 3×, peak < {3 * megabytes:.0f} MB")
         for line in timings:
-            # "time: PHASE   1.23 s  peak   456 MB", as dwgcompare --timings prints each phase
-            match = re.match(r"time: (.*\S) +([0-9.]+) s +peak +([0-9]+) MB", line)
+            # "time: PHASE   1.23 s  peak   456 MB  now   400 MB", as dwgcompare --timings prints each phase
+            match = re.match(r"time: (.*\S) +([0-9.]+) s +peak +([0-9]+) MB +now +([0-9]+) MB", line)
             if match:
-                row(f"phase: {match[1]}", float(match[2]), float(match[3]), "")
+                row(f"phase: {match[1]}", float(match[2]), float(match[3]), f"holding {match[4]} MB after it")
         seconds, peak = run([bin_dir / "dwgcompare", a, b, "--json", out / "r.json", "-o", out / "r.dxf"])
         counts = json.loads((out / "r.json").read_text())
         row(f"dwgcompare A B --json -o, {size} pair", seconds, peak, f"counts {counts.get('counts', counts)}")

@@ -4,8 +4,9 @@
 #include <cstdio>
 
 // The phases of a long job as whoever asked to see them (dwgcompare
-// --timings): each mark prints the wall time since the previous mark and the
-// peak memory so far. Marks do nothing until the times are started.
+// --timings): each mark prints the wall time since the previous mark, the
+// peak memory so far and the memory held now. Marks do nothing until the
+// times are started.
 class HostPhaseTimes {
  public:
   void start(std::FILE* out);
