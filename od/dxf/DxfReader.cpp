@@ -57,10 +57,30 @@ using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>
 
 bool isSubentityRecord(std::string_view type) { return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND"; }
 
+// A file mapped into memory gives back the pages the reader has passed, so
+// that a large file does not stay resident beside the drawing read from it.
+// Read again, a page given back comes from the file as before.
+class PassedPages {
+ public:
+  explicit PassedPages(std::string_view mapped) : m_mapped(mapped) {}
+  void passed(size_t offset) {
+    static const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
+    constexpr size_t kStep = size_t(16) << 20;  // one call a step: the calls cost, not the pages
+    if (m_mapped.empty() || offset < m_released + kStep) return;
+    size_t end = offset / page * page;
+    ::madvise(const_cast<char*>(m_mapped.data()) + m_released, end - m_released, MADV_DONTNEED);
+    m_released = end;
+  }
+
+ private:
+  std::string_view m_mapped;
+  size_t m_released = 0;
+};
+
 class DxfReader : public dxf::ReadContext {
  public:
-  DxfReader(std::string_view data, const OdString& fileName)
-      : m_tokens(data), m_fileName(fileName), m_db(OdDbDatabase::create(false)) {
+  DxfReader(std::string_view data, const OdString& fileName, PassedPages passedPages = PassedPages({}))
+      : m_tokens(data), m_fileName(fileName), m_db(OdDbDatabase::create(false)), m_passedPages(passedPages) {
     m_decoder.setCaretEscapes(!m_tokens.isBinary());
     m_recordMark = m_tokens.mark();
   }
@@ -135,6 +155,7 @@ class DxfReader : public dxf::ReadContext {
   std::pair<OdDbObjectId, OdDbBlockTableRecord*> m_lastBlock{};
   OdDbObjectId m_parentEntity;  // the entity that VERTEX, ATTRIB and SEQEND records belong to
   OdDbHandle m_headerSeed;
+  PassedPages m_passedPages;
   std::string m_lastHandleText;
   OdDbObjectId m_lastHandleId;
 };
@@ -157,6 +178,7 @@ bool DxfReader::readRecord() {
     if (!nextGroup(g)) return false;
   } while (g.code == 999);  // comments may stand before any record
   m_recordMark = m_tokens.mark();  // errors name where the record starts, not where it was seen to end
+  m_passedPages.passed(m_tokens.offset());
   if (g.code != 0) fail("expected the start of a record (group 0), found group " + std::to_string(g.code));
   m_tokens.releaseValues();
   m_recordType = g.value;
@@ -546,15 +568,23 @@ std::string readWholeFile(const OdString& path, std::string& storage, std::strin
 
 }  // namespace
 
-OdDbDatabasePtr odDxfReadBuffer(std::string_view data, const OdString& fileName) {
+namespace {
+
+OdDbDatabasePtr readDxf(std::string_view data, const OdString& fileName, PassedPages passedPages) {
   try {
-    DxfReader reader(data, fileName);
+    DxfReader reader(data, fileName, passedPages);
     return reader.read();
   } catch (const OdError& e) {
     throw OdError(e.code(), fileName + ": " + e.description());
   } catch (const std::bad_alloc&) {
     throw OdError(eOutOfMemory, fileName + ": out of memory while reading");
   }
+}
+
+}  // namespace
+
+OdDbDatabasePtr odDxfReadBuffer(std::string_view data, const OdString& fileName) {
+  return readDxf(data, fileName, PassedPages({}));
 }
 
 OdDbDatabasePtr odDxfReadFile(const OdString& path) {
@@ -569,7 +599,7 @@ OdDbDatabasePtr odDxfReadFile(const OdString& path) {
       if (mapped) ::munmap(const_cast<char*>(view.data()), view.size());
     }
   } unmap{view, storage.empty()};
-  OdDbDatabasePtr db = odDxfReadBuffer(view, path);
+  OdDbDatabasePtr db = readDxf(view, path, PassedPages(unmap.mapped ? view : std::string_view()));
   if (OdRxEventPtr event = odrxEvent()) event->fire_dwgFileOpened(db.get(), path);
   return db;
 }

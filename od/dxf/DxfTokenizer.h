@@ -25,6 +25,8 @@ class DxfTokenizer {
   std::string position() const { return position(mark()); }
   // The same as a number, kept cheaply and named by position(mark) when needed.
   size_t mark() const { return m_binary ? m_groupStart : m_groupLine; }
+  // The byte where the last group started: what lies before it has been read.
+  size_t offset() const { return m_groupStart; }
   std::string position(size_t mark) const;
   // Binary values are turned into text held here; cleared between records.
   void releaseValues() { m_values.clear(); }
