@@ -82,12 +82,15 @@ OdGeExtents3d withZoomMargin(const OdGeExtents3d& box) {
 
 // A bind that throws nothing can still leave the block unresolved, or empty
 // although the file's model space is not.
-bool boundWithContent(const OdDbObjectId& blockId, OdDbDatabase* file) {
+bool hasModelSpaceEntities(OdDbDatabase* file) {
+  OdDbBlockTableRecordPtr modelSpace = file->getModelSpaceId().safeOpenObject();
+  return modelSpace->entityCount() > 0;
+}
+
+bool boundWithContent(const OdDbObjectId& blockId, bool fileHasEntities) {
   OdDbBlockTableRecordPtr block = blockId.safeOpenObject();
   if (block->isFromExternalReference()) return false;
-  if (block->entityCount() > 0) return true;
-  OdDbBlockTableRecordPtr modelSpace = file->getModelSpaceId().safeOpenObject();
-  return modelSpace->entityCount() == 0;
+  return block->entityCount() > 0 || !fileHasEntities;
 }
 }  // namespace
 
@@ -206,15 +209,17 @@ OdResult DcComparisonManagerImpl::bindFile(OdDbDatabase* result, OdDbDatabase* f
     notifyReactors([this](auto* r) { r->compareAborted(this); });
     return eNoXrefDefinitionBlock;
   }
+  bool fileHasEntities = hasModelSpaceEntities(file);
+  // A file handed over goes with the bind: `file` may name nothing after it.
+  OdDbDatabasePtr handedOver = m_readFiles[isFile2].get() == file ? std::move(m_readFiles[isFile2]) : OdDbDatabasePtr();
   try {
-    bindFileBlock(block.get(), editorReactor, isFile2, m_readFiles[isFile2].get() == file ? file : nullptr);
+    bindFileBlock(block.get(), editorReactor, isFile2, std::move(handedOver));
   } catch (const OdError& error) {
     return error.code();
   }
   blockHandle = block->objectId().getHandle();
-  if (!boundWithContent(block->objectId(), file))
+  if (!boundWithContent(block->objectId(), fileHasEntities))
     comparison.setFailureCode(isFile2 ? kFailedToCloneFile2 : kFailedToCloneFile1);
-  m_readFiles[isFile2].release();
   return eOk;
 }
 

@@ -68,10 +68,11 @@ OdDbBlockTableRecordPtr attachFileBlock(OdDbDatabase* result, OdDbDatabase* file
 }
 
 void bindFileBlock(OdDbBlockTableRecord* block, HostEditorReactor* reactor, bool keepReactorRegistered,
-                   OdDbDatabase* alreadyRead) {
+                   OdDbDatabasePtr handedOver) {
   HostEditor* editor = reactor ? hostEditor() : nullptr;
   try {
-    OdDbXRefMan::load(block, alreadyRead);
+    OdDbXRefMan::load(block, handedOver.get());
+    handedOver.release();
     OdDbXRefMan::setOverlaid(block, false);
     if (editor) editor->addReactor(reactor);
     OdDbXRefMan::bind(block);

@@ -29,10 +29,12 @@ int& resultBlockNameCounter();
 OdDbBlockTableRecordPtr attachFileBlock(OdDbDatabase* result, OdDbDatabase* file, const OdString& blockName);
 // Loads and binds the reference with the reactor (when there is one) listening to the editor;
 // the reactor stays registered when asked to. Library errors leave with the
-// reactor unregistered. The file's database, when given, is bound instead of
-// the file read again if nothing changed since it was read (OdDbXRefMan::load).
+// reactor unregistered. A drawing read for the comparison and handed over is
+// bound instead of the file read again if nothing changed since it was read
+// (OdDbXRefMan::load); held by nobody else, it lets go of its entities as the
+// bind copies them.
 void bindFileBlock(OdDbBlockTableRecord* block, HostEditorReactor* reactor, bool keepReactorRegistered,
-                   OdDbDatabase* alreadyRead = nullptr);
+                   OdDbDatabasePtr handedOver);
 // A marked reference to the bound block in the result's model space; the block is marked too.
 OdDbObjectId insertMarkedReference(OdDbDatabase* result, const OdDbObjectId& block);
 

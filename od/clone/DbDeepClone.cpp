@@ -160,11 +160,16 @@ OdDbObjectId OdDbDeepCloner::cloneObject(OdDbObjectId source, OdDbObjectId owner
   Table t;
   if (!obj) return OdDbObjectId();
   if (tableOfRecord(obj.get(), t)) return cloneSymbol(source, primary);
-  OdDbObjectPtr clone = newObjectLike(obj.get());
-  if (!clone) return OdDbObjectId();
-  OdDbObjectId id = m_dest->addOdDbObject(clone.get());
+  OdDbObjectId id;
+  if (isMadeWhenFilled(obj.get())) {
+    id = m_dest->newObjectId();
+  } else {
+    OdDbObjectPtr clone = newObjectLike(obj.get());
+    if (!clone) return OdDbObjectId();
+    id = m_dest->addOdDbObject(clone.get());
+  }
   m_mapping.assign(OdDbIdPair(source, id, true, primary, false));
-  enqueue(obj, id, Work{source, id, owner, OdString(), false, primary});
+  enqueue(obj, id, Work{source, id, owner, false, primary});
   return id;
 }
 
@@ -193,7 +198,8 @@ OdDbObjectId OdDbDeepCloner::cloneSymbol(OdDbObjectId source, bool primary) {
   }
   OdDbObjectId id = makeSymbolClone(obj, t, place);
   m_mapping.assign(OdDbIdPair(source, id, true, primary, false));
-  enqueue(obj, id, Work{source, id, m_dest->tableId(t), place.name, true, primary});
+  m_symbolNames[id.stub()] = place.name;
+  enqueue(obj, id, Work{source, id, m_dest->tableId(t), true, primary});
   return id;
 }
 
@@ -301,6 +307,7 @@ void OdDbDeepCloner::finish() {
   // Filling may bring more symbols in; they are filled in the same pass.
   while (m_filled < m_work.size()) fill(m_work[m_filled++]);
   m_work.clear();
+  m_symbolNames.clear();
   m_filled = 0;
   m_references.clear();
   m_scratch.clear();
@@ -311,7 +318,21 @@ void OdDbDeepCloner::finish() {
     if (OdRxEventPtr event = odrxEvent()) event->fire_endDeepClone(m_mapping);
 }
 
+// Entities cloned from a source that goes entity by entity: each clone is made
+// as the entity before it goes, so that the two do not take memory at once.
+bool OdDbDeepCloner::isMadeWhenFilled(const OdDbObject* source) const {
+  return m_releasesClonedEntities && as<OdDbEntity>(source) && source->isA()->constructor();
+}
+
+// A clone made when filled, or before when what owns it needs it.
+void OdDbDeepCloner::makeClone(OdDbObjectId clone, OdDbObjectId source) {
+  if (!clone.stub() || clone.stub()->object) return;
+  OdDbObjectPtr from = source.openObject(OdDb::kForRead, true);
+  if (OdDbObjectPtr made = from ? newObjectLike(from.get()) : OdDbObjectPtr()) m_dest->attachObject(clone, made.get());
+}
+
 void OdDbDeepCloner::fill(Work& work) {
+  makeClone(work.clone, work.source);
   OdDbObjectPtr source = work.source.openObject(OdDb::kForRead, true);
   OdDbObjectPtr clone = work.clone.openObject(OdDb::kForWrite, true);
   if (!source || !clone) return;
@@ -319,6 +340,10 @@ void OdDbDeepCloner::fill(Work& work) {
   dxf::copyObject(source.get(), clone.get(), context, m_scratch);
   placeClone(work, source.get(), clone.get());
   adjustClone(source.get(), clone.get());
+  if (m_releasesClonedEntities && as<OdDbEntity>(source.get())) {
+    source.release();
+    m_orig->releaseObject(work.source);
+  }
 }
 
 void OdDbDeepCloner::placeClone(const Work& work, const OdDbObject* source, OdDbObject* clone) {
@@ -332,7 +357,7 @@ void OdDbDeepCloner::placeClone(const Work& work, const OdDbObject* source, OdDb
 }
 
 void OdDbDeepCloner::placeSymbolClone(const Work& work, const OdDbObject* source, OdDbObject* clone) {
-  static_cast<OdDbSymbolTableRecord*>(clone)->setName(work.name);
+  static_cast<OdDbSymbolTableRecord*>(clone)->setName(m_symbolNames[work.clone.stub()]);
   if (auto* block = as<OdDbBlockTableRecord>(clone))
     placeBlockContents(static_cast<const OdDbBlockTableRecord*>(source), block);
 }
@@ -356,7 +381,10 @@ void OdDbDeepCloner::placeSubentities(const OdDbObject* source, OdDbObject* clon
   auto* entity = as<OdDbEntity>(source);
   if (!entity) return;
   for (OdDbObjectId id : entity->subentityIds())
-    if (OdDbObjectId sub = mapped(id); !sub.isNull()) static_cast<OdDbEntity*>(clone)->appendSubentity(sub);
+    if (OdDbObjectId sub = mapped(id); !sub.isNull()) {
+      makeClone(sub, id);  // the owner looks at what it is given
+      static_cast<OdDbEntity*>(clone)->appendSubentity(sub);
+    }
 }
 
 // An object asked for joins its new owner: a block's entities, or a dictionary

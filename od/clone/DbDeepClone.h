@@ -58,6 +58,10 @@ class OdDbDeepCloner {
   void finish();
   // beginDeepClone and endDeepClone reach odrxEvent()'s reactors unless turned off.
   void setFiresEvents(bool fire) { m_firesEvents = fire; }
+  // For a source drawing that goes after the clone: each entity is let go of
+  // once its clone is filled, so that the drawing and its copy are never both
+  // whole in memory. Its id stays, so the mapping keeps its handle.
+  void setReleasesClonedEntities(bool release) { m_releasesClonedEntities = release; }
   OdDbIdMapping& mapping() const { return m_mapping; }
 
  protected:
@@ -98,13 +102,14 @@ class OdDbDeepCloner {
     OdDbObjectId source;
     OdDbObjectId clone;
     OdDbObjectId owner;  // the clone's owner; null: the translation of the source's owner
-    OdString name;       // symbol table records: the clone's name
     bool isSymbol = false;
     bool primary = false;
   };
 
   void begin(OdDbDatabase* orig, OdDbDatabase* dest);
   OdDbObjectId cloneObject(OdDbObjectId source, OdDbObjectId owner, bool primary);
+  bool isMadeWhenFilled(const OdDbObject* source) const;
+  void makeClone(OdDbObjectId clone, OdDbObjectId source);
   OdDbObjectId makeSymbolClone(const OdDbObjectPtr& source, Table t, const SymbolPlacement& place);
   void enqueue(const OdDbObjectPtr& source, OdDbObjectId clone, Work work);
   void appendOwnedIds(const OdDbObject* source, std::vector<OdDbObjectId>& ids) const;
@@ -128,10 +133,12 @@ class OdDbDeepCloner {
   OdDbIdMapping& m_mapping;
   OdDbDatabase* m_orig = nullptr;
   OdDbDatabase* m_dest = nullptr;
-  std::deque<Work> m_work;
+  std::deque<Work> m_work;  // one per object: kept small
+  std::unordered_map<OdDbStub*, OdString> m_symbolNames;  // the names of symbol table records' clones
   size_t m_filled = 0;
   bool m_begun = false;
   bool m_firesEvents = true;
+  bool m_releasesClonedEntities = false;
   std::map<OdString, int> m_anonymousNext;
   OdStaticRxObject<OdDbDxfTypedRecorder> m_references;  // what the object being queued references
   OdStaticRxObject<OdDbDxfTypedRecorder> m_scratch;     // for dxf::copyObject

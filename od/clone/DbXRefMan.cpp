@@ -5,6 +5,8 @@
 #include "DrawingFile.h"
 #include "RxEvent.h"
 
+#include <malloc.h>
+
 #include <filesystem>
 #include <map>
 #include <utility>
@@ -198,6 +200,17 @@ void eraseDependents(OdDbDatabase* host, const OdString& blockName) {
       }
 }
 
+// The loaded references and the bind itself: then the drawing goes when the bind ends.
+bool onlyTheBindHolds(const OdDbDatabasePtr& xref) { return xref->numRefs() <= 2; }
+
+// A drawing that went leaves its memory free but scattered through the heap,
+// where the process would keep it to the end: it goes back to the system.
+void giveFreedMemoryBack() {
+#ifdef __GLIBC__
+  malloc_trim(0);
+#endif
+}
+
 OdDbObjectIdArray modelSpaceEntities(OdDbDatabase* db) {
   OdDbBlockTableRecordPtr space = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
   return space ? space->entityIds() : OdDbObjectIdArray();
@@ -250,13 +263,17 @@ OdResult OdDbXRefMan::bind(OdDbBlockTableRecord* block, bool insertMode) {
   OdDbIdMappingPtr mapping = newMapping(xref.get(), host, insertMode ? OdDb::kDrcIgnore : OdDb::kDrcXrefMangleName,
                                         insertMode ? OdDb::kDcXrefInsert : OdDb::kDcXrefBind);
   BoundSymbolCloner cloner(*mapping, block->getName(), insertMode);
+  bool drawingGoes = onlyTheBindHolds(xref);
+  cloner.setReleasesClonedEntities(drawingGoes);
   cloner.cloneDependentSymbols(xref.get());
   cloner.cloneObjects(modelSpaceEntities(xref.get()), block->objectId());
   cloner.finish();
   block->setBlockFlags(static_cast<int16_t>(block->blockFlags() & ~(4 | 8 | kDependentFlags)));
   block->setPathName(OdString());
   eraseDependents(host, block->getName());
+  xref.release();
   LoadedXRefs::instance().drop(block);
+  if (drawingGoes) giveFreedMemoryBack();
   return eOk;
 }
 

@@ -53,7 +53,8 @@ class OdDbXRefMan {
   // host's. One bind is one deep clone: it fires endDeepClone once, with the
   // mapping of everything it cloned. The keys of that mapping are ids of the
   // loaded drawing, which the bind lets go of when it returns: reactors read
-  // them in endDeepClone.
+  // them in endDeepClone. A loaded drawing that nobody else holds lets go of
+  // each entity once it is cloned; its keys still give their handles.
   static OdResult bind(OdDbBlockTableRecord* block, bool insertMode = false);
   // The drawing loaded for the block, or null.
   static OdDbDatabase* xrefDatabase(const OdDbBlockTableRecord* block);

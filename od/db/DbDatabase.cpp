@@ -84,6 +84,8 @@ void OdDbDatabase::deferNewHandles(bool defer) {
   m_pendingHandles.clear();
 }
 
+OdDbObjectId OdDbDatabase::newObjectId() { return OdDbObjectId(newStub(m_handseed)); }
+
 void OdDbDatabase::attachObject(OdDbObjectId id, OdDbObject* object) {
   OdDbStub* stub = id.stub();
   if (!stub || stub->database != this || stub->object) throw OdError(eInvalidInput, "The id already names an object");
@@ -102,6 +104,15 @@ void OdDbDatabase::replaceObject(OdDbObjectId id, OdDbObject* object) {
   object->addRef();
   object->attachToDatabase(stub);
   stub->erased = false;
+  old->release();
+}
+
+void OdDbDatabase::releaseObject(OdDbObjectId id) {
+  OdDbStub* stub = id.stub();
+  if (!stub || stub->database != this || !stub->object) return;
+  OdDbObject* old = stub->object;
+  stub->object = nullptr;
+  old->attachToDatabase(nullptr);
   old->release();
 }
 

@@ -49,11 +49,16 @@ class OdDbDatabase : public OdRxObject {
   void deferNewHandles(bool defer);
   // Makes room for count more handles.
   void reserveHandles(size_t count) { m_byHandle.reserve(count); }
+  // An id with a fresh handle that names no object yet: one is put under it later.
+  OdDbObjectId newObjectId();
   // Puts an object under an id that has none yet.
   void attachObject(OdDbObjectId id, OdDbObject* object);
   // Puts another object under an id that names one, so that references to it
   // name the new one; the database lets go of the old one.
   void replaceObject(OdDbObjectId id, OdDbObject* object);
+  // Lets go of the object under the id; the id stays and names nothing. For a
+  // drawing about to go whose objects were copied elsewhere.
+  void releaseObject(OdDbObjectId id);
   OdDbHandle handseed() const { return m_handseed; }
   void setHandseed(OdDbHandle seed) { if (seed.value() > m_handseed.value()) m_handseed = seed; }
   // Every id that names an object, in the order the objects were added.
