@@ -6,28 +6,6 @@
 
 namespace {
 
-TEST(IdMapping, AnIteratorHoldsItsMapping) {
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  EXPECT_EQ(mapping->numRefs(), 1);
-  OdDbIdMappingIterPtr it = mapping->newIterator();
-  EXPECT_EQ(mapping->numRefs(), 2);
-  EXPECT_TRUE(it->done());
-}
-
-TEST(IdMapping, ComputeFindsThePairOfAKeyWithItsFlags) {
-  CloneTestDrawing a, b;
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  mapping->assign(OdDbIdPair(a.line, b.line, true, true, false));
-  OdDbIdPair pair(a.line);
-  ASSERT_TRUE(mapping->compute(pair));
-  EXPECT_EQ(pair.value(), b.line);
-  EXPECT_TRUE(pair.isCloned());
-  EXPECT_TRUE(pair.isPrimary());
-  EXPECT_FALSE(pair.isOwnerXlated());
-  OdDbIdPair missing(a.insert);
-  EXPECT_FALSE(mapping->compute(missing));
-}
-
 TEST(IdMapping, IteratesInOrderOfAssignmentAndSkipsDeletedPairs) {
   CloneTestDrawing a, b;
   OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
@@ -49,20 +27,6 @@ TEST(IdMapping, IteratesInOrderOfAssignmentAndSkipsDeletedPairs) {
   pairs = pairsOf(*mapping);
   ASSERT_EQ(pairs.size(), 4u);
   EXPECT_EQ(pairs[3].key(), a.insert);
-}
-
-TEST(IdMapping, IteratorStartsAgain) {
-  CloneTestDrawing a;
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  mapping->assign(OdDbIdPair(a.line, a.line, false));
-  OdDbIdMappingIterPtr it = mapping->newIterator();
-  it->next();
-  EXPECT_TRUE(it->done());
-  OdDbIdPair pair;
-  EXPECT_FALSE(it->getMap(pair));
-  it->start();
-  ASSERT_TRUE(it->getMap(pair));
-  EXPECT_EQ(pair.key(), a.line);
 }
 
 TEST(IdMapping, ManyPairsKeepTheirOrderThroughDeletionsAndReservations) {

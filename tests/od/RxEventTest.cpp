@@ -14,9 +14,7 @@ namespace {
 // Records the events it is told of, and what was true when it was told.
 class Recorder : public OdRxEventReactor {
  public:
-  explicit Recorder(bool listen = true) {
-    if (listen) odrxEvent()->addReactor(this);
-  }
+  Recorder() { odrxEvent()->addReactor(this); }
   ~Recorder() override { odrxEvent()->removeReactor(this); }
   void dwgFileOpened(OdDbDatabase* db, const OdString& fileName) override {
     events.push_back("opened " + fileName.utf8() + (db->objectCount() > 0 ? " (read)" : " (empty)"));
@@ -35,29 +33,6 @@ class Recorder : public OdRxEventReactor {
 
 std::filesystem::path tempDxf(const char* name) {
   return std::filesystem::temp_directory_path() / (std::string(name) + std::to_string(::getpid()) + ".dxf");
-}
-
-TEST(RxEvent, TheLibrarysEventObjectIsInTheRegistry) {
-  OdRxEventPtr event = odrxEvent();
-  ASSERT_TRUE(event);
-  EXPECT_EQ(odrxSysRegistry()->getAt(OdString("OdRxEvent")).get(), event.get());
-  EXPECT_TRUE(event->isKindOf(OdRxEvent::desc()));
-}
-
-TEST(RxEvent, ReactorsAreAddedOnceAndRemoved) {
-  Recorder reactor(false);
-  OdRxEventPtr event = odrxEvent();
-  size_t before = event->reactors().size();
-  event->addReactor(&reactor);
-  event->addReactor(&reactor);
-  EXPECT_EQ(event->reactors().size(), before + 1);
-  event->fire_beginSave(nullptr, OdString("x"));
-  EXPECT_EQ(reactor.events.size(), 1u);
-  event->removeReactor(&reactor);
-  event->removeReactor(&reactor);
-  EXPECT_EQ(event->reactors().size(), before);
-  event->fire_beginSave(nullptr, OdString("x"));
-  EXPECT_EQ(reactor.events.size(), 1u);
 }
 
 TEST(RxEvent, FileOpenedAfterReadingAndSaveBeforeWriting) {
