@@ -19,19 +19,6 @@ void expectVector(const OdGeVector3d& v, double x, double y, double z) {
   EXPECT_NEAR(v.z, z, 1e-12);
 }
 
-TEST(GeMatrix3d, InverseUndoesTheTransformation) {
-  OdGeMatrix3d m = OdGeMatrix3d::translation(OdGeVector3d(1, 2, 3)) *
-                   OdGeMatrix3d::rotation(0.7, OdGeVector3d(1, 2, 2)) * OdGeMatrix3d::scaling(OdGeScale3d(2, 3, 4));
-  EXPECT_TRUE((m * m.inverse()).isEqualTo(OdGeMatrix3d::kIdentity, 1e-12));
-  EXPECT_TRUE((m.inverse() * m).isEqualTo(OdGeMatrix3d::kIdentity, 1e-12));
-  EXPECT_TRUE(OdGeMatrix3d::translation(OdGeVector3d(1, 2, 3))
-                  .inverse()
-                  .isEqualTo(OdGeMatrix3d::translation(OdGeVector3d(-1, -2, -3)), 1e-12));
-  OdGeMatrix3d inverted = m;
-  inverted.invert();
-  expectPoint(inverted * (m * OdGePoint3d(5, 6, 7)), 5, 6, 7);
-}
-
 TEST(GeMatrix3d, SingularMatrixHasNoInverse) {
   OdGeMatrix3d flat = OdGeMatrix3d::scaling(OdGeScale3d(1, 1, 0));
   EXPECT_TRUE(flat.isSingular());

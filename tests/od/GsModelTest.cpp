@@ -1,4 +1,3 @@
-#include "DbDatabase.h"
 #include "GiPathNode.h"
 #include "GsModel.h"
 

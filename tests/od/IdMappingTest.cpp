@@ -6,29 +6,6 @@
 
 namespace {
 
-TEST(IdMapping, IteratesInOrderOfAssignmentAndSkipsDeletedPairs) {
-  CloneTestDrawing a, b;
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  const OdDbObjectId keys[] = {a.polyline, a.line, a.insert, a.walls};
-  const OdDbObjectId values[] = {b.polyline, b.line, b.insert, b.walls};
-  for (int i = 0; i < 4; ++i) mapping->assign(OdDbIdPair(keys[i], values[i], true));
-  mapping->assign(OdDbIdPair(a.line, b.door, false));  // a key assigned again keeps its place
-  EXPECT_TRUE(mapping->del(a.insert));
-  EXPECT_FALSE(mapping->del(a.insert));
-  std::vector<OdDbIdPair> pairs = pairsOf(*mapping);
-  ASSERT_EQ(pairs.size(), 3u);
-  EXPECT_EQ(pairs[0].key(), a.polyline);
-  EXPECT_EQ(pairs[1].key(), a.line);
-  EXPECT_EQ(pairs[1].value(), b.door);
-  EXPECT_FALSE(pairs[1].isCloned());
-  EXPECT_EQ(pairs[2].key(), a.walls);
-
-  mapping->assign(OdDbIdPair(a.insert, b.insert, true));  // back, now last
-  pairs = pairsOf(*mapping);
-  ASSERT_EQ(pairs.size(), 4u);
-  EXPECT_EQ(pairs[3].key(), a.insert);
-}
-
 TEST(IdMapping, ManyPairsKeepTheirOrderThroughDeletionsAndReservations) {
   std::deque<OdDbStub> stubs(5000);
   auto id = [&](size_t i) { return OdDbObjectId(&stubs[i]); };

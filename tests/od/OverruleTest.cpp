@@ -161,23 +161,6 @@ TEST_F(OverruleTest, RemovedOverrulesNoLongerRun) {
   EXPECT_EQ(OdRxOverrule::addOverrule(nullptr, &a), eInvalidInput);
 }
 
-TEST_F(OverruleTest, HasOverruleLooksAtTheClassAndItsParents) {
-  OdStaticRxObject<OvrTestHighlightOverrule> highlight;
-  EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OvrTestHighlightOverrule::desc()));
-  add(OdDbEntity::desc(), &highlight);
-  EXPECT_TRUE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OvrTestHighlightOverrule::desc()));
-  EXPECT_TRUE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OdDbHighlightOverrule::desc()));
-  EXPECT_TRUE(OdRxOverrule::hasOverrule(OdDbLine::desc(), OvrTestHighlightOverrule::desc()));
-  EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbObject::desc(), OvrTestHighlightOverrule::desc()));
-  EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OdGiDrawableOverrule::desc()));
-  add(OdDbLine::desc(), &a);
-  EXPECT_TRUE(OdRxOverrule::hasOverrule(OdDbLine::desc(), OdGiDrawableOverrule::desc()));
-  EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OdGiDrawableOverrule::desc()));
-  EXPECT_EQ(OdRxOverrule::removeOverrule(OdDbEntity::desc(), &highlight), eOk);
-  m_added.erase(m_added.begin());
-  EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OvrTestHighlightOverrule::desc()));
-}
-
 TEST_F(OverruleTest, InapplicableOverrulesAreSkipped) {
   add(OdDbEntity::desc(), &a, true);
   add(OdDbEntity::desc(), &b, true);
