@@ -55,6 +55,7 @@ TEST(DbEntity, IndexColourSetOverATrueColourDropsItsColourBook) {
   OdDbDatabasePtr db = readDrawing("pairs/twin_ascii_vs_binary_AC1024/a.dxf");
   OdDbEntityPtr circle = entityAt(db.get(), 0x99F);
   ASSERT_TRUE(circle);
+  EXPECT_EQ(circle->color().colorNameForDisplay(), OdString("RAL CLASSIC$RAL 1006"));
   circle->setColorIndex(3);
   EXPECT_EQ(circle->colorIndex(), 3);
   EXPECT_TRUE(circle->color().colorName().isEmpty());

@@ -22,6 +22,9 @@ TEST(DbSimpleEntities, BuiltRationalSplineKeepsItsWeights) {
   spline->setNurbsData(2, true, false, false, {{1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, {0, 0, 0, 1, 1, 1},
                        {1, 0.7071067811865476, 1});
   OdDbObjectId id = addToModelSpace(db.get(), spline.get());
+  // Other programs read the knots, control points and fit points by these counts.
+  Record r = writtenRecord(db.get(), id.getHandle());
+  EXPECT_EQ(r.value(72) + " " + r.value(73) + " " + r.value(74), "6 3 0");
   OdDbDatabasePtr again = saveAndReopen(db.get());
   OdDbSplinePtr read = byHandle<OdDbSpline>(again.get(), id.getHandle());
   ASSERT_TRUE(read);

@@ -1,9 +1,7 @@
 #include "GeMatrix3d.h"
-#include "GePlane.h"
 #include "OdError.h"
 
 #include <gtest/gtest.h>
-
 
 namespace {
 
@@ -49,18 +47,6 @@ TEST(GeMatrix3d, PlaneToWorldNearTheZAxisUsesTheWorldYAxis) {
   expectVector(m * OdGeVector3d::kXAxis, n.z, 0, -n.x);  // Wy x N
   expectVector(m * OdGeVector3d::kYAxis, 0, 1, 0);
   EXPECT_TRUE(OdGeMatrix3d::planeToWorld(OdGeVector3d::kZAxis).isEqualTo(OdGeMatrix3d::kIdentity, 0));
-}
-
-TEST(GeMatrix3d, PlaneToWorldOfAPlaneStartsAtItsOrigin) {
-  OdGePlane plane(OdGePoint3d(1, 2, 3), OdGeVector3d(0, 0, -2));
-  OdGeMatrix3d m = OdGeMatrix3d::planeToWorld(plane);
-  expectPoint(m * OdGePoint3d::kOrigin, 1, 2, 3);
-  // N = -Z: X = Wy x N = (-1, 0, 0), Y = N x X = (0, 1, 0).
-  expectPoint(m * OdGePoint3d(1, 1, 0), 0, 3, 3);
-  OdGeMatrix3d same;
-  same.setCoordSystem(OdGePoint3d(1, 2, 3), OdGeVector3d(0, 0, -1));
-  EXPECT_TRUE(same.isEqualTo(m, 1e-12));
-  expectPoint(OdGeMatrix3d::worldToPlane(plane) * OdGePoint3d(0, 3, 3), 1, 1, 0);
 }
 
 }  // namespace
