@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numbers>
 
 namespace {
 
@@ -97,19 +96,6 @@ TEST(DbBlockReference, AttributesAreWrittenRightAfterTheirInsertWithTheirSeqend)
   EXPECT_EQ(records[1].values(100), (std::vector<std::string>{"AcDbEntity", "AcDbText", "AcDbAttribute"}));
   EXPECT_EQ(records[2].value(5) + records[2].value(330), "2D12D0");
   EXPECT_TRUE(attributesOf(byHandle<OdDbBlockReference>(db.get(), 0x2D0).get()).at(0)->lockPositionInBlock());
-}
-
-TEST(DbBlockReference, MirroredReferenceFacingDown) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing(testdata::kFloorPlan);
-  OdDbBlockReferencePtr ref = byHandle<OdDbBlockReference>(db.get(), 0x1578);
-  ASSERT_TRUE(ref);
-  EXPECT_EQ(ref->scaleFactors().sz, -1.0);
-  EXPECT_DOUBLE_EQ(ref->rotation(), std::numbers::pi / 2);
-  EXPECT_EQ(ref->normal(), OdGeVector3d(0, 0, -1));
-  Record r = writtenRecord(db.get(), 0x1578);
-  EXPECT_FALSE(r.has(41) || r.has(66));  // scales of 1 are left out
-  EXPECT_EQ((std::vector<double>{r.number(43), r.number(50), r.number(230)}), (std::vector<double>{-1, 90, -1}));
 }
 
 TEST(DbBlockReference, AttributeDefinitions) {

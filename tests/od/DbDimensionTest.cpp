@@ -79,37 +79,6 @@ TEST(DbDimension, RotatedDimensionOfAnR12FileAndItsLaterSaves) {
   }
 }
 
-TEST(DbDimension, AlignedDimensionOfAnR12File) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/example_r12_AC1009.dxf");
-  OdDbAlignedDimensionPtr dim = byHandle<OdDbAlignedDimension>(db.get(), 0x37E);
-  ASSERT_TRUE(dim);
-  expectNear(dim->xLine1Point(), OdGePoint3d(-473.7587524534901036, 10344.6892730587205733, 1.0));
-  expectNear(dim->xLine2Point(), OdGePoint3d(-54.0547453292673481, 11789.6490908330797538, 0));
-}
-
-TEST(DbDimension, OrdinateDimensionsAlongXAndY) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/example_r12_AC1009.dxf");
-  OdDbOrdinateDimensionPtr x = byHandle<OdDbOrdinateDimension>(db.get(), 0x430);
-  OdDbOrdinateDimensionPtr y = byHandle<OdDbOrdinateDimension>(db.get(), 0x420);
-  ASSERT_TRUE(x && y);
-  EXPECT_TRUE(x->isUsingXAxis());
-  EXPECT_FALSE(y->isUsingXAxis());
-  expectNear(x->definingPoint(), OdGePoint3d(4630.5193590828266679, 4515.6789496539640822, 0));
-  expectNear(x->leaderEndPoint(), OdGePoint3d(4820.7657380001037382, 4198.7767139095521998, 0));
-}
-
-TEST(DbDimension, AngularDimensionByTwoLines) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/example_r12_AC1009.dxf");
-  OdDb2LineAngularDimensionPtr dim = byHandle<OdDb2LineAngularDimension>(db.get(), 0x43B);
-  ASSERT_TRUE(dim);
-  expectNear(dim->xLine1Start(), OdGePoint3d(490.6216519543077084, 4118.2427433871598623, 0));
-  expectNear(dim->xLine2Start(), OdGePoint3d(172.7442546208081069, 3207.9856177676961124, 0));
-  expectNear(dim->arcPoint(), OdGePoint3d(3.542714605046057, 4128.8715014426961716, 0));
-}
-
 TEST(DbDimension, VerticalDimensionKeepsTheAngleWrittenBeforeItsMarker) {
   SKIP_WITHOUT_TESTDATA();
   OdDbDatabasePtr db = readDrawing(testdata::kBlocklessDimension);
@@ -166,14 +135,6 @@ std::string backgroundOf(OdDbDatabase* db, uint64_t handle) {
   int flags = -1;
   dim->getBgrndTxtColor(color, flags);
   return std::to_string(flags) + " " + (color.isByBlock() ? "byblock" : std::to_string(color.colorIndex()));
-}
-
-TEST(DbDimension, NoBackgroundWithoutOverrides) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/example_r12_AC1009.dxf");
-  EXPECT_EQ(backgroundOf(db.get(), 0x467), "0 byblock");
-  // Overrides of other variables (DIMTFILL absent) give none either.
-  EXPECT_EQ(backgroundOf(db.get(), 0x43B).substr(0, 2), "0 ");
 }
 
 // Set through the API, a background survives save and reopen, in the

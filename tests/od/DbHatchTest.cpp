@@ -142,40 +142,6 @@ TEST(DbHatch, GradientFill) {
   EXPECT_EQ(r.values(1001), (std::vector<std::string>{"GradientColor1ACI", "GradientColor2ACI", "ACAD"}));
 }
 
-TEST(DbHatch, GradientDataOfAPlainSolidFillIsKept) {
-  SKIP_WITHOUT_TESTDATA();
-  // Type 0: no gradient, though the file gives its colours.
-  OdDbDatabasePtr db = readDrawing("dxf/api_cw750_curtainwall_details_AC1027.dxf");
-  OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0x9625);
-  ASSERT_TRUE(hatch);
-  EXPECT_FALSE(hatch->isGradient());
-  EXPECT_TRUE(hatch->isSolidFill());
-  EXPECT_EQ(hatch->gradientColors().size(), 2u);
-  EXPECT_TRUE(hatch->gradientOneColorMode());
-  Record r = writtenRecord(db.get(), 0x9625);
-  EXPECT_EQ(r.value(450), "0");
-  EXPECT_EQ(r.value(453), "2");
-  EXPECT_FALSE(r.has(52));  // a solid fill without pattern data gets none
-}
-
-TEST(DbHatch, NoLoops) {
-  const std::string text = drawingWithEntities(
-      "AC1015",
-      "0\nHATCH\n5\nA0\n100\nAcDbEntity\n8\n0\n100\nAcDbHatch\n10\n0\n20\n0\n30\n0\n210\n0\n220\n0\n230\n1\n"
-      "2\nSOLID\n70\n1\n71\n0\n91\n0\n75\n1\n76\n1\n98\n0\n");
-  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("noloops.dxf"));
-  OdDbHatchPtr hatch = byHandle<OdDbHatch>(db.get(), 0xA0);
-  ASSERT_TRUE(hatch);
-  EXPECT_EQ(hatch->numLoops(), 0);
-  EXPECT_EQ(hatch->hatchStyle(), OdDbHatch::kOuter);
-  EXPECT_TRUE(hatch->seedPoints().empty());
-  Record r = writtenRecord(db.get(), 0xA0);
-  EXPECT_EQ(r.value(91), "0");
-  EXPECT_FALSE(r.has(92));
-  EXPECT_EQ(r.value(75), "1");
-  EXPECT_EQ(byHandle<OdDbHatch>(saveAndReopen(db.get()).get(), 0xA0)->numLoops(), 0);
-}
-
 // A loop with a spline edge; newer files give the spline's fit points a count of their own.
 std::string hatchWithSpline(const std::string& version, bool fitCount) {
   std::string spline =

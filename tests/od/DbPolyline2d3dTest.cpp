@@ -6,9 +6,7 @@
 #include "Db2dVertex.h"
 #include "Db3dPolyline.h"
 #include "Db3dPolylineVertex.h"
-#include "DbFaceRecord.h"
 #include "DbPolyFaceMesh.h"
-#include "DbPolyFaceMeshVertex.h"
 #include "DbPolygonMesh.h"
 #include "DbPolygonMeshVertex.h"
 #include "EntityTestSupport.h"
@@ -139,21 +137,6 @@ TEST(DbPolyline2d3d, VerticesWithoutFlagsTakeTheKindOfTheirPolyline) {
   EXPECT_FALSE(pl->seqendId().isNull());
 }
 
-TEST(DbPolyline2d3d, PolyfaceMeshesOfANewerFile) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/polyfacemesh_AC1015.dxf");
-  auto meshes = entitiesOf<OdDbPolyFaceMesh>(db.get());
-  ASSERT_EQ(meshes.size(), 2u);
-  std::vector<size_t> counts;
-  for (const auto& mesh : meshes) {
-    counts.insert(counts.end(), {mesh->vertexPositions().size(), mesh->faces().size()});
-    // Every face names vertices that exist (negative: the edge is hidden).
-    for (const auto& face : mesh->faces())
-      for (int16_t v : face) EXPECT_LE(std::abs(v), mesh->numVertices());
-  }
-  EXPECT_EQ(counts, (std::vector<size_t>{14, 7, 33, 19}));
-}
-
 TEST(DbPolyline2d3d, PolygonMeshFromAFileWithoutMarkers) {
   std::string vertices;
   for (const char* xyz : {"0\n20\n0\n30\n1", "1\n20\n0\n30\n2", "2\n20\n0\n30\n1", "0\n20\n1\n30\n0",
@@ -231,23 +214,6 @@ TEST(DbPolyline2d3d, Built3dPolylineIsWrittenAsOneEvenForReadersOfFlags) {
   pl->setClosed(true);
   EXPECT_EQ(writtenRecord(db.get(), id.getHandle()).value(70), "9");  // flag 8 tells the kind where markers are not read
   EXPECT_EQ(byHandle<OdDb3dPolyline>(saveAndReopen(db.get()).get(), id.getHandle())->vertexPositions(), points);
-}
-
-TEST(DbPolyline2d3d, BuiltPolyfaceMeshCountsItsVerticesAndFaces) {
-  OdDbDatabasePtr db = OdDbDatabase::create();
-  OdDbPolyFaceMeshPtr mesh = OdDbPolyFaceMesh::createObject();
-  OdDbObjectId id = addToModelSpace(db.get(), mesh.get());
-  appendVertices<OdDbPolyFaceMeshVertex>(mesh.get(), {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 1}});
-  OdDbFaceRecordPtr face = OdDbFaceRecord::createObject();
-  for (int i = 0; i < 4; ++i) face->setVertexAt(i, static_cast<int16_t>(i + 1));
-  face->makeEdgeInvisibleAt(2);
-  mesh->appendFaceRecord(face.get());
-  EXPECT_EQ(std::make_pair(mesh->numVertices(), mesh->numFaces()), std::make_pair(int16_t(4), int16_t(1)));
-  OdDbDatabasePtr again = saveAndReopen(db.get());
-  OdDbPolyFaceMeshPtr read = byHandle<OdDbPolyFaceMesh>(again.get(), id.getHandle());
-  ASSERT_TRUE(read);
-  EXPECT_EQ(read->numVertices(), 4);
-  EXPECT_EQ(read->faces().at(0), (std::array<int16_t, 4>{1, 2, -3, 4}));
 }
 
 }  // namespace

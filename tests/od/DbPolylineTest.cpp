@@ -92,21 +92,6 @@ TEST(DbPolyline, WidthsPerVertexAndBulgesOfARealDrawing) {
   EXPECT_EQ(r.values(42).size(), 2u);  // bulges untouched
 }
 
-TEST(DbPolyline, NoVertices) {
-  const std::string text = drawingWithEntities(
-      "AC1015", "0\nLWPOLYLINE\n5\n30\n100\nAcDbEntity\n8\n0\n100\nAcDbPolyline\n90\n0\n70\n0\n43\n0.0\n");
-  OdDbDatabasePtr db = odDxfReadBuffer(text, OdString("empty.dxf"));
-  OdDbPolylinePtr pl = byHandle<OdDbPolyline>(db.get(), 0x30);
-  ASSERT_TRUE(pl);
-  EXPECT_EQ(pl->numVerts(), 0u);
-  EXPECT_FALSE(pl->hasBulges());
-  EXPECT_THROW(pl->getPointAt(0), OdError);
-  EXPECT_THROW(pl->getPointAt3d(0), OdError);
-  Record r = writtenRecord(db.get(), 0x30);
-  EXPECT_EQ(r.value(90), "0");
-  EXPECT_FALSE(r.has(10));
-}
-
 TEST(DbPolyline, CountInTheFileDoesNotLimitTheVertices) {
   // The vertices themselves are what counts; a wrong count must not drop any.
   const std::string text = drawingWithEntities(
@@ -120,17 +105,6 @@ TEST(DbPolyline, CountInTheFileDoesNotLimitTheVertices) {
   EXPECT_EQ(pl->getBulgeAt(1), 0.5);
   EXPECT_EQ(pl->getPointAt(2), OdGePoint2d(4, 3));
   EXPECT_EQ(writtenRecord(db.get(), 0x31).value(90), "3");
-}
-
-TEST(DbPolyline, VerticesOfAPolylineFacingDownAreMirroredInWorldCoordinates) {
-  // The arbitrary axis of the normal (0,0,-1) turns X around: object x is world -x.
-  OdDbPolylinePtr pl = OdDbPolyline::createObject();
-  pl->addVertexAt(0, OdGePoint2d(2, 3));
-  pl->addVertexAt(1, OdGePoint2d(-4, 1));
-  pl->setNormal(OdGeVector3d(0, 0, -1));
-  pl->setElevation(5);
-  EXPECT_EQ(pl->getPointAt3d(0), OdGePoint3d(-2, 3, -5));
-  EXPECT_EQ(pl->getPointAt3d(1), OdGePoint3d(4, 1, -5));
 }
 
 TEST(DbPolyline, AddingAVertexWithItsOwnWidthKeepsTheConstantWidthOfTheOthers) {

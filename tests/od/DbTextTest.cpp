@@ -1,9 +1,8 @@
 // Single-line text (TEXT) and paragraph text (MTEXT) as real drawings give
 // them: alignment, angles in radians, long contents split over groups,
-// escapes, backgrounds; written back and built through the API.
+// escapes; written back and built through the API.
 
 #include "DbMText.h"
-#include "DbSymbolTable.h"
 #include "DbText.h"
 #include "EntityTestSupport.h"
 
@@ -17,11 +16,6 @@ namespace {
 using namespace entity_test;
 
 constexpr double kDegree = std::numbers::pi / 180;
-
-OdString symbolName(OdDbObjectId id) {
-  OdDbSymbolTableRecordPtr rec = OdDbSymbolTableRecord::cast(id.openObject().get());
-  return rec ? rec->getName() : OdString();
-}
 
 size_t occurrences(const std::string& text, const std::string& part) {
   size_t n = 0;
@@ -71,18 +65,6 @@ TEST(DbText, AlignedAndLeftTextOfAnR12File) {
   Record r = writtenRecord(db.get(), 0x116F);
   ASSERT_EQ(r.name, "TEXT");
   EXPECT_FALSE(r.has(11) || r.has(72) || r.has(73));
-}
-
-TEST(DbText, AlignmentPointBeforeThePositionObliqueAngleAndStyle) {
-  SKIP_WITHOUT_TESTDATA();
-  // ZCAD writes the alignment point first; the order of groups must not matter.
-  OdDbDatabasePtr db = readDrawing("dxf/zcad_em_plan_cp1251_AC1015.dxf");
-  OdDbTextPtr text = byHandle<OdDbText>(db.get(), 0x330);
-  ASSERT_TRUE(text);
-  EXPECT_EQ(text->position(), OdGePoint3d(-9.6666668554, -3, 0));
-  EXPECT_EQ(text->alignmentPoint(), OdGePoint3d(0, -0.5, 0));
-  EXPECT_DOUBLE_EQ(text->oblique(), 12 * kDegree);
-  EXPECT_EQ(symbolName(text->textStyle()), OdString("R2_5"));
 }
 
 TEST(DbText, JustifiedTextAtTheOriginKeepsItsSecondPoint) {
@@ -193,42 +175,6 @@ TEST(DbMText, UnicodeEscapeCutBetweenTwoGroupsIsDecoded) {
 
   OdDbDatabasePtr again = saveAndReopen(db.get());
   EXPECT_EQ(byHandle<OdDbMText>(again.get(), 0xC4)->contents(), mtext->contents());
-}
-
-TEST(DbMText, DirectionGivesTheRotation) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("dxf/api_cw750_curtainwall_details_AC1027.dxf");
-  OdDbMTextPtr mtext = byHandle<OdDbMText>(db.get(), 0xB2C9);
-  ASSERT_TRUE(mtext);
-  EXPECT_NEAR(mtext->rotation(), std::numbers::pi / 2, 1e-12);
-  EXPECT_EQ(mtext->attachment(), OdDbMText::kMiddleCenter);
-
-  // A new angle replaces the direction the file gave.
-  mtext->setRotation(std::numbers::pi);
-  OdDbDatabasePtr again = saveAndReopen(db.get());
-  OdDbMTextPtr read = byHandle<OdDbMText>(again.get(), 0xB2C9);
-  ASSERT_TRUE(read);
-  EXPECT_NEAR(read->rotation(), std::numbers::pi, 1e-12);
-  EXPECT_NEAR(read->direction().x, -1, 1e-12);
-}
-
-TEST(DbMText, BackgroundFillOfARealDrawing) {
-  SKIP_WITHOUT_TESTDATA();
-  OdDbDatabasePtr db = readDrawing("pairs/twin_ascii_vs_binary_AC1024/a.dxf");
-  OdDbMTextPtr mtext = byHandle<OdDbMText>(db.get(), 0x9DA);
-  ASSERT_TRUE(mtext);
-  EXPECT_TRUE(mtext->backgroundFillOn());
-  EXPECT_FALSE(mtext->useBackgroundColorOn());
-  OdCmColor fill = mtext->getBackgroundFillColor();
-  EXPECT_TRUE(fill.isByColor());
-  EXPECT_EQ(fill.red(), 0x36);
-  EXPECT_EQ(fill.green(), 0x75);
-  EXPECT_EQ(fill.blue(), 0x42);
-
-  Record r = writtenRecord(db.get(), 0x9DA);
-  EXPECT_EQ(r.value(90), "1");
-  EXPECT_EQ(r.value(63), "97");  // the index the file gave beside the true colour
-  EXPECT_EQ(r.value(421), "3568962");
 }
 
 TEST(DbMText, ColumnsOfANewerFileDoNotOverrideTheTextFields) {

@@ -160,19 +160,6 @@ TEST(DeepClone, StandardSymbolsAreTheDestinationsOwn) {
   EXPECT_FALSE(zero.isCloned());
 }
 
-TEST(DeepClone, WithinOneDatabaseSymbolsStandForThemselves) {
-  CloneTestDrawing source;
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  source.db->deepCloneObjects({source.line}, source.db->getModelSpaceId(), *mapping);
-  OdDbLinePtr clone = open<OdDbLine>(cloneOf(*mapping, source.line));
-  ASSERT_TRUE(clone);
-  EXPECT_NE(clone->objectId(), source.line);
-  EXPECT_EQ(clone->layerId(), source.walls);
-  EXPECT_NE(clone->extensionDictionary(), open<OdDbLine>(source.line)->extensionDictionary());
-  EXPECT_EQ(source.modelSpace()->entityIds().back(), clone->objectId());
-  EXPECT_EQ(source.db->layerTable()->records().size(), 2u);
-}
-
 TEST(DeepClone, DuplicateRecordsAreIgnoredReplacedOrMangled) {
   struct Case {
     OdDb::DuplicateRecordCloning drc;
@@ -202,16 +189,6 @@ TEST(DeepClone, DuplicateRecordsAreIgnoredReplacedOrMangled) {
     ASSERT_TRUE(mapping->compute(pair));
     EXPECT_EQ(pair.isCloned(), c.drc != OdDb::kDrcIgnore) << c.drc;
   }
-}
-
-TEST(DeepClone, MangledNamesTakeTheNextFreeNumber) {
-  CloneTestDrawing source;
-  OdDbDatabasePtr dest = OdDbDatabase::create();
-  OdDbLayerTableRecordPtr taken = OdDbLayerTableRecord::createObject();
-  taken->setName(OdString("$0$WALLS"));
-  dest->layerTable()->add(taken.get());
-  OdDbIdMappingPtr mapping = cloneModelSpace(source.db.get(), dest.get(), OdDb::kDrcXrefMangleName);
-  EXPECT_EQ(open<OdDbLine>(cloneOf(*mapping, source.line))->layer(), OdString("$1$WALLS"));
 }
 
 // An image in model space whose definition is the entry "logo" of the

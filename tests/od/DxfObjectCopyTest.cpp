@@ -9,14 +9,6 @@
 
 namespace {
 
-// The references a text recorder keeps, in order: group code and what they name.
-std::vector<std::pair<int, OdDbObjectId>> recordedReferences(const OdDbObject* obj) {
-  std::vector<std::pair<int, OdDbObjectId>> refs;
-  for (const dxf::KeptGroup& g : dxf::recordGroups(obj))
-    if (dxf::isReferenceCode(g.code)) refs.emplace_back(g.code, g.id.isValid() ? g.id : OdDbObjectId());
-  return refs;
-}
-
 bool hasReactorToNothing(const OdDbObject* obj) {
   const auto& reactors = obj->persistentReactors();
   return std::any_of(reactors.begin(), reactors.end(), [](OdDbObjectId id) { return !id.isValid(); });
@@ -39,22 +31,6 @@ TEST(DxfObjectCopy, CopiesAsWritingAndReadingBack) {
       EXPECT_EQ(copy->ownerId(), readBack->ownerId());
       EXPECT_EQ(copy->extensionDictionary(), readBack->extensionDictionary());
       EXPECT_EQ(copy->persistentReactors(), readBack->persistentReactors());
-    }
-  }
-}
-
-// writeReferences gives what dxfOutFields references, in the same order.
-TEST(DxfObjectCopy, WritesTheReferencesInTheOrderOfTheObjectsGroups) {
-  for (auto& [name, db] : copyTestDrawings()) {
-    OdStaticRxObject<OdDbDxfTypedRecorder> recorder(db.get());
-    for (const OdDbObjectPtr& source : objectsOf(db.get())) {
-      recorder.clear();
-      dxf::writeReferences(source.get(), &recorder);
-      std::vector<std::pair<int, OdDbObjectId>> written;
-      for (const dxf::Group& g : recorder.groups())
-        if (g.type == dxf::GroupType::Id) written.emplace_back(g.code, OdDbObjectId(g.stub));
-      EXPECT_EQ(written, recordedReferences(source.get()))
-          << name << ": " << source->isA()->name().utf8() << " " << source->getDbHandle().text();
     }
   }
 }

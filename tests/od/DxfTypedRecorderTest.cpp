@@ -70,44 +70,6 @@ TEST(DxfTypedRecorder, KeepsEveryGroupTypedAsTheTextRecorderWritesIt) {
   }
 }
 
-// What the text comparison above cannot see: the types, and reals exact
-// because no text comes between.
-TEST(DxfTypedRecorder, HoldsValuesTypedAndExact) {
-  CloneTestDrawing drawing;
-  OdStaticRxObject<OdDbDxfTypedRecorder> recorder(drawing.db.get());
-  writeEveryKind(&recorder, drawing.line);
-  auto groups = recorder.groups();
-  const dxf::GroupType types[] = {dxf::GroupType::Text, dxf::GroupType::Integer, dxf::GroupType::Handle,
-                                  dxf::GroupType::Id, dxf::GroupType::Real, dxf::GroupType::Binary};
-  const size_t at[] = {0, 3, 12, 13, 15, groups.size() - 1};
-  for (size_t i = 0; i < std::size(at); ++i) EXPECT_EQ(groups[at[i]].type, types[i]) << at[i];
-  EXPECT_EQ(groups[10].integer, std::numeric_limits<int64_t>::min());
-  EXPECT_EQ(OdDbObjectId(groups[13].stub), drawing.line);
-  EXPECT_EQ(groups[15].real, 0.1);
-  EXPECT_EQ(groups[16].real, -1e-300);
-  // Points are their coordinates, under the code, code + 10 and code + 20.
-  EXPECT_EQ(groups[19].code, 20);
-  EXPECT_EQ(groups[22].code, 31);
-}
-
-TEST(DxfTypedRecorder, KeepsItsTextWhereItIsWhileItGrowsAndReusesItsMemory) {
-  OdStaticRxObject<OdDbDxfTypedRecorder> recorder;
-  std::vector<std::string> written;
-  for (int i = 0; i < 20000; ++i) {
-    // Short strings fill blocks; every hundredth is longer than a block holds.
-    std::string text = i % 100 == 0 ? std::string(70000, static_cast<char>('a' + i % 26)) : "text " + std::to_string(i);
-    written.push_back(text);
-    recorder.wrString(1, OdString(text));
-  }
-  ASSERT_EQ(recorder.groups().size(), written.size());
-  for (size_t i = 0; i < written.size(); ++i) ASSERT_EQ(recorder.groups()[i].value, written[i]) << i;
-  recorder.clear();
-  EXPECT_TRUE(recorder.groups().empty());
-  recorder.wrString(1, OdString("again"));
-  ASSERT_EQ(recorder.groups().size(), 1u);
-  EXPECT_EQ(recorder.groups()[0].value, "again");
-}
-
 // Every object of the test drawings reads the same from its groups typed as from them as text.
 TEST(DxfTypedRecorder, ObjectsReadBackAsFromText) {
   for (auto& [name, db] : copyTestDrawings()) {

@@ -436,23 +436,4 @@ TEST_F(EntityDrawing, XlineAndRayReachFarButHaveNoExtents) {
   EXPECT_FALSE(extents().isValidExtents());
 }
 
-// The table above checks the others.
-TEST(EntityDrawingContext, CurvesAndFacesNeedNoViewportDraw) {
-  for (const OdDbEntityPtr& e : std::vector<OdDbEntityPtr>{OdDbSpline::createObject(), OdDbSolid::createObject(),
-                                                          OdDbFace::createObject(), OdDbXline::createObject(),
-                                                          OdDbRay::createObject()}) {
-    RecordingWorldDraw wd;
-    EXPECT_TRUE(e->worldDraw(&wd)) << e->isA()->name().utf8();
-  }
-}
-
-TEST(EntityDrawingContext, BulgedSegmentsAreArcPrimitivesOfTheContext) {
-  OdDbPolylinePtr pl = square(2);
-  pl->setBulgeAt(1, 0.5);
-  pl->setBulgeAt(3, -0.5);
-  RecordingWorldDraw wd;
-  pl->worldDraw(&wd);
-  EXPECT_EQ(wd.recorded.primitives, (std::vector<std::string>{"polyline", "arc", "polyline", "arc"}));
-}
-
 }  // namespace

@@ -3,7 +3,6 @@
 // Draw contexts for tests: they keep what is drawn and the traits set.
 
 #include "DbEntity.h"
-#include "GiViewportDraw.h"
 #include "GiWorldDraw.h"
 
 #include <string>
@@ -66,4 +65,3 @@ class RecordingDraw : public OdStaticRxObject<Base> {
 };
 
 using RecordingWorldDraw = RecordingDraw<OdGiWorldDraw, OdGiWorldGeometry>;
-using RecordingViewportDraw = RecordingDraw<OdGiViewportDraw, OdGiViewportGeometry>;

@@ -65,18 +65,6 @@ TEST_F(DrawingFixture, TransparencyByAlphaReachesThePrimitive) {
   EXPECT_EQ(traits[0].alpha, 127);
 }
 
-TEST_F(DrawingFixture, PrimitivesCarryTheHighlightTypeOfTheContext) {
-  addLine(ms.get(), {0, 0, 0}, {1, 0, 0});
-  RecordingSink sink;
-  OdGiWorldDrawImpl draw(sink);
-  draw.drawBlock(ms.get());
-  draw.setHighlightType(3);
-  draw.drawBlock(ms.get());
-  ASSERT_EQ(sink.polylineTraits.size(), 2u);
-  EXPECT_EQ(sink.polylineTraits[0].highlightType, 0);
-  EXPECT_EQ(sink.polylineTraits[1].highlightType, 3);
-}
-
 }  // namespace
 
 TEST(WorldDrawView, ViewReachesNestedContentsInTheirOwnCoordinates) {

@@ -1,4 +1,3 @@
-#include "DbDatabase.h"
 #include "GiPathNode.h"
 #include "GsModel.h"
 
@@ -7,14 +6,6 @@
 namespace {
 
 OdDbStub* fakeId(int n) { return reinterpret_cast<OdDbStub*>(static_cast<intptr_t>(0x1000 * n)); }
-
-TEST(GsModel, DatabaseMakesItsModelOnFirstUse) {
-  OdDbDatabasePtr db = OdDbDatabase::create(false);
-  OdGsModel* model = db->graphicsModel();
-  ASSERT_NE(model, nullptr);
-  EXPECT_EQ(db->graphicsModel(), model);
-  EXPECT_TRUE(model->isKindOf(OdGsModel::desc()));
-}
 
 TEST(GsModel, KeepsHighlightedPathsOnceEach) {
   OdGsModelPtr model = OdGsModel::createObject();
@@ -34,22 +25,6 @@ TEST(GsModel, KeepsHighlightedPathsOnceEach) {
   EXPECT_FALSE(model->isHighlighted(inner));
 }
 
-TEST(GsModel, ManyPathsStayOnceEachThroughGrowthAndRemoval) {
-  OdGsModelPtr model = OdGsModel::createObject();
-  std::vector<OdGiPathNodeLink> paths;
-  for (int i = 1; i <= 1000; ++i) paths.emplace_back(fakeId(i));
-  auto highlightAll = [&] {
-    for (const OdGiPathNodeLink& path : paths) model->highlight(path);
-  };
-  highlightAll();
-  highlightAll();
-  EXPECT_EQ(model->highlightedPaths().size(), 1000u);
-  model->highlight(paths[500], false);
-  EXPECT_FALSE(model->isHighlighted(paths[500]));
-  highlightAll();
-  EXPECT_EQ(model->highlightedPaths().size(), 1000u);
-}
-
 TEST(GsModel, HighlightsPerViewOrForEveryView) {
   OdGsModelPtr model = OdGsModel::createObject();
   OdGiPathNodeLink node(fakeId(1));
@@ -65,13 +40,6 @@ TEST(GsModel, HighlightsPerViewOrForEveryView) {
   model->highlight(node, false);
   EXPECT_FALSE(model->isHighlighted(node, &view1));
   EXPECT_TRUE(model->highlightedPaths().empty());
-}
-
-TEST(GsModel, SelectionMarkersTellPartsApart) {
-  OdGsModelPtr model = OdGsModel::createObject();
-  model->highlight(OdGiPathNodeLink(fakeId(1), nullptr, 7));
-  EXPECT_TRUE(model->isHighlighted(OdGiPathNodeLink(fakeId(1), nullptr, 7)));
-  EXPECT_FALSE(model->isHighlighted(OdGiPathNodeLink(fakeId(1), nullptr, 0)));
 }
 
 }  // namespace

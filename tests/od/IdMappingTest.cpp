@@ -6,65 +6,6 @@
 
 namespace {
 
-TEST(IdMapping, AnIteratorHoldsItsMapping) {
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  EXPECT_EQ(mapping->numRefs(), 1);
-  OdDbIdMappingIterPtr it = mapping->newIterator();
-  EXPECT_EQ(mapping->numRefs(), 2);
-  EXPECT_TRUE(it->done());
-}
-
-TEST(IdMapping, ComputeFindsThePairOfAKeyWithItsFlags) {
-  CloneTestDrawing a, b;
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  mapping->assign(OdDbIdPair(a.line, b.line, true, true, false));
-  OdDbIdPair pair(a.line);
-  ASSERT_TRUE(mapping->compute(pair));
-  EXPECT_EQ(pair.value(), b.line);
-  EXPECT_TRUE(pair.isCloned());
-  EXPECT_TRUE(pair.isPrimary());
-  EXPECT_FALSE(pair.isOwnerXlated());
-  OdDbIdPair missing(a.insert);
-  EXPECT_FALSE(mapping->compute(missing));
-}
-
-TEST(IdMapping, IteratesInOrderOfAssignmentAndSkipsDeletedPairs) {
-  CloneTestDrawing a, b;
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  const OdDbObjectId keys[] = {a.polyline, a.line, a.insert, a.walls};
-  const OdDbObjectId values[] = {b.polyline, b.line, b.insert, b.walls};
-  for (int i = 0; i < 4; ++i) mapping->assign(OdDbIdPair(keys[i], values[i], true));
-  mapping->assign(OdDbIdPair(a.line, b.door, false));  // a key assigned again keeps its place
-  EXPECT_TRUE(mapping->del(a.insert));
-  EXPECT_FALSE(mapping->del(a.insert));
-  std::vector<OdDbIdPair> pairs = pairsOf(*mapping);
-  ASSERT_EQ(pairs.size(), 3u);
-  EXPECT_EQ(pairs[0].key(), a.polyline);
-  EXPECT_EQ(pairs[1].key(), a.line);
-  EXPECT_EQ(pairs[1].value(), b.door);
-  EXPECT_FALSE(pairs[1].isCloned());
-  EXPECT_EQ(pairs[2].key(), a.walls);
-
-  mapping->assign(OdDbIdPair(a.insert, b.insert, true));  // back, now last
-  pairs = pairsOf(*mapping);
-  ASSERT_EQ(pairs.size(), 4u);
-  EXPECT_EQ(pairs[3].key(), a.insert);
-}
-
-TEST(IdMapping, IteratorStartsAgain) {
-  CloneTestDrawing a;
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  mapping->assign(OdDbIdPair(a.line, a.line, false));
-  OdDbIdMappingIterPtr it = mapping->newIterator();
-  it->next();
-  EXPECT_TRUE(it->done());
-  OdDbIdPair pair;
-  EXPECT_FALSE(it->getMap(pair));
-  it->start();
-  ASSERT_TRUE(it->getMap(pair));
-  EXPECT_EQ(pair.key(), a.line);
-}
-
 TEST(IdMapping, ManyPairsKeepTheirOrderThroughDeletionsAndReservations) {
   std::deque<OdDbStub> stubs(5000);
   auto id = [&](size_t i) { return OdDbObjectId(&stubs[i]); };

@@ -1,5 +1,3 @@
-#include "DbHandle.h"
-#include "OdArray.h"
 #include "OdString.h"
 
 #include <gtest/gtest.h>
@@ -35,24 +33,6 @@ TEST(OdString, CaseInsensitiveComparisonCoversCyrillicAndLatin1) {
 TEST(OdString, FormatTakesUtf8AndOdStrings) {
   OdString name("plan");
   EXPECT_EQ(OdString::format("%s_%ls (%d)", "Result", &name, 2), OdString("Result_plan (2)"));
-}
-
-TEST(OdDbHandle, HexTextRoundTrips) {
-  EXPECT_EQ(OdDbHandle(0x1F2A).ascii(), OdString("1F2A"));
-  EXPECT_EQ(OdDbHandle(OdString("1f2a")).value(), 0x1F2Au);
-  EXPECT_EQ(OdDbHandle(0).ascii(), OdString("0"));
-  EXPECT_EQ(OdDbHandle::parse("not hex"), 0u);
-}
-
-TEST(OdArray, AtThrowsTheInvalidIndexError) {
-  OdArray<int> a{1, 2};
-  EXPECT_EQ(a.at(1), 2);
-  EXPECT_THROW(a.at(2), OdError_InvalidIndex);
-  try {
-    a.at(-1);
-  } catch (const OdError& e) {
-    EXPECT_EQ(e.code(), eInvalidIndex);
-  }
 }
 
 }  // namespace

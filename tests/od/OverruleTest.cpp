@@ -32,10 +32,6 @@ class OvrTestEntity : public OdDbEntity {
     wd->geometry().circle(OdGePoint3d::kOrigin, 1, OdGeVector3d::kZAxis);
     return true;
   }
-  void subViewportDraw(OdGiViewportDraw* vd) const override {
-    g_log.push_back("own viewport:" + label);
-    vd->geometry().polygon(0, nullptr);
-  }
 };
 ODRX_DEFINE_MODULE_CLASS(OvrTestEntity, OdDbEntity, odrxNewReferenced<OvrTestEntity>)
 
@@ -61,10 +57,6 @@ class LoggingDrawOverrule : public OdGiDrawableOverrule {
     bool result = true;
     for (int i = 0; i < passes; ++i) result = OdGiDrawableOverrule::worldDraw(drawable, wd);
     return result;
-  }
-  void viewportDraw(const OdGiDrawable* drawable, OdGiViewportDraw* vd) override {
-    g_log.push_back(m_name + " viewport");
-    OdGiDrawableOverrule::viewportDraw(drawable, vd);
   }
 
  private:
@@ -111,7 +103,6 @@ class OverruleTest : public ::testing::Test {
   }
   void TearDown() override {
     for (auto& [cls, overrule] : m_added) OdRxOverrule::removeOverrule(cls, overrule);
-    OdRxOverrule::setIsOverruling(true);
     OvrTestHighlightOverrule::rxUninit();
     OvrTestSubEntity::rxUninit();
     OvrTestEntity::rxUninit();
@@ -156,19 +147,6 @@ TEST_F(OverruleTest, SubclassOverrulesRunFirstThenThoseOfTheParents) {
   EXPECT_EQ(draw(line), (Log{"E:other", "A:other", "B:other"}));
 }
 
-TEST_F(OverruleTest, ChainIsTheRegistrationOrderOfTheKind) {
-  add(OdDbEntity::desc(), &a, true);
-  add(OdDbEntity::desc(), &b, true);
-  add(OdDbEntity::desc(), &c, true);
-  auto chain = OdRxOverrule::chain(OvrTestEntity::desc(), OdGiDrawableOverrule::desc());
-  ASSERT_TRUE(chain);
-  ASSERT_EQ(chain->size(), 3u);
-  EXPECT_EQ((*chain)[0].get(), &a);
-  EXPECT_EQ((*chain)[2].get(), &c);
-  EXPECT_FALSE(OdRxOverrule::chain(OvrTestEntity::desc(), OdDbHighlightOverrule::desc()));
-  EXPECT_FALSE(OdRxOverrule::chain(OdDbObject::desc(), OdGiDrawableOverrule::desc()));
-}
-
 TEST_F(OverruleTest, RemovedOverrulesNoLongerRun) {
   add(OdDbEntity::desc(), &a);
   add(OdDbEntity::desc(), &b, true);
@@ -181,23 +159,6 @@ TEST_F(OverruleTest, RemovedOverrulesNoLongerRun) {
   EXPECT_EQ(draw(make<OvrTestEntity>("t")), (Log{"A:t", "C:t", "own:t"}));
   EXPECT_EQ(held->size(), 3u);  // a chain taken before stays whole
   EXPECT_EQ(OdRxOverrule::addOverrule(nullptr, &a), eInvalidInput);
-}
-
-TEST_F(OverruleTest, HasOverruleLooksAtTheClassAndItsParents) {
-  OdStaticRxObject<OvrTestHighlightOverrule> highlight;
-  EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OvrTestHighlightOverrule::desc()));
-  add(OdDbEntity::desc(), &highlight);
-  EXPECT_TRUE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OvrTestHighlightOverrule::desc()));
-  EXPECT_TRUE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OdDbHighlightOverrule::desc()));
-  EXPECT_TRUE(OdRxOverrule::hasOverrule(OdDbLine::desc(), OvrTestHighlightOverrule::desc()));
-  EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbObject::desc(), OvrTestHighlightOverrule::desc()));
-  EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OdGiDrawableOverrule::desc()));
-  add(OdDbLine::desc(), &a);
-  EXPECT_TRUE(OdRxOverrule::hasOverrule(OdDbLine::desc(), OdGiDrawableOverrule::desc()));
-  EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OdGiDrawableOverrule::desc()));
-  EXPECT_EQ(OdRxOverrule::removeOverrule(OdDbEntity::desc(), &highlight), eOk);
-  m_added.erase(m_added.begin());
-  EXPECT_FALSE(OdRxOverrule::hasOverrule(OdDbEntity::desc(), OvrTestHighlightOverrule::desc()));
 }
 
 TEST_F(OverruleTest, InapplicableOverrulesAreSkipped) {
@@ -239,23 +200,6 @@ TEST_F(OverruleTest, DrawingAnotherEntityInsideAnOverruleHasItsOwnChain) {
   add(OdDbEntity::desc(), &b, true);
   EXPECT_EQ(draw(make<OvrTestEntity>("outer")),
             (Log{"A:outer", "A:inner", "B:inner", "own:inner", "B:outer", "own:outer"}));
-}
-
-TEST_F(OverruleTest, SwitchedOffOverrulingLeavesOnlyTheEntitysOwnWork) {
-  add(OdDbEntity::desc(), &a);
-  OdRxOverrule::setIsOverruling(false);
-  EXPECT_FALSE(OdRxOverrule::isOverruling());
-  EXPECT_EQ(draw(make<OvrTestEntity>("t")), (Log{"own:t"}));
-  OdRxOverrule::setIsOverruling(true);
-  EXPECT_EQ(draw(make<OvrTestEntity>("t")), (Log{"A:t", "own:t"}));
-}
-
-TEST_F(OverruleTest, ViewportDrawGoesThroughTheOverrules) {
-  add(OdDbEntity::desc(), &a);
-  RecordingViewportDraw vd;
-  make<OvrTestEntity>("t")->viewportDraw(&vd);
-  EXPECT_EQ(g_log, (Log{"A viewport", "own viewport:t"}));
-  EXPECT_EQ(vd.recorded.primitives, (Log{"polygon"}));
 }
 
 TEST_F(OverruleTest, SetAttributesGivesTheEntityPropertiesThenTheOverrules) {

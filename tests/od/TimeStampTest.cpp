@@ -8,8 +8,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <ctime>
-#include <fstream>
 #include <optional>
 #include <string>
 
@@ -64,14 +62,6 @@ TEST(TimeStamp, PackedValueCountsMillisecondsSince1970EvenBefore) {
   EXPECT_EQ(parts(t), "7/20/1969 20:17:40.0");
 }
 
-TEST(TimeStamp, SettingTheDateKeepsTheTime) {
-  OdTimeStamp t = sample();
-  t.setDate(2, 29, 2024);
-  EXPECT_EQ(t, OdTimeStamp(2, 29, 2024, 1, 2, 3, 456));
-  t.setTime(23, 59, 59, 999);
-  EXPECT_EQ(t, OdTimeStamp(2, 29, 2024, 23, 59, 59, 999));
-}
-
 // The usual codes, and the hash codes of long dates and times without leading zeros.
 TEST(TimeStamp, FormatsByStrftimeCodes) {
   const std::pair<const char*, const char*> cases[] = {
@@ -105,16 +95,6 @@ TEST(TimeStamp, UniversalAndLocalInAFixedZone) {
   EXPECT_EQ(t, sample());
 }
 
-TEST(TimeStamp, NowIsUniversalTime) {
-  OdTimeStamp now(OdTimeStamp::kInitUniversalTime);
-  int64_t seconds = static_cast<int64_t>(now.packedValue() / 1000);
-  EXPECT_LE(std::llabs(seconds - static_cast<int64_t>(std::time(nullptr))), 2);
-  ZoneGuard eastern("EST5");
-  OdTimeStamp local(OdTimeStamp::kInitLocalTime);
-  int64_t behind = static_cast<int64_t>(now.packedValue()) - static_cast<int64_t>(local.packedValue());
-  EXPECT_NEAR(static_cast<double>(behind), 5 * 3600 * 1000.0, 2000.0);
-}
-
 class SystemServicesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -141,15 +121,6 @@ TEST_F(SystemServicesTest, MissingFileIsNotFound) {
   EXPECT_EQ(odrxSystemServices()->getFileMTime(OdString(m_path + ".missing"), mtime), eFileNotFound);
   EXPECT_EQ(mtime, sample());
   EXPECT_EQ(odrxSystemServices()->getFileMTime(OdString(m_path + "/below/a/file"), mtime), eFileNotFound);
-}
-
-TEST_F(SystemServicesTest, AccessFileTellsWhetherTheFileExists) {
-  OdRxSystemServices* services = odrxSystemServices();
-  EXPECT_TRUE(services->fileExists(OdString(m_path)));
-  EXPECT_TRUE(services->accessFile(OdString(m_path), OdFile::kRead | OdFile::kWrite));
-  EXPECT_FALSE(services->fileExists(OdString(m_path + ".missing")));
-  EXPECT_FALSE(services->accessFile(OdString(m_path + ".missing"), OdFile::kRead));
-  EXPECT_TRUE(services->isKindOf(OdRxSystemServices::desc()));
 }
 
 }  // namespace

@@ -87,22 +87,3 @@ TEST(Dictionary, SetAtReplacesAnEntryAndNamesIgnoreCase) {
 }
 
 }  // namespace
-
-TEST(Xrecord, CreateXrecordMarksAnObjectThroughItsExtensionDictionary) {
-  OdDbDatabasePtr db = OdDbDatabase::create();
-  OdDbDictionaryPtr named = db->getNamedObjectsDictionaryId().safeOpenObject(OdDb::kForWrite);
-  OdDbXrecordPtr holder = OdDbXrecord::createObject();
-  named->setAt("HOLDER", holder.get());
-
-  OdDbObjectId mark = holder->createXrecord("MARK");
-  EXPECT_EQ(holder->createXrecord("MARK2", OdDb::kDrcReplace).isNull(), false);
-  OdDbDictionaryPtr ext = holder->extensionDictionary().safeOpenObject();
-  EXPECT_EQ(ext->getAt("MARK"), mark);
-  EXPECT_EQ(OdDbXrecordPtr(mark.safeOpenObject())->mergeStyle(), OdDb::kDrcIgnore);
-
-  OdDbDatabasePtr reopened = saveAndReopen(db.get());
-  OdDbObjectPtr reread = OdDbDictionaryPtr(reopened->getNamedObjectsDictionaryId().safeOpenObject())->getAt("HOLDER", OdDb::kForRead);
-  OdDbDictionaryPtr rereadExt = reread->extensionDictionary().safeOpenObject();
-  EXPECT_TRUE(rereadExt->has("MARK"));
-  EXPECT_TRUE(rereadExt->has("MARK2"));
-}
