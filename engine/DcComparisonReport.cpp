@@ -80,6 +80,16 @@ class TopLevelObjects {
   std::unordered_map<OdDbObjectId, OdDbObjectId> m_dimensionOfBlock;
 };
 
+// Each top-level object once, with its entries' flags: shared when all its entries are.
+void countTopLevelObjects(std::vector<std::pair<const OdDbStub*, bool>>& tops, bool isFile1, ComparisonReport& report) {
+  std::sort(tops.begin(), tops.end());  // an object's entries together, the unshared first
+  for (size_t i = 0; i < tops.size();) {
+    auto [top, shared] = tops[i];
+    while (i < tops.size() && tops[i].first == top) ++i;
+    if (!shared || isFile1) ++(report.counts.*groupOf(shared, isFile1));
+  }
+}
+
 // One file's entries counted in one pass, each object opened once: per entity
 // (shared entries once, from File 1) and by class, and per top-level object,
 // which is shared when all its entries are found in the other file.
@@ -102,20 +112,17 @@ void countFile(const ComparedObjectMap& own, const ComparedObjectMap& other, boo
   }
   // In the order objects were made rather than by fingerprint: far fewer cache misses.
   std::sort(bound.begin(), bound.end(), [](const auto& a, const auto& b) { return a.first.stub() < b.first.stub(); });
-  std::unordered_map<OdDbObjectId, bool> allShared;
+  std::vector<std::pair<const OdDbStub*, bool>> tops;
+  tops.reserve(bound.size());
   for (const auto& [id, shared] : bound) {
     OdDbObjectPtr object = id.openObject();
     if (!shared || isFile1) {
       ++(report.entityCounts.*groupOf(shared, isFile1));
       ++(byClass[object.isNull() ? nullptr : object->isA()].*groupOf(shared, isFile1));
     }
-    OdDbObjectId top = topLevel.of(id, object);
-    if (top.isNull()) continue;
-    auto [entry, added] = allShared.emplace(top, true);
-    entry->second = entry->second && shared;
+    if (OdDbObjectId top = topLevel.of(id, object); !top.isNull()) tops.emplace_back(top.stub(), shared);
   }
-  for (const auto& [top, shared] : allShared)
-    if (!shared || isFile1) ++(report.counts.*groupOf(shared, isFile1));
+  countTopLevelObjects(tops, isFile1, report);
   for (const auto& [cls, counts] : byClass) {
     GroupCounts& named = report.byClass[cls ? cls->name().utf8() : std::string("(saved)")];
     named.file1Only += counts.file1Only;
