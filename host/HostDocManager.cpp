@@ -70,7 +70,8 @@ HostDocument* HostDocManager::openDocument(const OdString& path) {
 void HostDocManager::save(HostDocument* doc) {
   if (!doc) throw OdError(eInvalidInput, "No drawing to save");
   if (doc->filePath().isEmpty()) throw OdError(eInvalidInput, doc->name() + ": has no file yet; use SAVEAS");
-  hostWriteOutput(doc->filePath(), [&] { return odDxfSaveString(doc->database(), doc->filePath()); }, protectedFiles(doc));
+  hostWriteOutputInPieces(doc->filePath(), [&](const HostOutputPut& put) { odDxfSave(doc->database(), doc->filePath(), put); },
+                          protectedFiles(doc));
 }
 
 void HostDocManager::saveAs(HostDocument* doc, const OdString& path) {
@@ -78,7 +79,7 @@ void HostDocManager::saveAs(HostDocument* doc, const OdString& path) {
   if (path.isEmpty()) throw OdError(eInvalidInput, "No file name given to save " + doc->name());
   if (!hostHasExtension(path, ".dxf"))
     throw OdError(eInvalidInput, path + ": a drawing is saved as DXF; the file name must end in .dxf");
-  hostWriteOutput(path, [&] { return odDxfSaveString(doc->database(), path); }, protectedFiles(doc));
+  hostWriteOutputInPieces(path, [&](const HostOutputPut& put) { odDxfSave(doc->database(), path, put); }, protectedFiles(doc));
   doc->database()->setFilename(path);
   doc->setFilePath(path);
   doc->setName(fileNameOf(path));

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <utility>
 #include <cstring>
 #include <filesystem>
 
@@ -111,27 +112,38 @@ void HostOutputTransaction::claim(const OdString& path) {
 }
 
 void HostOutputTransaction::write(const OdString& path, const std::function<std::string()>& bytes) {
+  writeInPieces(path, [&](const HostOutputPut& put) { put(bytes()); });
+}
+
+void HostOutputTransaction::writeInPieces(const OdString& path, const HostOutputPieces& pieces) {
   Output location = located(path.utf8());
   refuseInputs(location.path);
   if (const Output* output = find(location); output && !output->temp.empty())
     refuse(location.path, "refused as an output: this run writes it already", eInvalidInput);
-  std::string data = bytes();
   // A short name of its own: the target's name may already take the whole
   // length a name can have.
   std::string temp = folderOf(location.path) + "/.out-" + std::to_string(::getpid()) + "-" +
                      std::to_string(++g_temporaries) + ".tmp";
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) refuse(location.path, "cannot write: " + errnoText());
-  bool ok = writeAll(fd, data) && ::fsync(fd) == 0;
-  std::string why = ok ? std::string() : errnoText();
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    why = errnoText();
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    refuse(location.path, "cannot write: " + why);
-  }
+  // Whatever stops the writing, even an error of what makes the pieces, the temporary file goes.
+  struct TemporaryFile {
+    int fd;
+    const std::string& path;
+    bool kept = false;
+    ~TemporaryFile() {
+      if (fd >= 0) ::close(fd);
+      if (!kept) ::unlink(path.c_str());
+    }
+  } file{fd, temp};
+  std::string why;
+  pieces([&](std::string_view piece) {
+    if (why.empty() && !writeAll(file.fd, piece)) why = errnoText();
+  });
+  if (why.empty() && ::fsync(file.fd) != 0) why = errnoText();
+  if (::close(std::exchange(file.fd, -1)) != 0 && why.empty()) why = errnoText();
+  if (!why.empty()) refuse(location.path, "cannot write: " + why);
+  file.kept = true;
   Output* output = find(location);
   if (!output) output = &m_outputs.emplace_back(location);
   output->temp = temp;
@@ -158,13 +170,17 @@ void HostOutputTransaction::discard() {
 
 void hostWriteOutput(const OdString& path, const std::function<std::string()>& bytes,
                      const std::vector<OdString>& inputs) {
+  hostWriteOutputInPieces(path, [&](const HostOutputPut& put) { put(bytes()); }, inputs);
+}
+
+void hostWriteOutputInPieces(const OdString& path, const HostOutputPieces& pieces, const std::vector<OdString>& inputs) {
   if (HostOutputTransaction* open = HostOutputTransaction::current()) {
     open->addInputs(inputs);
-    open->write(path, bytes);
+    open->writeInPieces(path, pieces);
     return;
   }
   HostOutputTransaction own(inputs);
-  own.write(path, bytes);
+  own.writeInPieces(path, pieces);
   own.commit();
 }
 

@@ -4,7 +4,13 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// An output made piece by piece: it hands each piece to put as it is made,
+// so that a large file is never whole in memory.
+using HostOutputPut = std::function<void(std::string_view piece)>;
+using HostOutputPieces = std::function<void(const HostOutputPut& put)>;
 
 // The files one run writes, all of them or none. An output that is one of
 // the inputs (the same file, links resolved) or that another output already
@@ -30,6 +36,8 @@ class HostOutputTransaction {
   // claimed; throws OdError naming the file when that fails. The bytes are
   // made only once the output is known to be allowed.
   void write(const OdString& path, const std::function<std::string()>& bytes);
+  // The same, the output made in pieces.
+  void writeInPieces(const OdString& path, const HostOutputPieces& pieces);
   // Moves every written output into place; throws OdError naming the file that could not be.
   void commit();
 
@@ -66,6 +74,8 @@ class HostOutputTransaction {
 // transaction of its own. Either way the file must not be one of the inputs.
 void hostWriteOutput(const OdString& path, const std::function<std::string()>& bytes,
                      const std::vector<OdString>& inputs = {});
+void hostWriteOutputInPieces(const OdString& path, const HostOutputPieces& pieces,
+                             const std::vector<OdString>& inputs = {});
 
 // Whether the file name ends in the extension (".dxf"), in any case.
 bool hostHasExtension(const OdString& path, const char* extension);

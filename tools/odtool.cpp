@@ -82,7 +82,7 @@ class Output {
     m_run.claim(OdString(path));
   }
   void write(OdDbDatabase* db) {
-    m_run.write(OdString(m_path), [&] { return odDxfSaveString(db, OdString(m_path)); });
+    m_run.writeInPieces(OdString(m_path), [&](const HostOutputPut& put) { odDxfSave(db, OdString(m_path), put); });
     m_run.commit();
   }
 

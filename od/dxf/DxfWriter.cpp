@@ -14,14 +14,24 @@
 namespace {
 
 // The DXF filer that writes every value as text, one group per two lines.
+// The text is handed on in pieces, so that a large drawing's never is whole in memory.
 class DxfTextFiler : public OdStaticRxObject<dxf::TextFormatFiler<DxfTextFiler>> {
  public:
-  DxfTextFiler(OdDbDatabase* db, std::string& out) : m_db(db), m_out(out) {}
+  DxfTextFiler(OdDbDatabase* db, const DxfTextSink& sink) : m_db(db), m_sink(sink) { m_out.reserve(kPiece + kPiece / 4); }
 
   OdDb::FilerType filerType() const override { return OdDb::kFileFiler; }
   OdDbDatabase* database() const override { return m_db; }
   void seek(int64_t, OdDb::FilerSeekType) override {}
-  uint64_t tell() const override { return m_out.size(); }
+  uint64_t tell() const override { return m_handedOn + m_out.size(); }
+
+  void handOnWhenFull() {
+    if (m_out.size() >= kPiece) handOn();
+  }
+  void handOn() {
+    m_sink(m_out);
+    m_handedOn += m_out.size();
+    m_out.clear();
+  }
 
   void put(int code, std::string_view value) {
     putCode(code);
@@ -54,13 +64,16 @@ class DxfTextFiler : public OdStaticRxObject<dxf::TextFormatFiler<DxfTextFiler>>
     m_out += '\n';
   }
 
+  static constexpr size_t kPiece = size_t(1) << 20;
   OdDbDatabase* m_db;
-  std::string& m_out;
+  const DxfTextSink& m_sink;
+  std::string m_out;
+  uint64_t m_handedOn = 0;
 };
 
 class DxfWriter {
  public:
-  DxfWriter(OdDbDatabase* db, std::string& out) : m_db(db), m_filer(db, out) {}
+  DxfWriter(OdDbDatabase* db, const DxfTextSink& sink) : m_db(db), m_filer(db, sink) {}
   void write();
 
  private:
@@ -75,7 +88,8 @@ class DxfWriter {
   void writeObject(const OdDbObject* obj) {
     m_filer.put(0, obj->dxfRecordName().utf8());
     obj->dxfOutFields(&m_filer);
-    m_written.insert(obj);
+    if (!obj->isKindOf(OdDbEntity::desc())) m_written.insert(obj);  // the objects left to write are no entities
+    m_filer.handOnWhenFull();
   }
   void writeEntity(OdDbObjectId id);
   void writeHeader();
@@ -100,6 +114,7 @@ void DxfWriter::write() {
   writeObjects();
   writeOtherSections();
   m_filer.put(0, "EOF");
+  m_filer.handOn();
 }
 
 void DxfWriter::writeHeader() {
@@ -215,16 +230,23 @@ void DxfWriter::writeOtherSections() {
 
 }  // namespace
 
+void odDxfWrite(OdDbDatabase* db, const DxfTextSink& sink) { DxfWriter(db, sink).write(); }
+
 std::string odDxfWriteString(OdDbDatabase* db) {
   std::string out;
-  out.reserve(db->objectCount() * 300);
-  DxfWriter(db, out).write();
+  odDxfWrite(db, [&](std::string_view piece) { out += piece; });
   return out;
 }
 
-std::string odDxfSaveString(OdDbDatabase* db, const OdString& path) {
+void odDxfSave(OdDbDatabase* db, const OdString& path, const DxfTextSink& sink) {
   if (OdRxEventPtr event = odrxEvent()) event->fire_beginSave(db, path);
-  return odDxfWriteString(db);
+  odDxfWrite(db, sink);
+}
+
+std::string odDxfSaveString(OdDbDatabase* db, const OdString& path) {
+  std::string out;
+  odDxfSave(db, path, [&](std::string_view piece) { out += piece; });
+  return out;
 }
 
 void odDxfWriteFile(OdDbDatabase* db, const OdString& path) { odWriteFileAtomically(path, odDxfSaveString(db, path)); }
