@@ -83,13 +83,6 @@ TEST_F(CadhostProgramTest, ModulesFolderIsLoaded) {
   EXPECT_EQ(run({"--headless", "-c", "TESTCMD"}).status, 0);
 }
 
-TEST_F(CadhostProgramTest, ModuleThatCannotLoadIsNamed) {
-  writeText(dir.path() / "broken.so", "not a shared object");
-  ProgramRun r = run({"--headless", "--load", "broken.so", "-c", "NEW"});
-  EXPECT_EQ(r.status, 1) << r.output;
-  EXPECT_NE(r.output.find("broken.so: cannot load module"), std::string::npos) << r.output;
-}
-
 TEST_F(CadhostProgramTest, StartupCommandsOfTheProfileRunFirst) {
   writeText(dir.path() / "profile", "[Startup]\n1 = str \"NEW\"\n");
   ProgramRun r = run({"--headless", "-c", "SAVEAS started.dxf"});
