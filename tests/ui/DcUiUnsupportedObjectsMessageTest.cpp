@@ -4,14 +4,6 @@
 #include "DcSettings.h"
 #include "DcUiSettings.h"
 #include "DcUiUnsupportedObjectsMessage.h"
-#include "HostMainWindow.h"
-
-#include <QCheckBox>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QApplication>
-#include <QTest>
-#include <QTimer>
 
 using namespace dwgcompareui;
 
@@ -54,33 +46,4 @@ TEST_F(DcUiUnsupportedObjectsMessageTest, ShownOncePerRunUntilTheUserTicksDoNotS
   auto section = HostRefPtr<IProfileSection>::adopt(app->profile().openSection("cmddata/DrawingComparison", false));
   ASSERT_TRUE(section);
   EXPECT_EQ(section->getInt32("ShowFiltredObjectsMessageBox", 1), 0);
-}
-
-TEST_F(DcUiUnsupportedObjectsMessageTest, InTheWindowTickingTheBoxAndOkSwitchesTheMessageOff) {
-  SKIP_WITHOUT_TESTDATA();
-  auto owned = std::make_unique<HostMainWindow>(*app);
-  HostMainWindow* window = owned.get();
-  app->setWindow(std::move(owned));
-  window->show();
-  std::string underlays = (testDataDir() / "dxf/underlay_pdf_AC1018.dxf").string();
-  std::string plain = writeDrawing("plain.dxf", {{0, 0, 1, 1}});
-  std::string compare = "-DWGCOMPARE \"" + underlays + "\" \"" + plain + "\"";
-  // The message waits for the user, who ticks the box and presses "Ok".
-  QString content;
-  int shown = 0;
-  QTimer user;
-  QObject::connect(&user, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    ++shown;
-    content = box->informativeText();
-    box->checkBox()->setChecked(true);
-    QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
-  });
-  user.start(10);
-  ASSERT_TRUE(window->typeLineAndSettle(OdString(compare))) << commandLog();
-  EXPECT_EQ(content, QStringLiteral("AcDbPdfReference\n"));
-  EXPECT_FALSE(dwgcompare::getDcSettings()->uiSettings()->showFilteredObjectsMessage());
-  ASSERT_TRUE(window->typeLineAndSettle(OdString(compare))) << commandLog();
-  EXPECT_EQ(shown, 1);
 }
