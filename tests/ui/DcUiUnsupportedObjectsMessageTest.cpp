@@ -4,6 +4,14 @@
 #include "DcSettings.h"
 #include "DcUiSettings.h"
 #include "DcUiUnsupportedObjectsMessage.h"
+#include "HostMainWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 using namespace dwgcompareui;
 
@@ -46,4 +54,28 @@ TEST_F(DcUiUnsupportedObjectsMessageTest, ShownOncePerRunUntilTheUserTicksDoNotS
   auto section = HostRefPtr<IProfileSection>::adopt(app->profile().openSection("cmddata/DrawingComparison", false));
   ASSERT_TRUE(section);
   EXPECT_EQ(section->getInt32("ShowFiltredObjectsMessageBox", 1), 0);
+}
+
+TEST_F(DcUiUnsupportedObjectsMessageTest, InTheWindowTickingTheBoxAndOkSwitchesTheMessageOff) {
+  SKIP_WITHOUT_TESTDATA();
+  auto owned = std::make_unique<HostMainWindow>(*app);
+  HostMainWindow* window = owned.get();
+  app->setWindow(std::move(owned));
+  window->show();
+  std::string compare = "-DWGCOMPARE \"" + (testDataDir() / "dxf/underlay_pdf_AC1018.dxf").string() + "\" \"" +
+                        writeDrawing("plain.dxf", {{0, 0, 1, 1}}) + "\"";
+  // The user ticks the box and presses "Ok".
+  int shown = 0;
+  QTimer user;
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      ++shown;
+      box->checkBox()->setChecked(true);
+      QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+    }
+  });
+  user.start(10);
+  ASSERT_TRUE(window->typeLineAndSettle(OdString(compare))) << commandLog();
+  ASSERT_TRUE(window->typeLineAndSettle(OdString(compare))) << commandLog();
+  EXPECT_EQ(shown, 1);
 }
