@@ -8,8 +8,6 @@
 #include "HostDocManager.h"
 #include "HostGsDevice.h"
 
-#include <QImage>
-
 using namespace dwgcompare;
 
 namespace {
@@ -56,19 +54,6 @@ std::vector<std::vector<OdDbStub*>> highlightedIdPaths(const OdGsModel* model) {
     for (const OdGsHighlightedPath::Node& node : path.nodes) paths.back().push_back(node.persistentId);
   }
   return paths;
-}
-
-// The pixel around p that shows most of the one colour channel over the
-// other two: what an antialiased line leaves of its colour.
-int channelLead(const QImage& image, const OdGePoint2d& p, int channel) {
-  int best = -255;
-  for (int y = int(p.y) - 2; y <= int(p.y) + 2; ++y)
-    for (int x = int(p.x) - 2; x <= int(p.x) + 2; ++x) {
-      QColor c = image.pixelColor(x, y);
-      int rgb[3] = {c.red(), c.green(), c.blue()};
-      best = std::max(best, rgb[channel] - std::max(rgb[(channel + 1) % 3], rgb[(channel + 2) % 3]));
-    }
-  return best;
 }
 }  // namespace
 
@@ -244,29 +229,4 @@ TEST_F(DcComparisonDrawableOverruleTest, NestedEntitiesFollowTheOutermostReferen
   EXPECT_EQ(highlightTypesOf(polylinesStartingAt(sink, file1Leaf)), std::vector<int>{3});
   EXPECT_EQ(highlightTypesOf(polylinesStartingAt(sink, OdGePoint3d(20.75, 20.75, 0))), std::vector<int>{0});
   EXPECT_EQ(highlightTypesOf(polylinesStartingAt(sink, file2Knob)), std::vector<int>{4});
-}
-
-TEST_F(DcComparisonDrawableOverruleTest, ThePaintedResultShowsFile1InGreenAndFile2InRed) {
-  compareSample();
-  HostGsDevice* device = resultDocument()->device();
-  constexpr int kWidth = 400, kHeight = 300;
-  HostViewTransform view = device->view().transform(kWidth, kHeight);
-  auto paint = [&] {
-    std::string png = device->pngImage(kWidth, kHeight);
-    return QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG");
-  };
-  enum { kRed, kGreen, kBlue };
-  const OdGePoint2d file1LineMiddle = view.toPixel(OdGePoint3d(0, 5, 0));
-  const OdGePoint2d file2LineMiddle = view.toPixel(OdGePoint3d(10, 6, 0));
-
-  QImage coloured = paint();
-  ASSERT_FALSE(coloured.isNull());
-  EXPECT_GT(channelLead(coloured, file1LineMiddle, kGreen), 80);
-  EXPECT_GT(channelLead(coloured, file2LineMiddle, kRed), 80);
-
-  // Without the overrule both lines keep their own white.
-  getDocManReactor()->disableOverrules();
-  QImage plain = paint();
-  EXPECT_LT(channelLead(plain, file1LineMiddle, kGreen), 20);
-  EXPECT_LT(channelLead(plain, file2LineMiddle, kRed), 20);
 }

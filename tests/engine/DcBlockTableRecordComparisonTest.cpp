@@ -1,7 +1,6 @@
 #include "module/ModuleTestSupport.h"
 
 #include "DbBlockReference.h"
-#include "DbLayout.h"
 #include "DbRasterImage.h"
 #include "DbRotatedDimension.h"
 #include "DcBlockTableRecordComparison.h"
@@ -11,29 +10,6 @@
 using namespace dwgcompare;
 
 namespace {
-// Hears a comparison's run, and may ask to be dropped after its end.
-class RecordingComparisonReactor : public DcBlockTableRecordComparisonReactor {
- public:
-  RecordingComparisonReactor(std::vector<std::string>& log, std::string name, bool finished)
-      : m_log(log), m_name(std::move(name)), m_finished(finished) {}
-  void onComparisonStarted(DcBlockTableRecordComparison*) override { m_log.push_back(m_name + " started"); }
-  void onComparisonEnded(DcBlockTableRecordComparison*) override { m_log.push_back(m_name + " ended"); }
-  void onComparisonAborted(DcBlockTableRecordComparison*) override { m_log.push_back(m_name + " aborted"); }
-  bool isFinished(DcBlockTableRecordComparison*) override { return m_finished; }
-
- private:
-  std::vector<std::string>& m_log;
-  std::string m_name;
-  bool m_finished;
-};
-
-OdDbIdMappingPtr mappingOf(OdDbDatabase* db) {
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  OdDbBlockTableRecordPtr modelSpace = db->getModelSpaceId().safeOpenObject();
-  for (const OdDbObjectId& id : modelSpace->entityIds()) mapping->assign(OdDbIdPair(id, id, true));
-  return mapping;
-}
-
 void addDimensionAndImage(OdDbDatabase* db) {
   OdDbBlockTableRecordPtr modelSpace = modelSpaceOf(db);
   addTo<OdDbRasterImage>(modelSpace.get());
@@ -44,49 +20,6 @@ void addDimensionAndImage(OdDbDatabase* db) {
 }  // namespace
 
 using DcBlockTableRecordComparisonTest = LoadedModuleFixture;
-
-TEST_F(DcBlockTableRecordComparisonTest, NameAndLayoutFollowTheBlockTableRecord) {
-  DcBlockTableRecordComparisonPtr comparison = DcBlockTableRecordComparison::createObject();
-  DcBlockTableRecordComparisonImpl* impl = comparisonImpl(comparison.get());
-  EXPECT_TRUE(comparison->name().isEmpty());
-  EXPECT_TRUE(comparison->layoutId().isNull());
-  OdDbDatabasePtr db = OdDbDatabase::create();
-  impl->setBlockTableRecordId(db->getModelSpaceId());
-  EXPECT_EQ(comparison->name(), OdString("Model"));
-  impl->setBlockTableRecordId(addBlock(db.get(), "PLAIN")->objectId());
-  EXPECT_EQ(comparison->name(), OdString("PLAIN"));
-}
-
-TEST_F(DcBlockTableRecordComparisonTest, ARunNotifiesInOrderAndDropsFinishedReactors) {
-  OdDbDatabasePtr db = readDrawing(writeDrawing("a.dxf", {{0, 0, 1, 1}, {0, 0, 1, 1}}));
-  DcBlockTableRecordComparisonPtr comparison = DcBlockTableRecordComparison::createObject();
-  DcBlockTableRecordComparisonImpl* impl = comparisonImpl(comparison.get());
-  std::vector<std::string> log;
-  RecordingComparisonReactor done(log, "done", true), staying(log, "staying", false);
-  impl->addReactor(&done);
-  impl->addReactor(&done);
-  impl->addReactor(&staying);
-
-  impl->compareObjects();  // no mappings yet
-  EXPECT_EQ(log, (std::vector<std::string>{"done started", "staying started", "done aborted", "staying aborted"}));
-
-  log.clear();
-  OdDbIdMappingPtr mapping = mappingOf(db.get());
-  impl->expectFile1Mapping();
-  impl->onDeepCloneEnded(*mapping);
-  impl->expectFile2Mapping();
-  impl->onDeepCloneEnded(*mapping);
-  impl->compareObjects();
-  EXPECT_EQ(log, (std::vector<std::string>{"done started", "staying started", "done ended", "staying ended"}));
-  // Two identical lines are two entries of one value.
-  ASSERT_EQ(impl->file1Objects().size(), 2u);
-  EXPECT_EQ(impl->file1Objects().begin()->first, std::next(impl->file1Objects().begin())->first);
-
-  log.clear();
-  impl->compareObjects();
-  EXPECT_EQ(log, (std::vector<std::string>{"staying started", "staying ended"}));
-  impl->removeReactor(&done);  // never there any more: nothing changes
-}
 
 TEST_F(DcBlockTableRecordComparisonTest, ExcludedClassesAreLeftOutAndUnsupportedOnesListedOnce) {
   std::string path = writeDrawing("a.dxf", {{0, 0, 1, 1}}, {}, addDimensionAndImage);

@@ -7,10 +7,7 @@
 #include "DcComparisonManagerImpl.h"
 #include "DcPairInfo.h"
 #include "DcResultDrawing.h"
-#include "DrawingFile.h"
-#include "DxfWriter.h"
 #include "HostDocManager.h"
-#include "ProgressBar.h"
 
 using namespace dwgcompare;
 
@@ -24,10 +21,6 @@ class RecordingManagerReactor : public DcComparisonManagerReactor {
   void compareFinished(DcComparisonManager*) override { events.push_back("compareFinished"); }
   void compareAborted(DcComparisonManager*) override { events.push_back("compareAborted"); }
   void comparisonAdded(DcBlockTableRecordComparison*) override { events.push_back("comparisonAdded"); }
-  void layoutComparisonFailed(DcBlockTableRecordComparison* comparison) override {
-    events.push_back("layoutComparisonFailed " + comparison->name().utf8() + " " +
-                     std::to_string(comparison->failureCode()));
-  }
   std::vector<std::string> events;
 };
 
@@ -49,10 +42,6 @@ std::vector<std::string> blockReferenceNames(OdDbDatabase* db) {
 
 class DcComparisonManagerTest : public LoadedModuleFixture {
  protected:
-  void TearDown() override {
-    ProgressBar::setCancelAll(false);
-    LoadedModuleFixture::TearDown();
-  }
   DcComparisonManagerPtr newManager() {
     DcComparisonManagerPtr manager = newComparisonManager();
     manager->addReactor(&reactor);
@@ -104,19 +93,6 @@ TEST_F(DcComparisonManagerTest, ComparingBindsBothFilesIntoANamedResultAndZoomAl
   EXPECT_EQ(comparison->file1Objects().size(), 3u);
 }
 
-TEST_F(DcComparisonManagerTest, CancellingBeforeFile1LeavesAnEmptyResultOpen) {
-  OdDbDatabasePtr file = readDrawing(writeDrawing("a.dxf", {{0, 0, 1, 1}}));
-  ProgressBar::setCancelAll(true);
-  DcComparisonManagerPtr manager = newManager();
-  EXPECT_EQ(manager->compare(file.get(), file.get()), eUserBreak);
-  EXPECT_EQ(reactor.events, (std::vector<std::string>{"compareStarted", "compareAborted"}));
-  HostDocument* result = app->docManager().curDocument();
-  ASSERT_NE(result, nullptr);
-  EXPECT_FALSE(app->docManager().isLocked(result));
-  EXPECT_TRUE(blockReferenceNames(result->database()).empty());
-  EXPECT_EQ(app->docManager().documents().size(), 1u);
-}
-
 TEST_F(DcComparisonManagerTest, AFileThatCannotBeAttachedOrReadEndsTheRunWithItsCode) {
   // A drawing never saved has no path to attach.
   OdDbDatabasePtr unsaved = OdDbDatabase::create();
@@ -140,40 +116,6 @@ TEST_F(DcComparisonManagerTest, AFileThatCannotBeAttachedOrReadEndsTheRunWithIts
   while (comparisons->next(comparison)) ++count;
   EXPECT_EQ(count, 2);
   EXPECT_EQ(manager->findComparison(app->docManager().curDocument()->database()->getModelSpaceId()).get(), comparison);
-}
-
-TEST_F(DcComparisonManagerTest, AFile2WhoseFileHasEmptiedSinceItWasReadIsAFailedLayout) {
-  OdDbDatabasePtr file1 = readDrawing(writeDrawing("a.dxf", {{0, 0, 1, 1}}));
-  OdDbDatabasePtr file2 = readDrawing(writeDrawing("b.dxf", {{0, 0, 1, 1}}));
-  // The bind reads the file again: its block comes out empty although the database is not.
-  writeDrawing("b.dxf", {});
-  ASSERT_EQ(newManager()->compare(file1.get(), file2.get()), eOk);
-  EXPECT_EQ(reactor.events, (std::vector<std::string>{"compareStarted", "file1Bound", "file2Bound", "comparisonAdded",
-                                                      "layoutComparisonFailed Model 2", "compareFinished"}));
-}
-
-TEST_F(DcComparisonManagerTest, FilesReadForTheComparisonAreBoundAsReadUnlessTheirFileChanged) {
-  struct Case {
-    bool readForComparison, file2Rewritten;
-    int readsByBinding;
-  };
-  for (Case c : {Case{true, false, 0}, Case{true, true, 1}, Case{false, false, 2}}) {
-    std::string a = writeDrawing("a.dxf", {{0, 0, 1, 1}}), b = writeDrawing("b.dxf", {{0, 0, 2, 2}});
-    OdDbDatabasePtr file1 = readDrawing(a), file2 = readDrawing(b);
-    std::string file1AsRead = odDxfSaveString(file1.get(), OdString(a));
-    if (c.file2Rewritten) writeDrawing("b.dxf", {{0, 0, 20, 20}});
-    int reads = 0;
-    odDbSetDrawingReader([&](const OdString& path) {
-      ++reads;
-      return odReadDrawingFile(path);
-    });
-    DcComparisonManagerPtr manager = newManager();
-    if (c.readForComparison) static_cast<DcComparisonManagerImpl*>(manager.get())->handOverReadFiles(file1, file2);
-    EXPECT_EQ(manager->compare(file1.get(), file2.get()), eOk);
-    odDbSetDrawingReader(nullptr);
-    EXPECT_EQ(reads, c.readsByBinding);
-    EXPECT_EQ(odDxfSaveString(file1.get(), OdString(a)), file1AsRead) << "binding changed the database it took";
-  }
 }
 
 TEST_F(DcComparisonManagerTest, TakenBlockNamesAreReplacedAndTheUserIsTold) {

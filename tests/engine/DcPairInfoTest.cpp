@@ -62,16 +62,6 @@ TEST_F(DcPairInfoTest, HashValuesAreWritten63ToAChunkOf255Bytes) {
   EXPECT_TRUE(writtenChunks(comparisonWith({}).get()).empty());
 }
 
-TEST_F(DcPairInfoTest, ReadingKeepsEqualValuesAndDropsZeros) {
-  DcBlockTableRecordComparisonPtr comparison = comparisonWith({7, 7, 7, 0, 9});
-  EXPECT_EQ(valuesOf(comparisonImpl(comparison.get())->file1Objects()), (std::multiset<uint32_t>{7, 7, 7, 9}));
-  EXPECT_FALSE(comparisonImpl(comparison.get())->file1Objects().find(7)->idPair.value().isValid());
-
-  OdResBufPtr empty = OdResBuf::newRb(OdResBuf::kDxfBinaryChunk, OdBinaryData());
-  comparisonImpl(comparison.get())->readFile2Objects(empty.get());
-  EXPECT_NE(commandLog().find("DWGCOMPARE: Failed to read file compare info"), std::string::npos);
-}
-
 TEST_F(DcPairInfoTest, TheFifthItemIsTheBlockHandleAsTextOrAsAHandle) {
   FileInfo info;
   OdDbHandle handle;

@@ -170,17 +170,4 @@ TEST_F(HostObjectHashGeneratorDrawingsTest, FingerprintsSurviveBinding) {
   }
 }
 
-// What a comparison of a drawing with itself meets: no allowance needed.
-TEST_F(HostObjectHashGeneratorDrawingsTest, ADrawingBoundTwiceHasTheSameFingerprintsInBothBlocks) {
-  SKIP_WITHOUT_TESTDATA();
-  for (const auto& path : drawings()) {
-    SCOPED_TRACE(path.string());
-    OdDbDatabasePtr result = OdDbDatabase::create();
-    OdDbObjectId first = bindInto(result.get(), path, "FILE1");
-    OdDbObjectId second = bindInto(result.get(), path, "FILE2");
-    ASSERT_FALSE(first.isNull() || second.isNull());
-    underBothSettings([&] { expectSameFingerprints(first, second); });
-  }
-}
-
 }  // namespace

@@ -1,7 +1,5 @@
 #include "HostTestSupport.h"
-#include "DbIdMapping.h"
 #include "OdError.h"
-#include "RxEvent.h"
 
 #include <algorithm>
 #include <deque>
@@ -16,39 +14,6 @@ class CommandProcessorTest : public HostFixture {
 
   RecordingReactor reactor;
 };
-
-TEST_F(CommandProcessorTest, TextSentDuringACommandRunsAfterItEnds) {
-  std::vector<std::string>& events = reactor.events;
-  addTestCommand<1>(*app, "FIRST", [&](auto&) {
-    app->docManager().curDocument()->sendStringToExecute("SECOND");
-    events.push_back("FIRST body done");
-    return kCmdOk;
-  });
-  addTestCommand<2>(*app, "SECOND", [&](auto&) {
-    events.push_back("SECOND body");
-    return kCmdOk;
-  });
-  ASSERT_TRUE(app->typeLine("NEW"));
-  events.clear();
-  EXPECT_TRUE(app->typeLine("FIRST;REGEN"));
-  EXPECT_EQ(events, (std::vector<std::string>{"willStart FIRST", "FIRST body done", "ended FIRST", "willStart SECOND",
-                                              "SECOND body", "ended SECOND", "willStart REGEN", "ended REGEN"}));
-}
-
-TEST_F(CommandProcessorTest, LineTypedWhileACommandRunsIsQueuedToo) {
-  std::vector<std::string>& events = reactor.events;
-  addTestCommand<1>(*app, "OUTER", [&](auto&) {
-    EXPECT_TRUE(app->processor().isBusy());
-    EXPECT_EQ(app->processor().activeCommand(), OdString("OUTER"));
-    app->typeLine("REGEN");
-    events.push_back("OUTER body done");
-    return kCmdOk;
-  });
-  EXPECT_TRUE(app->typeLine("OUTER"));
-  EXPECT_EQ(events, (std::vector<std::string>{"willStart OUTER", "OUTER body done", "ended OUTER", "willStart REGEN",
-                                              "ended REGEN"}));
-  EXPECT_FALSE(app->processor().isBusy());
-}
 
 // Each line's steps in order, as the editor's reactors hear them ("ZOOM All" is
 // reported as zoom-all); a failing step lets the next run, QUIT stops the rest.
@@ -96,17 +61,6 @@ TEST_F(CommandProcessorTest, ThrowingCommandIsReportedAndPrinted) {
   EXPECT_FALSE(app->processor().isBusy());
 }
 
-TEST_F(CommandProcessorTest, NewSaveAsCloseOpenSaveRoundTrip) {
-  std::string path = dir / "my plan.dxf";
-  EXPECT_TRUE(app->typeLine("NEW;SAVEAS \"" + path + "\""));
-  EXPECT_TRUE(std::filesystem::exists(path));
-  EXPECT_EQ(app->docManager().curDocument()->name(), OdString("my plan.dxf"));
-  EXPECT_TRUE(app->typeLine("CLOSE"));
-  EXPECT_EQ(app->docManager().curDocument(), nullptr);
-  EXPECT_TRUE(app->typeLine("OPEN \"" + path + "\";SAVE;CLOSE")) << commandLog();
-  EXPECT_TRUE(app->docManager().documents().empty());
-}
-
 // A line that fails prints why, naming what is wrong, and its command is reported as failed
 // ("": not checked).
 TEST_F(CommandProcessorTest, FailingLinesSayWhy) {
@@ -136,57 +90,12 @@ TEST_F(CommandProcessorTest, FailingLinesSayWhy) {
   EXPECT_EQ(app->docManager().documents().size(), 1u) << "only the new drawing";
 }
 
-TEST_F(CommandProcessorTest, SaveHoldsTheDocumentLockUnderItsName) {
-  struct SaveWatcher : RecordingEditorReactor {
-    HostDocManager* docs = nullptr;
-    void beginSave(OdDbDatabase*, const OdString&) override {
-      events.push_back("beginSave locked by " + docs->lockingCommand(docs->curDocument()).utf8());
-    }
-  };
-  OdStaticRxObject<SaveWatcher> watcher;
-  watcher.docs = &app->docManager();
-  app->editor().addReactor(&watcher);
-  EXPECT_TRUE(app->typeLine("NEW;SAVEAS " + dir / "a.dxf"));
-  app->editor().removeReactor(&watcher);
-  EXPECT_EQ(watcher.events, (std::vector<std::string>{"willStart NEW", "ended NEW", "willStart SAVEAS",
-                                                     "beginSave locked by SAVEAS", "ended SAVEAS"}));
-  EXPECT_FALSE(app->docManager().isLocked(app->docManager().curDocument()));
-}
-
-TEST_F(CommandProcessorTest, EndDeepCloneIsForwardedToEditorReactors) {
-  OdDbIdMappingPtr mapping = OdDbIdMapping::createObject();
-  odrxEvent()->fire_endDeepClone(*mapping);
-  EXPECT_EQ(reactor.events, std::vector<std::string>{"endDeepClone"});
-}
-
 namespace {
 struct Tracker : HostPointTracker {
   std::vector<OdGePoint3d> values;
   void setValue(const OdGePoint3d& p) override { values.push_back(p); }
 };
 }  // namespace
-
-TEST_F(CommandProcessorTest, GetPointReadsTypedPoints) {
-  Tracker tracker;
-  std::vector<std::pair<int, OdGePoint3d>> answers;
-  addTestCommand<1>(*app, "PICK", [&](auto&) {
-    OdGePoint3d p(-9, -9, -9);
-    int status = app->editor().getPoint("Pick a point:", &tracker, p);
-    answers.emplace_back(status, p);
-    return status == kPromptOk ? kCmdOk : kCmdCancelled;
-  });
-  EXPECT_TRUE(app->typeLine("PICK 1.5,-2"));
-  EXPECT_TRUE(app->typeLine("PICK 1,2,3"));
-  EXPECT_FALSE(app->typeLine("PICK"));
-  EXPECT_FALSE(app->typeLine("PICK left"));
-  ASSERT_EQ(answers.size(), 4u);
-  EXPECT_EQ(answers[0].first, -1);
-  EXPECT_EQ(answers[0].second, OdGePoint3d(1.5, -2, 0));
-  EXPECT_EQ(answers[1].second, OdGePoint3d(1, 2, 3));
-  EXPECT_EQ(answers[2].first, kPromptCancel);
-  EXPECT_EQ(answers[3].first, kPromptCancel);
-  EXPECT_EQ(tracker.values.size(), 2u);
-}
 
 namespace {
 // A window whose user answers point prompts from a script.
@@ -239,62 +148,4 @@ TEST_F(CommandProcessorTest, GetPointAsksTheWindowWhenNoAnswerIsQueued) {
   for (const OdString& line : app->docManager().commandLine().log()) log.push_back(line.utf8());
   for (const char* line : {"Pick a point: 2.5,-1,0", "Pick a point: 7,8,9", "Invalid point: left", "Pick a point: *Cancel*"})
     EXPECT_NE(std::find(log.begin(), log.end(), line), log.end()) << line;
-}
-
-TEST_F(CommandProcessorTest, CommandObjectGetsTheDocumentAsItsContextForTheRun) {
-  ASSERT_TRUE(app->typeLine("NEW"));
-  HostDocument* document = nullptr;
-  OdString globalName;
-  addTestCommand<1>(*app, "CTX", [&](TestCommand<1>& command) {
-    IUnknownLike* context = nullptr;
-    EXPECT_EQ(command.getContext(&context), 1);
-    context->release();
-    document = command.hostContext()->document();
-    globalName = command.hostContext()->globalName();
-    EXPECT_EQ(command.isTransparent(), 0);
-    EXPECT_EQ(command.nestingLevel(), 0);
-    return kCmdOk;
-  });
-  EXPECT_TRUE(app->typeLine("CTX"));
-  EXPECT_EQ(document, app->docManager().curDocument());
-  EXPECT_EQ(globalName, OdString("CTX"));
-  EXPECT_EQ(app->commands().commandState("CTX"), ICmdProcess::kCmdEnabled);
-  EXPECT_EQ(app->commands().commandState("NOSUCHCOMMAND"), 0);
-}
-
-TEST_F(CommandProcessorTest, CommandObjectHoldsOneReferenceToItsContext) {
-  ICmdProcess* made = nullptr;
-  ASSERT_EQ(TestCommand<2>::create(&made), 1);
-  auto command = HostRefPtr<ICmdProcess>::adopt(made);
-  IUnknownLike* none = nullptr;
-  EXPECT_EQ(command->getContext(&none), 0);
-  EXPECT_EQ(none, nullptr);
-
-  auto context = HostRefPtr<HostCommandContext>::adopt(new HostCommandContext(nullptr, "X"));
-  EXPECT_EQ(command->setContext(context.get()), 1);
-  EXPECT_EQ(command->setContext(context.get()), 1);
-  // Ours and the command's: one each.
-  EXPECT_EQ(context->addRef(), 3);
-  context->release();
-  command->setContext(nullptr);
-  EXPECT_EQ(context->addRef(), 2);
-  context->release();
-}
-
-TEST_F(CommandProcessorTest, TextSentByAReactorAtTheEndRunsAfterEveryReactorHeardIt) {
-  struct Chainer : RecordingEditorReactor {
-    HostApp* app = nullptr;
-    void commandEnded(const OdString& name) override {
-      RecordingEditorReactor::commandEnded(name);
-      if (name == OdString("NEW")) app->docManager().curDocument()->sendStringToExecute("REGEN");
-    }
-  };
-  OdStaticRxObject<Chainer> chainer;
-  chainer.app = app.get();
-  app->editor().removeReactor(&reactor);
-  app->editor().addReactor(&chainer);
-  app->editor().addReactor(&reactor);
-  EXPECT_TRUE(app->typeLine("NEW"));
-  app->editor().removeReactor(&chainer);
-  EXPECT_EQ(reactor.events, (std::vector<std::string>{"willStart NEW", "ended NEW", "willStart REGEN", "ended REGEN"}));
 }

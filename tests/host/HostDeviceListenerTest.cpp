@@ -1,11 +1,8 @@
-#include "DbEntity.h"
-#include "GiDrawableOverrule.h"
 #include "HostDrawingTestSupport.h"
 #include "HostExports.h"
 #include "HostGsDevice.h"
 #include "HostTestSupport.h"
 #include "IHostVectorizerDeviceExPE.h"
-#include "RxOverrule.h"
 
 #include <functional>
 
@@ -49,9 +46,6 @@ class HostDeviceListenerTest : public HostFixture {
   void listen(IHostDeviceUpdateListner* listener) {
     IHostVectorizerDeviceExPE::cast(device)->registerListener(device, listener);
   }
-  void stopListening(IHostDeviceUpdateListner* listener) {
-    IHostVectorizerDeviceExPE::cast(device)->unregisterListener(device, listener);
-  }
   int ended(const std::string& command) {
     return static_cast<int>(std::count(commands.events.begin(), commands.events.end(), "ended " + command));
   }
@@ -64,7 +58,6 @@ class HostDeviceListenerTest : public HostFixture {
 TEST_F(HostDeviceListenerTest, HearsTheFirstDrawingAfterACommandThenIsUnregistered) {
   RecordingListener listener;
   listen(&listener);
-  listen(&listener);  // twice is once
   EXPECT_TRUE(listener.log.empty()) << "nothing is drawn until something happens";
   ASSERT_TRUE(app->typeLine("SETVAR COMPAREPROPS 3")) << commandLog();
   EXPECT_EQ(listener.log, kOneDrawing);
@@ -125,83 +118,6 @@ TEST_F(HostDeviceListenerTest, RegenGoesOnPastADocumentAListenerClosed) {
   EXPECT_EQ(first.log, kOneDrawing);
   EXPECT_EQ(onSecond.log, std::vector<std::string>{"unregistered"}) << "closed before its drawing";
   EXPECT_EQ(app->docManager().documents(), std::vector<HostDocument*>{doc});
-}
-
-TEST_F(HostDeviceListenerTest, UninterestedListenerHearsNothingAndStaysRegistered) {
-  RecordingListener listener;
-  listener.interested = false;
-  listen(&listener);
-  ASSERT_TRUE(app->typeLine("REGEN")) << commandLog();
-  EXPECT_TRUE(listener.log.empty());
-  EXPECT_TRUE(device->hasUpdateListener(&listener));
-  listener.interested = true;
-  ASSERT_TRUE(app->typeLine("REGEN")) << commandLog();
-  EXPECT_EQ(listener.log, kOneDrawing);
-}
-
-TEST_F(HostDeviceListenerTest, ListenerRegisteredDuringADrawingWaitsForTheNext) {
-  RecordingListener late;
-  RecordingListener early;
-  listen(&early);
-  struct RegisteringListener : RecordingListener {
-    std::function<void()> onBegin;
-    void beginUpdate(HostGsDevice* d) override {
-      RecordingListener::beginUpdate(d);
-      onBegin();
-    }
-  } registering;
-  registering.onBegin = [&] { listen(&late); };
-  listen(&registering);
-  device->update();
-  EXPECT_EQ(early.log, kOneDrawing);
-  EXPECT_TRUE(late.log.empty());
-  device->update();
-  EXPECT_EQ(late.log, kOneDrawing);
-}
-
-TEST_F(HostDeviceListenerTest, ExportAndRegenAreDrawingsToo) {
-  RecordingListener exportListener;
-  listen(&exportListener);
-  ASSERT_TRUE(app->typeLine(OdString("EXPORT " + dir / "view.svg"))) << commandLog();
-  // EXPORT drew first; the drawing after the command had nobody left to tell.
-  EXPECT_EQ(exportListener.log, kOneDrawing);
-  RecordingListener regenListener;
-  listen(&regenListener);
-  auto regen = reinterpret_cast<HostRegenFunc>(get_host_funcptr(kHostFuncRegen));
-  regen(1);
-  EXPECT_EQ(regenListener.log, kOneDrawing);
-}
-
-TEST_F(HostDeviceListenerTest, NoListenerNoOffscreenDrawing) {
-  // Whatever the device draws passes the drawing library's overrules (the
-  // zoom measures the drawing's extents first, so it draws once).
-  struct CountingOverrule : OdGiDrawableOverrule {
-    int draws = 0;
-    bool worldDraw(const OdGiDrawable* drawable, OdGiWorldDraw* wd) override {
-      ++draws;
-      return OdGiDrawableOverrule::worldDraw(drawable, wd);
-    }
-  };
-  OdStaticRxObject<CountingOverrule> counting;
-  bool wasOverruling = OdRxOverrule::isOverruling();
-  ASSERT_EQ(OdRxOverrule::addOverrule(OdDbEntity::desc(), &counting), eOk);
-  OdRxOverrule::setIsOverruling(true);
-  EXPECT_TRUE(app->typeLine("REGEN;ZOOMALL")) << commandLog();
-  OdRxOverrule::removeOverrule(OdDbEntity::desc(), &counting);
-  OdRxOverrule::setIsOverruling(wasOverruling);
-  EXPECT_EQ(counting.draws, 1);
-}
-
-TEST_F(HostDeviceListenerTest, UnregisteringOrClosingTellsTheListener) {
-  RecordingListener removed;
-  listen(&removed);
-  stopListening(&removed);
-  stopListening(&removed);  // not registered any more: nothing to tell
-  EXPECT_EQ(removed.log, std::vector<std::string>{"unregistered"});
-  RecordingListener closed;
-  listen(&closed);
-  ASSERT_TRUE(app->typeLine("CLOSE")) << commandLog();
-  EXPECT_EQ(closed.log, std::vector<std::string>{"unregistered"});
 }
 
 TEST_F(HostDeviceListenerTest, FailedDrawingIsNotComplete) {

@@ -46,33 +46,6 @@ TEST(HostDocManagerTest, ClosingTheCurrentDocumentMakesAnotherCurrent) {
   docs.removeReactor(&reactor);
 }
 
-TEST(HostDocManagerTest, OutputGoesToTheGeneralCommandLineWithoutADocument) {
-  HostDocManager docs;
-  docs.print("before");
-  HostDocument* doc = nullptr;
-  docs.newDocument(&doc);
-  docs.commandLine().printf("%d drawings, %s", 1, "fine");
-  EXPECT_EQ(joined(doc->commandLine().log()), "1 drawings, fine\n");
-  docs.closeDocument(doc);
-  EXPECT_EQ(joined(docs.commandLine().log()), "before\n");
-  EXPECT_EQ(docs.mainWindowHandle(), nullptr);
-}
-
-TEST(HostDocManagerTest, LocksNestUnderTheFirstCommandsName) {
-  HostDocManager docs;
-  HostDocument* doc = nullptr;
-  docs.newDocument(&doc);
-  EXPECT_FALSE(docs.isLocked(doc));
-  docs.lockDocument(doc, "COMPARE");
-  {
-    HostDocLock inner(docs, doc, "INNER");
-    EXPECT_EQ(docs.lockingCommand(doc), OdString("COMPARE"));
-  }
-  EXPECT_TRUE(docs.isLocked(doc));
-  docs.unlockDocument(doc);
-  EXPECT_FALSE(docs.isLocked(doc));
-}
-
 TEST(HostDocManagerTest, SaveAsThenOpenReadsTheSameDrawing) {
   TempDir dir;
   HostDocManager docs;
@@ -89,26 +62,4 @@ TEST(HostDocManagerTest, SaveAsThenOpenReadsTheSameDrawing) {
   EXPECT_EQ(opened->database()->getFilename(), OdString(path));
   // Nothing but the drawing is left in the folder: the write was atomic.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(HostDocManagerTest, ErrorsNameTheFile) {
-  TempDir dir;
-  HostDocManager docs;
-  std::string missing = dir / "missing.dxf";
-  try {
-    docs.openDocument(OdString(missing));
-    FAIL() << "opened a missing file";
-  } catch (const OdError& e) {
-    EXPECT_EQ(e.code(), eFileNotFound);
-    EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
-  }
-  HostDocument* doc = nullptr;
-  docs.newDocument(&doc);
-  std::string unwritable = dir / "no/such/folder/x.dxf";
-  try {
-    docs.saveAs(doc, OdString(unwritable));
-    FAIL() << "saved into a missing folder";
-  } catch (const OdError& e) {
-    EXPECT_NE(std::string(e.what()).find(unwritable), std::string::npos) << e.what();
-  }
 }

@@ -94,17 +94,6 @@ TEST_F(HostGsDeviceTest, StyleAlphaAndTheTraitsTransparencyMultiply) {
   EXPECT_LE(colourDistance(lineColour(), blendedOverBackground(0x00FF00, 64)), 3);
 }
 
-TEST_F(HostGsDeviceTest, HighlightTypeLivesOnTheLibrarysWorldDrawOnly) {
-  EXPECT_EQ(ZrGi::zrgiGetHighlightType(nullptr), 0);
-  ZrGi::zrgiSetHighlightType(nullptr, 3);  // nothing to set it on; no harm
-  registerStyle(0, styleOf(0, 255, 0, 255));  // type 0 is no highlight: no style
-  EXPECT_EQ(device->highlightStyle(0), nullptr);
-  registerStyle(5, styleOf(1, 2, 3, 4));
-  ASSERT_NE(device->highlightStyle(5), nullptr);
-  EXPECT_EQ(device->highlightStyle(5)->alpha, 4);
-  EXPECT_EQ(IHostVectorizerDeviceExPE::cast(nullptr), nullptr);
-}
-
 TEST_F(HostGsDeviceTest, ExportWritesPngAndSvgByTheirExtension) {
   ASSERT_TRUE(app->typeLine(OdString("EXPORT " + dir / "view.png" + " 320 240"))) << commandLog();
   QImage png(QString::fromStdString(dir / "view.png"));
@@ -185,15 +174,6 @@ TEST_F(HostGsDeviceTest, ExportOfADrawingThatThrowsFailsNamingTheFile) {
   EXPECT_FALSE(app->typeLine(OdString("EXPORT " + dir / "view.svg")));
   EXPECT_NE(commandLog().find("view.svg: cannot export: this entity cannot be drawn"), std::string::npos) << commandLog();
   EXPECT_FALSE(std::filesystem::exists(dir / "view.svg"));
-}
-
-TEST(HostGsDeviceNoDrawing, ExportWithoutADocumentFails) {
-  TempDir dir;
-  HostAppOptions options;
-  options.profilePath = OdString(dir / "profile");
-  HostApp app(options);
-  EXPECT_FALSE(app.typeLine(OdString("EXPORT " + dir / "view.png")));
-  EXPECT_NE(joined(app.docManager().commandLine().log()).find("no drawing is open"), std::string::npos);
 }
 
 }  // namespace

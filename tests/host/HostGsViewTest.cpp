@@ -61,12 +61,4 @@ TEST(HostGsView, ZoomKeepsThePointUnderTheMouse) {
   EXPECT_NEAR(view.transform(400, 200).scale, 2 * 200 / 105.0, 1e-9);
 }
 
-TEST(HostGsView, PanMovesTheDrawingWithTheMouse) {
-  HostGsView view;
-  view.zoomExtents(OdGeExtents3d({0, 0, 0}, {100, 100, 0}));
-  OdGePoint2d origin = view.transform(200, 200).toPixel(OdGePoint3d(0, 0, 0));
-  view.pan(15, -7, 200, 200);
-  expectPixel(view.transform(200, 200).toPixel(OdGePoint3d(0, 0, 0)), origin.x + 15, origin.y - 7);
-}
-
 }  // namespace

@@ -90,8 +90,6 @@ class RecordingEditorReactor : public HostEditorReactor {
   void commandWillStart(const OdString& name) override { events.push_back("willStart " + name.utf8()); }
   void commandEnded(const OdString& name) override { events.push_back("ended " + name.utf8()); }
   void commandFailed(const OdString& name) override { events.push_back("failed " + name.utf8()); }
-  void commandCancelled(const OdString& name) override { events.push_back("cancelled " + name.utf8()); }
-  void endDeepClone(OdDbIdMapping&) override { events.push_back("endDeepClone"); }
   void sysVarChanged(const OdString& name) override { events.push_back("sysVarChanged " + name.utf8()); }
   std::vector<std::string> events;
 };

@@ -59,21 +59,3 @@ TEST_F(ModuleLoadingTest, WhatIsNoModuleIsRefused) {
   }
   EXPECT_TRUE(g_observed.empty());
 }
-
-TEST_F(ModuleLoadingTest, LoadFolderLoadsEverySharedObjectInIt) {
-  std::filesystem::create_directories(dir.path() / "modules");
-  std::filesystem::copy_file(HOST_TEST_MODULE, dir.path() / "modules" / "a_test.so");
-  writeText(dir.path() / "modules" / "readme.txt", "not a module");
-  std::vector<OdString> errors = app->modules().loadFolder(OdString(dir / "modules"));
-  EXPECT_TRUE(errors.empty()) << (errors.empty() ? "" : errors.front().utf8());
-  EXPECT_EQ(app->modules().loaded().size(), 1u);
-  EXPECT_NE(app->commands().find("TESTCMD"), nullptr);
-  EXPECT_TRUE(app->modules().loadFolder(OdString(dir / "none")).empty());  // a missing folder has nothing to load
-}
-
-TEST_F(ModuleLoadingTest, DefaultFolderFollowsTheEnvironment) {
-  ::setenv("CADHOST_MODULES", "/some/where", 1);
-  EXPECT_EQ(HostModules::defaultFolder(), OdString("/some/where"));
-  ::unsetenv("CADHOST_MODULES");
-  EXPECT_EQ(std::filesystem::path(HostModules::defaultFolder().utf8()).filename(), "modules");
-}

@@ -50,15 +50,6 @@ TEST_F(DrawingCompareModuleTest, UnloadingUnregistersEverythingAndSavesTheSettin
   EXPECT_THROW(DrawingCompareModule().uninitApp(), OdError);
 }
 
-TEST_F(DrawingCompareModuleTest, InitialisingTwiceIsRefusedByTheClassRegistry) {
-  try {
-    odrxCreateModuleObject()->initApp();
-    FAIL() << "the classes were registered twice";
-  } catch (const OdError& e) {
-    EXPECT_EQ(e.code(), eAlreadyRegistered);
-  }
-}
-
 TEST_F(DrawingCompareModuleTest, DrawingCompareTogglesThePaletteAndItsStartupEntry) {
   auto startupHas = [&] {
     auto startup = HostRefPtr<IProfileSection>::adopt(app->profile().openSection("Startup", false));
@@ -79,11 +70,4 @@ TEST_F(DrawingCompareModuleTest, DrawingCompareTogglesThePaletteAndItsStartupEnt
   loadModule();
   EXPECT_TRUE(app->runStartup());
   EXPECT_TRUE(dwgcompareui::isPaletteVisible());
-}
-
-TEST_F(DrawingCompareModuleTest, CompareInfoWithoutAComparisonSaysSo) {
-  ASSERT_TRUE(app->typeLine("NEW"));
-  ASSERT_TRUE(app->typeLine("COMPAREINFO"));
-  EXPECT_NE(commandLog().find("Not in comparison mode"), std::string::npos) << commandLog();
-  EXPECT_EQ(app->commands().commandState("COMPAREINFO"), 1);
 }

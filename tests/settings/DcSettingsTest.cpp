@@ -1,14 +1,11 @@
 #include "DcSettings.h"
 #include "DcUiSettings.h"
-#include "HostText.h"
 #include "SettingsTestSupport.h"
 
 #include "DbHatch.h"
 #include "DbLine.h"
 #include "DbMText.h"
-#include "DbRasterImage.h"
 #include "DbText.h"
-#include "DbViewport.h"
 
 #include <functional>
 #include <string>
@@ -45,20 +42,6 @@ void expectDefaults(DcSettings& s) {
 
 using DcSettingsTest = SettingsWithSectionFixture;
 
-TEST_F(DcSettingsTest, FreshProfileGivesTheDefaults) {
-  DcSettings& s = settings();
-  expectDefaults(s);
-
-  EXPECT_EQ(s.grayColor().colorName(), OdString("gray"));
-  EXPECT_EQ(s.backgroundColor().colorName(), OdString("By default"));
-  // The shared colour's index is that of the colour before it turned gray.
-  EXPECT_EQ(s.file1ColorIndex(), 3);
-  EXPECT_EQ(s.file2ColorIndex(), 1);
-  EXPECT_EQ(s.sharedColorIndex(), 256);
-  // Reading does not create the host's colours.
-  EXPECT_FALSE(profileSection("Colors"));
-}
-
 TEST_F(DcSettingsTest, ColoursComeBackAsTheirIndexAndOfferTheLaterIndicesAsCustomColours) {
   DcSettings& s = settings();
   s.setSharedColor(indexColor(30));
@@ -77,13 +60,6 @@ TEST_F(DcSettingsTest, ColoursComeBackAsTheirIndexAndOfferTheLaterIndicesAsCusto
   // Loading does not count as setting.
   EXPECT_EQ(loaded.sharedColorIndex(), 256);
   EXPECT_EQ(settingsSection()->getUInt16("SharedObjectColor", 0), 30);
-}
-
-TEST_F(DcSettingsTest, OneCustomColourForTwoGroupsOfTheSameIndex) {
-  settings().setFile1Color(indexColor(30));
-  settings().setSharedColor(indexColor(30));
-  DcSettings& loaded = reloadSettings();
-  EXPECT_EQ(loaded.customColors(), (OdArray<OdCmColor>{loaded.grayColor(), indexColor(30)}));
 }
 
 TEST_F(DcSettingsTest, GrayStaysGray) {
@@ -173,14 +149,12 @@ TEST_F(DcSettingsTest, ReactorsHearEachDisplayChangeOnceAfterItIsStored) {
   RecordingReactor first, second;
   s.addReactor(&first);
   s.addReactor(&second);
-  s.addReactor(&first);
 
   s.setFile2Visible(false);
   EXPECT_EQ(first.calls, std::vector<DcSettings*>{&s});
   EXPECT_EQ(second.calls, std::vector<DcSettings*>{&s});
   EXPECT_FALSE(first.file2VisibleWhenCalled);
 
-  s.removeReactor(&first);
   s.removeReactor(&first);
   const std::vector<std::function<void()>> displaySetters = {
       [&] { s.setFile1Transparency(0.1); }, [&] { s.setFile2Transparency(0.2); },
@@ -197,27 +171,6 @@ TEST_F(DcSettingsTest, ReactorsHearEachDisplayChangeOnceAfterItIsStored) {
   s.removeFilteredClass(OdDbText::desc());
   EXPECT_EQ(second.calls.size(), 1u + displaySetters.size());
   s.removeReactor(&second);
-}
-
-TEST_F(DcSettingsTest, ExcludedClassesAndTheirFlags) {
-  DcSettings& s = settings();
-  EXPECT_EQ(s.classExclusionFlags(OdDbRasterImage::desc()), uint32_t(kSkipClass | kReportClass));
-  EXPECT_EQ(s.classExclusionFlags(OdDbViewport::desc()), uint32_t(kSkipClass));
-  EXPECT_EQ(s.classExclusionFlags(OdDbLine::desc()), 0u);
-  EXPECT_TRUE(s.isExcludedClass(OdDbViewport::desc()));
-  EXPECT_FALSE(s.isExcludedClass(OdDbLine::desc()));
-
-  EXPECT_EQ(s.objectExclusionFlags(OdDbRasterImage::createObject().get()), 3u);
-  EXPECT_TRUE(s.isExcludedObject(OdDbViewport::createObject().get()));
-  EXPECT_FALSE(s.isExcludedObject(OdDbLine::createObject().get()));
-}
-
-TEST_F(DcSettingsTest, FailureTexts) {
-  for (auto [reason, text] : std::initializer_list<std::pair<int, const char*>>{
-           {0, "No failure"}, {1, "Failed to clone original layout block into merge database"},
-           {5, "Failed to insert comparing block reference"}, {6, "Failed to insert comparing block reference"},
-           {9, "Invalid comparing layout"}, {10, "Unknown failure"}, {-1, "Unknown failure"}})
-    EXPECT_EQ(settings().failureReasonText(reason), OdString(text)) << reason;
 }
 
 TEST_F(DcSettingsTest, BackgroundComesFromTheHostsColours) {
@@ -241,15 +194,6 @@ TEST_F(DcSettingsWithoutSectionTest, DefaultsApplyAndNothingIsSaved) {
   s.uiSettings()->setShowFilteredObjectsMessage(false);
   destroyDcSettings();
   EXPECT_FALSE(profileSection("cmddata"));
-}
-
-TEST(DcSettingsWithoutHostTest, DefaultsApply) {
-  DcSettings* s = getDcSettings();
-  ASSERT_NE(s, nullptr);
-  expectDefaults(*s);
-  EXPECT_EQ(s->backgroundColor().colorName(), OdString("By default"));
-  EXPECT_EQ(s->failureReasonText(6), OdString("Failed to insert comparing block reference"));
-  destroyDcSettings();
 }
 
 }  // namespace

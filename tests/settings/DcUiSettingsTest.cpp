@@ -11,17 +11,6 @@ class DcUiSettingsTest : public SettingsWithSectionFixture {
   DcUiSettings& reloadUi() { return *reloadSettings().uiSettings(); }
 };
 
-TEST_F(DcUiSettingsTest, DefaultsAndOnlyTheTwoColumnsHaveWidths) {
-  EXPECT_FALSE(ui().zoomSelected());
-  EXPECT_TRUE(ui().showFilteredObjectsMessage());
-  EXPECT_EQ(ui().columnWidth(1), -1);
-  ui().setColumnWidth(0, 120);
-  ui().setColumnWidth(2, 100);
-  EXPECT_EQ(ui().columnWidth(0), 120);
-  EXPECT_EQ(ui().columnWidth(2), -1);
-  EXPECT_EQ(ui().columnWidth(-1), -1);
-}
-
 TEST_F(DcUiSettingsTest, ValuesSurviveAReloadAsIntegers) {
   ui().setColumnWidth(0, 120);
   ui().setColumnWidth(1, 80);
@@ -39,17 +28,6 @@ TEST_F(DcUiSettingsTest, ValuesSurviveAReloadAsIntegers) {
   EXPECT_EQ(section->getInt32("RightColumn", 0), 80);
   EXPECT_EQ(section->getInt32("ZoomSelected", 0), 1);
   EXPECT_EQ(section->getInt32("ShowFiltredObjectsMessageBox", 1), 0);
-}
-
-TEST_F(DcUiSettingsTest, FlagsAreTrueOnlyWhenStoredAsOne) {
-  settingsSection()->setInt32("ZoomSelected", 2);
-  settingsSection()->setInt32("ShowFiltredObjectsMessageBox", 0);
-  EXPECT_FALSE(ui().zoomSelected());
-  EXPECT_FALSE(ui().showFilteredObjectsMessage());
-
-  destroyDcSettings();
-  EXPECT_EQ(settingsSection()->getInt32("ZoomSelected", -1), 0);
-  EXPECT_EQ(settingsSection()->getInt32("ShowFiltredObjectsMessageBox", -1), 0);
 }
 
 }  // namespace

