@@ -7,6 +7,7 @@
 #include "DcComparisonManagerImpl.h"
 #include "DcPairInfo.h"
 #include "DcResultDrawing.h"
+#include "DxfWriter.h"
 #include "HostDocManager.h"
 
 using namespace dwgcompare;
@@ -91,6 +92,29 @@ TEST_F(DcComparisonManagerTest, ComparingBindsBothFilesIntoANamedResultAndZoomAl
   // Only the first zoom-all counts: the reactor has gone.
   ASSERT_TRUE(app->typeLine("ZOOMALL"));
   EXPECT_EQ(comparison->file1Objects().size(), 3u);
+}
+
+// Files read for the comparison go with their bind, entity by entity; a drawing
+// someone else still holds (an open document) comes out of the bind as it went in.
+TEST_F(DcComparisonManagerTest, BindingLeavesADrawingSomeoneElseHoldsAsItWas) {
+  for (bool callerKeepsFiles : {true, false}) {
+    std::string a = writeDrawing("a.dxf", {{0, 0, 1, 1}}, {{5, 5, 1}}), b = writeDrawing("b.dxf", {{0, 0, 2, 2}});
+    OdDbDatabasePtr file1 = readDrawing(a), file2 = readDrawing(b);
+    std::string file1AsRead = odDxfSaveString(file1.get(), OdString(a));
+    OdDbDatabase *first = file1.get(), *second = file2.get();
+    DcComparisonManagerPtr manager = newManager();
+    static_cast<DcComparisonManagerImpl*>(manager.get())->handOverReadFiles(file1, file2);
+    if (!callerKeepsFiles) {
+      file1.release();
+      file2.release();
+    }
+    ASSERT_EQ(manager->compare(first, second), eOk);
+    if (callerKeepsFiles) {
+      EXPECT_EQ(odDxfSaveString(file1.get(), OdString(a)), file1AsRead) << "binding changed the database it took";
+    }
+    ASSERT_TRUE(app->typeLine("ZOOMALL"));
+    EXPECT_EQ(onlyComparison(manager.get())->file1Objects().size(), 2u) << callerKeepsFiles;
+  }
 }
 
 TEST_F(DcComparisonManagerTest, AFileThatCannotBeAttachedOrReadEndsTheRunWithItsCode) {
