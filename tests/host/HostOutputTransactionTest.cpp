@@ -66,3 +66,20 @@ TEST_F(HostOutputTransactionTest, AnInputOrAnOutputTwiceIsRefusedBeforeTheBytesA
   EXPECT_THROW(run.write(at("out.dxf"), bytes), OdError) << "written twice";
   EXPECT_EQ(readText(dir.path() / "in.dxf"), "drawing");
 }
+
+// A drawing is saved in pieces: what stops the pieces on the way leaves nothing behind.
+TEST_F(HostOutputTransactionTest, OutputsComeInPiecesAndAStoppedOneLeavesNoFile) {
+  HostOutputTransaction run;
+  run.writeInPieces(at("r.dxf"), [](const HostOutputPut& put) {
+    put("0\nSECTION\n");
+    put("0\nEOF\n");
+  });
+  auto stopped = [](const HostOutputPut& put) {
+    put("0\nSECTION\n");
+    throw OdError(eOutOfMemory, "out of memory while writing");
+  };
+  EXPECT_THROW(run.writeInPieces(at("other.dxf"), stopped), OdError);
+  run.commit();
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"r.dxf"}) << "no temporary file left";
+  EXPECT_EQ(readText(dir.path() / "r.dxf"), "0\nSECTION\n0\nEOF\n");
+}
