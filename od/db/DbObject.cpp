@@ -18,11 +18,11 @@ OdDbObject::OdDbObject() = default;
 OdDbObject::~OdDbObject() = default;
 
 void OdDbObject::release() const {
-  if (--m_refs == 0) delete this;
+  if (m_refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
 }
 
-void OdDbObject::upgradeOpen() { m_openMode = OdDb::kForWrite; }
-void OdDbObject::downgradeOpen() { m_openMode = OdDb::kForRead; }
+void OdDbObject::upgradeOpen() { setOpenMode(OdDb::kForWrite); }
+void OdDbObject::downgradeOpen() { setOpenMode(OdDb::kForRead); }
 
 OdResult OdDbObject::erase(bool erasing) {
   if (!m_stub) return eNotApplicable;

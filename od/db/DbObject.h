@@ -4,6 +4,7 @@
 #include "DxfFields.h"
 #include "RxObject.h"
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -30,9 +31,9 @@ class OdDbObject : public OdRxObject {
   OdDbObject(const OdDbObject&) = delete;
   OdDbObject& operator=(const OdDbObject&) = delete;
 
-  void addRef() const override { ++m_refs; }
+  void addRef() const override { m_refs.fetch_add(1, std::memory_order_relaxed); }
   void release() const override;
-  long numRefs() const override { return m_refs; }
+  long numRefs() const override { return m_refs.load(std::memory_order_relaxed); }
 
   OdDbObjectId objectId() const { return OdDbObjectId(m_stub); }
   OdDbHandle getDbHandle() const { return m_stub ? m_stub->handle : OdDbHandle(); }
@@ -42,11 +43,11 @@ class OdDbObject : public OdRxObject {
   virtual void setOwnerId(OdDbObjectId owner) { m_owner = owner; }
 
   // Open state. Objects live in memory; the state records what the holder may do.
-  bool isReadEnabled() const { return m_openMode != OdDb::kNotOpen; }
-  bool isWriteEnabled() const { return m_openMode == OdDb::kForWrite; }
+  bool isReadEnabled() const { return openMode() != OdDb::kNotOpen; }
+  bool isWriteEnabled() const { return openMode() == OdDb::kForWrite; }
   void upgradeOpen();
   void downgradeOpen();
-  void setOpenMode(OdDb::OpenMode mode) { m_openMode = mode; }
+  void setOpenMode(OdDb::OpenMode mode) { m_openMode.store(mode, std::memory_order_relaxed); }
   void close() {}
 
   bool isErased() const { return m_stub && m_stub->erased; }
@@ -99,8 +100,11 @@ class OdDbObject : public OdRxObject {
   void writeXData(OdDbDxfFiler* filer) const;
 
  private:
-  mutable int m_refs = 0;
-  OdDb::OpenMode m_openMode = OdDb::kForRead;
+  OdDb::OpenMode openMode() const { return m_openMode.load(std::memory_order_relaxed); }
+
+  // Threads that read a drawing together open the same records (layers, styles).
+  mutable std::atomic<int> m_refs{0};
+  std::atomic<OdDb::OpenMode> m_openMode{OdDb::kForRead};
   OdDbStub* m_stub = nullptr;
   OdDbDatabase* m_database = nullptr;  // for objects not yet in a database
   OdDbObjectId m_owner;
