@@ -14,6 +14,9 @@
 #include "HostObjectHashGenerator.h"
 
 #include <algorithm>
+#include <exception>
+#include <thread>
+#include <vector>
 
 namespace dwgcompare {
 
@@ -23,6 +26,38 @@ namespace {
 // Hash values as a saved result drawing keeps them: 63 to a chunk of 255 bytes.
 constexpr size_t kChunkSize = 255;
 constexpr size_t kValuesPerChunk = kChunkSize / 4;
+
+// An entity on its way to its fingerprint.
+struct Fingerprinted {
+  OdDbObjectPtr object;
+  OdDbIdPair pair;
+  hostObjectCompare::HashPtr hash;
+};
+
+// Entities fingerprinted together: enough to share among the cores, few enough to cost no memory.
+constexpr size_t kFingerprintBatch = 16384;
+
+// Each core takes an equal run of the batch; every fingerprint lands in its
+// entity's place, so the order is the one a single thread gives.
+void fingerprintInParallel(std::vector<Fingerprinted>& batch) {
+  size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
+  size_t share = (batch.size() + threads - 1) / threads;
+  std::vector<std::exception_ptr> failures(threads);
+  auto fingerprintShare = [&](size_t part) {
+    try {
+      for (size_t i = part * share; i < std::min(batch.size(), (part + 1) * share); ++i)
+        batch[i].hash = hostObjectCompare::HostObjectHashGenerator().buildHash(batch[i].object.get());
+    } catch (...) {
+      failures[part] = std::current_exception();
+    }
+  };
+  std::vector<std::thread> helpers;
+  for (size_t part = 1; part < threads && part * share < batch.size(); ++part) helpers.emplace_back(fingerprintShare, part);
+  fingerprintShare(0);
+  for (std::thread& helper : helpers) helper.join();
+  for (const std::exception_ptr& failure : failures)
+    if (failure) std::rethrow_exception(failure);
+}
 
 // The larger side of the drawing as the view shows it right after the zoom-all that precedes the comparison.
 double zoomedAllSize() {
@@ -158,6 +193,14 @@ void DcBlockTableRecordComparisonImpl::endComparison() {
 
 void DcBlockTableRecordComparisonImpl::fingerprintClones(OdDbIdMapping& mapping, ComparedObjectMap& target) {
   DcSettings* settings = getDcSettings();
+  std::vector<Fingerprinted> batch;
+  batch.reserve(kFingerprintBatch);
+  auto fingerprintBatch = [&] {
+    fingerprintInParallel(batch);
+    for (Fingerprinted& entity : batch) target.insert({std::move(entity.hash), entity.pair});
+    batch.clear();
+  };
+  // What changes the drawing or the comparison is done here, in order; the fingerprints only read.
   for (OdDbIdMappingIterPtr it = mapping.newIterator(); !it->done(); it->next()) {
     OdDbIdPair pair;
     it->getMap(pair);
@@ -169,8 +212,10 @@ void DcBlockTableRecordComparisonImpl::fingerprintClones(OdDbIdMapping& mapping,
     }
     if (!object->isKindOf(OdDbEntity::desc())) continue;
     prepareForFingerprint(object.get());
-    target.insert({hostObjectCompare::HostObjectHashGenerator().buildHash(object.get()), pair});
+    batch.push_back({object, pair, nullptr});
+    if (batch.size() == kFingerprintBatch) fingerprintBatch();
   }
+  fingerprintBatch();
 }
 
 void DcBlockTableRecordComparisonImpl::noteUnsupported(const OdDbObject* object) {
