@@ -7,7 +7,6 @@
 #include "OdError.h"
 #include "RxEvent.h"
 
-#include <malloc.h>
 
 #include <exception>
 #include <filesystem>
@@ -51,10 +50,6 @@ std::pair<OdDbDatabasePtr, OdDbDatabasePtr> HostAppServices::readFiles(const OdS
     m_phaseTimes.mark(kReadPhase);
     return read;
   }
-  // The reading thread allocates from the heap the program's thread uses: a
-  // heap of its own would keep what the second database frees from the rest
-  // of the run (a sixth more memory at the peak of a comparison).
-  [[maybe_unused]] static const bool oneHeap = mallopt(M_ARENA_MAX, 1) == 1;
   OdDbDatabasePtr secondDb;
   std::exception_ptr secondError;
   OdRxHeldEvents secondEvents;
