@@ -136,13 +136,15 @@ void DcBlockTableRecordComparisonImpl::notifyReactors(Notify notify) {
 
 void DcBlockTableRecordComparisonImpl::compareObjects() {
   notifyReactors([this](auto* r) { r->onComparisonStarted(this); });
-  for (auto [mapping, target] : {std::pair{m_file1Mapping.get(), &m_file1Objects},
-                                 std::pair{m_file2Mapping.get(), &m_file2Objects}}) {
-    if (!mapping) {
+  for (auto [mapping, target] : {std::pair{&m_file1Mapping, &m_file1Objects}, std::pair{&m_file2Mapping, &m_file2Objects}}) {
+    if (mapping->isNull()) {
       notifyReactors([this](auto* r) { r->onComparisonAborted(this); });
       return;
     }
-    fingerprintClones(*mapping, *target);
+    fingerprintClones(**mapping, *target);
+    // Its keys name objects of a drawing that went with its bind; the changes
+    // keep what they need of them, the source handles.
+    mapping->release();
   }
   hostMarkPhase("fingerprint");
   double drawingSize = zoomedAllSize();
