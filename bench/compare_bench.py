@@ -29,7 +29,7 @@ GENERATOR = HERE.parent.parent / "shared" / "tools" / "gen_drawing.py"
 
 
 def run(argv, env=None, errors=None):
-    """Wall seconds and peak resident MB of one program run; raises when it fails.
+    """Wall seconds and peak resident MB (a million bytes, as the file sizes) of one program run; raises when it fails.
     Its standard error goes into the list errors, when given."""
     start = time.monotonic()
     child = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env)
@@ -41,7 +41,7 @@ def run(argv, env=None, errors=None):
         raise RuntimeError(f"{' '.join(map(str, argv))} exited {child.returncode}: {stderr}")
     if errors is not None:
         errors.extend(stderr.splitlines())
-    return seconds, usage.ru_maxrss / 1024
+    return seconds, usage.ru_maxrss * 1024 / 1e6
 
 
 def pair(size):

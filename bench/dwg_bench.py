@@ -18,7 +18,7 @@ def open_drawing(odtool, path):
     child = subprocess.Popen([odtool, "info", path], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
     _, status, usage = os.wait4(child.pid, 0)
     refusal = child.stderr.read().decode(errors="replace").strip().splitlines()
-    return time.monotonic() - start, usage.ru_maxrss / 1024, "" if status == 0 else refusal[0] if refusal else "failed"
+    return time.monotonic() - start, usage.ru_maxrss * 1024 / 1e6, "" if status == 0 else refusal[0] if refusal else "failed"
 
 
 def main():

@@ -12,7 +12,7 @@ double residentMegabytes() {
   std::ifstream statm("/proc/self/statm");
   long pages = 0, resident = 0;
   statm >> pages >> resident;
-  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6;
 }
 
 }  // namespace
@@ -28,6 +28,6 @@ void HostPhaseTimes::mark(const char* phase) {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::fprintf(m_out, "time: %-26s %8.2f s  peak %6.0f MB  now %6.0f MB\n", phase,
-               std::chrono::duration<double>(now - m_last).count(), usage.ru_maxrss / 1024.0, residentMegabytes());
+               std::chrono::duration<double>(now - m_last).count(), usage.ru_maxrss * 1024.0 / 1e6, residentMegabytes());
   m_last = now;
 }

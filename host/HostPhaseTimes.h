@@ -5,8 +5,8 @@
 
 // The phases of a long job as whoever asked to see them (dwgcompare
 // --timings): each mark prints the wall time since the previous mark, the
-// peak memory so far and the memory held now. Marks do nothing until the
-// times are started.
+// peak memory so far and the memory held now, in megabytes of a million bytes
+// as file sizes are given. Marks do nothing until the times are started.
 class HostPhaseTimes {
  public:
   void start(std::FILE* out);
