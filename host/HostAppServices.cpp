@@ -7,7 +7,6 @@
 #include "OdError.h"
 #include "RxEvent.h"
 
-
 #include <exception>
 #include <filesystem>
 #include <fstream>

@@ -79,7 +79,7 @@ class PassedPages {
 
 class DxfReader : public dxf::ReadContext {
  public:
-  DxfReader(std::string_view data, const OdString& fileName, PassedPages passedPages = PassedPages({}))
+  DxfReader(std::string_view data, const OdString& fileName, PassedPages passedPages)
       : m_tokens(data), m_fileName(fileName), m_db(OdDbDatabase::create(false)), m_passedPages(passedPages) {
     m_decoder.setCaretEscapes(!m_tokens.isBinary());
     m_recordMark = m_tokens.mark();
@@ -565,10 +565,6 @@ std::string readWholeFile(const OdString& path, std::string& storage, std::strin
   ::close(fd);
   return std::string();
 }
-
-}  // namespace
-
-namespace {
 
 OdDbDatabasePtr readDxf(std::string_view data, const OdString& fileName, PassedPages passedPages) {
   try {
