@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -52,7 +53,13 @@ void fingerprintInParallel(std::vector<Fingerprinted>& batch) {
     }
   };
   std::vector<std::thread> helpers;
-  for (size_t part = 1; part < threads && part * share < batch.size(); ++part) helpers.emplace_back(fingerprintShare, part);
+  for (size_t part = 1; part < threads && part * share < batch.size(); ++part) {
+    try {
+      helpers.emplace_back(fingerprintShare, part);
+    } catch (const std::system_error&) {
+      fingerprintShare(part);  // no thread to be had: this one does that share too
+    }
+  }
   fingerprintShare(0);
   for (std::thread& helper : helpers) helper.join();
   for (const std::exception_ptr& failure : failures)
