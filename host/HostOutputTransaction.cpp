@@ -11,9 +11,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <utility>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 namespace {
 HostOutputTransaction* g_current = nullptr;

@@ -14,7 +14,7 @@
 namespace {
 
 // The DXF filer that writes every value as text, one group per two lines.
-// The text is handed on in pieces, so that a large drawing's never is whole in memory.
+// It hands its text on in pieces: the text of a large drawing is never whole in memory.
 class DxfTextFiler : public OdStaticRxObject<dxf::TextFormatFiler<DxfTextFiler>> {
  public:
   DxfTextFiler(OdDbDatabase* db, const DxfTextSink& sink) : m_db(db), m_sink(sink) { m_out.reserve(kPiece + kPiece / 4); }
