@@ -204,6 +204,7 @@ void DcBlockTableRecordComparisonImpl::fingerprintClones(OdDbIdMapping& mapping,
   DcSettings* settings = getDcSettings();
   std::vector<Fingerprinted> batch;
   batch.reserve(kFingerprintBatch);
+  target.reserve(mapping.size());
   auto fingerprintBatch = [&] {
     fingerprintInParallel(batch);
     for (Fingerprinted& entity : batch) target.insert({std::move(entity.hash), entity.pair});

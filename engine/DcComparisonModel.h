@@ -54,6 +54,9 @@ class ComparedObjectMap {
       if (m_values[slot] == kNoValue) return false;
     }
   }
+  // Room for count more entries: a file's fingerprints come all at once, and
+  // a vector that doubles past a million of them holds both copies a moment.
+  void reserve(size_t count) { m_entries.reserve(m_entries.size() + count); }
   size_t size() const { return m_entries.size(); }
   bool empty() const { return m_entries.empty(); }
   void clear() {
