@@ -83,15 +83,16 @@ class OdDbEntity : public OdDbObject, public OdGiDrawable {
   void readTrueColor(uint32_t rgb);
   int16_t writtenColorIndex() const;
 
-  bool m_paperSpace;
+  // Largest first, so that no padding comes between them.
   OdDbObjectId m_layer;
   OdDbObjectId m_linetype;
+  double m_linetypeScale;
   uint32_t m_color = uint32_t(OdCmEntityColor::kByLayer) << 24;
+  int32_t m_transparency;  // as serialized
   int16_t m_indexOfTrueColor = 0;  // the index a file gave beside a true colour; 0 when none
   int16_t m_lineweight;
-  double m_linetypeScale;
+  bool m_paperSpace;
   bool m_invisible;
-  int32_t m_transparency;  // as serialized
 };
 using OdDbEntityPtr = OdSmartPtr<OdDbEntity>;
 

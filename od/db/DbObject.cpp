@@ -17,6 +17,15 @@ const dxf::ClassLayout& OdDbObject::dxfLayout() const { return layout(); }
 OdDbObject::OdDbObject() = default;
 OdDbObject::~OdDbObject() = default;
 
+void OdDbObject::attachToDatabase(OdDbStub* stub) {
+  if (stub) m_place = reinterpret_cast<uintptr_t>(stub);
+  else if (OdDbStub* was = this->stub()) m_place = reinterpret_cast<uintptr_t>(was->database) | kMeantFor;
+}
+
+void OdDbObject::setDatabase(OdDbDatabase* db) {
+  if (!stub()) m_place = reinterpret_cast<uintptr_t>(db) | kMeantFor;
+}
+
 void OdDbObject::release() const {
   if (m_refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
 }
@@ -25,8 +34,8 @@ void OdDbObject::upgradeOpen() { setOpenMode(OdDb::kForWrite); }
 void OdDbObject::downgradeOpen() { setOpenMode(OdDb::kForRead); }
 
 OdResult OdDbObject::erase(bool erasing) {
-  if (!m_stub) return eNotApplicable;
-  m_stub->erased = erasing;
+  if (!stub()) return eNotApplicable;
+  stub()->erased = erasing;
   return eOk;
 }
 

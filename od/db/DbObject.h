@@ -5,6 +5,7 @@
 #include "RxObject.h"
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -35,10 +36,10 @@ class OdDbObject : public OdRxObject {
   void release() const override;
   long numRefs() const override { return m_refs.load(std::memory_order_relaxed); }
 
-  OdDbObjectId objectId() const { return OdDbObjectId(m_stub); }
-  OdDbHandle getDbHandle() const { return m_stub ? m_stub->handle : OdDbHandle(); }
-  OdDbDatabase* database() const { return m_stub ? m_stub->database : m_database; }
-  bool isDBRO() const { return m_stub != nullptr; }
+  OdDbObjectId objectId() const { return OdDbObjectId(stub()); }
+  OdDbHandle getDbHandle() const { return stub() ? stub()->handle : OdDbHandle(); }
+  OdDbDatabase* database() const { return stub() ? stub()->database : meantFor(); }
+  bool isDBRO() const { return stub() != nullptr; }
   OdDbObjectId ownerId() const { return m_owner; }
   virtual void setOwnerId(OdDbObjectId owner) { m_owner = owner; }
 
@@ -50,7 +51,7 @@ class OdDbObject : public OdRxObject {
   void setOpenMode(OdDb::OpenMode mode) { m_openMode.store(mode, std::memory_order_relaxed); }
   void close() {}
 
-  bool isErased() const { return m_stub && m_stub->erased; }
+  bool isErased() const { return stub() && stub()->erased; }
   virtual OdResult erase(bool erasing = true);
 
   OdDbObjectId extensionDictionary() const;
@@ -88,9 +89,11 @@ class OdDbObject : public OdRxObject {
   std::vector<dxf::KeptGroup>& xdataGroups();
   const std::vector<dxf::KeptGroup>* xdataGroupsIfAny() const;
 
-  // Called by the database when it takes the object in.
-  void attachToDatabase(OdDbStub* stub) { m_stub = stub; }
-  void setDatabase(OdDbDatabase* db) { m_database = db; }
+  // Called by the database when it takes the object in, and with null when it
+  // lets the object go: the object then remembers the database it was in.
+  void attachToDatabase(OdDbStub* stub);
+  // The database an object not in one is meant for; one in a database keeps its own.
+  void setDatabase(OdDbDatabase* db);
 
  protected:
   struct Extras;
@@ -105,8 +108,13 @@ class OdDbObject : public OdRxObject {
   // Threads that read a drawing together open the same records (layers, styles).
   mutable std::atomic<int> m_refs{0};
   std::atomic<OdDb::OpenMode> m_openMode{OdDb::kForRead};
-  OdDbStub* m_stub = nullptr;
-  OdDbDatabase* m_database = nullptr;  // for objects not yet in a database
+  OdDbStub* stub() const { return m_place & kMeantFor ? nullptr : reinterpret_cast<OdDbStub*>(m_place); }
+  OdDbDatabase* meantFor() const { return reinterpret_cast<OdDbDatabase*>(m_place & ~kMeantFor); }
+
+  // The stub the object is filed under in its database or, with the low bit
+  // set, the database it is meant for: one word, as there are millions of objects.
+  static constexpr uintptr_t kMeantFor = 1;
+  uintptr_t m_place = 0;
   OdDbObjectId m_owner;
   std::unique_ptr<Extras> m_extras;
 };
