@@ -80,9 +80,18 @@ class TopLevelObjects {
   std::unordered_map<OdDbObjectId, OdDbObjectId> m_dimensionOfBlock;
 };
 
+using SharedFlags = std::vector<std::pair<OdDbObjectId, bool>>;
+
+// In the order objects were made, and for each, its unshared entries first.
+void sortByObject(SharedFlags& flags) {
+  std::sort(flags.begin(), flags.end(), [](const auto& a, const auto& b) {
+    return a.first.stub() != b.first.stub() ? a.first.stub() < b.first.stub() : a.second < b.second;
+  });
+}
+
 // Each top-level object once, with its entries' flags: shared when all its entries are.
-void countTopLevelObjects(std::vector<std::pair<const OdDbStub*, bool>>& tops, bool isFile1, ComparisonReport& report) {
-  std::sort(tops.begin(), tops.end());  // an object's entries together, the unshared first
+void countTopLevelObjects(SharedFlags& tops, bool isFile1, ComparisonReport& report) {
+  sortByObject(tops);
   for (size_t i = 0; i < tops.size();) {
     auto [top, shared] = tops[i];
     while (i < tops.size() && tops[i].first == top) ++i;
@@ -96,7 +105,7 @@ void countTopLevelObjects(std::vector<std::pair<const OdDbStub*, bool>>& tops, b
 void countFile(const ComparedObjectMap& own, const ComparedObjectMap& other, bool isFile1,
                const TopLevelObjects& topLevel, ComparisonReport& report) {
   std::vector<bool> inOther = foundInOther(own, other);
-  std::vector<std::pair<OdDbObjectId, bool>> bound;
+  SharedFlags bound;
   bound.reserve(own.size());
   std::unordered_map<const OdRxClass*, GroupCounts> byClass;
   size_t index = 0;
@@ -111,18 +120,20 @@ void countFile(const ComparedObjectMap& own, const ComparedObjectMap& other, boo
     }
   }
   // In the order objects were made rather than by fingerprint: far fewer cache misses.
-  std::sort(bound.begin(), bound.end(), [](const auto& a, const auto& b) { return a.first.stub() < b.first.stub(); });
-  std::vector<std::pair<const OdDbStub*, bool>> tops;
-  tops.reserve(bound.size());
-  for (const auto& [id, shared] : bound) {
+  sortByObject(bound);
+  // Each entry gives way to its top-level object, in place: a million entries take room once.
+  size_t tops = 0;
+  for (size_t i = 0; i < bound.size(); ++i) {
+    auto [id, shared] = bound[i];
     OdDbObjectPtr object = id.openObject();
     if (!shared || isFile1) {
       ++(report.entityCounts.*groupOf(shared, isFile1));
       ++(byClass[object.isNull() ? nullptr : object->isA()].*groupOf(shared, isFile1));
     }
-    if (OdDbObjectId top = topLevel.of(id, object); !top.isNull()) tops.emplace_back(top.stub(), shared);
+    if (OdDbObjectId top = topLevel.of(id, object); !top.isNull()) bound[tops++] = {top, shared};
   }
-  countTopLevelObjects(tops, isFile1, report);
+  bound.resize(tops);
+  countTopLevelObjects(bound, isFile1, report);
   for (const auto& [cls, counts] : byClass) {
     GroupCounts& named = report.byClass[cls ? cls->name().utf8() : std::string("(saved)")];
     named.file1Only += counts.file1Only;
