@@ -21,13 +21,13 @@ void OdDbIdMapping::reserve(size_t count) {
 void OdDbIdMapping::assign(const OdDbIdPair& pair) {
   auto [slot, added] = m_index.insert(keyOf(pair.key()), m_slots.size());
   if (added) m_slots.push_back(Slot{pair, true});
-  else m_slots[slot].pair = pair;
+  else static_cast<OdDbIdPair&>(m_slots[slot]) = pair;
 }
 
 bool OdDbIdMapping::compute(OdDbIdPair& pair) const {
   size_t slot = m_index.find(keyOf(pair.key()));
   if (slot == kNoSlot) return false;
-  pair = m_slots[slot].pair;
+  pair = m_slots[slot];
   return true;
 }
 
@@ -64,6 +64,6 @@ void OdDbIdMappingIter::next() {
 
 bool OdDbIdMappingIter::getMap(OdDbIdPair& pair) const {
   if (done()) return false;
-  pair = m_mapping->m_slots[m_at].pair;
+  pair = m_mapping->m_slots[m_at];
   return true;
 }

@@ -48,10 +48,11 @@ class OdDbIdMapping : public OdRxObject {
 
  private:
   friend class OdDbIdMappingIter;
-  struct Slot {
-    OdDbIdPair pair;
+  // A pair and whether it is still mapped; the flag takes the pair's padding.
+  struct Slot : OdDbIdPair {
     bool live;
   };
+  static_assert(sizeof(Slot) == sizeof(OdDbIdPair), "a mapping holds a million slots");
   static constexpr size_t kNoSlot = ~size_t(0);
   std::vector<Slot> m_slots;  // in order of assignment; deleted pairs stay as dead slots
   // The slot of each key's pair, by the key's stub.

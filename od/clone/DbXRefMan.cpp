@@ -265,6 +265,11 @@ OdResult OdDbXRefMan::bind(OdDbBlockTableRecord* block, bool insertMode) {
   BoundSymbolCloner cloner(*mapping, block->getName(), insertMode);
   bool drawingGoes = onlyTheBindHolds(xref);
   cloner.setReleasesClonedEntities(drawingGoes);
+  // A bind brings in nearly every object of the drawing: room for them all at
+  // once, rather than tables that double, and hold both sizes, as they fill.
+  size_t objects = xref->objectCount();
+  mapping->reserve(objects);
+  host->reserveHandles(objects);
   cloner.cloneDependentSymbols(xref.get());
   cloner.cloneObjects(modelSpaceEntities(xref.get()), block->objectId());
   cloner.finish();
