@@ -12,11 +12,9 @@
 #include "HostDocument.h"
 #include "HostGsDevice.h"
 #include "HostObjectHashGenerator.h"
+#include "OdParallel.h"
 
 #include <algorithm>
-#include <exception>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace dwgcompare {
@@ -41,29 +39,13 @@ constexpr size_t kFingerprintBatch = 16384;
 // Each core takes an equal run of the batch; every fingerprint lands in its
 // entity's place, so the order is the one a single thread gives.
 void fingerprintInParallel(std::vector<Fingerprinted>& batch) {
-  size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
-  size_t share = (batch.size() + threads - 1) / threads;
-  std::vector<std::exception_ptr> failures(threads);
-  auto fingerprintShare = [&](size_t part) {
-    try {
-      for (size_t i = part * share; i < std::min(batch.size(), (part + 1) * share); ++i)
-        batch[i].hash = hostObjectCompare::HostObjectHashGenerator().buildHash(batch[i].object.get());
-    } catch (...) {
-      failures[part] = std::current_exception();
-    }
-  };
-  std::vector<std::thread> helpers;
-  for (size_t part = 1; part < threads && part * share < batch.size(); ++part) {
-    try {
-      helpers.emplace_back(fingerprintShare, part);
-    } catch (const std::system_error&) {
-      fingerprintShare(part);  // no thread to be had: this one does that share too
-    }
-  }
-  fingerprintShare(0);
-  for (std::thread& helper : helpers) helper.join();
-  for (const std::exception_ptr& failure : failures)
-    if (failure) std::rethrow_exception(failure);
+  if (batch.empty()) return;
+  size_t parts = std::min(odCoreCount(), batch.size());
+  size_t share = (batch.size() + parts - 1) / parts;
+  odRunInParallel(parts, [&](size_t part) {
+    for (size_t i = part * share; i < std::min(batch.size(), (part + 1) * share); ++i)
+      batch[i].hash = hostObjectCompare::HostObjectHashGenerator().buildHash(batch[i].object.get());
+  });
 }
 
 // The larger side of the drawing as the view shows it right after the zoom-all that precedes the comparison.

@@ -33,8 +33,10 @@ OdGiSubEntityTraits& OdGiWorldDrawImpl::subEntityTraits() const {
 
 OdGiWorldGeometry& OdGiWorldDrawImpl::geometry() const { return const_cast<OdGiWorldDrawImpl&>(*this); }
 
-void OdGiWorldDrawImpl::drawBlock(const OdDbBlockTableRecord* block) {
-  for (OdDbObjectId id : block->entityIds()) {
+void OdGiWorldDrawImpl::drawBlock(const OdDbBlockTableRecord* block) { drawEntities(block->entityIds()); }
+
+void OdGiWorldDrawImpl::drawEntities(std::span<const OdDbObjectId> ids) {
+  for (OdDbObjectId id : ids) {
     OdDbObjectPtr obj = id.openObject();
     if (auto* entity = dynamic_cast<const OdDbEntity*>(obj.get())) drawEntity(entity);
   }

@@ -7,6 +7,7 @@
 #include "GiWorldDraw.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 class OdDbBlockTableRecord;
@@ -23,6 +24,8 @@ class OdGiWorldDrawImpl : public OdStaticRxObject<OdGiWorldDraw>,
 
   // Draws the entities of a block (model space, a layout) in their order.
   void drawBlock(const OdDbBlockTableRecord* block);
+  // Draws the entities of the ids at the top level, in their order.
+  void drawEntities(std::span<const OdDbObjectId> ids);
   // Draws one entity at the top level.
   void drawEntity(const OdDbEntity* entity);
   // Segments of a full circle; curves are drawn with as many as their sweep needs.
