@@ -84,8 +84,8 @@ class ComparedObjectMap {
   static constexpr uint32_t kNoValue = 0;  // marks a free slot; the value itself is looked up in the entries
   size_t slotOf(uint32_t value) const { return (value * 2654435761u) >> m_shift; }
   void indexValues() const {
-    int bits = 4;
-    while ((size_t(1) << bits) < 2 * m_entries.size()) ++bits;
+    int bits = 4;  // at most two thirds full: a look-up probes a slot or two of one cache line
+    while (2 * (size_t(1) << bits) < 3 * m_entries.size()) ++bits;
     m_shift = 32 - bits;
     m_values.assign(size_t(1) << bits, kNoValue);
     for (const Entry& entry : m_entries) {
