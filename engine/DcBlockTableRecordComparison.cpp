@@ -184,30 +184,35 @@ void DcBlockTableRecordComparisonImpl::endComparison() {
 
 void DcBlockTableRecordComparisonImpl::fingerprintClones(OdDbIdMapping& mapping, ComparedObjectMap& target) {
   DcSettings* settings = getDcSettings();
+  std::vector<OdDbIdPair> pairs;
+  pairs.reserve(kFingerprintBatch);
   std::vector<Fingerprinted> batch;
   batch.reserve(kFingerprintBatch);
   target.reserve(mapping.size());
-  auto fingerprintBatch = [&] {
+  // What changes the drawing or the comparison is done here, in order; the fingerprints only read.
+  auto fingerprintPairs = [&] {
+    for (size_t i = 0; i < pairs.size(); ++i) {
+      if (i + kOdPrefetchAhead < pairs.size()) pairs[i + kOdPrefetchAhead].value().prefetchObject();
+      OdDbObjectPtr object = pairs[i].value().openObject();
+      if (object.isNull()) continue;
+      if (settings && settings->objectExclusionFlags(object.get()) != 0) {
+        noteUnsupported(object.get());
+        continue;
+      }
+      if (!object->isKindOf(OdDbEntity::desc())) continue;
+      prepareForFingerprint(object.get());
+      batch.push_back({object, pairs[i], nullptr});
+    }
+    pairs.clear();
     fingerprintInParallel(batch);
     for (Fingerprinted& entity : batch) target.insert({std::move(entity.hash), entity.pair});
     batch.clear();
   };
-  // What changes the drawing or the comparison is done here, in order; the fingerprints only read.
   for (OdDbIdMappingIterPtr it = mapping.newIterator(); !it->done(); it->next()) {
-    OdDbIdPair pair;
-    it->getMap(pair);
-    OdDbObjectPtr object = pair.value().openObject();
-    if (object.isNull()) continue;
-    if (settings && settings->objectExclusionFlags(object.get()) != 0) {
-      noteUnsupported(object.get());
-      continue;
-    }
-    if (!object->isKindOf(OdDbEntity::desc())) continue;
-    prepareForFingerprint(object.get());
-    batch.push_back({object, pair, nullptr});
-    if (batch.size() == kFingerprintBatch) fingerprintBatch();
+    it->getMap(pairs.emplace_back());
+    if (pairs.size() == kFingerprintBatch) fingerprintPairs();
   }
-  fingerprintBatch();
+  fingerprintPairs();
 }
 
 void DcBlockTableRecordComparisonImpl::noteUnsupported(const OdDbObject* object) {

@@ -246,9 +246,11 @@ class ChangedObjectCollector {
     for (bool isFile1 : {true, false}) {
       OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(blockOf(isFile1).openObject().get());
       if (block.isNull()) continue;
-      for (OdDbObjectId id : block->entityIds()) {
-        OdDbObjectId shown = blockShownBy(id);
-        if (!shown.isNull() && holdsChange(shown)) add(id, isFile1);
+      const OdDbObjectIdArray& ids = block->entityIds();
+      for (size_t i = 0; i < ids.size(); ++i) {
+        if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
+        OdDbObjectId shown = blockShownBy(ids[i]);
+        if (!shown.isNull() && holdsChange(shown)) add(ids[i], isFile1);
       }
     }
   }

@@ -124,6 +124,7 @@ void countFile(const ComparedObjectMap& own, const ComparedObjectMap& other, boo
   // Each entry gives way to its top-level object, in place: a million entries take room once.
   size_t tops = 0;
   for (size_t i = 0; i < bound.size(); ++i) {
+    if (i + kOdPrefetchAhead < bound.size()) bound[i + kOdPrefetchAhead].first.prefetchObject();
     auto [id, shared] = bound[i];
     OdDbObjectPtr object = id.openObject();
     if (!shared || isFile1) {

@@ -36,8 +36,9 @@ OdGiWorldGeometry& OdGiWorldDrawImpl::geometry() const { return const_cast<OdGiW
 void OdGiWorldDrawImpl::drawBlock(const OdDbBlockTableRecord* block) { drawEntities(block->entityIds()); }
 
 void OdGiWorldDrawImpl::drawEntities(std::span<const OdDbObjectId> ids) {
-  for (OdDbObjectId id : ids) {
-    OdDbObjectPtr obj = id.openObject();
+  for (size_t i = 0; i < ids.size(); ++i) {
+    if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
+    OdDbObjectPtr obj = ids[i].openObject();
     if (auto* entity = dynamic_cast<const OdDbEntity*>(obj.get())) drawEntity(entity);
   }
 }

@@ -22,9 +22,11 @@ bool odGiDrawBlock(OdGiWorldDraw* wd, OdDbObjectId blockId, const OdGeMatrix3d& 
   if (!block || nestingDepth(wd) > kMaxNesting) return false;
   OdGiGeometry& geometry = wd->geometry();
   geometry.pushModelTransform(transform);
-  for (OdDbObjectId id : block->entityIds()) {
+  const OdDbObjectIdArray& ids = block->entityIds();
+  for (size_t i = 0; i < ids.size(); ++i) {
     if (wd->regenAbort()) break;
-    OdDbObjectPtr entity = id.openObject();  // held while it is drawn
+    if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
+    OdDbObjectPtr entity = ids[i].openObject();  // held while it is drawn
     if (auto* drawable = dynamic_cast<const OdDbEntity*>(entity.get())) geometry.draw(drawable);
   }
   geometry.popModelTransform();
