@@ -76,10 +76,10 @@ class ComparedObjectMap {
  private:
   void sort() const {
     if (m_sorted) return;
-    std::stable_sort(m_entries.begin(), m_entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.first < b.first; });
+    sortEntries();
     m_sorted = true;
   }
+  void sortEntries() const;
 
   static constexpr uint32_t kNoValue = 0;  // marks a free slot; the value itself is looked up in the entries
   size_t slotOf(uint32_t value) const { return (value * 2654435761u) >> m_shift; }
