@@ -26,26 +26,36 @@ namespace {
 constexpr size_t kChunkSize = 255;
 constexpr size_t kValuesPerChunk = kChunkSize / 4;
 
-// An entity on its way to its fingerprint.
+// An object of a file on its way to its fingerprint.
 struct Fingerprinted {
-  OdDbObjectPtr object;
   OdDbIdPair pair;
-  hostObjectCompare::HashPtr hash;
+  OdDbObjectPtr object;
+  uint32_t exclusion = 0;           // the flags of a class left out
+  bool waitsForTheHost = false;     // a block reference, which the host normalises first
+  hostObjectCompare::HashPtr hash;  // null for what is not fingerprinted
 };
 
-// Entities fingerprinted together: enough to share among the cores, few enough to cost no memory.
-constexpr size_t kFingerprintBatch = 16384;
+// Objects fingerprinted together: enough to share among the cores, few enough to cost no memory.
+constexpr size_t kFingerprintBatch = 65536;
 
-// Each core takes an equal run of the batch; every fingerprint lands in its
-// entity's place, so the order is the one a single thread gives.
-void fingerprintInParallel(std::vector<Fingerprinted>& batch) {
+// Each core takes an equal run of the batch, in which it looks at each
+// object in order; what it finds stays in the object's place.
+template <class Visit>
+void forEachInParallel(std::vector<Fingerprinted>& batch, Visit visit) {
   if (batch.empty()) return;
   size_t parts = std::min(odCoreCount(), batch.size());
   size_t share = (batch.size() + parts - 1) / parts;
   odRunInParallel(parts, [&](size_t part) {
-    for (size_t i = part * share; i < std::min(batch.size(), (part + 1) * share); ++i)
-      batch[i].hash = hostObjectCompare::HostObjectHashGenerator().buildHash(batch[i].object.get());
+    size_t end = std::min(batch.size(), (part + 1) * share);
+    for (size_t i = part * share; i < end; ++i) {
+      if (i + kOdPrefetchAhead < end) batch[i + kOdPrefetchAhead].pair.value().prefetchObject();
+      visit(batch[i]);
+    }
   });
+}
+
+hostObjectCompare::HashPtr fingerprintOf(const OdDbObjectPtr& object) {
+  return hostObjectCompare::HostObjectHashGenerator().buildHash(object.get());
 }
 
 // The larger side of the drawing as the view shows it right after the zoom-all that precedes the comparison.
@@ -184,35 +194,42 @@ void DcBlockTableRecordComparisonImpl::endComparison() {
 
 void DcBlockTableRecordComparisonImpl::fingerprintClones(OdDbIdMapping& mapping, ComparedObjectMap& target) {
   DcSettings* settings = getDcSettings();
-  std::vector<OdDbIdPair> pairs;
-  pairs.reserve(kFingerprintBatch);
   std::vector<Fingerprinted> batch;
   batch.reserve(kFingerprintBatch);
   target.reserve(mapping.size());
-  // What changes the drawing or the comparison is done here, in order; the fingerprints only read.
-  auto fingerprintPairs = [&] {
-    for (size_t i = 0; i < pairs.size(); ++i) {
-      if (i + kOdPrefetchAhead < pairs.size()) pairs[i + kOdPrefetchAhead].value().prefetchObject();
-      OdDbObjectPtr object = pairs[i].value().openObject();
-      if (object.isNull()) continue;
-      if (settings && settings->objectExclusionFlags(object.get()) != 0) {
-        noteUnsupported(object.get());
-        continue;
+  auto fingerprintBatch = [&] {
+    // On every core: what each object is, and the fingerprints of the entities that change only themselves.
+    forEachInParallel(batch, [&](Fingerprinted& entry) {
+      entry.object = entry.pair.value().openObject();
+      if (entry.object.isNull()) return;
+      entry.exclusion = settings ? settings->objectExclusionFlags(entry.object.get()) : 0;
+      if (entry.exclusion != 0) return;
+      if (!entry.object->isKindOf(OdDbEntity::desc())) {
+        entry.object.release();
+        return;
       }
-      if (!object->isKindOf(OdDbEntity::desc())) continue;
-      prepareForFingerprint(object.get());
-      batch.push_back({object, pairs[i], nullptr});
+      entry.waitsForTheHost = entry.object->isKindOf(OdDbBlockReference::desc());
+      if (entry.waitsForTheHost) return;
+      prepareForFingerprint(entry.object.get());
+      entry.hash = fingerprintOf(entry.object);
+    });
+    // What may change the drawing or changes the comparison, here and in order.
+    for (Fingerprinted& entry : batch) {
+      if (entry.exclusion != 0) noteUnsupported(entry.object.get());
+      else if (entry.waitsForTheHost) normaliseSpatialFilter(entry.object.get());
     }
-    pairs.clear();
-    fingerprintInParallel(batch);
-    for (Fingerprinted& entity : batch) target.insert({std::move(entity.hash), entity.pair});
+    forEachInParallel(batch, [](Fingerprinted& entry) {
+      if (entry.waitsForTheHost) entry.hash = fingerprintOf(entry.object);
+    });
+    for (Fingerprinted& entry : batch)
+      if (entry.hash) target.insert({std::move(entry.hash), entry.pair});
     batch.clear();
   };
   for (OdDbIdMappingIterPtr it = mapping.newIterator(); !it->done(); it->next()) {
-    it->getMap(pairs.emplace_back());
-    if (pairs.size() == kFingerprintBatch) fingerprintPairs();
+    it->getMap(batch.emplace_back().pair);
+    if (batch.size() == kFingerprintBatch) fingerprintBatch();
   }
-  fingerprintPairs();
+  fingerprintBatch();
 }
 
 void DcBlockTableRecordComparisonImpl::noteUnsupported(const OdDbObject* object) {
@@ -221,12 +238,10 @@ void DcBlockTableRecordComparisonImpl::noteUnsupported(const OdDbObject* object)
   m_unsupportedClasses.emplace(object->isA()->name(), OdString());
 }
 
-// Block references and dimensions are normalised the way the display does
-// before it hashes them, so both see the same values.
+// Dimensions are normalised the way the display does before it hashes them,
+// so both see the same values; block references are, by the host, apart.
 void DcBlockTableRecordComparisonImpl::prepareForFingerprint(OdDbObject* object) const {
-  if (object->isKindOf(OdDbBlockReference::desc())) {
-    normaliseSpatialFilter(object);
-  } else if (auto dimension = OdDbDimension::cast(object); !dimension.isNull()) {
+  if (auto dimension = OdDbDimension::cast(object); !dimension.isNull()) {
     object->upgradeOpen();
     dimension->setBgrndTxtColor(m_dimensionTextBackground, 0);
     object->downgradeOpen();
