@@ -145,6 +145,8 @@ void DcBlockTableRecordComparisonImpl::compareObjects() {
     // keep what they need of them, the source handles.
     mapping->release();
   }
+  // Each map sorted and indexed on a core of its own, for the changes, the report and the display to read.
+  odRunInParallel(2, [this](size_t part) { (part == 0 ? m_file1Objects : m_file2Objects).prepareForReaders(); });
   hostMarkPhase("fingerprint");
   double drawingSize = zoomedAllSize();
   findTheChanges(drawingSize);

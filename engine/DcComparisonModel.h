@@ -57,6 +57,12 @@ class ComparedObjectMap {
   // Room for count more entries: a file's fingerprints come all at once, and
   // a vector that doubles past a million of them holds both copies a moment.
   void reserve(size_t count) { m_entries.reserve(m_entries.size() + count); }
+  // Sorts and indexes the entries now, as the first look-ups would: threads
+  // may then read the map together.
+  void prepareForReaders() const {
+    sort();
+    if (m_values.empty()) indexValues();
+  }
   size_t size() const { return m_entries.size(); }
   bool empty() const { return m_entries.empty(); }
   void clear() {

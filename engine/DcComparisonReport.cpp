@@ -5,6 +5,7 @@
 #include "DbDimension.h"
 #include "DcSettings.h"
 #include "HostObjectHashDxfGenerator.h"
+#include "OdParallel.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -89,6 +90,12 @@ void sortByObject(SharedFlags& flags) {
   });
 }
 
+void addCounts(GroupCounts& to, const GroupCounts& from) {
+  to.file1Only += from.file1Only;
+  to.file2Only += from.file2Only;
+  to.shared += from.shared;
+}
+
 // Each top-level object once, with its entries' flags: shared when all its entries are.
 void countTopLevelObjects(SharedFlags& tops, bool isFile1, ComparisonReport& report) {
   sortByObject(tops);
@@ -135,12 +142,14 @@ void countFile(const ComparedObjectMap& own, const ComparedObjectMap& other, boo
   }
   bound.resize(tops);
   countTopLevelObjects(bound, isFile1, report);
-  for (const auto& [cls, counts] : byClass) {
-    GroupCounts& named = report.byClass[cls ? cls->name().utf8() : std::string("(saved)")];
-    named.file1Only += counts.file1Only;
-    named.file2Only += counts.file2Only;
-    named.shared += counts.shared;
-  }
+  for (const auto& [cls, counts] : byClass) addCounts(report.byClass[cls ? cls->name().utf8() : std::string("(saved)")], counts);
+}
+
+// The counts of File 2's part of the report added to File 1's.
+void addFileCounts(ComparisonReport& report, const ComparisonReport& part) {
+  addCounts(report.counts, part.counts);
+  addCounts(report.entityCounts, part.entityCounts);
+  for (const auto& [name, counts] : part.byClass) addCounts(report.byClass[name], counts);
 }
 
 std::string jsonString(const OdString& text) {
@@ -252,8 +261,17 @@ ComparisonReport makeComparisonReport(const DcComparisonManager& manager, DcBloc
   if (const FileInfo* info = manager.file1Info()) report.file1 = *info;
   if (const FileInfo* info = manager.file2Info()) report.file2 = *info;
   TopLevelObjects topLevel(comparison.blockTableRecordId());
-  countFile(comparison.file1Objects(), comparison.file2Objects(), true, topLevel, report);
-  countFile(comparison.file2Objects(), comparison.file1Objects(), false, topLevel, report);
+  const ComparedObjectMap& file1 = comparison.file1Objects();
+  const ComparedObjectMap& file2 = comparison.file2Objects();
+  // The two files are counted on two cores, each into a report of its own; they only read.
+  file1.prepareForReaders();
+  file2.prepareForReaders();
+  ComparisonReport file2Part;
+  odRunInParallel(2, [&](size_t part) {
+    if (part == 0) countFile(file1, file2, true, topLevel, report);
+    else countFile(file2, file1, false, topLevel, file2Part);
+  });
+  addFileCounts(report, file2Part);
   for (const auto& [name, unused] : comparison.unsupportedObjects()) report.unsupported.push_back(name.utf8());
   if (comparison.failureCode() != 0)
     report.failures.push_back({comparison.name(), failureReasonOf(comparison.failureCode())});
