@@ -62,7 +62,8 @@ OdGiWorldDrawImpl::Traits OdGiWorldDrawImpl::traitsOf(const OdDbEntity* entity) 
   t.transparency = entity->transparency();
   // What lies on layer "0" inside a block takes the layer of the reference.
   const OdDbLayerTableRecord* layer = layerOf(t.layer);
-  if (!m_path.empty() && layer && layer->getName() == OdString("0")) t.layer = m_path.back().traits.layer;
+  static const OdString kLayerZero("0");
+  if (!m_path.empty() && layer && layer->getName() == kLayerZero) t.layer = m_path.back().traits.layer;
   return t;
 }
 
