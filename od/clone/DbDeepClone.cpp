@@ -348,7 +348,7 @@ void OdDbDeepCloner::fill(Work& work) {
 
 void OdDbDeepCloner::placeClone(const Work& work, const OdDbObject* source, OdDbObject* clone) {
   clone->setOwnerId(work.owner.isNull() ? translate(source->ownerId()) : work.owner);
-  markOwnerXlated(work.source);
+  m_mapping.setOwnerXlated(work.source);
   if (work.isSymbol) placeSymbolClone(work, source, clone);
   placeSubentities(source, clone);
   if (work.primary && !work.isSymbol) attachToOwner(work, source, clone);
@@ -398,13 +398,6 @@ void OdDbDeepCloner::attachToOwner(const Work& work, const OdDbObject* source, O
     OdString name = sourceOwner ? sourceOwner->nameAt(work.source) : OdString();
     dict->setAt(freeEntryName(dict, name), work.clone);
   }
-}
-
-void OdDbDeepCloner::markOwnerXlated(OdDbObjectId source) {
-  OdDbIdPair pair(source);
-  if (!m_mapping.compute(pair) || pair.isOwnerXlated()) return;
-  pair.setIsOwnerXlated(true);
-  m_mapping.assign(pair);
 }
 
 // ---- translation of references

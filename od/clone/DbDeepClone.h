@@ -122,7 +122,6 @@ class OdDbDeepCloner {
   void placeBlockContents(const OdDbBlockTableRecord* source, OdDbBlockTableRecord* clone);
   void placeSubentities(const OdDbObject* source, OdDbObject* clone);
   void attachToOwner(const Work& work, const OdDbObject* source, OdDbObject* clone);
-  void markOwnerXlated(OdDbObjectId source);
 
   OdDbObjectId translate(OdDbObjectId source);
   OdDbObjectId translateSymbolName(dxf::SymbolTable table, const OdString& name);

@@ -31,6 +31,13 @@ bool OdDbIdMapping::compute(OdDbIdPair& pair) const {
   return true;
 }
 
+bool OdDbIdMapping::setOwnerXlated(const OdDbObjectId& key) {
+  size_t slot = m_index.find(keyOf(key));
+  if (slot == kNoSlot) return false;
+  m_slots[slot].setIsOwnerXlated(true);
+  return true;
+}
+
 bool OdDbIdMapping::del(const OdDbObjectId& key) {
   size_t slot = m_index.find(keyOf(key));
   if (slot == kNoSlot) return false;

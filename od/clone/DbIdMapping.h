@@ -31,6 +31,8 @@ class OdDbIdMapping : public OdRxObject {
   bool compute(OdDbIdPair& pair) const;
   // Removes the pair of the key; false when there was none.
   bool del(const OdDbObjectId& key);
+  // Marks the key's pair as having its owner translated, with one look-up; false when there is none.
+  bool setOwnerXlated(const OdDbObjectId& key);
   OdDbIdMappingIterPtr newIterator();
   // The number of pairs.
   size_t size() const { return m_index.size(); }
