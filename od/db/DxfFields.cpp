@@ -418,12 +418,12 @@ const std::vector<ClassLayout::Section>& ClassLayout::buildSections() const {
   if (!m_marker.empty() || (!m_own.empty() && m_own[0].kind != Kind::Marker)) {
     // Fields before the first marker continue the parent's last section, or open the class's own.
     while (i < m_own.size() && m_own[i].kind != Kind::Marker) ++i;
-    m_sections.push_back(Section{m_marker.empty() ? nullptr : m_marker.c_str(), m_own.subspan(0, i)});
+    m_sections.push_back(Section{m_marker.empty() ? nullptr : m_marker.c_str(), m_own.subspan(0, i), OdString(m_marker)});
   }
   while (i < m_own.size()) {
     size_t start = i++;
     while (i < m_own.size() && m_own[i].kind != Kind::Marker) ++i;
-    m_sections.push_back(Section{m_own[start].marker, m_own.subspan(start + 1, i - start - 1)});
+    m_sections.push_back(Section{m_own[start].marker, m_own.subspan(start + 1, i - start - 1), OdString(m_own[start].marker)});
   }
   m_built.store(true, std::memory_order_release);
   return m_sections;
@@ -473,7 +473,7 @@ void ClassLayout::writeFields(const OdDbObject* obj, OdDbDxfFiler* filer, const 
   const auto& all = sections();
   bool withDefaults = filer->includesDefaultValues();
   for (size_t s = 0; s < all.size(); ++s) {
-    if (all[s].marker) filer->wrSubclassMarker(OdString(all[s].marker));
+    if (all[s].marker) filer->wrSubclassMarker(all[s].markerName);
     for (const Field& f : all[s].fields) {
       if (f.kind == Kind::Custom) {
         if (f.custom->write) f.custom->write(obj, filer);

@@ -237,6 +237,7 @@ class ClassLayout {
   struct Section {
     const char* marker;  // null for fields before any subclass marker
     std::span<const Field> fields;
+    OdString markerName;  // the marker as written, made once
   };
   const std::vector<Section>& sections() const {
     return m_built.load(std::memory_order_acquire) ? m_sections : buildSections();
