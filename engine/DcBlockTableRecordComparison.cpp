@@ -217,7 +217,7 @@ void DcBlockTableRecordComparisonImpl::fingerprintClones(OdDbIdMapping& mapping,
     });
     // What may change the drawing or changes the comparison, here and in order.
     for (Fingerprinted& entry : batch) {
-      if (entry.exclusion != 0) noteUnsupported(entry.object.get());
+      if (entry.exclusion != 0) noteUnsupported(entry.object.get(), entry.exclusion);
       else if (entry.waitsForTheHost) normaliseSpatialFilter(entry.object.get());
     }
     forEachInParallel(batch, [](Fingerprinted& entry) {
@@ -234,9 +234,8 @@ void DcBlockTableRecordComparisonImpl::fingerprintClones(OdDbIdMapping& mapping,
   fingerprintBatch();
 }
 
-void DcBlockTableRecordComparisonImpl::noteUnsupported(const OdDbObject* object) {
-  DcSettings* settings = getDcSettings();
-  if ((settings->objectExclusionFlags(object) & kReportClass) == 0) return;
+void DcBlockTableRecordComparisonImpl::noteUnsupported(const OdDbObject* object, uint32_t exclusion) {
+  if ((exclusion & kReportClass) == 0) return;
   m_unsupportedClasses.emplace(object->isA()->name(), OdString());
 }
 

@@ -104,7 +104,8 @@ class DcBlockTableRecordComparisonImpl : public DcBlockTableRecordComparison, pu
   void drawRevisionClouds(double drawingSize);
   void fingerprintClones(OdDbIdMapping& mapping, ComparedObjectMap& target);
   void prepareForFingerprint(OdDbObject* object) const;
-  void noteUnsupported(const OdDbObject* object);
+  // Notes the object's class when its exclusion flags ask for the class to be reported.
+  void noteUnsupported(const OdDbObject* object, uint32_t exclusion);
   static void readObjects(const OdResBuf* chunks, ComparedObjectMap& target);
   static void writeObjects(const ComparedObjectMap& source, OdResBuf* last);
 
