@@ -136,13 +136,12 @@ void HostOutputTransaction::writeInPieces(const OdString& path, const HostOutput
       if (!kept) ::unlink(path.c_str());
     }
   } file{fd, temp};
-  std::string why;
+  // A piece that cannot be written stops the making of the rest.
   pieces([&](std::string_view piece) {
-    if (why.empty() && !writeAll(file.fd, piece)) why = errnoText();
+    if (!writeAll(file.fd, piece)) refuse(location.path, "cannot write: " + errnoText());
   });
-  if (why.empty() && ::fsync(file.fd) != 0) why = errnoText();
-  if (::close(std::exchange(file.fd, -1)) != 0 && why.empty()) why = errnoText();
-  if (!why.empty()) refuse(location.path, "cannot write: " + why);
+  if (::fsync(file.fd) != 0) refuse(location.path, "cannot write: " + errnoText());
+  if (::close(std::exchange(file.fd, -1)) != 0) refuse(location.path, "cannot write: " + errnoText());
   file.kept = true;
   Output* output = find(location);
   if (!output) output = &m_outputs.emplace_back(location);
