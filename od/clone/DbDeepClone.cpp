@@ -227,7 +227,9 @@ OdDbObjectId OdDbDeepCloner::makeSymbolClone(const OdDbObjectPtr& source, Table 
 // and the named objects it points to.
 void OdDbDeepCloner::enqueue(const OdDbObjectPtr& source, OdDbObjectId clone, Work work) {
   m_references.clear();
-  dxf::writeReferences(source.get(), &m_references);
+  bool customReferences = dxf::writeReferences(source.get(), m_references);
+  work.moves = isMadeWhenFilled(source.get()) && !customReferences && source->persistentReactors().empty() &&
+               static_cast<const OdDbEntity*>(source.get())->subentityIds().empty();
   std::vector<OdDbObjectId> owned, referenced;
   for (const dxf::Group& g : m_references.groups()) {
     OdDbObjectId id(g.type == dxf::GroupType::Id ? g.stub : nullptr);
@@ -318,10 +320,10 @@ void OdDbDeepCloner::finish() {
     if (OdRxEventPtr event = odrxEvent()) event->fire_endDeepClone(m_mapping);
 }
 
-// Entities cloned from a source that goes entity by entity: each clone is made
-// as the entity before it goes, so that the two do not take memory at once.
+// Entities of a source that goes: each moves, or its clone is made as the
+// entity before it goes, so that the two do not take memory at once.
 bool OdDbDeepCloner::isMadeWhenFilled(const OdDbObject* source) const {
-  return m_releasesClonedEntities && as<OdDbEntity>(source) && source->isA()->constructor();
+  return m_sourceGoes && as<OdDbEntity>(source) && source->isA()->constructor();
 }
 
 // A clone made when filled, or before when what owns it needs it.
@@ -332,6 +334,7 @@ void OdDbDeepCloner::makeClone(OdDbObjectId clone, OdDbObjectId source) {
 }
 
 void OdDbDeepCloner::fill(Work& work) {
+  if (work.moves && !work.clone.stub()->object) return move(work);  // unless an owner needed its clone made
   makeClone(work.clone, work.source);
   OdDbObjectPtr source = work.source.openObject(OdDb::kForRead, true);
   OdDbObjectPtr clone = work.clone.openObject(OdDb::kForWrite, true);
@@ -340,10 +343,21 @@ void OdDbDeepCloner::fill(Work& work) {
   dxf::copyObject(source.get(), clone.get(), context, m_scratch);
   placeClone(work, source.get(), clone.get());
   adjustClone(source.get(), clone.get());
-  if (m_releasesClonedEntities && as<OdDbEntity>(source.get())) {
+  if (m_sourceGoes && as<OdDbEntity>(source.get())) {
     source.release();
     m_orig->releaseObject(work.source);
   }
+}
+
+void OdDbDeepCloner::move(const Work& work) {
+  OdDbObjectPtr object = work.source.openObject(OdDb::kForWrite, true);
+  if (!object) return;
+  Context context(*this, work, object->ownerId());
+  dxf::translateInPlace(object.get(), context, m_scratch);
+  m_orig->releaseObject(work.source);
+  m_dest->attachObject(work.clone, object.get());
+  placeClone(work, object.get(), object.get());
+  adjustClone(object.get(), object.get());
 }
 
 void OdDbDeepCloner::placeClone(const Work& work, const OdDbObject* source, OdDbObject* clone) {
@@ -404,7 +418,7 @@ void OdDbDeepCloner::attachToOwner(const Work& work, const OdDbObject* source, O
 
 OdDbObjectId OdDbDeepCloner::translate(OdDbObjectId source) {
   if (source.isNull()) return source;
-  if (source.database() != m_orig) return source.database() == m_dest ? source : OdDbObjectId();
+  if (source.database() != m_orig) return source.database() == m_dest && source.isValid() ? source : OdDbObjectId();
   if (OdDbObjectId clone = mapped(source); !clone.isNull()) return clone;
   OdDbObjectPtr obj = source.openObject();
   Table t;

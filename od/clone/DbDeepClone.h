@@ -58,10 +58,13 @@ class OdDbDeepCloner {
   void finish();
   // beginDeepClone and endDeepClone reach odrxEvent()'s reactors unless turned off.
   void setFiresEvents(bool fire) { m_firesEvents = fire; }
-  // For a source drawing that goes after the clone: each entity is let go of
-  // once its clone is filled, so that the drawing and its copy are never both
-  // whole in memory. Its id stays, so the mapping keeps its handle.
-  void setReleasesClonedEntities(bool release) { m_releasesClonedEntities = release; }
+  // For a source drawing that goes after the clone, so that the drawing and
+  // its copy are never both whole in memory: its entities move into the
+  // destination, their references translated where they are, unless their
+  // sub-entities, reactors or hand-written groups reference objects; those
+  // are copied, and each let go of once its copy is filled. Ids stay, so the
+  // mapping keeps their handles.
+  void setSourceGoes(bool goes) { m_sourceGoes = goes; }
   OdDbIdMapping& mapping() const { return m_mapping; }
 
  protected:
@@ -104,6 +107,7 @@ class OdDbDeepCloner {
     OdDbObjectId owner;  // the clone's owner; null: the translation of the source's owner
     bool isSymbol = false;
     bool primary = false;
+    bool moves = false;  // the source itself becomes the clone
   };
 
   void begin(OdDbDatabase* orig, OdDbDatabase* dest);
@@ -117,6 +121,7 @@ class OdDbDeepCloner {
   bool dictionaryPath(const OdDbObject* obj, std::vector<OdString>& path) const;
   OdDbObjectId destinationDictionary(const std::vector<OdString>& path) const;
   void fill(Work& work);
+  void move(const Work& work);
   void placeClone(const Work& work, const OdDbObject* source, OdDbObject* clone);
   void placeSymbolClone(const Work& work, const OdDbObject* source, OdDbObject* clone);
   void placeBlockContents(const OdDbBlockTableRecord* source, OdDbBlockTableRecord* clone);
@@ -137,10 +142,10 @@ class OdDbDeepCloner {
   size_t m_filled = 0;
   bool m_begun = false;
   bool m_firesEvents = true;
-  bool m_releasesClonedEntities = false;
+  bool m_sourceGoes = false;
   std::map<OdString, int> m_anonymousNext;
   OdStaticRxObject<OdDbDxfTypedRecorder> m_references;  // what the object being queued references
-  OdStaticRxObject<OdDbDxfTypedRecorder> m_scratch;     // for dxf::copyObject
+  OdStaticRxObject<OdDbDxfTypedRecorder> m_scratch;     // for dxf::copyObject and dxf::translateInPlace
   // By table, records of the source with the record that stands for them, once settled.
   std::unordered_map<const OdDbStub*, OdDbObjectId> m_symbols[static_cast<int>(dxf::SymbolTable::RegApp) + 1];
 };

@@ -264,7 +264,7 @@ OdResult OdDbXRefMan::bind(OdDbBlockTableRecord* block, bool insertMode) {
                                         insertMode ? OdDb::kDcXrefInsert : OdDb::kDcXrefBind);
   BoundSymbolCloner cloner(*mapping, block->getName(), insertMode);
   bool drawingGoes = onlyTheBindHolds(xref);
-  cloner.setReleasesClonedEntities(drawingGoes);
+  cloner.setSourceGoes(drawingGoes);
   // A bind brings in nearly every object of the drawing: room for them all at
   // once, rather than tables that double, and hold both sizes, as they fill.
   size_t objects = xref->objectCount();

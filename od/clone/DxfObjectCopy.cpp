@@ -4,6 +4,8 @@
 #include "DxfObjectReader.h"
 #include "DxfTypedRecorder.h"
 
+#include <algorithm>
+
 namespace dxf {
 namespace {
 
@@ -16,10 +18,9 @@ const OdDbObjectId& idMember(const OdDbObject* obj, const Field& f) {
   return *static_cast<const OdDbObjectId*>(f.member(const_cast<OdDbObject*>(obj)));
 }
 
-// A reference to nothing the database holds is written as no reference.
-OdDbObjectId translated(OdDbObjectId id, ReadContext& ctx) {
-  return id.isValid() ? ctx.idFromId(id) : OdDbObjectId();
-}
+// The context decides what a reference to an object the database no longer
+// holds becomes: none, or the copy of an object that went once copied.
+OdDbObjectId translated(OdDbObjectId id, ReadContext& ctx) { return id.isNull() ? id : ctx.idFromId(id); }
 
 void copyPlainField(const OdDbObject* from, OdDbObject* to, const Field& f, CopyContext& ctx) {
   switch (f.kind) {
@@ -66,6 +67,7 @@ void copyCustom(const OdDbObject* from, OdDbObject* to, const Custom& custom, in
 // A kept group as writing it and reading it back keeps it: its value as the
 // filer types it by its code, its reference translated.
 KeptGroup rekept(const KeptGroup& g, uint8_t section, ReadContext& ctx, OdDbDxfTypedRecorder& scratch) {
+  if (isReferenceCode(g.code)) return KeptGroup{section, g.code, translated(g.id, ctx), std::string()};
   scratch.clear();
   writeGroupByCode(&scratch, g.code, g.text, g.id);
   return keepGroup(section, scratch.groups().front(), ctx);
@@ -78,6 +80,14 @@ void copyKept(const std::vector<KeptGroup>* kept, uint8_t section, OdDbObject* t
     if (g.section == section) to->keptGroups().push_back(rekept(g, section, ctx, scratch));
 }
 
+// Whether the custom field wrote a reference into the recorder.
+bool writeCustomReferences(const OdDbObject* obj, const Custom& custom, OdDbDxfTypedRecorder& recorder) {
+  size_t before = recorder.groups().size();
+  custom.write(obj, &recorder);
+  return std::ranges::any_of(recorder.groups().subspan(before),
+                             [](const Group& g) { return g.type == GroupType::Id; });
+}
+
 void writeKeptReferences(const std::vector<KeptGroup>* kept, uint8_t section, OdDbDxfFiler* filer) {
   if (!kept) return;
   for (const KeptGroup& g : *kept)
@@ -86,7 +96,9 @@ void writeKeptReferences(const std::vector<KeptGroup>* kept, uint8_t section, Od
 
 }  // namespace
 
-void writeReferences(const OdDbObject* obj, OdDbDxfFiler* filer) {
+bool writeReferences(const OdDbObject* obj, OdDbDxfTypedRecorder& recorder) {
+  OdDbDxfFiler* filer = &recorder;
+  bool customReferences = false;
   const std::vector<KeptGroup>* kept = obj->keptGroupsIfAny();
   writeKeptReferences(kept, KeptGroup::kAppData, filer);
   for (OdDbObjectId id : obj->persistentReactors()) filer->wrObjectId(330, id);
@@ -100,7 +112,7 @@ void writeReferences(const OdDbObject* obj, OdDbDxfFiler* filer) {
         const OdDbObjectId& id = idMember(obj, f);
         if (!(f.flags & kOmitDefault) || id.isValid()) filer->wrObjectId(f.code, id);  // as writeFields does
       } else if (f.kind == Kind::Custom && !f.custom->copy && f.custom->write) {
-        f.custom->write(obj, filer);
+        customReferences |= writeCustomReferences(obj, *f.custom, recorder);
       }
     }
     writeKeptReferences(kept, static_cast<uint8_t>(s), filer);
@@ -108,13 +120,14 @@ void writeReferences(const OdDbObject* obj, OdDbDxfFiler* filer) {
   if (const std::vector<KeptGroup>* xdata = obj->xdataGroupsIfAny())
     for (const KeptGroup& g : *xdata)
       if (isReferenceCode(g.code)) filer->wrObjectId(g.code, g.id);
+  return customReferences;
 }
 
 void copyObject(const OdDbObject* from, OdDbObject* to, CopyContext& ctx, OdDbDxfTypedRecorder& scratch) {
   const std::vector<KeptGroup>* kept = from->keptGroupsIfAny();
   copyKept(kept, KeptGroup::kAppData, to, ctx, scratch);
   for (OdDbObjectId id : from->persistentReactors())
-    if (OdDbObjectId reactor = id.isValid() ? ctx.reactor(id) : OdDbObjectId(); !reactor.isNull())
+    if (OdDbObjectId reactor = id.isNull() ? id : ctx.reactor(id); !reactor.isNull())
       to->addPersistentReactor(reactor);
   if (OdDbObjectId xdict = from->extensionDictionary(); !xdict.isNull())
     to->setExtensionDictionary(translated(xdict, ctx));
@@ -133,6 +146,28 @@ void copyObject(const OdDbObject* from, OdDbObject* to, CopyContext& ctx, OdDbDx
     copy.reserve(copy.size() + xdata->size());
     for (const KeptGroup& g : *xdata) copy.push_back(rekept(g, 0, ctx, scratch));
   }
+}
+
+void translateInPlace(OdDbObject* obj, CopyContext& ctx, OdDbDxfTypedRecorder& scratch) {
+  if (obj->keptGroupsIfAny())
+    for (KeptGroup& g : obj->keptGroups()) g = rekept(g, g.section, ctx, scratch);
+  if (OdDbObjectId xdict = obj->extensionDictionary(); !xdict.isNull())
+    obj->setExtensionDictionary(translated(xdict, ctx));
+  obj->setOwnerId(translated(obj->ownerId(), ctx));
+  for (const auto& section : obj->dxfLayout().sections())
+    for (const Field& f : section.fields) {
+      if (f.kind == Kind::Id) {
+        auto& id = *static_cast<OdDbObjectId*>(f.member(obj));
+        id = translated(id, ctx);
+      } else if (f.kind == Kind::Symbol) {
+        auto& id = *static_cast<OdDbObjectId*>(f.member(obj));
+        id = !(f.flags & kOmitDefault) || id.isValid() ? ctx.symbol(f.table, id, f.value.s) : OdDbObjectId();
+      } else if (f.kind == Kind::Custom && f.custom->copy) {
+        f.custom->copy(obj, obj, ctx);
+      }
+    }
+  if (obj->xdataGroupsIfAny())
+    for (KeptGroup& g : obj->xdataGroups()) g = rekept(g, 0, ctx, scratch);
 }
 
 }  // namespace dxf

@@ -18,8 +18,9 @@ namespace dxf {
 // extension dictionary, owner), of its Id fields and of its kept groups, and
 // all that its custom fields without a copy function write; then the
 // references of its extended data. A copier finds there what an object owns
-// and points to before copying it.
-void writeReferences(const OdDbObject* obj, OdDbDxfFiler* filer);
+// and points to before copying it. Answers whether those custom fields wrote
+// a reference, which translateInPlace cannot reach.
+bool writeReferences(const OdDbObject* obj, OdDbDxfTypedRecorder& recorder);
 
 // Makes to, a new object of from's class, a copy of from, as writing from's
 // groups and reading them into to would, without the text: plain fields are
@@ -31,5 +32,12 @@ void writeReferences(const OdDbObject* obj, OdDbDxfFiler* filer);
 // dictionary, the owner and extended data come along with their references
 // translated.
 void copyObject(const OdDbObject* from, OdDbObject* to, CopyContext& ctx, OdDbDxfTypedRecorder& scratch);
+
+// Gives obj, moving into the database a copy of it would go to, what
+// copyObject would give that copy: its references translated where they are,
+// its kept groups kept again; custom copy functions get obj as both source and
+// copy. For an object without persistent reactors whose custom fields without
+// a copy function write no reference (writeReferences answers false).
+void translateInPlace(OdDbObject* obj, CopyContext& ctx, OdDbDxfTypedRecorder& scratch);
 
 }  // namespace dxf

@@ -52,12 +52,13 @@ void OdDbDxfTypedRecorder::wrHandle(int code, OdDbHandle value) {
   g.integer = static_cast<int64_t>(value.value());
 }
 
-// As text filers do, a reference to nothing the database holds is recorded as no reference.
+// Unlike text filers, a reference to an object the database no longer holds
+// is kept: reading it back, the context decides what it becomes.
 void OdDbDxfTypedRecorder::wrObjectId(int code, OdDbObjectId value) {
   dxf::Group& g = m_groups.emplace_back();
   g.code = code;
   g.type = dxf::GroupType::Id;
-  g.stub = value.isValid() ? value.stub() : nullptr;
+  g.stub = value.stub();
 }
 
 void OdDbDxfTypedRecorder::wrDouble(int code, double value, int) {

@@ -116,7 +116,8 @@ struct Custom {
   // references translated through the context. Optional: a copy otherwise
   // reads back what write writes. Customs whose groups reference objects the
   // object owns or points to (codes 340-369, 390-399, 480-481) go without
-  // one, as copies find those in the groups.
+  // one, as copies find those in the groups. An object moved into another
+  // database is its own copy: from and to are then the same object.
   void (*copy)(const OdDbObject* from, OdDbObject* to, CopyContext& ctx) = nullptr;
 };
 

@@ -25,6 +25,8 @@ class SameDatabaseContext : public dxf::CopyContext {
   OdDbObjectId idFromHandle(std::string_view hex) override {
     return m_db->getOdDbObjectId(OdDbHandle(OdDbHandle::parse(hex)));
   }
+  // As written to a file: a reference to nothing the database holds is none.
+  OdDbObjectId idFromId(OdDbObjectId id) override { return id.isValid() ? id : OdDbObjectId(); }
   OdDbObjectId symbolByName(dxf::SymbolTable table, const OdString& name) override {
     OdDbSymbolTable* records = m_db->table(OdDbDatabase::tableOf(table));
     return records ? records->getAt(name) : OdDbObjectId();
