@@ -11,6 +11,9 @@ OdGsHighlightedPath recordOf(const OdGiPathNode& path, const void* view) {
   OdGsHighlightedPath record;
   record.selectionMarker = path.selectionMarker();
   record.view = view;
+  size_t depth = 0;
+  for (const OdGiPathNode* node = &path; node; node = node->parent()) ++depth;
+  record.nodes.reserve(depth);  // one allocation: a display records every entity it draws
   for (const OdGiPathNode* node = &path; node; node = node->parent())
     record.nodes.push_back({node->persistentDrawableId(), node->transientDrawable()});
   return record;
@@ -60,10 +63,11 @@ void OdGsModel::highlight(const OdGiPathNode& path, bool doIt, const void* view)
     size_t slot = firstSlot(hash);
     for (; m_slots[slot].position != 0; slot = nextSlot(slot)) {
       const Slot& known = m_slots[slot];
-      if (known.hash == hash && isRecordOf(m_highlighted[known.position - 1], path, view)) return;
+      if (known.hash == static_cast<uint32_t>(hash) && isRecordOf(m_highlighted[known.position - 1], path, view))
+        return;
     }
     m_highlighted.push_back(recordOf(path, view));
-    m_slots[slot] = Slot{hash, m_highlighted.size()};
+    m_slots[slot] = Slot{static_cast<uint32_t>(hash), static_cast<uint32_t>(m_highlighted.size())};
     if (2 * m_highlighted.size() > m_slots.size()) reindex();
     return;
   }
@@ -90,7 +94,7 @@ void OdGsModel::reindex() {
     size_t hash = hashOf(m_highlighted[i]);
     size_t slot = firstSlot(hash);
     while (m_slots[slot].position != 0) slot = nextSlot(slot);
-    m_slots[slot] = Slot{hash, i + 1};
+    m_slots[slot] = Slot{static_cast<uint32_t>(hash), static_cast<uint32_t>(i + 1)};
   }
 }
 

@@ -3,6 +3,7 @@
 #include "GiPathNode.h"
 #include "RxObject.h"
 
+#include <cstdint>
 #include <vector>
 
 // One highlighted drawable path, as the model keeps it.
@@ -36,10 +37,11 @@ class OdGsModel : public OdRxObject {
 
  private:
   std::vector<OdGsHighlightedPath> m_highlighted;
-  // Where the paths of m_highlighted are, by their hash (open addressing, at most half full).
+  // Where the paths of m_highlighted are, by their hash (open addressing, at most half full);
+  // two words to a slot, as a result drawing highlights millions of paths.
   struct Slot {
-    size_t hash = 0;
-    size_t position = 0;  // in m_highlighted, plus one; 0 for a free slot
+    uint32_t hash = 0;      // the low half of the path's hash
+    uint32_t position = 0;  // in m_highlighted, plus one; 0 for a free slot
   };
   size_t firstSlot(size_t hash) const;
   size_t nextSlot(size_t slot) const;
