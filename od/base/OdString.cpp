@@ -163,7 +163,10 @@ OdString& OdString::makeUpper() {
 int OdString::iCompare(const OdString& other) const {
   size_t n = std::min(m_units.size(), other.m_units.size());
   for (size_t i = 0; i < n; ++i) {
-    char16_t a = odToUpper(m_units[i]), b = odToUpper(other.m_units[i]);
+    char16_t a = m_units[i], b = other.m_units[i];
+    if (a == b) continue;  // names compared are mostly spelt alike
+    a = odToUpper(a);
+    b = odToUpper(b);
     if (a != b) return a < b ? -1 : 1;
   }
   return m_units.size() == other.m_units.size() ? 0 : (m_units.size() < other.m_units.size() ? -1 : 1);
