@@ -349,6 +349,8 @@ void OdDbDeepCloner::fill(Work& work) {
   }
 }
 
+// The source becomes its own clone: what it references is translated while it
+// is still the source's, then the destination files it under the clone's id.
 void OdDbDeepCloner::move(const Work& work) {
   OdDbObjectPtr object = work.source.openObject(OdDb::kForWrite, true);
   if (!object) return;

@@ -67,7 +67,6 @@ void copyCustom(const OdDbObject* from, OdDbObject* to, const Custom& custom, in
 // A kept group as writing it and reading it back keeps it: its value as the
 // filer types it by its code, its reference translated.
 KeptGroup rekept(const KeptGroup& g, uint8_t section, ReadContext& ctx, OdDbDxfTypedRecorder& scratch) {
-  if (isReferenceCode(g.code)) return KeptGroup{section, g.code, translated(g.id, ctx), std::string()};
   scratch.clear();
   writeGroupByCode(&scratch, g.code, g.text, g.id);
   return keepGroup(section, scratch.groups().front(), ctx);

@@ -67,7 +67,7 @@ void OdGsModel::highlight(const OdGiPathNode& path, bool doIt, const void* view)
         return;
     }
     m_highlighted.push_back(recordOf(path, view));
-    m_slots[slot] = Slot{static_cast<uint32_t>(hash), static_cast<uint32_t>(m_highlighted.size())};
+    m_slots[slot] = Slot::of(hash, m_highlighted.size());
     if (2 * m_highlighted.size() > m_slots.size()) reindex();
     return;
   }
@@ -94,7 +94,7 @@ void OdGsModel::reindex() {
     size_t hash = hashOf(m_highlighted[i]);
     size_t slot = firstSlot(hash);
     while (m_slots[slot].position != 0) slot = nextSlot(slot);
-    m_slots[slot] = Slot{static_cast<uint32_t>(hash), static_cast<uint32_t>(i + 1)};
+    m_slots[slot] = Slot::of(hash, i + 1);
   }
 }
 

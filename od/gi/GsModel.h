@@ -38,10 +38,13 @@ class OdGsModel : public OdRxObject {
  private:
   std::vector<OdGsHighlightedPath> m_highlighted;
   // Where the paths of m_highlighted are, by their hash (open addressing, at most half full);
-  // two words to a slot, as a result drawing highlights millions of paths.
+  // eight bytes to a slot, as a result drawing highlights millions of paths.
   struct Slot {
     uint32_t hash = 0;      // the low half of the path's hash
     uint32_t position = 0;  // in m_highlighted, plus one; 0 for a free slot
+    static Slot of(size_t hash, size_t position) {
+      return Slot{static_cast<uint32_t>(hash), static_cast<uint32_t>(position)};
+    }
   };
   size_t firstSlot(size_t hash) const;
   size_t nextSlot(size_t slot) const;
