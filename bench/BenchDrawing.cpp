@@ -107,7 +107,8 @@ std::string drawingFrame() {
 
 size_t makeBenchDrawing(const std::string& path, size_t entities, unsigned seed) {
   std::string marker = path + ".entities";
-  if (std::filesystem::exists(path) && std::filesystem::exists(marker)) {
+  if (std::filesystem::exists(path) && !std::filesystem::exists(marker)) return 0;
+  if (std::filesystem::exists(path)) {
     FILE* f = std::fopen(marker.c_str(), "r");
     unsigned long long made = 0;
     if (f && std::fscanf(f, "%llu", &made) == 1 && made == entities) {

@@ -1,7 +1,7 @@
 // Reads a large generated drawing and reports MB/s and peak memory, against a
 // bare tokenizer that only splits the file into groups, in the same run; then
 // one MTEXT of 4,000 chunks (1 MB), which must read in time linear in its length.
-//   dxf_read_bench [ENTITIES] [FILE]
+//   dxf_read_bench [ENTITIES] [FILE]    FILE: where the generated drawing is kept
 
 #include "BenchDrawing.h"
 #include "DxfReader.h"
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   std::string path = argc > 2 ? argv[2] : "/tmp/dc_bench_" + std::to_string(entities) + ".dxf";
   size_t bytes = makeBenchDrawing(path, entities);
   if (!bytes) {
-    std::fprintf(stderr, "dxf_read_bench: cannot write %s\n", path.c_str());
+    std::fprintf(stderr, "dxf_read_bench: cannot write %s, or it is a drawing the bench did not make\n", path.c_str());
     return 1;
   }
   double megabytes = bytes / 1e6;
