@@ -41,10 +41,10 @@ void copyPlainField(const OdDbObject* from, OdDbObject* to, const Field& f, Copy
     case Kind::Binary: copyMember<OdBinaryData>(from, to, f); break;
     case Kind::Id: *static_cast<OdDbObjectId*>(f.member(to)) = translated(idMember(from, f), ctx); break;
     case Kind::Symbol: {
-      // Written by name unless omitted: a reference to nothing is the default.
-      const OdDbObjectId& id = idMember(from, f);
-      if (!(f.flags & kOmitDefault) || id.isValid())
-        *static_cast<OdDbObjectId*>(f.member(to)) = ctx.symbol(f.table, id, f.value.s);
+      // Written by name unless omitted: a reference to nothing is the default, none.
+      OdDbObjectId id = idMember(from, f);
+      *static_cast<OdDbObjectId*>(f.member(to)) =
+          !(f.flags & kOmitDefault) || id.isValid() ? ctx.symbol(f.table, id, f.value.s) : OdDbObjectId();
       break;
     }
     case Kind::Marker:
@@ -155,15 +155,8 @@ void translateInPlace(OdDbObject* obj, CopyContext& ctx, OdDbDxfTypedRecorder& s
   obj->setOwnerId(translated(obj->ownerId(), ctx));
   for (const auto& section : obj->dxfLayout().sections())
     for (const Field& f : section.fields) {
-      if (f.kind == Kind::Id) {
-        auto& id = *static_cast<OdDbObjectId*>(f.member(obj));
-        id = translated(id, ctx);
-      } else if (f.kind == Kind::Symbol) {
-        auto& id = *static_cast<OdDbObjectId*>(f.member(obj));
-        id = !(f.flags & kOmitDefault) || id.isValid() ? ctx.symbol(f.table, id, f.value.s) : OdDbObjectId();
-      } else if (f.kind == Kind::Custom && f.custom->copy) {
-        f.custom->copy(obj, obj, ctx);
-      }
+      if (f.kind == Kind::Id || f.kind == Kind::Symbol) copyPlainField(obj, obj, f, ctx);
+      else if (f.kind == Kind::Custom && f.custom->copy) f.custom->copy(obj, obj, ctx);
     }
   if (obj->xdataGroupsIfAny())
     for (KeptGroup& g : obj->xdataGroups()) g = rekept(g, 0, ctx, scratch);
