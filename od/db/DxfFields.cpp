@@ -48,12 +48,6 @@ double* pointCoords(void* member, Kind k) {
   }
 }
 
-bool matches(const Field& f, int code) {
-  if (f.kind == Kind::Marker || f.kind == Kind::Custom) return false;
-  if (isPointKind(f.kind)) return pointComponent(f, code) >= 0;
-  return f.code == code;
-}
-
 void readValue(OdDbObject* obj, const Field& f, const Group& g, ReadContext& ctx) {
   switch (f.kind) {
     case Kind::String:
@@ -173,12 +167,12 @@ bool isProxyGraphicsGroup(const char* marker, int code) {
 }
 
 // Customs first: they may take groups a plain field of theirs would too.
-inline bool readInFields(std::span<const Field> fields, OdDbObject* obj, const Group& g, ReadContext& ctx) {
-  for (const Field& f : fields)
-    if (f.kind == Kind::Custom && f.custom->read && f.custom->read(obj, g, ctx)) return true;
-  for (const Field& f : fields)
-    if (matches(f, g.code)) {
-      readValue(obj, f, g, ctx);
+inline bool takeGroup(const ClassLayout::Section& section, OdDbObject* obj, const Group& g, ReadContext& ctx) {
+  for (const Field* f : section.readers)
+    if (f->custom->read(obj, g, ctx)) return true;
+  for (const auto& [code, f] : section.takers)
+    if (code == g.code) {
+      readValue(obj, *f, g, ctx);
       return true;
     }
   return false;
@@ -409,6 +403,20 @@ KeptGroup keepGroup(uint8_t section, const Group& g, ReadContext& ctx) {
 ClassLayout::ClassLayout(const OdRxClass* cls, const ClassLayout* parent, std::span<const Field> own)
     : m_parent(parent), m_marker(cls->name().utf8()), m_own(own) {}
 
+ClassLayout::Section::Section(const char* marker, std::span<const Field> fields)
+    : marker(marker), fields(fields), markerName(marker ? marker : "") {
+  auto take = [&](int code, const Field& f) {
+    bool taken = std::any_of(takers.begin(), takers.end(), [&](const auto& t) { return t.first == code; });
+    if (!taken) takers.emplace_back(static_cast<int16_t>(code), &f);
+  };
+  for (const Field& f : fields) {
+    if (f.kind == Kind::Custom && f.custom->read) readers.push_back(&f);
+    if (f.kind == Kind::Marker || f.kind == Kind::Custom) continue;
+    int components = !isPointKind(f.kind) ? 1 : f.kind == Kind::Point2d ? 2 : 3;
+    for (int i = 0; i < components; ++i) take(f.code + 10 * i, f);
+  }
+}
+
 const std::vector<ClassLayout::Section>& ClassLayout::buildSections() const {
   static std::recursive_mutex mutex;  // a layout builds its parent's under it too
   std::lock_guard lock(mutex);
@@ -418,12 +426,12 @@ const std::vector<ClassLayout::Section>& ClassLayout::buildSections() const {
   if (!m_marker.empty() || (!m_own.empty() && m_own[0].kind != Kind::Marker)) {
     // Fields before the first marker continue the parent's last section, or open the class's own.
     while (i < m_own.size() && m_own[i].kind != Kind::Marker) ++i;
-    m_sections.push_back(Section{m_marker.empty() ? nullptr : m_marker.c_str(), m_own.subspan(0, i), OdString(m_marker)});
+    m_sections.emplace_back(m_marker.empty() ? nullptr : m_marker.c_str(), m_own.subspan(0, i));
   }
   while (i < m_own.size()) {
     size_t start = i++;
     while (i < m_own.size() && m_own[i].kind != Kind::Marker) ++i;
-    m_sections.push_back(Section{m_own[start].marker, m_own.subspan(start + 1, i - start - 1), OdString(m_own[start].marker)});
+    m_sections.emplace_back(m_own[start].marker, m_own.subspan(start + 1, i - start - 1));
   }
   m_built.store(true, std::memory_order_release);
   return m_sections;
@@ -448,7 +456,7 @@ int ClassLayout::findSection(std::string_view marker, int after) const {
 bool ClassLayout::readGroup(OdDbObject* obj, const Group& g, int& section, bool markersSeen,
                             ReadContext& ctx) const {
   const auto& all = sections();
-  auto tryIn = [&](int s) { return readInFields(all[s].fields, obj, g, ctx); };
+  auto tryIn = [&](int s) { return takeGroup(all[s], obj, g, ctx); };
   int count = static_cast<int>(all.size());
   if (section >= 0 && section < count && tryIn(section)) return true;
   // Unmarked sections continue the marked one before them.
@@ -465,7 +473,7 @@ bool ClassLayout::readGroup(OdDbObject* obj, const Group& g, int& section, bool 
 }
 
 bool ClassLayout::readInSection(OdDbObject* obj, const Group& g, int section, ReadContext& ctx) const {
-  return readInFields(sections()[static_cast<size_t>(section)].fields, obj, g, ctx);
+  return takeGroup(sections()[static_cast<size_t>(section)], obj, g, ctx);
 }
 
 void ClassLayout::writeFields(const OdDbObject* obj, OdDbDxfFiler* filer, const std::vector<KeptGroup>* kept) const {

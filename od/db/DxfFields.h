@@ -236,9 +236,14 @@ class ClassLayout {
   ClassLayout(const OdRxClass* cls, const ClassLayout* parent, std::span<const Field> own);
 
   struct Section {
+    Section(const char* marker, std::span<const Field> fields);
     const char* marker;  // null for fields before any subclass marker
     std::span<const Field> fields;
     OdString markerName;  // the marker as written, made once
+    // What reading a group asks, made once: the custom fields that read, in
+    // order, and each code a plain field takes with the first such field.
+    std::vector<const Field*> readers;
+    std::vector<std::pair<int16_t, const Field*>> takers;
   };
   const std::vector<Section>& sections() const {
     return m_built.load(std::memory_order_acquire) ? m_sections : buildSections();
