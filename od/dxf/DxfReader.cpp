@@ -7,6 +7,7 @@
 #include "DxfClassChooser.h"
 #include "DxfObjectReader.h"
 #include "DxfTextDecoder.h"
+#include "DxfTextMap.h"
 #include "DxfTokenizer.h"
 #include "RxEvent.h"
 
@@ -17,7 +18,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 
 namespace {
 
@@ -46,14 +46,6 @@ bool isModelled(const OdRxClass* cls, bool wantEntity) {
 bool isPlainName(std::string_view name) {
   return std::none_of(name.begin(), name.end(), [](char c) { return c == '^' || (c >= 0 && c < 0x20); });
 }
-
-// Maps keyed by text, looked up by the bytes of the file without making a string each time.
-struct TextHash {
-  using is_transparent = void;
-  size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
-};
-template <class Value>
-using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
 
 bool isSubentityRecord(std::string_view type) { return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND"; }
 
@@ -143,14 +135,14 @@ class DxfReader : public dxf::ReadContext {
     OdString className;
     bool isEntity = false;
   };
-  TextMap<ClassInfo> m_classes;
+  DxfTextMap<ClassInfo> m_classes;
   struct KnownType {
     dxf::ClassChooser chooser;
     OdRxClass* cls;
   };
-  TextMap<KnownType> m_classByType;
+  DxfTextMap<KnownType> m_classByType;
   // Symbols by the bytes of their names in the file: entities name the same few layers over and over.
-  TextMap<OdDbObjectId> m_symbolsByRawName[static_cast<int>(Table::Count)];
+  DxfTextMap<OdDbObjectId> m_symbolsByRawName[static_cast<int>(Table::Count)];
   OdDbObjectId m_modelSpace, m_paperSpace;
   std::pair<OdDbObjectId, OdDbBlockTableRecord*> m_lastBlock{};
   OdDbObjectId m_parentEntity;  // the entity that VERTEX, ATTRIB and SEQEND records belong to
@@ -314,23 +306,21 @@ void DxfReader::readOtherSection(const std::string& name, std::vector<dxf::KeptG
 
 OdDbObjectPtr DxfReader::makeObject(std::string_view type, Where where) {
   OdRxClass* cls = nullptr;
-  auto known = m_classByType.find(type);
-  if (known == m_classByType.end()) {
+  KnownType* known = m_classByType.find(type);
+  if (!known) {
     OdString typeName(type);
-    KnownType entry{dxf::classChooser(typeName), odrxClassByDxfName(typeName)};
-    known = m_classByType.emplace(std::string(type), entry).first;
+    known = &(m_classByType[type] = KnownType{dxf::classChooser(typeName), odrxClassByDxfName(typeName)});
   }
-  if (known->second.chooser) cls = known->second.chooser(m_record);
-  if (!cls) cls = known->second.cls;
+  if (known->chooser) cls = known->chooser(m_record);
+  if (!cls) cls = known->cls;
   bool wantEntity = where == Where::Entity;
   if (cls && isModelled(cls, wantEntity)) {
     // Modelled classes make objects that count their own references and come with one.
     return OdDbObjectPtr(static_cast<OdDbObject*>(cls->constructor()()), kOdRxObjAttach);
   }
   OdString typeName(type);
-  auto info = m_classes.find(type);
-  OdString className = info != m_classes.end() && !info->second.className.isEmpty() ? info->second.className
-                                                                                    : OdString("AcDb") + typeName;
+  const ClassInfo* info = m_classes.find(type);
+  OdString className = info && !info->className.isEmpty() ? info->className : OdString("AcDb") + typeName;
   OdRxClass* generic = odDbGenericClass(className, typeName, wantEntity);
   if (wantEntity) {
     auto entity = OdDbGenericEntity::createObject();
@@ -359,11 +349,9 @@ OdDbObjectId DxfReader::addRecordObject(OdDbObject* obj, std::span<const Group> 
 
 OdDbObjectId DxfReader::symbolByRawName(dxf::SymbolTable which, std::string_view raw) {
   auto& cache = m_symbolsByRawName[static_cast<int>(OdDbDatabase::tableOf(which))];
-  auto it = cache.find(raw);
-  if (it != cache.end() && !it->second.isErased()) return it->second;
-  OdDbObjectId id = symbolByName(which, decodeString(raw));
-  cache.insert_or_assign(std::string(raw), id);
-  return id;
+  const OdDbObjectId* known = cache.find(raw);
+  if (known && !known->isErased()) return *known;
+  return cache[raw] = symbolByName(which, decodeString(raw));
 }
 
 OdDbObjectId DxfReader::symbolByName(dxf::SymbolTable which, const OdString& name) {
