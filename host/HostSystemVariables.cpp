@@ -63,7 +63,11 @@ OdString HostSystemVariables::refusal(const OdString& name, const OdString& text
 
 size_t HostSystemVariables::NameHash::operator()(const OdString& name) const {
   size_t hash = 14695981039346656037ull;
-  for (char16_t unit : name.units()) hash = (hash ^ odToUpper(unit)) * 1099511628211ull;
+  for (char16_t unit : name.units()) {
+    // Names are ASCII: upper-cased here rather than by a call for each letter.
+    char16_t upper = unit >= 0x80 ? odToUpper(unit) : unit >= u'a' && unit <= u'z' ? unit - 32 : unit;
+    hash = (hash ^ upper) * 1099511628211ull;
+  }
   return hash;
 }
 
