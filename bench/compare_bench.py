@@ -14,6 +14,9 @@ program of its own, so its time and peak memory are those a user sees:
   report    the same with --json
   paint     cadhost opening the saved result with the module (painted again)
   plain     cadhost opening the saved result without it (overrule off)
+
+and, once, cadhost drawing one hatch whose pattern is a million times too fine
+for its area.
 """
 import json
 import os
@@ -107,6 +110,37 @@ def bench_pair(build, size):
         row(f"cadhost open, zoom all, export PNG, {size} drawing", *one, "target < 2 s at 100k")
 
 
+def group(code, value):
+    return f"{code:>3}\n{value}\n"
+
+
+def dense_hatch_drawing(path):
+    """A 1000-unit square hatched with ANSI31 at a scale of a millionth: a billion pattern lines if drawn one by one."""
+    corners = [(0, 0), (1000, 0), (1000, 1000), (0, 1000)]
+    edges = "".join(group(72, 1) + group(10, x0) + group(20, y0) + group(11, x1) + group(21, y1)
+                    for (x0, y0), (x1, y1) in zip(corners, corners[1:] + corners[:1]))
+    scale = 1e-6
+    path.write_text(
+        group(0, "SECTION") + group(2, "ENTITIES") + group(0, "HATCH") + group(8, "0") + group(100, "AcDbEntity")
+        + group(100, "AcDbHatch") + group(10, 0.0) + group(20, 0.0) + group(30, 0.0) + group(210, 0.0)
+        + group(220, 0.0) + group(230, 1.0) + group(2, "ANSI31") + group(70, 0) + group(71, 0) + group(91, 1)
+        + group(92, 1) + group(93, 4) + edges + group(97, 0) + group(75, 0) + group(76, 1) + group(52, 0.0)
+        + group(41, scale) + group(77, 0) + group(78, 1) + group(53, 45.0) + group(43, 0.0) + group(44, 0.0)
+        + group(45, -2.2450640303 * scale) + group(46, 2.2450640303 * scale) + group(79, 0) + group(98, 0)
+        + group(0, "ENDSEC") + group(0, "EOF"))
+
+
+def bench_dense_hatch(build):
+    with tempfile.TemporaryDirectory() as out:
+        out = Path(out)
+        dense_hatch_drawing(out / "hatch.dxf")
+        env = dict(os.environ, CADHOST_MODULES=str(out / "none"), CADHOST_PROFILE=str(out / "hatch.profile"))
+        seconds, peak = run([build / "bin" / "cadhost", "--headless", out / "hatch.dxf",
+                             "-c", "ZOOMALL;EXPORT " + str(out / "hatch.png") + ";QUIT"], env=env)
+        row("cadhost open, zoom all, export PNG, one hatch a million times too fine", seconds, peak,
+            "target well under 1 s")
+
+
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
@@ -115,6 +149,7 @@ def main():
     print("| work | this build | target |\n|---|---|---|")
     for size in sizes:
         bench_pair(build, size)
+    bench_dense_hatch(build)
 
 
 if __name__ == "__main__":
