@@ -52,8 +52,11 @@ int info(const char* path) {
   OdDbDatabasePtr db = odReadDrawingFile(OdString(path));
   std::map<const OdRxClass*, int> byClass;  // named once per class, not once per entity
   OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
-  for (OdDbObjectId id : ms->entityIds())
-    if (OdDbObjectPtr e = id.openObject()) ++byClass[e->isA()];
+  const OdDbObjectIdArray& ids = ms->entityIds();
+  for (size_t i = 0; i < ids.size(); ++i) {
+    if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
+    if (OdDbObjectPtr e = ids[i].openObject()) ++byClass[e->isA()];
+  }
   std::map<std::string, int> modelSpace;
   for (const auto& [cls, count] : byClass) modelSpace[cls->name().utf8()] += count;
   if (OdString note = HostAppServices::repairNote(OdString(path), db.get()); !note.isEmpty())
