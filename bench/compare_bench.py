@@ -5,7 +5,8 @@
 
 Pairs are written once by ../shared/tools/gen_drawing.py (python3-ezdxf) into
 $DC_BENCH_PAIRS (default /tmp/dc_bench_pairs) and kept. Every phase runs as a
-program of its own, so its time and peak memory are those a user sees:
+program of its own, so its time and peak memory are those a user sees. Reading
+and comparing run three times, taking turns, and the median run of each is shown:
 
   read      odtool info of each file (reading into a database, nothing else)
   compare   dwgcompare A B: read, bind, draw for the zoom-all, fingerprint,
@@ -28,6 +29,7 @@ import time
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
+ROUNDS = 3
 GENERATOR = HERE.parent.parent / "shared" / "tools" / "gen_drawing.py"
 
 
@@ -72,21 +74,36 @@ def tokenizer_row(bin_dir, drawing):
     print(f"| read File 1 against a bare tokenizer on it | {measured}; target ≥ 0.25 |", flush=True)
 
 
+def read_and_compare_in_turn(bin_dir, a, b):
+    """Reading both files and comparing them, ROUNDS times taking turns, so that a busy spell of the
+    machine slows both: the median reading (seconds, peak) and the median comparison (seconds, peak, timings)."""
+    reads, compares = [], []
+    for _ in range(ROUNDS):
+        both = [run([bin_dir / "odtool", "info", f]) for f in (a, b)]
+        reads.append((sum(r[0] for r in both), max(r[1] for r in both)))
+        timings = []
+        compares.append((*run([bin_dir / "dwgcompare", a, b, "--timings"], errors=timings), timings))
+    return median(reads), median(compares)
+
+
+def median(runs):
+    return sorted(runs, key=lambda r: r[0])[len(runs) // 2]
+
+
 def bench_pair(build, size):
     a, b = pair(size)
     megabytes = (a.stat().st_size + b.stat().st_size) / 1e6
     bin_dir = build / "bin"
-    reads = [run([bin_dir / "odtool", "info", f]) for f in (a, b)]
-    read_seconds = sum(r[0] for r in reads)
-    row(f"read both, {size} pair ({megabytes:.1f} MB)", read_seconds, max(r[1] for r in reads),
+    (read_seconds, read_peak), (seconds, peak, timings) = read_and_compare_in_turn(bin_dir, a, b)
+    row(f"read both, {size} pair ({megabytes:.1f} MB)", read_seconds, read_peak,
         f"{megabytes / read_seconds:.0f} MB/s; target ≥ 185 MB/s, peak < 3× the file")
     tokenizer_row(bin_dir, a)
     with tempfile.TemporaryDirectory() as out:
         out = Path(out)
-        timings = []
-        seconds, peak = run([bin_dir / "dwgcompare", a, b, "--timings"], errors=timings)
+        # Memory is held to three times the files at a million entities, where the drawings outweigh the program.
+        memory_target = f", peak < {3 * megabytes:.0f} MB" if size >= 1000000 else ""
         row(f"dwgcompare A B, {size} pair", seconds, peak,
-            f"{seconds / read_seconds:.1f}× reading; target < 3×, peak < {3 * megabytes:.0f} MB")
+            f"{seconds / read_seconds:.1f}× reading; target < 3×{memory_target}")
         for line in timings:
             # "time: PHASE   1.23 s  peak   456 MB  now   400 MB", as dwgcompare --timings prints each phase
             match = re.match(r"time: (.*\S) +([0-9.]+) s +peak +([0-9]+) MB +now +([0-9]+) MB", line)
