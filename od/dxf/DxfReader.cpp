@@ -351,7 +351,8 @@ OdDbObjectId DxfReader::symbolByRawName(dxf::SymbolTable which, std::string_view
   auto& cache = m_symbolsByRawName[static_cast<int>(OdDbDatabase::tableOf(which))];
   const OdDbObjectId* known = cache.find(raw);
   if (known && !known->isErased()) return *known;
-  return cache[raw] = symbolByName(which, decodeString(raw));
+  OdDbObjectId id = symbolByName(which, decodeString(raw));
+  return cache[raw] = id;
 }
 
 OdDbObjectId DxfReader::symbolByName(dxf::SymbolTable which, const OdString& name) {
