@@ -10,6 +10,7 @@
 #include "GiExtents.h"
 #include "GiWorldDrawImpl.h"
 #include "HostObjectHashGenerator.h"
+#include "OdParallel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -180,47 +181,56 @@ void forEachBlockEntity(const ChangeSource& source, const std::function<void(OdD
   }
 }
 
-// The changed top-level objects of both files.
-class ChangedObjectCollector {
+// The changed top-level objects of one file. What it notes of a block holds
+// for that block alone, so the two files' parts can work on a core each.
+class FileChanges {
  public:
-  explicit ChangedObjectCollector(const ChangeSource& source) : m_source(source) {}
+  FileChanges(const ChangeSource& source, bool isFile1) : m_source(source), m_isFile1(isFile1) {}
 
-  // From the clones the comparison fingerprinted.
-  void addComparedEntries() {
-    addEntries(*m_source.file1Objects, *m_source.file2Objects, true);
-    addEntries(*m_source.file2Objects, *m_source.file1Objects, false);
-    if (m_changedBlocks.empty()) return;
-    addReferencesToChangedBlocks();
-  }
-
-  // From the entities of both blocks, fingerprinted again.
-  void addBlockEntities() {
-    forEachBlockEntity(m_source, [this](OdDbObjectId id, bool isFile1, ObjectState state) {
-      if (state == (isFile1 ? ObjectState::File1Only : ObjectState::File2Only)) add(id, isFile1);
-      else if (OdDbObjectId shown = blockShownBy(id); !shown.isNull() && fingerprintsDiffer(shown)) add(id, isFile1);
-    });
-  }
-
-  std::vector<ChangedObject> file1, file2;
-
- private:
-  OdDbObjectId blockOf(bool isFile1) const { return isFile1 ? m_source.file1Block : m_source.file2Block; }
-
-  void addEntries(const ComparedObjectMap& own, const ComparedObjectMap& other, bool isFile1) {
+  // The entries of this file's map that the other file's lacks, as the top-level objects they belong to.
+  void addEntries() {
+    const ComparedObjectMap& own = m_isFile1 ? *m_source.file1Objects : *m_source.file2Objects;
+    const ComparedObjectMap& other = m_isFile1 ? *m_source.file2Objects : *m_source.file1Objects;
     for (const auto& [value, object] : own) {
       if (object.idPair.value().isNull() || other.contains(value)) continue;
-      if (OdDbObjectId top = topLevelOf(object.idPair.value(), isFile1); !top.isNull()) add(top, isFile1);
+      if (OdDbObjectId top = topLevelOf(object.idPair.value()); !top.isNull()) add(top);
     }
   }
 
+  // References and dimensions whose block, or a block nested in it, is one of changedBlocks.
+  void addReferencesToChangedBlocks(const std::unordered_set<OdDbObjectId>& changedBlocks) {
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(fileBlock().openObject().get());
+    if (block.isNull()) return;
+    const OdDbObjectIdArray& ids = block->entityIds();
+    for (size_t i = 0; i < ids.size(); ++i) {
+      if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
+      OdDbObjectId shown = blockShownBy(ids[i]);
+      if (!shown.isNull() && holdsChange(shown, changedBlocks)) add(ids[i]);
+    }
+  }
+
+  // An entity of the file's block, fingerprinted again, in the state the maps give it.
+  void addBlockEntity(OdDbObjectId id, ObjectState state) {
+    if (state == (m_isFile1 ? ObjectState::File1Only : ObjectState::File2Only)) add(id);
+    else if (OdDbObjectId shown = blockShownBy(id); !shown.isNull() && fingerprintsDiffer(shown)) add(id);
+  }
+
+  // Blocks, other than the file's, that hold an entry found in this file only.
+  const std::unordered_set<OdDbObjectId>& changedBlocks() const { return m_changedBlocks; }
+
+  std::vector<ChangedObject> changed;
+
+ private:
+  OdDbObjectId fileBlock() const { return m_isFile1 ? m_source.file1Block : m_source.file2Block; }
+
   // The entity of the file's block the object belongs to; null when it lies
   // in another block, which is then noted as changed.
-  OdDbObjectId topLevelOf(OdDbObjectId id, bool isFile1) {
+  OdDbObjectId topLevelOf(OdDbObjectId id) {
     for (int depth = 0; depth < kMaxOwnerDepth; ++depth) {
       OdDbObjectPtr object = id.openObject();
       if (object.isNull()) break;
       OdDbObjectId owner = object->ownerId();
-      if (owner == blockOf(isFile1)) return id;
+      if (owner == fileBlock()) return id;
       OdDbObjectPtr ownerObject = owner.openObject();
       if (ownerObject.isNull()) break;
       if (!ownerObject->isKindOf(OdDbEntity::desc())) {
@@ -232,27 +242,13 @@ class ChangedObjectCollector {
     return OdDbObjectId();
   }
 
-  void add(OdDbObjectId id, bool isFile1) {
+  void add(OdDbObjectId id) {
     if (!m_added.insert(id).second) return;
     OdDbEntityPtr entity = OdDbEntity::cast(id.openObject().get());
     if (entity.isNull()) return;
-    const SourceHandles* handles = isFile1 ? m_source.file1Handles : m_source.file2Handles;
+    const SourceHandles* handles = m_isFile1 ? m_source.file1Handles : m_source.file2Handles;
     std::string handle = handles ? handles->of(id) : std::string();
-    (isFile1 ? file1 : file2).push_back({id, std::move(handle), classNameOf(entity.get()), drawnExtents(entity.get())});
-  }
-
-  // References and dimensions whose block, or a block nested in it, holds a changed entity.
-  void addReferencesToChangedBlocks() {
-    for (bool isFile1 : {true, false}) {
-      OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(blockOf(isFile1).openObject().get());
-      if (block.isNull()) continue;
-      const OdDbObjectIdArray& ids = block->entityIds();
-      for (size_t i = 0; i < ids.size(); ++i) {
-        if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
-        OdDbObjectId shown = blockShownBy(ids[i]);
-        if (!shown.isNull() && holdsChange(shown)) add(ids[i], isFile1);
-      }
-    }
+    changed.push_back({id, std::move(handle), classNameOf(entity.get()), drawnExtents(entity.get())});
   }
 
   // Whether an entity of the block, or of a block nested in it, is in one file only.
@@ -281,13 +277,13 @@ class ChangedObjectCollector {
     return OdDbObjectId();
   }
 
-  bool holdsChange(OdDbObjectId blockId) {
+  bool holdsChange(OdDbObjectId blockId, const std::unordered_set<OdDbObjectId>& changedBlocks) {
     if (auto known = m_blockHoldsChange.find(blockId); known != m_blockHoldsChange.end()) return known->second;
     m_blockHoldsChange[blockId] = false;  // a block that nests itself holds no change through itself
-    bool holds = m_changedBlocks.contains(blockId);
+    bool holds = changedBlocks.contains(blockId);
     if (OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(blockId.openObject().get()); !holds && !block.isNull())
       for (OdDbObjectId id : block->entityIds())
-        if (OdDbObjectId nested = blockShownBy(id); !nested.isNull() && holdsChange(nested)) {
+        if (OdDbObjectId nested = blockShownBy(id); !nested.isNull() && holdsChange(nested, changedBlocks)) {
           holds = true;
           break;
         }
@@ -295,9 +291,40 @@ class ChangedObjectCollector {
   }
 
   const ChangeSource& m_source;
+  const bool m_isFile1;
   std::unordered_set<OdDbObjectId> m_added;
   std::unordered_set<OdDbObjectId> m_changedBlocks;
   std::unordered_map<OdDbObjectId, bool> m_blockHoldsChange;
+};
+
+// The changed top-level objects of both files.
+class ChangedObjectCollector {
+ public:
+  explicit ChangedObjectCollector(const ChangeSource& source) : m_files{{source, true}, {source, false}}, m_source(source) {}
+
+  // From the clones the comparison fingerprinted, the two files on a core
+  // each: they only read the drawing and the maps.
+  void addComparedEntries() {
+    odRunInParallel(2, [this](size_t part) { m_files[part].addEntries(); });
+    std::unordered_set<OdDbObjectId> changedBlocks = m_files[0].changedBlocks();
+    changedBlocks.insert(m_files[1].changedBlocks().begin(), m_files[1].changedBlocks().end());
+    if (changedBlocks.empty()) return;
+    odRunInParallel(2, [&](size_t part) { m_files[part].addReferencesToChangedBlocks(changedBlocks); });
+  }
+
+  // From the entities of both blocks, fingerprinted again.
+  void addBlockEntities() {
+    forEachBlockEntity(m_source, [this](OdDbObjectId id, bool isFile1, ObjectState state) {
+      m_files[isFile1 ? 0 : 1].addBlockEntity(id, state);
+    });
+  }
+
+  std::vector<ChangedObject>& file1() { return m_files[0].changed; }
+  std::vector<ChangedObject>& file2() { return m_files[1].changed; }
+
+ private:
+  FileChanges m_files[2];
+  const ChangeSource& m_source;
 };
 
 bool isRestored(const ComparedObjectMap& map) { return !map.empty() && map.begin()->second.idPair.value().isNull(); }
@@ -389,7 +416,7 @@ Changes findChanges(const ChangeSource& source, double drawingSize, double margi
   ChangedObjectCollector collector(source);
   if (isRestored(source)) collector.addBlockEntities();
   else collector.addComparedEntries();
-  Changes changes = groupChanges(std::move(collector.file1), std::move(collector.file2), drawingSize * marginFraction);
+  Changes changes = groupChanges(std::move(collector.file1()), std::move(collector.file2()), drawingSize * marginFraction);
   for (Change& change : changes) change.explanation = explainChange(change);
   return changes;
 }
