@@ -305,6 +305,8 @@ class ChangedObjectCollector {
   // From the clones the comparison fingerprinted, the two files on a core
   // each: they only read the drawing and the maps.
   void addComparedEntries() {
+    m_source.file1Objects->prepareForReaders();
+    m_source.file2Objects->prepareForReaders();
     odRunInParallel(2, [this](size_t part) { m_files[part].addEntries(); });
     std::unordered_set<OdDbObjectId> changedBlocks = m_files[0].changedBlocks();
     changedBlocks.insert(m_files[1].changedBlocks().begin(), m_files[1].changedBlocks().end());
