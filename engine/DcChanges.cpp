@@ -203,7 +203,7 @@ class FileChanges {
     if (block.isNull()) return;
     const OdDbObjectIdArray& ids = block->entityIds();
     for (size_t i = 0; i < ids.size(); ++i) {
-      if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
+      odPrefetchAhead(ids, i);
       OdDbObjectId shown = blockShownBy(ids[i]);
       if (!shown.isNull() && holdsChange(shown, changedBlocks)) add(ids[i]);
     }

@@ -54,7 +54,7 @@ int info(const char* path) {
   OdDbBlockTableRecordPtr ms = OdDbBlockTableRecord::cast(db->getModelSpaceId().openObject().get());
   const OdDbObjectIdArray& ids = ms->entityIds();
   for (size_t i = 0; i < ids.size(); ++i) {
-    if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
+    odPrefetchAhead(ids, i);
     if (OdDbObjectPtr e = ids[i].openObject()) ++byClass[e->isA()];
   }
   std::map<std::string, int> modelSpace;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 class OdDbDatabase;
 class OdDbObject;
@@ -43,7 +44,7 @@ class OdDbObjectId {
   // Same, but throws the library's error instead of answering null.
   OdDbObjectPtr safeOpenObject(OdDb::OpenMode mode = OdDb::kForRead, bool openErasedOne = false) const;
   // Starts fetching the object into the cache, for a loop over many ids to
-  // call kOdPrefetchAhead ids ahead of the one it opens: objects lie all over memory.
+  // call ahead of the one it opens (odPrefetchAhead): objects lie all over memory.
   void prefetchObject() const {
     if (m_stub) __builtin_prefetch(m_stub->object);
   }
@@ -61,6 +62,11 @@ using OdDbObjectIdArray = std::vector<OdDbObjectId>;
 
 // How far ahead of the object it opens a loop over many has the next ones fetched.
 constexpr size_t kOdPrefetchAhead = 8;
+
+// For a walk over ids that is about to open ids[i]: fetches the object kOdPrefetchAhead ids on.
+inline void odPrefetchAhead(std::span<const OdDbObjectId> ids, size_t i) {
+  if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
+}
 
 template <>
 struct std::hash<OdDbObjectId> {

@@ -37,7 +37,7 @@ void OdGiWorldDrawImpl::drawBlock(const OdDbBlockTableRecord* block) { drawEntit
 
 void OdGiWorldDrawImpl::drawEntities(std::span<const OdDbObjectId> ids) {
   for (size_t i = 0; i < ids.size(); ++i) {
-    if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
+    odPrefetchAhead(ids, i);
     OdDbObjectPtr obj = ids[i].openObject();
     if (auto* entity = dynamic_cast<const OdDbEntity*>(obj.get())) drawEntity(entity);
   }

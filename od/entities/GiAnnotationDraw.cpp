@@ -25,7 +25,7 @@ bool odGiDrawBlock(OdGiWorldDraw* wd, OdDbObjectId blockId, const OdGeMatrix3d& 
   const OdDbObjectIdArray& ids = block->entityIds();
   for (size_t i = 0; i < ids.size(); ++i) {
     if (wd->regenAbort()) break;
-    if (i + kOdPrefetchAhead < ids.size()) ids[i + kOdPrefetchAhead].prefetchObject();
+    odPrefetchAhead(ids, i);
     OdDbObjectPtr entity = ids[i].openObject();  // held while it is drawn
     if (auto* drawable = dynamic_cast<const OdDbEntity*>(entity.get())) geometry.draw(drawable);
   }
